@@ -1,0 +1,8 @@
+# Every target of ours compiles warning-free at this level.
+add_library(kelvo_warnings INTERFACE)
+target_compile_options(kelvo_warnings INTERFACE -Wall -Wextra -Wpedantic)
+
+if(KELVO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

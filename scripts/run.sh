@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets everything up on a Debian 12 machine and starts the wizard.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+kelvo_install_packages "${KELVO_PACKAGES[@]}"
+kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=OFF
+exec "$KELVO_BUILD/src/app/kelvo-wizard" "$@"

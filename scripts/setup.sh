@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (those that are missing),
+# then configures and builds into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KELVO_BUILD=${KELVO_BUILD:-$KELVO_ROOT/build}
+
+# Build and run-time packages; the test-only ones are added by test.sh.
+KELVO_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libx11-dev libxtst-dev
+                fonts-wine fonts-dejavu-core xdg-utils)
+
+kelvo_install_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing Debian packages: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+kelvo_build() { # build-dir [extra cmake args...]
+  local dir=$1; shift
+  cmake -S "$KELVO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The built-in directory of listed companies and market indexes: a constant
+// table in ascending symbol order, and the two lookups over it.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+struct DirectoryEntry {
+  std::string_view symbol;    // 1 to 7 of A-Z . /
+  std::string_view listName;  // as shown in the list, trailing space kept
+  std::string_view titleName; // as written into the company-name box
+};
+
+inline constexpr int kDirectoryRows = 1681;
+
+// The table itself (companies.cpp). Index = row of the directory list.
+extern const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory;
+
+// The row as the list shows it: the symbol filled with spaces to 5 characters
+// (symbols of 1-4 characters) or 9 (5-7 characters), then listName unchanged.
+std::string ListText(const DirectoryEntry &entry);
+
+// The row whose symbol is exactly `symbol` (no trimming, case-sensitive), or -1.
+int FindSymbol(std::string_view symbol);
+
+// The first row, from the top, whose list text begins with `text` compared
+// without regard to ASCII case; -1 for no row or an empty text.
+int FindListPrefix(std::string_view text);
+
+// Upper-cases ASCII letters and leaves every other byte as it is.
+std::string UpperCaseAscii(std::string_view text);
+
+} // namespace kelvo

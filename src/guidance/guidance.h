@@ -1,0 +1,18 @@
+#pragma once
+// The wizard's teaching texts, shown one message box at a time.
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace kelvo {
+
+using GuidanceSequence = std::span<const std::string_view>;
+
+extern const std::array<std::string_view, 9> kHelpTexts;
+extern const std::array<std::string_view, 4> kAdvantageTexts;
+
+inline GuidanceSequence HelpTexts() { return kHelpTexts; }
+inline GuidanceSequence AdvantageTexts() { return kAdvantageTexts; }
+
+} // namespace kelvo

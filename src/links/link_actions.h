@@ -1,0 +1,46 @@
+#pragma once
+// The window's research buttons, list and panel double-clicks, contact
+// labels and the Help button, as one object the main window binds to.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace kelvo {
+
+class Dialogs;
+class Desktop;
+
+// What a link reads from the window, afresh at every click.
+struct LinkContext {
+  std::function<QString()> symbolBox;   // text of ssymbol
+  std::function<QString()> nameBox;     // text of txtTitle
+  std::function<int()> selectedRow;     // selected row of List1, -1 for none
+};
+
+class LinkActions {
+public:
+  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context, QWidget *mainWindow);
+
+  // The controls that open something: push buttons by their click, "List1"
+  // by its double-click, "picStart" by a double-click on any page panel, and
+  // the labels "Label2", "Label38", "Label3" by their click.
+  static QStringList controls();
+
+  // Runs the control's link (and, for Command21, Command27 and Command28,
+  // the rest of its sequence). Unknown names do nothing.
+  void trigger(const QString &control);
+
+  // "Help": the nine teaching texts.
+  void showHelp();
+
+private:
+  Dialogs &dialogs_;
+  Desktop &desktop_;
+  LinkContext context_;
+  QWidget *mainWindow_;
+};
+
+} // namespace kelvo

@@ -1,0 +1,59 @@
+#include "dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace kelvo {
+
+MessageAnswer QtDialogs::message(const QString &text, const QString &title,
+                                 MessageButtons buttons, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
+                                                   : QMessageBox::NoIcon,
+                  title, text, QMessageBox::NoButton, parent_);
+  if (buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok); // Escape and the close button count as OK
+  box.exec();
+  return MessageAnswer::Ok;
+}
+
+QString QtDialogs::input(const QString &prompt, const QString &defaultText,
+                         const QString &title) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+  return ok ? text : QString();
+}
+
+QStringList ScriptedDialogs::texts() const {
+  QStringList out;
+  for (const Shown &s : shown)
+    out << s.text;
+  return out;
+}
+
+MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title,
+                                       MessageButtons buttons, MessageIcon icon) {
+  shown.append({Shown::Message, text, title, buttons, icon, QString()});
+  MessageAnswer a = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  if (!answers_.isEmpty())
+    a = answers_.takeFirst();
+  if (buttons == MessageButtons::Ok)
+    a = MessageAnswer::Ok; // an OK-only box cannot answer anything else
+  return a;
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &defaultText,
+                               const QString &title) {
+  shown.append({Shown::Input, prompt, title, MessageButtons::Ok, MessageIcon::None, defaultText});
+  if (inputs_.isEmpty())
+    return QString();
+  return inputs_.takeFirst().value_or(QString());
+}
+
+} // namespace kelvo

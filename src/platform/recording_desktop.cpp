@@ -1,0 +1,36 @@
+#include "desktop.h"
+
+#include <QCoreApplication>
+
+namespace kelvo {
+
+QString RecordingDesktop::styleName(ShellStyle style) {
+  return style == ShellStyle::OwnedMaximized ? QStringLiteral("OwnedMaximized")
+                                             : QStringLiteral("PlainNormal");
+}
+
+void RecordingDesktop::openAddress(const QString &address, ShellStyle style) {
+  log << QStringLiteral("open %1 %2").arg(styleName(style), address);
+}
+
+void RecordingDesktop::openEmail(const QString &address, ShellStyle style) {
+  log << QStringLiteral("email %1 %2").arg(styleName(style), address);
+}
+
+void RecordingDesktop::startProgram(const QString &name, ShellStyle style) {
+  log << QStringLiteral("program %1 %2").arg(styleName(style), name);
+}
+
+void RecordingDesktop::sendKey(DesktopKey) { log << QStringLiteral("key F11"); }
+
+void RecordingDesktop::yieldToMessageLoop() {
+  log << QStringLiteral("yield");
+  if (yieldRunsEvents)
+    QCoreApplication::processEvents();
+}
+
+void RecordingDesktop::pause(int ms) { log << QStringLiteral("pause %1").arg(ms); }
+
+void RecordingDesktop::bringToFront(QWidget *) { log << QStringLiteral("front"); }
+
+} // namespace kelvo

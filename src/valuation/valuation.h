@@ -1,0 +1,54 @@
+#pragma once
+// The offline intrinsic-value estimator: number reading, dollar format and
+// the estimate itself, all pure functions in US notation whatever the locale.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+// Leading-number rule: blanks, tabs and line feeds are skipped anywhere; an
+// optional sign, digits with at most one ".", an optional exponent (E or D);
+// reading stops at the first character that does not fit. Never fails: no
+// digit reads as 0.
+double ReadLeadingNumber(std::string_view text);
+
+// Amount rule: the whole text must be one number ("$", "," grouping, signs
+// before or after, parentheses for a negative amount, blanks around it).
+std::optional<double> ReadAmount(std::string_view text);
+
+// "$#,###,###,###": rounded half away from zero, every digit shown, "-$" for
+// negatives, "$" alone for a value that rounds to zero.
+std::string FormatDollars(double value);
+// A text is read by the amount rule first; an unreadable text comes back unchanged.
+std::string FormatDollars(std::string_view text);
+
+// Up to 15 significant digits, "." decimal point, no grouping, no trailing zeros.
+std::string PlainNumberText(double value);
+
+// The six fields of the calculator page, top to bottom.
+struct CalculatorFields {
+  std::string rate;         // txtIntr
+  std::string years;        // txtDuration
+  std::string earnings;     // txtPresVal
+  std::string futureValue;  // txtFutrVal
+  std::string shares;       // txtshares
+  std::string perShare;     // IV
+  bool operator==(const CalculatorFields &) const = default;
+};
+
+inline constexpr std::string_view kCalculatorMessageTitle = "Present/Future Value Input Error";
+
+struct EstimateResult {
+  CalculatorFields fields;             // the texts after the estimate
+  std::optional<std::string> message;  // at most one message (information icon)
+};
+
+// "Estimate the Intrinsic Value".
+EstimateResult EstimateIntrinsicValue(const CalculatorFields &before);
+
+// The calculator's "Clear": empties earnings, future value and shares.
+CalculatorFields ClearCalculator(const CalculatorFields &before);
+
+} // namespace kelvo
