@@ -18,3 +18,24 @@ set(KELVO_HOST_MSN_GROUPS    "groups.msn.com"            CACHE STRING "MSN Group
 set(KELVO_BERKSHIRE_ADDRESS  "http://www.berkshirehathaway.com" CACHE STRING "Berkshire Hathaway web site address used in the site searches")
 set(KELVO_HOST_MAKER         "www.marvane.example"       CACHE STRING "The maker's web site host")
 set(KELVO_MAKER_EMAIL        "info@marvane.example"      CACHE STRING "The maker's contact e-mail address")
+
+# The values land in C++ string literals and in addresses handed to the
+# desktop: refuse anything that could break out of either.
+foreach(_kelvo_host_var
+    KELVO_HOST_GOOGLE KELVO_HOST_GOOGLE_FINANCE KELVO_HOST_YAHOO_FINANCE KELVO_HOST_SEC
+    KELVO_HOST_MSN_MONEY KELVO_HOST_BUSINESSWEEK KELVO_HOST_QUICKEN KELVO_HOST_ADVFN
+    KELVO_HOST_CLEARSTATION KELVO_HOST_VALUEPRO KELVO_HOST_FINANCIAL_SENSE KELVO_HOST_WILEY
+    KELVO_HOST_DEALBOOK KELVO_HOST_MSN_GROUPS KELVO_HOST_MAKER)
+  if(NOT ${_kelvo_host_var} MATCHES "^[A-Za-z0-9.-]+(:[0-9]+)?$")
+    message(FATAL_ERROR "${_kelvo_host_var} must be a bare host name, got '${${_kelvo_host_var}}'")
+  endif()
+endforeach()
+if(NOT KELVO_WILEY_LECTURE_PATH MATCHES "^[A-Za-z0-9._~-]+/[A-Za-z0-9._~-]+$")
+  message(FATAL_ERROR "KELVO_WILEY_LECTURE_PATH must be two path segments, got '${KELVO_WILEY_LECTURE_PATH}'")
+endif()
+if(NOT KELVO_BERKSHIRE_ADDRESS MATCHES "^http://[A-Za-z0-9.-]+$")
+  message(FATAL_ERROR "KELVO_BERKSHIRE_ADDRESS must be http:// and a host, got '${KELVO_BERKSHIRE_ADDRESS}'")
+endif()
+if(NOT KELVO_MAKER_EMAIL MATCHES "^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$")
+  message(FATAL_ERROR "KELVO_MAKER_EMAIL must be a plain e-mail address, got '${KELVO_MAKER_EMAIL}'")
+endif()

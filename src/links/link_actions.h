@@ -13,6 +13,13 @@ namespace kelvo {
 class Dialogs;
 class Desktop;
 
+// What the welcome page's labels show: the maker's web site (Label38), its
+// contact e-mail address (Label2) and the credit line (Label37). Clicking the
+// first two opens exactly these texts.
+QString MakerWebsiteText();
+QString MakerEmailText();
+QString MakerCreditText();
+
 // What a link reads from the window, afresh at every click.
 struct LinkContext {
   std::function<QString()> symbolBox;   // text of ssymbol

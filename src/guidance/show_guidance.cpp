@@ -1,0 +1,13 @@
+#include "show_guidance.h"
+
+#include "dialogs.h"
+
+namespace kelvo {
+
+void ShowGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
+  for (std::string_view text : sequence)
+    dialogs.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    kAppTitle, MessageButtons::Ok, MessageIcon::None);
+}
+
+} // namespace kelvo

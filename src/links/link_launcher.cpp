@@ -1,0 +1,35 @@
+#include "link_launcher.h"
+
+#include "desktop.h"
+#include "dialogs.h"
+
+namespace kelvo {
+
+void OpenResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
+                      Desktop &desktop) {
+  // Only an exactly empty text fails: a symbol of one space is the user's
+  // choice and goes into the address.
+  if (link.guard && InputText(*link.guard, inputs).isEmpty()) {
+    dialogs.message(QString::fromUtf8(link.prompt.data(),
+                                      static_cast<qsizetype>(link.prompt.size())),
+                    kAppTitle, MessageButtons::Ok, MessageIcon::None);
+    return;
+  }
+
+  const QString target = ComposeLinkUrl(link, inputs);
+  const ShellStyle style = link.style == LinkStyle::OwnedMaximized ? ShellStyle::OwnedMaximized
+                                                                   : ShellStyle::PlainNormal;
+  if (link.endpoint)
+    desktop.openAddress(target, style);
+  else
+    desktop.openEmail(target, style);
+
+  if (style == ShellStyle::PlainNormal)
+    return;
+  // Let the window catch up with the browser starting; other handlers may run
+  // nested here, which is why nothing is kept between these steps.
+  desktop.yieldToMessageLoop();
+  desktop.pause(link.pauseMs);
+}
+
+} // namespace kelvo
