@@ -1,8 +1,38 @@
+// kelvo-wizard: a training wizard for long-term stock investors.
+
+#include "appearance.h"
+#include "frm_main.h"
+
+#include <desktop.h>
+#include <dialogs.h>
+
 #include <QApplication>
-#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with a long message; say it plainly.
+bool displayAvailable() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    return true;
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
+  if (!displayAvailable()) {
+    std::fputs("kelvo-wizard needs a graphical desktop (X11 or Wayland), and none was found: "
+               "start it from a desktop session.\n", stderr);
+    return 2;
+  }
   QApplication app(argc, argv);
-  QWidget w;
-  w.show();
+  kelvo::PrepareApplication(app);
+  kelvo::QtDialogs dialogs;
+  kelvo::LinuxDesktop desktop;
+  kelvo::frmMain window(dialogs, desktop);
+  dialogs.setParent(&window);
+  window.show();
   return app.exec();
 }

@@ -1,0 +1,92 @@
+#include "appearance.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QStyleFactory>
+
+namespace kelvo {
+
+namespace {
+
+QString &family() {
+  static QString name;
+  return name;
+}
+
+QString registerTahoma() {
+  const char *const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                               "/usr/share/wine/fonts/tahomabd.ttf"};
+  QString found;
+  for (const char *path : files) {
+    if (!QFile::exists(QString::fromLatin1(path)))
+      continue;
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (found.isEmpty() && !families.isEmpty())
+      found = families.first();
+  }
+  return found;
+}
+
+QFont pixelFont(const QString &face, int pixels, bool bold) {
+  QFont font(face);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+} // namespace
+
+void PrepareApplication(QApplication &app) {
+  QApplication::setApplicationName(QStringLiteral("kelvo-wizard"));
+  QApplication::setApplicationDisplayName(QString());
+  QApplication::setDesktopFileName(QStringLiteral("kelvo-wizard"));
+  if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+    QApplication::setStyle(fusion);
+  family() = registerTahoma();
+  if (family().isEmpty())
+    family() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  QIcon icon;
+  for (int size : {16, 32, 48, 256}) {
+    const QString path = QStringLiteral(":/icons/%1.png").arg(size);
+    if (QFile::exists(path))
+      icon.addFile(path, QSize(size, size));
+  }
+  if (!icon.isNull())
+    app.setWindowIcon(icon);
+}
+
+QString WizardFamily() {
+  if (family().isEmpty())
+    family() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  return family();
+}
+
+QFont WindowFont() { return pixelFont(WizardFamily(), 12, false); }
+
+QFont ControlFont(FontRole role) {
+  switch (role) {
+  case FontRole::Title:
+    return pixelFont(WizardFamily(), 15, true); // 11.25 pt bold
+  case FontRole::Link: {
+    // Verdana is not on Linux desktops; DejaVu Sans is its metric cousin.
+    const QStringList families = QFontDatabase::families();
+    const QString face = families.contains(QStringLiteral("Verdana"))       ? QStringLiteral("Verdana")
+                         : families.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
+                                                                            : WizardFamily();
+    return pixelFont(face, 11, false);
+  }
+  case FontRole::Box:
+    return pixelFont(WizardFamily(), 12, true); // 9 pt bold
+  case FontRole::List:
+    return pixelFont(WizardFamily(), 13, false); // 9.75 pt
+  case FontRole::Normal:
+    break;
+  }
+  return pixelFont(WizardFamily(), 11, false); // 8.25 pt
+}
+
+} // namespace kelvo

@@ -1,0 +1,19 @@
+#include "directory_model.h"
+
+#include <company_directory.h>
+
+namespace kelvo {
+
+int DirectoryModel::rowCount(const QModelIndex &parent) const {
+  return parent.isValid() ? 0 : kDirectoryRows;
+}
+
+QVariant DirectoryModel::data(const QModelIndex &index, int role) const {
+  if (!index.isValid() || index.row() < 0 || index.row() >= kDirectoryRows)
+    return {};
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    return QString::fromStdString(ListText(kCompanyDirectory[std::size_t(index.row())]));
+  return {};
+}
+
+} // namespace kelvo

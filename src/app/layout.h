@@ -1,0 +1,54 @@
+#pragma once
+// The window's controls as one table in the units of the design (twips,
+// 15 to a logical pixel), converted in one place.
+
+#include <span>
+
+namespace kelvo {
+
+enum class ControlKind { Label, Button, TextBox, List, Panel, Marker, Line, Outline };
+enum class FontRole { Normal, Title, Link, Box, List };
+
+enum ControlFlag : unsigned {
+  kNoFlags = 0,
+  kCentered = 1u << 0,
+  kRightAligned = 1u << 1,
+  kWrap = 1u << 2,
+  kDisabled = 1u << 3,
+  kHandCursor = 1u << 4,
+  kHelpCursor = 1u << 5,
+  kBold = 1u << 6,
+};
+
+// Containers: the window itself, the side menu, or page panel 0-6.
+inline constexpr int kOnWindow = -1;
+inline constexpr int kOnMenu = 100;
+
+inline constexpr int kNoColour = -1;
+inline constexpr int kNoTab = -1;
+
+struct ControlRow {
+  const char *name;  // design name, also the Qt object name ("Label1" rows get "(i)")
+  int index;         // index within a control array, -1 for plain controls
+  ControlKind kind;
+  int container;     // kOnWindow, kOnMenu or a page number
+  const char *text;  // caption or initial text; nullptr: filled in by the window
+  int left, top, width, height; // twips
+  int tab;           // keyboard order, kNoTab when the control takes no focus
+  FontRole font;
+  int foreground;    // 0xRRGGBB or kNoColour
+  int background;    // 0xRRGGBB or kNoColour
+  unsigned flags;
+  const char *accessibleName; // nullptr: the caption without its "&"
+};
+
+inline constexpr int kWindowWidthTwips = 9135;
+inline constexpr int kWindowHeightTwips = 6570;
+inline constexpr int kPanelInViewTopTwips = 1020;
+inline constexpr int kPinnedTopTwips = 2000;
+
+constexpr int Pixels(int twips) { return (twips + 7) / 15; }
+
+std::span<const ControlRow> WindowLayout();
+
+} // namespace kelvo

@@ -1,0 +1,107 @@
+#include "widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace kelvo {
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
+  setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click)
+    emit clicked();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
+  // The second press of a double-click counts as a press, as on a button.
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+Panel::Panel(QWidget *parent) : QFrame(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void Panel::mouseMoveEvent(QMouseEvent *event) {
+  event->accept();
+  emit pointerMoved();
+}
+
+void Panel::mouseDoubleClickEvent(QMouseEvent *event) {
+  event->accept();
+  if (event->button() == Qt::LeftButton)
+    emit doubleClicked();
+}
+
+void Panel::mousePressEvent(QMouseEvent *event) { event->accept(); }
+
+WizardButton::WizardButton(QWidget *parent) : QPushButton(parent) {
+  setAttribute(Qt::WA_NoMousePropagation);
+  setAutoDefault(false);
+}
+
+bool WizardButton::event(QEvent *e) {
+  if (e->type() == QEvent::Shortcut) {
+    if (isEnabled()) {
+      setFocus(Qt::ShortcutFocusReason);
+      // Focus handlers may have disabled the button meanwhile.
+      if (isEnabled())
+        click();
+    }
+    return true;
+  }
+  return QPushButton::event(e);
+}
+
+QRect WizardButton::captionRect() const { return rect().adjusted(4, 3, -4, -3); }
+
+QRect WizardButton::captionBounds() const {
+  return fontMetrics().boundingRect(captionRect(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
+void WizardButton::paintEvent(QPaintEvent *) {
+  QStylePainter p(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QString caption = option.text;
+  option.text.clear();
+  p.drawControl(QStyle::CE_PushButton, option);
+  int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+  if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+    flags |= Qt::TextHideMnemonic;
+  QRect area = captionRect();
+  if (isDown())
+    area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                   style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+  p.drawItemText(area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+LineShape::LineShape(QColor colour, bool outline, QWidget *parent)
+    : QWidget(parent), colour_(colour), outline_(outline) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent *) {
+  QPainter p(this);
+  if (outline_) {
+    p.setPen(colour_);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  } else {
+    p.fillRect(rect(), colour_);
+  }
+}
+
+} // namespace kelvo

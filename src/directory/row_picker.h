@@ -1,0 +1,32 @@
+#pragma once
+// The program's one pseudo-random generator and the two random row picks.
+
+#include <cstdint>
+#include <random>
+
+namespace kelvo {
+
+class RowPicker {
+public:
+  explicit RowPicker(std::uint64_t seed = 0x4b656c766fULL) : engine_(seed) {}
+
+  void reseed(std::uint64_t seed) { engine_.seed(seed); }
+  void reseedFromClock();
+
+  // A single-precision value uniform in [0, 1): 24 random bits, so it can
+  // never round up to 1.
+  float next();
+
+  // "R": floor(r x 1681), any row of the directory.
+  int pickAnyRow();
+  // The background double-click: floor(r x 1600 + 1), rows 1 to 1600 only.
+  int pickBackgroundRow();
+
+  static int anyRowFor(float r);
+  static int backgroundRowFor(float r);
+
+private:
+  std::mt19937_64 engine_;
+};
+
+} // namespace kelvo
