@@ -1,6 +1,74 @@
 #include "valuation.h"
-// placeholder until the estimate lands
+
+#include <cmath>
+
+// Each step of the estimate stands on its own: a step that cannot read its
+// input, divides by zero or ends in inf/NaN is skipped without a word, its
+// value stays 0 and its field keeps its text, and the next step runs.
+
 namespace kelvo {
-EstimateResult EstimateIntrinsicValue(const CalculatorFields &b) { return {b, std::nullopt}; }
-CalculatorFields ClearCalculator(const CalculatorFields &b) { return b; }
+namespace {
+
+// A finite reading, or 0 when the text overflows.
+double Finite(double value) { return std::isfinite(value) ? value : 0.0; }
+
+EstimateResult Stop(CalculatorFields fields, std::string_view message) {
+  return {std::move(fields), std::string(message)};
+}
+
+} // namespace
+
+EstimateResult EstimateIntrinsicValue(const CalculatorFields &before) {
+  CalculatorFields f = before;
+
+  const double presentValue = ReadAmount(f.earnings).value_or(0.0);
+  // An earlier result starts with "$" and so reads as 0 here: pressing again
+  // recomputes the future value instead of keeping an old one.
+  const double futureValue = Finite(ReadLeadingNumber(f.futureValue));
+  const double growthRate = Finite(ReadLeadingNumber(f.rate) / 100);
+  const double periods = Finite(ReadLeadingNumber(f.years));
+
+  // The per-share field is reset before any check, so a message never leaves
+  // an earlier per-share result standing beside changed inputs.
+  if (const double shown = ReadLeadingNumber(f.perShare); std::isfinite(shown))
+    f.perShare = PlainNumberText(shown);
+
+  if (growthRate == 0 || periods == 0)
+    return Stop(std::move(f), kRateAndYearsRequired);
+  if (presentValue == 0 && futureValue == 0)
+    return Stop(std::move(f), kEarningsRequired);
+
+  // A plain number typed into the future-value field, with earnings given, is
+  // taken as it is; otherwise the earnings are compounded.
+  if (presentValue == 0 || futureValue == 0) {
+    const double compounded = presentValue * std::pow(1 + growthRate, periods);
+    if (!std::isfinite(compounded)) {
+      f.futureValue.clear();
+      return Stop(std::move(f), kNoFiniteFutureValue);
+    }
+    f.futureValue = FormatDollars(compounded);
+    // The earnings text as typed, so "1,000,000" and "1000000" look alike.
+    f.earnings = FormatDollars(std::string_view(f.earnings));
+  }
+
+  // Read back from the shown text: the per-share figure uses whole dollars.
+  const std::optional<double> future = ReadAmount(f.futureValue);
+  const std::optional<double> shares = ReadAmount(f.shares);
+  if (future && shares && *shares != 0) {
+    if (const double perShare = *future / *shares; std::isfinite(perShare))
+      f.perShare = PlainNumberText(perShare);
+  }
+
+  f.perShare = FormatDollars(std::string_view(f.perShare));
+  return {std::move(f), std::nullopt};
+}
+
+CalculatorFields ClearCalculator(const CalculatorFields &before) {
+  CalculatorFields f = before;
+  f.earnings.clear();
+  f.futureValue.clear();
+  f.shares.clear();
+  return f;
+}
+
 } // namespace kelvo

@@ -11,7 +11,7 @@ namespace kelvo {
 // Leading-number rule: blanks, tabs and line feeds are skipped anywhere; an
 // optional sign, digits with at most one ".", an optional exponent (E or D);
 // reading stops at the first character that does not fit. Never fails: no
-// digit reads as 0.
+// digit reads as 0, a number too large for a double reads as +-infinity.
 double ReadLeadingNumber(std::string_view text);
 
 // Amount rule: the whole text must be one number ("$", "," grouping, signs
@@ -19,12 +19,13 @@ double ReadLeadingNumber(std::string_view text);
 std::optional<double> ReadAmount(std::string_view text);
 
 // "$#,###,###,###": rounded half away from zero, every digit shown, "-$" for
-// negatives, "$" alone for a value that rounds to zero.
+// negatives, "$" alone for a value that rounds to zero; empty for inf/NaN.
 std::string FormatDollars(double value);
 // A text is read by the amount rule first; an unreadable text comes back unchanged.
 std::string FormatDollars(std::string_view text);
 
-// Up to 15 significant digits, "." decimal point, no grouping, no trailing zeros.
+// Up to 15 significant digits, "." decimal point, no grouping, no trailing zeros;
+// "1E+20" style beyond 15 digits or below 1E-04; empty for inf/NaN.
 std::string PlainNumberText(double value);
 
 // The six fields of the calculator page, top to bottom.
@@ -39,6 +40,13 @@ struct CalculatorFields {
 };
 
 inline constexpr std::string_view kCalculatorMessageTitle = "Present/Future Value Input Error";
+inline constexpr std::string_view kRateAndYearsRequired =
+    "Interest Rate and Duration are Required Input Values.";
+inline constexpr std::string_view kEarningsRequired = "Enter a Value for the Average Earnings.";
+// A power that overflows or is undefined leaves no future value to show; the
+// estimate says so instead of dividing an earlier figure by the shares.
+inline constexpr std::string_view kNoFiniteFutureValue =
+    "The growth rate and number of years give no finite future value.";
 
 struct EstimateResult {
   CalculatorFields fields;             // the texts after the estimate
