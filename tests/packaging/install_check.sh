@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Installs the build the way a distribution package does (DESTDIR, prefix /usr) and checks that
+# the staged tree is exactly a well-formed desktop application: the right files, nothing else,
+# accepted by the freedesktop validators, and pointing at one another correctly.
+# Usage: install_check.sh <build dir>
+set -uo pipefail
+build=$1
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+need() { command -v "$1" >/dev/null || { echo "FAIL: $1 is missing (Debian package $2)"; exit 1; }; }
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need file file
+need readelf binutils
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+if ! DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage.log" 2>&1; then
+  cat "$stage.log"; rm -f "$stage.log"
+  fail "cmake --install into a staging directory"; exit 1
+fi
+rm -f "$stage.log"
+root=$stage/usr
+
+app_id=example.marvane.KelvoWizard
+desktop=share/applications/$app_id.desktop
+metainfo=share/metainfo/$app_id.metainfo.xml
+
+# Everything the installation must hold, and what each file has to be.
+expected=$(cat <<EOF
+bin/kelvo-wizard                                   program
+$desktop    desktop
+$metainfo   metainfo
+share/icons/hicolor/16x16/apps/kelvo-wizard.png    png:16
+share/icons/hicolor/32x32/apps/kelvo-wizard.png    png:32
+share/icons/hicolor/48x48/apps/kelvo-wizard.png    png:48
+share/icons/hicolor/256x256/apps/kelvo-wizard.png  png:256
+share/icons/hicolor/scalable/apps/kelvo-wizard.svg svg
+EOF
+)
+
+# A file that slips into the package unasked (a test program, a build artefact) is a fault too.
+diff <(awk '{print $1}' <<<"$expected" | sort) \
+     <(cd "$root" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort) >"$stage.diff" \
+  || { fail "installed files differ from the expected set (< missing, > unexpected):"; cat "$stage.diff"; }
+rm -f "$stage.diff"
+[ -z "$(cd "$stage" && find . -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files installed outside the prefix"
+
+desktop_key() { sed -n "s/^$1=//p" "$root/$desktop" | head -n1; }
+
+while read -r path kind; do
+  f=$root/$path
+  [ -f "$f" ] || continue   # already reported by the file set comparison
+  case $kind in
+    program)
+      [ -x "$f" ] || fail "$path is not executable"
+      file -b "$f" | grep -q '^ELF .*executable' || fail "$path is not an executable program: $(file -b "$f")"
+      # A run path left from the build tree would load libraries from wherever the build was.
+      if readelf -d "$f" | grep -Eq '\((RPATH|RUNPATH)\)'; then
+        fail "$path carries a library run path: $(readelf -d "$f" | grep -E 'RPATH|RUNPATH')"
+      fi
+      ;;
+    desktop)
+      out=$(desktop-file-validate "$f" 2>&1) || fail "desktop-file-validate rejects $path: $out"
+      [ "$(desktop_key Name)" = "Kelvo Training Wizard" ] || fail "$path: Name is '$(desktop_key Name)'"
+      [ -n "$(desktop_key Comment)" ] || fail "$path: no Comment"
+      [ "$(desktop_key Type)" = Application ] || fail "$path: Type is '$(desktop_key Type)'"
+      [ "$(desktop_key Categories)" = "Office;Finance;Education;" ] \
+        || fail "$path: Categories is '$(desktop_key Categories)'"
+      exec_word=$(desktop_key Exec | awk '{print $1}')
+      [ -x "$root/bin/$exec_word" ] || fail "$path: Exec names '$exec_word', which is not an installed program"
+      icon=$(desktop_key Icon)
+      for size in 16x16 32x32 48x48 256x256; do
+        [ -f "$root/share/icons/hicolor/$size/apps/$icon.png" ] \
+          || fail "$path: Icon '$icon' has no installed $size image"
+      done
+      [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$path: Icon '$icon' has no scalable image"
+      ;;
+    metainfo)
+      out=$(appstreamcli validate --no-net "$f" 2>&1) || fail "appstreamcli rejects $path: $out"
+      grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$f" \
+        || fail "$path: the launchable is not the installed desktop entry $(basename "$desktop")"
+      grep -q "<icon type=\"stock\">$(desktop_key Icon)</icon>" "$f" \
+        || fail "$path: the icon differs from the desktop entry's"
+      grep -Eq '<image>https://[^<]+\.png</image>' "$f" || fail "$path: no screenshot image address"
+      grep -q '<description>' "$f" || fail "$path: no description"
+      ;;
+    png:*)
+      n=${kind#png:}
+      info=$(file -b "$f")
+      [[ $info == "PNG image data, $n x $n, "* ]] || fail "$path is not a $n x $n PNG: $info"
+      [[ $info == *RGBA* ]] || fail "$path has no alpha channel, so its rounded corners would show: $info"
+      ;;
+    svg)
+      file -b "$f" | grep -q '^SVG' || fail "$path is not an SVG image: $(file -b "$f")"
+      ;;
+  esac
+done <<<"$expected"
+
+# The tree as a whole: the metainfo finds its desktop entry and icon where they were installed.
+out=$(appstreamcli validate-tree --no-net "$root" 2>&1) || fail "appstreamcli validate-tree rejects the installation: $out"
+
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "install tree: all checks passed"
