@@ -233,6 +233,11 @@ std::string PlainNumberText(double value) {
     return {};
   if (value == 0)
     return "0"; // also for -0
+  // Rounding to 15 digits would carry the largest doubles past the largest
+  // double, and the text would no longer read as a number; these few values
+  // are cut instead.
+  if (std::fabs(value) >= 1.797693134862315e308)
+    return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
   // General notation with 15 significant digits drops trailing zeros and
   // switches to an exponent only for very large or very small values.
   char buf[64];
