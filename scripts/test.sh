@@ -7,3 +7,4 @@ kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth x11-utils imagemagick \
 
 kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"
+"$KELVO_ROOT/scripts/fuzz.sh" 10
