@@ -1,0 +1,236 @@
+// What each control hands to the desktop, in which order, and what the boxes
+// show: recorded through the facades instead of performed.
+
+#include "company_directory.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "guidance.h"
+#include "hosts.h"
+#include "link_actions.h"
+#include "link_catalogue.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QTest>
+#include <QRegularExpression>
+#include <QTimer>
+
+using namespace kelvo;
+
+namespace {
+
+QString S(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
+
+// Boxes go into the same log as the desktop's hand-overs, so their order
+// relative to each other can be checked.
+class LoggingDialogs final : public Dialogs {
+public:
+  explicit LoggingDialogs(QStringList &log) : log_(log) {}
+  QList<ScriptedDialogs::Shown> shown;
+  MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                        MessageIcon icon) override {
+    shown.append({ScriptedDialogs::Shown::Message, text, title, buttons, icon, QString()});
+    log_ << "box " + text;
+    return MessageAnswer::Ok;
+  }
+  QString input(const QString &prompt, const QString &, const QString &) override {
+    log_ << "input " + prompt;
+    return {};
+  }
+
+private:
+  QStringList &log_;
+};
+
+// The window as the links see it: two boxes and the list selection.
+struct Window {
+  QString symbol = "KO";
+  QString name = "Coca-Cola ";
+  int row = FindSymbol("KO");
+  RecordingDesktop desktop;
+  LoggingDialogs dialogs{desktop.log};
+  QWidget *mainWindow = nullptr;
+  LinkActions actions{dialogs, desktop,
+                      LinkContext{[this] { return symbol; }, [this] { return name; },
+                                  [this] { return row; }},
+                      mainWindow};
+};
+
+QString Maker() { return "http://" + S(hosts::kMaker); }
+QString Yahoo() { return "http://" + S(hosts::kYahooFinance); }
+
+} // namespace
+
+class TestLinkActions : public QObject {
+  Q_OBJECT
+
+private slots:
+  void guard_data();
+  void guard();
+  void sequence_data();
+  void sequence();
+  void advantagesBeforeSearch();
+  void help();
+  void nestedClickInsideYield();
+  void everyControlHandsOverOnce();
+  void makerTexts();
+};
+
+void TestLinkActions::guard_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("symbol");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("prompt"); // empty: the link opens
+
+  QTest::newRow("Competitors, no symbol") << "Command11" << "" << "Coca-Cola " << "Enter a Stock Symbol";
+  QTest::newRow("Financial Report, no symbol") << "Command5" << "" << "Coca-Cola " << "Enter a Stock Symbol";
+  QTest::newRow("SEC, no name") << "Command10" << "KO" << "" << "Enter the Company Name";
+  QTest::newRow("Competitors, no name") << "Command11" << "KO" << "" << "";
+  QTest::newRow("SEC, no symbol") << "Command10" << "" << "Coca-Cola " << "";
+  QTest::newRow("Competitors, a space") << "Command11" << " " << "" << "";
+  QTest::newRow("SEC, a space") << "Command10" << "" << " " << "";
+  QTest::newRow("headlines, no symbol") << "Command23" << "" << "" << "";
+  QTest::newRow("online tools, nothing typed") << "Command28" << "" << "" << "";
+}
+
+void TestLinkActions::guard() {
+  QFETCH(QString, control);
+  QFETCH(QString, symbol);
+  QFETCH(QString, name);
+  QFETCH(QString, prompt);
+  Window w;
+  w.symbol = symbol;
+  w.name = name;
+  w.actions.trigger(control);
+  if (prompt.isEmpty()) {
+    QVERIFY(w.dialogs.shown.isEmpty());
+    QVERIFY(!w.desktop.log.isEmpty());
+    QVERIFY(w.desktop.log.first().startsWith("open OwnedMaximized http://"));
+    return;
+  }
+  const ScriptedDialogs::Shown box{ScriptedDialogs::Shown::Message, prompt, "Kelvo Wizard",
+                                   MessageButtons::Ok, MessageIcon::None, QString()};
+  QCOMPARE(w.dialogs.shown, QList<ScriptedDialogs::Shown>{box});
+  QCOMPARE(w.desktop.log, QStringList{"box " + prompt}); // and nothing handed over
+}
+
+void TestLinkActions::sequence_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("symbol");
+  QTest::addColumn<QStringList>("expected");
+
+  QTest::newRow("research button") << "Command11" << "KO"
+      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/co?s=KO", "yield", "pause 300"};
+  QTest::newRow("list double-click") << "List1" << "KO"
+      << QStringList{"open OwnedMaximized http://" + S(hosts::kClearStation) +
+                         "/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
+                     "yield", "pause 300"};
+  QTest::newRow("page double-click") << "picStart" << "KO"
+      << QStringList{"open OwnedMaximized http://" + S(hosts::kAdvfn) +
+                         "/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=KO&s_ok=OK&"
+                         "reportbug_desc=",
+                     "yield", "pause 300"};
+  QTest::newRow("calculator and financials") << "Command27" << "KO"
+      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/ks?s=KO", "yield", "pause 100",
+                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
+  QTest::newRow("calculator, no symbol") << "Command27" << ""
+      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/ks?s=", "yield", "pause 100",
+                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
+  QTest::newRow("online tools") << "Command28" << "KO"
+      << QStringList{"open OwnedMaximized " + Maker() + "/2.htm", "yield", "pause 300",
+                     "key F11"};
+  QTest::newRow("e-mail label") << "Label2" << "KO"
+      << QStringList{"email PlainNormal " + S(hosts::kMakerEmail)};
+  QTest::newRow("web site label") << "Label38" << "KO"
+      << QStringList{"open PlainNormal " + Maker()};
+  QTest::newRow("title label") << "Label3" << "KO"
+      << QStringList{"open PlainNormal " + Maker() + "/marvanellc.htm"};
+  QTest::newRow("unknown control") << "Command99" << "KO" << QStringList{};
+  QTest::newRow("help is no link") << "Command13" << "KO" << QStringList{};
+}
+
+void TestLinkActions::sequence() {
+  QFETCH(QString, control);
+  QFETCH(QString, symbol);
+  QFETCH(QStringList, expected);
+  Window w;
+  w.symbol = symbol;
+  w.actions.trigger(control);
+  QCOMPARE(w.desktop.log, expected);
+}
+
+void TestLinkActions::advantagesBeforeSearch() {
+  Window w;
+  w.symbol.clear();
+  w.name.clear();
+  w.row = -1;
+  w.actions.trigger("Command21");
+  QStringList expected;
+  for (std::string_view text : AdvantageTexts())
+    expected << "box " + S(text);
+  expected << "open OwnedMaximized http://" + S(hosts::kGoogle) + "/search?q=site:+" +
+                  S(hosts::kBerkshireAddress) +
+                  "++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0"
+           << "yield" << "pause 300";
+  QCOMPARE(w.desktop.log, expected);
+}
+
+void TestLinkActions::help() {
+  Window w;
+  w.actions.showHelp();
+  QCOMPARE(w.dialogs.shown.size(), 9);
+  for (int i = 0; i < 9; ++i) {
+    QCOMPARE(w.dialogs.shown[i].text, S(HelpTexts()[std::size_t(i)]));
+    QCOMPARE(w.dialogs.shown[i].title, QString("Kelvo Wizard"));
+    QCOMPARE(w.dialogs.shown[i].buttons, MessageButtons::Ok);
+    QCOMPARE(w.dialogs.shown[i].icon, MessageIcon::None);
+  }
+  QCOMPARE(w.desktop.log.size(), 9); // boxes only, nothing opened
+}
+
+void TestLinkActions::nestedClickInsideYield() {
+  Window w;
+  // A second button pressed while the first hands over runs inside the
+  // first one's yield, reading the boxes as they are then.
+  QTimer::singleShot(0, [&] {
+    w.symbol = "PEP";
+    w.actions.trigger("Command23");
+  });
+  w.actions.trigger("Command11");
+  QCOMPARE(w.desktop.log, (QStringList{"open OwnedMaximized " + Yahoo() + "/q/co?s=KO", "yield",
+                                       "open OwnedMaximized " + Yahoo() + "/q/h?s=PEP", "yield",
+                                       "pause 300", "pause 300"}));
+}
+
+void TestLinkActions::everyControlHandsOverOnce() {
+  const QStringList controls = LinkActions::controls();
+  QCOMPARE(controls.size(), 29);
+  for (const QString &control : controls) {
+    Window w;
+    w.actions.trigger(control);
+    const QStringList handOvers = w.desktop.log.filter(QRegularExpression("^(open|email) "));
+    QVERIFY2(handOvers.size() == 1, qPrintable(control));
+  }
+}
+
+void TestLinkActions::makerTexts() {
+  Window w;
+  w.actions.trigger("Label38");
+  w.actions.trigger("Label2");
+  // The labels show exactly what clicking them opens.
+  QCOMPARE(w.desktop.log, (QStringList{"open PlainNormal " + MakerWebsiteText(),
+                                       "email PlainNormal " + MakerEmailText()}));
+  QVERIFY(MakerEmailText().endsWith(".example") && MakerWebsiteText().endsWith(".example"));
+
+  // Label37 is 3270 x 195 twips: 218 x 13 pixels.
+  QFont font("Tahoma");
+  font.setPointSizeF(8.25);
+  const QFontMetricsF metrics(font);
+  QVERIFY(!MakerCreditText().isEmpty());
+  QVERIFY2(metrics.horizontalAdvance(MakerCreditText()) <= 218.0,
+           qPrintable(QString::number(metrics.horizontalAdvance(MakerCreditText()))));
+}
+
+QTEST_MAIN(TestLinkActions)
+#include "tst_link_actions.moc"
