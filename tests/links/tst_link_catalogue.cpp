@@ -5,7 +5,6 @@
 #include "hosts.h"
 #include "link_catalogue.h"
 
-#include <QSet>
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
@@ -74,7 +73,6 @@ private slots:
   void listSymbol();
   void hostileInput_data();
   void hostileInput();
-  void everyControlOnce();
 };
 
 void TestLinkCatalogue::address_data() {
@@ -260,18 +258,6 @@ void TestLinkCatalogue::hostileInput() {
 
   expected.replace("{S}", text).replace("{N}", text).replace("{P}", prefix);
   QCOMPARE(QUrlQuery(url).queryItemValue(key, QUrl::FullyDecoded), expected);
-}
-
-void TestLinkCatalogue::everyControlOnce() {
-  QSet<QString> seen;
-  for (const LinkTemplate &link : kLinkCatalogue) {
-    const QString control = S(link.control);
-    QVERIFY2(!seen.contains(control), qPrintable(control));
-    seen.insert(control);
-    QCOMPARE(FindLink(link.control), &link);
-  }
-  QCOMPARE(seen.size(), 29);
-  QCOMPARE(FindLink("Command13"), nullptr); // Help opens no address
 }
 
 QTEST_APPLESS_MAIN(TestLinkCatalogue)
