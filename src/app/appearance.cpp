@@ -43,7 +43,7 @@ QFont pixelFont(const QString &face, int pixels, bool bold) {
 void PrepareApplication(QApplication &app) {
   QApplication::setApplicationName(QStringLiteral("kelvo-wizard"));
   QApplication::setApplicationDisplayName(QString());
-  QApplication::setDesktopFileName(QStringLiteral("kelvo-wizard"));
+  QApplication::setDesktopFileName(QStringLiteral("example.marvane.KelvoWizard"));
   if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
     QApplication::setStyle(fusion);
   family() = registerTahoma();

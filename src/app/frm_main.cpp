@@ -238,9 +238,11 @@ void frmMain::bindHandlers() {
 void frmMain::Form_Load() {
   Label1_Click(*this, 0);
   list_->setModel(new DirectoryModel(list_));
-  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex &current) {
-            if (!codeSelecting_ && current.isValid())
+  // The selection, not the current row: a mouse press moves the current row
+  // before it selects it.
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection &selected) {
+            if (!codeSelecting_ && !selected.isEmpty())
               List1_Click();
           });
   connect(list_, &QListView::clicked, this, [this](const QModelIndex &index) {

@@ -13,8 +13,11 @@ constexpr int M = kOnMenu;
 constexpr int N = kNoColour;
 constexpr int T = kNoTab;
 
-// Boxes widened from the design so that our fonts fit without clipping are
-// marked "widened"; everything else is exactly as designed.
+// Everything is as designed except the step labels 1 to 6, widened so that
+// each caption still fits when it turns bold on its step (designed widths
+// 2115, 2355, 2415, 2295, 375 and 885 twips; the menu has room to the right),
+// and the maker's two address labels, widened from 1815 and 1710 twips to
+// hold the addresses this build shows.
 constexpr std::array kRows = std::to_array<ControlRow>({
     // name, index, kind, container, text, left, top, width, height, tab, font, fg, bg, flags, accessible name
     {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, "Kelvo Training Wizard"},
@@ -44,18 +47,18 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"shpStart", 5, K::Marker, M, nullptr, 360, 3360, 255, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
     {"shpStart", 6, K::Marker, M, nullptr, 360, 3780, 255, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
     {"Label1", 0, K::Label, M, "Click to Navigate", 795, 300, 1425, 195, T, F::Normal, 0xFFFFFF, N, kBold | kHandCursor, nullptr},
-    {"Label1", 1, K::Label, M, "Company  ( Understanding ) ", 780, 900, 2115, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 2, K::Label, M, "Sustainable Comp Advantages ? ", 780, 1500, 2355, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 3, K::Label, M, "Management  ( Trust and Ability )", 780, 2100, 2415, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 4, K::Label, M, "Bargain Price / Intrinsic Value", 780, 2700, 2295, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 5, K::Label, M, "Tools", 780, 3360, 375, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 6, K::Label, M, "IV Estimator", 795, 3780, 885, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 1, K::Label, M, "Company  ( Understanding ) ", 780, 900, 2400, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 2, K::Label, M, "Sustainable Comp Advantages ? ", 780, 1500, 2715, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 3, K::Label, M, "Management  ( Trust and Ability )", 780, 2100, 2790, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 4, K::Label, M, "Bargain Price / Intrinsic Value", 780, 2700, 2520, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 5, K::Label, M, "Tools", 780, 3360, 435, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 6, K::Label, M, "IV Estimator", 795, 3780, 1050, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
 
     // Page 0, welcome.
     {"Label4", -1, K::Label, 0, "This wizard-based program will help you become a better long term \"Intrinsic Value Investor.\"  It is based upon the filter ideas of Elmont Corvin and Brennic Pradley.  In my view, we can optimize our \"investment decision making\" by studying their rational and focused approach.", 240, 600, 4335, 1455, T, F::Normal, N, N, kWrap, nullptr},
     {"Label37", -1, K::Label, 0, nullptr, 240, 2670, 3270, 195, T, F::Normal, N, N, kNoFlags, nullptr},
-    {"Label38", -1, K::Label, 0, nullptr, 240, 2940, 1815, 195, T, F::Link, 0x0000FF, N, kHandCursor, nullptr},
-    {"Label2", -1, K::Label, 0, nullptr, 240, 3180, 1710, 195, T, F::Link, 0x0000FF, N, kHandCursor, nullptr},
+    {"Label38", -1, K::Label, 0, nullptr, 240, 2940, 2520, 195, T, F::Link, 0x0000FF, N, kHandCursor, nullptr},
+    {"Label2", -1, K::Label, 0, nullptr, 240, 3180, 2520, 195, T, F::Link, 0x0000FF, N, kHandCursor, nullptr},
 
     // Page 1, company.
     {"Command28", -1, K::Button, 1, "o n l i n e   t o o l s  ", 300, 0, 4455, 495, 69, F::Normal, N, N, kNoFlags, "online tools"},

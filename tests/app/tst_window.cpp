@@ -1,0 +1,365 @@
+// The real main window: its layout against the design table, texts that fit
+// their boxes, start-up, symbol entry and the directory list through real
+// key and mouse events, the random picks, the top-edge pin and the calculator.
+
+#include "window_fixture.h"
+
+#include <layout.h>
+#include <row_picker.h>
+#include <widgets.h>
+#include <link_actions.h>
+#include <company_directory.h>
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <cmath>
+
+using namespace kelvo;
+using kelvo::testing::Window;
+
+class WindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void everyControlAtItsDesignedPlace() {
+    Window t(false);
+    for (const ControlRow &row : WindowLayout()) {
+      const QString name = row.index < 0 ? QString::fromLatin1(row.name)
+                                         : QStringLiteral("%1(%2)").arg(QLatin1String(row.name)).arg(row.index);
+      QWidget *w = t.w->control(name);
+      QVERIFY2(w, qPrintable(name));
+      QCOMPARE(w->objectName(), name);
+      QCOMPARE(w->x(), Pixels(row.left));
+      QCOMPARE(w->width(), Pixels(row.width));
+      QCOMPARE(w->height(), Pixels(row.height));
+      if (row.kind != ControlKind::Panel) // page panels are moved by start-up
+        QCOMPARE(w->y(), Pixels(row.top));
+    }
+    QCOMPARE(t.w->size(), QSize(609, 438));
+    QCOMPARE(t.w->minimumSize(), t.w->maximumSize()); // fixed size
+    QVERIFY(!(t.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
+
+  void captionsExactly_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("online tools") << "Command28" << "o n l i n e   t o o l s  ";
+    QTest::newRow("step 1") << "Label1(1)" << "Company  ( Understanding ) ";
+    QTest::newRow("step 2") << "Label1(2)" << "Sustainable Comp Advantages ? ";
+    QTest::newRow("step 3") << "Label1(3)" << "Management  ( Trust and Ability )";
+    QTest::newRow("title") << "Label3" << " Kelvo Training Wizard";
+    QTest::newRow("back") << "cmdBack" << "< &Back";
+    QTest::newRow("next") << "cmdNext" << "&Next >";
+    QTest::newRow("restart") << "cmdFinished" << "&Restart";
+    QTest::newRow("end") << "cmdCancel" << "End";
+    QTest::newRow("margin of safety") << "Command3"
+                                      << "Bargain Price gives us a \"Margin of Safety.\"  View Tessel-Corvin Resources";
+    QTest::newRow("rate") << "txtIntr" << "4";
+    QTest::newRow("years") << "txtDuration" << "20";
+    QTest::newRow("earnings") << "txtPresVal" << "1,000,000";
+    QTest::newRow("future value") << "txtFutrVal" << "";
+    QTest::newRow("shares") << "txtshares" << "100";
+  }
+  void captionsExactly() {
+    QFETCH(QString, control);
+    Window t(false);
+    QWidget *w = t.w->control(control);
+    QVERIFY(w);
+    QString text;
+    if (auto *l = qobject_cast<QLabel *>(w))
+      text = l->text();
+    else if (auto *b = qobject_cast<QPushButton *>(w))
+      text = b->text();
+    else if (auto *e = qobject_cast<QLineEdit *>(w))
+      text = e->text();
+    QTEST(text, "text");
+  }
+
+  // No caption or label may be clipped at 1x with the fonts in use.
+  void everyTextFitsItsBox() {
+    Window t(false);
+    for (const QString &name : t.w->controlNames()) {
+      QWidget *w = t.w->control(name);
+      if (auto *b = qobject_cast<WizardButton *>(w)) {
+        const QRect need = b->captionBounds();
+        QVERIFY2(b->rect().contains(need),
+                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5").arg(name).arg(need.width()).arg(need.height()).arg(b->width()).arg(b->height())));
+      } else if (auto *l = qobject_cast<QLabel *>(w)) {
+        QFont f = l->font();
+        if (name.startsWith(QLatin1String("Label1(")))
+          f.setBold(true); // step labels turn bold when highlighted
+        const QFontMetrics fm(f);
+        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect need = fm.boundingRect(l->rect(), flags, l->text());
+        QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5").arg(name).arg(need.width()).arg(need.height()).arg(l->width()).arg(l->height())));
+      }
+    }
+  }
+
+  void startUpState() {
+    Window t;
+    QCOMPARE(t.symbol(), QStringLiteral("HRL"));
+    QCOMPARE(t.name(), QStringLiteral("Hormel Foods "));
+    QCOMPARE(t.w->selectedRow(), 736);
+    QCOMPARE(t.list()->model()->rowCount(), 1681);
+    QCOMPARE(t.list()->model()->index(736, 0).data().toString(), QStringLiteral("HRL  Hormel Foods"));
+    QCOMPARE(t.page(), 1);
+    QCOMPARE(t.step(), 0);
+    QVERIFY(!t.back());
+    QVERIFY(t.next());
+    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Click to Navigate"));
+    QCOMPARE(t.w->cnt(), 0);
+    QVERIFY(t.dialogs.shown.isEmpty());
+    QVERIFY(t.desktop.log.isEmpty());
+  }
+
+  // Typed text, then Enter or leaving the box, through real key events.
+  void symbolEntry_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("how"); // enter, tab, click, none
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("ms + Enter finds MSC first") << "ms" << "enter" << 1006 << "MSC" << "Material Sciences";
+    QTest::newRow("hr + Tab finds HR before HRB") << "hr" << "tab" << 734 << "HR" << "";
+    QTest::newRow("msft + click elsewhere") << "msft" << "click" << 1007 << "MSFT" << "Microsoft Corporation";
+    QTest::newRow("brk + Enter") << "brk" << "enter" << 239 << "BRK/A" << "Berkshire Hathaway";
+    QTest::newRow("bbdb.to + Enter") << "bbdb.to" << "enter" << 170 << "BBDB.TO" << "Bombardier Incorporated 'B'";
+    QTest::newRow("typed into the name") << "ko   coca" << "enter" << 860 << "KO" << "Coca-Cola ";
+    QTest::newRow("typing alone selects nothing") << "ko" << "none" << 736 << "ko" << "Hormel Foods ";
+    // No row found: the selection is cleared, the typed text stays.
+    QTest::newRow("no row found") << "qqq" << "enter" << -1 << "qqq" << "Hormel Foods ";
+    QTest::newRow("empty text") << "" << "enter" << -1 << "" << "Hormel Foods ";
+  }
+  void symbolEntry() {
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(QString, name);
+    Window t;
+    t.typeInto("ssymbol", typed);
+    if (how == QLatin1String("enter"))
+      QTest::keyClick(t.box("ssymbol"), Qt::Key_Return);
+    else if (how == QLatin1String("tab"))
+      QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab);
+    else if (how == QLatin1String("click"))
+      t.click("Command7"); // "Clear" takes the focus first, then clears
+    QTEST(t.w->selectedRow(), "row");
+    if (how == QLatin1String("click")) {
+      QCOMPARE(t.symbol(), QString()); // Clear ran after the selection
+      QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard "));
+      return;
+    }
+    QTEST(t.symbol(), "symbol");
+    if (!name.isEmpty())
+      QCOMPARE(t.name(), name);
+  }
+
+  void clearKeepsSelectionAndReclickRefills() {
+    Window t;
+    t.click("Command7");
+    QCOMPARE(t.symbol(), QString());
+    QCOMPARE(t.name(), QString());
+    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard "));
+    QCOMPARE(t.w->selectedRow(), 736);
+    t.clickRow(736); // the already selected row
+    QCOMPARE(t.symbol(), QStringLiteral("HRL"));
+    QCOMPARE(t.name(), QStringLiteral("Hormel Foods "));
+  }
+
+  void listByMouseAndKeys() {
+    Window t;
+    t.clickRow(860);
+    QCOMPARE(t.symbol(), QStringLiteral("KO"));
+    QCOMPARE(t.name(), QStringLiteral("Coca-Cola "));
+    QTest::keyClick(t.list(), Qt::Key_Down);
+    QCOMPARE(t.w->selectedRow(), 861);
+    QCOMPARE(t.symbol(), QStringLiteral("KR"));
+  }
+
+  void doubleClickOnListOpensComparison() {
+    Window t;
+    t.doubleClickRow(860);
+    QCOMPARE(t.symbol(), QStringLiteral("KO"));
+    QCOMPARE(t.desktop.log.value(0).section(QLatin1Char(' '), 0, 1), QStringLiteral("open OwnedMaximized"));
+    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("Symbol=KO%20%20%20")), qPrintable(t.desktop.log.join(QLatin1Char('|'))));
+  }
+
+  // The typical request: "ko" typed on step 1, then Next, by mouse and by Alt+N.
+  void typicalRequest_data() {
+    QTest::addColumn<bool>("accessKey");
+    QTest::newRow("mouse") << false;
+    QTest::newRow("Alt+N") << true;
+  }
+  void typicalRequest() {
+    QFETCH(bool, accessKey);
+    Window t;
+    t.click("cmdNext");
+    t.typeInto("ssymbol", QStringLiteral("ko"));
+    if (accessKey)
+      QTest::keyClick(t.w.get(), Qt::Key_N, Qt::AltModifier);
+    else
+      t.click("cmdNext");
+    QCOMPARE(t.symbol(), QStringLiteral("KO"));
+    QCOMPARE(t.name(), QStringLiteral("Coca-Cola "));
+    QCOMPARE(t.w->selectedRow(), 860);
+    QCOMPARE(t.step(), 2);
+    QCOMPARE(t.page(), 2);
+    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  KO"));
+    QVERIFY(t.dialogs.shown.isEmpty());
+  }
+
+  void accessKeysActLikeClicks() {
+    Window t;
+    QTest::keyClick(t.w.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(t.step(), 1);
+    QTest::keyClick(t.w.get(), Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(t.step(), 0);
+    QTest::keyClick(t.w.get(), Qt::Key_B, Qt::AltModifier); // Back disabled now
+    QCOMPARE(t.step(), 0);
+    t.clickStep(4);
+    QTest::keyClick(t.w.get(), Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(t.step(), 0);
+    QVERIFY(!t.back());
+  }
+
+  void randomRows() {
+    // The limits of a single-precision draw can never leave the ranges.
+    const float below1 = std::nextafter(1.0f, 0.0f);
+    QCOMPARE(RowPicker::anyRowFor(0.0f), 0);
+    QCOMPARE(RowPicker::anyRowFor(below1), 1680);
+    QCOMPARE(RowPicker::backgroundRowFor(0.0f), 1);
+    QCOMPARE(RowPicker::backgroundRowFor(below1), 1600);
+    RowPicker picker(12345);
+    bool first = false, last = false;
+    int lowBackground = 1601, highBackground = 0;
+    for (int i = 0; i < 200000; ++i) {
+      const float r = picker.next();
+      QVERIFY(r >= 0.0f && r < 1.0f);
+      const int any = RowPicker::anyRowFor(r);
+      QVERIFY(any >= 0 && any <= 1680);
+      first |= any == 0;
+      last |= any == 1680;
+      const int bg = RowPicker::backgroundRowFor(r);
+      lowBackground = std::min(lowBackground, bg);
+      highBackground = std::max(highBackground, bg);
+    }
+    QVERIFY(first && last);
+    QCOMPARE(lowBackground, 1);
+    QCOMPARE(highBackground, 1600);
+  }
+
+  void randomButtonSelectsAndFills() {
+    Window t;
+    for (int i = 0; i < 20; ++i) {
+      t.click("Command16");
+      const int row = t.w->selectedRow();
+      QVERIFY(row >= 0 && row <= 1680);
+      QCOMPARE(t.symbol(), QString::fromLatin1(kCompanyDirectory[std::size_t(row)].symbol.data(),
+                                               qsizetype(kCompanyDirectory[std::size_t(row)].symbol.size())));
+      QCOMPARE(t.name(), QString::fromLatin1(kCompanyDirectory[std::size_t(row)].titleName.data(),
+                                             qsizetype(kCompanyDirectory[std::size_t(row)].titleName.size())));
+    }
+  }
+
+  void backgroundDoubleClick() {
+    Window t;
+    t.clickStep(3);
+    // On a control or a panel it is no background double-click.
+    QTest::mouseDClick(t.w->control(QStringLiteral("Label8")), Qt::LeftButton);
+    QTest::mouseDClick(t.w->control(QStringLiteral("picMenu")), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(t.w->selectedRow(), 736);
+    // Pointer over the page sets cnt to 1; over a control it does not.
+    QMouseEvent overButton(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(t.w->control(QStringLiteral("Command2")), &overButton);
+    QCOMPARE(t.w->cnt(), 0);
+    QMouseEvent overPage(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(t.panel(3), &overPage);
+    QCOMPARE(t.w->cnt(), 1);
+    t.w->randomRows().reseed(7);
+    QTest::mouseDClick(t.w.get(), Qt::LeftButton, {}, QPoint(3, 3));
+    const int row = t.w->selectedRow();
+    QVERIFY(row >= 1 && row <= 1600);
+    QVERIFY(row != 736);
+    QCOMPARE(t.page(), 1);
+    QCOMPARE(t.step(), 1);
+    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Management  ( Trust and Ability )"));
+    QVERIFY(t.back() && t.next());
+  }
+
+  void topEdgeReturnsOnRepaint() {
+    Window t;
+    if (!t.w->topEdgePinned())
+      QSKIP("this platform does not let a client place its window");
+    t.w->move(57, 300);
+    QTRY_COMPARE(t.w->frameGeometry().top(), 300);
+    t.w->repaint();
+    QTRY_COMPARE(t.w->frameGeometry().top(), 133);
+    QCOMPARE(t.w->frameGeometry().left(), 57);
+  }
+
+  // The calculator through its page: typed texts, the button, the results.
+  void calculatorPage_data() {
+    QTest::addColumn<QStringList>("typed"); // rate, years, earnings, future value, shares
+    QTest::addColumn<QStringList>("shown"); // future value, earnings, per share
+    QTest::addColumn<QString>("message");
+    QTest::newRow("initial texts") << QStringList{"4", "20", "1,000,000", "", "100"}
+                                   << QStringList{"$2,191,123", "$1,000,000", "$21,911"} << "";
+    QTest::newRow("seven percent") << QStringList{"7", "10", "250000", "", "1000"}
+                                   << QStringList{"$491,788", "$250,000", "$492"} << "";
+    QTest::newRow("typed future value") << QStringList{"4", "20", "1,000,000", "5000000", "100"}
+                                        << QStringList{"5000000", "1,000,000", "$50,000"} << "";
+    QTest::newRow("no rate") << QStringList{"0", "20", "1,000,000", "", "100"}
+                             << QStringList{"", "1,000,000", "0"}
+                             << "Interest Rate and Duration are Required Input Values.";
+    QTest::newRow("no earnings") << QStringList{"4", "20", "", "", ""} << QStringList{"", "", "0"}
+                                 << "Enter a Value for the Average Earnings.";
+    QTest::newRow("no shares") << QStringList{"4", "20", "1,000,000", "", "0"}
+                               << QStringList{"$2,191,123", "$1,000,000", "$"} << "";
+  }
+  void calculatorPage() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, message);
+    Window t;
+    t.clickStep(6);
+    const char *boxes[] = {"txtIntr", "txtDuration", "txtPresVal", "txtFutrVal", "txtshares"};
+    for (int i = 0; i < 5; ++i)
+      t.typeInto(boxes[i], typed[i]);
+    t.click("cmdCalcValue");
+    QCOMPARE(t.box("txtFutrVal")->text(), shown[0]);
+    QCOMPARE(t.box("txtPresVal")->text(), shown[1]);
+    QCOMPARE(t.box("IV")->text(), shown[2]);
+    if (message.isEmpty()) {
+      QVERIFY(t.dialogs.shown.isEmpty());
+    } else {
+      QCOMPARE(t.dialogs.shown.size(), 1);
+      QCOMPARE(t.dialogs.shown[0].text, message);
+      QCOMPARE(t.dialogs.shown[0].title, QStringLiteral("Present/Future Value Input Error"));
+      QCOMPARE(t.dialogs.shown[0].icon, MessageIcon::Information);
+    }
+    if (!message.isEmpty())
+      return;
+    // A second press without changes gives the same texts again.
+    t.click("cmdCalcValue");
+    QCOMPARE(t.box("txtFutrVal")->text(), shown[0]);
+    QCOMPARE(t.box("IV")->text(), shown[2]);
+  }
+
+  void calculatorClear() {
+    Window t;
+    t.clickStep(6);
+    t.click("cmdCalcValue");
+    t.click("Command9");
+    QCOMPARE(t.box("txtPresVal")->text(), QString());
+    QCOMPARE(t.box("txtFutrVal")->text(), QString());
+    QCOMPARE(t.box("txtshares")->text(), QString());
+    QCOMPARE(t.box("txtIntr")->text(), QStringLiteral("4"));
+    QCOMPARE(t.box("txtDuration")->text(), QStringLiteral("20"));
+    QCOMPARE(t.box("IV")->text(), QStringLiteral("$21,911"));
+    t.click("cmdCalcValue");
+    QCOMPARE(t.dialogs.texts(), QStringList{QStringLiteral("Enter a Value for the Average Earnings.")});
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"

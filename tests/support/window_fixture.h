@@ -1,0 +1,86 @@
+#pragma once
+// A real main window with scripted dialogs and a recording desktop.
+
+#include <appearance.h>
+#include <desktop.h>
+#include <dialogs.h>
+#include <frm_main.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace kelvo::testing {
+
+struct Window {
+  ScriptedDialogs dialogs;
+  RecordingDesktop desktop;
+  std::unique_ptr<frmMain> w;
+  int endRequests = 0;
+
+  explicit Window(bool show = true) {
+    static bool prepared = false;
+    if (!prepared) {
+      PrepareApplication(*qApp);
+      prepared = true;
+    }
+    w = std::make_unique<frmMain>(dialogs, desktop);
+    w->endProgram = [this] { ++endRequests; };
+    if (show) {
+      w->show();
+      w->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+  }
+
+  QLineEdit *box(const char *name) const { return w->control<QLineEdit>(QString::fromLatin1(name)); }
+  QPushButton *button(const char *name) const { return w->control<QPushButton>(QString::fromLatin1(name)); }
+  QListView *list() const { return w->control<QListView>(QStringLiteral("List1")); }
+  QWidget *panel(int i) const { return w->control(QStringLiteral("picStart(%1)").arg(i)); }
+  QWidget *stepLabel(int i) const { return w->control(QStringLiteral("Label1(%1)").arg(i)); }
+
+  QString symbol() const { return box("ssymbol")->text(); }
+  QString name() const { return box("txtTitle")->text(); }
+  QString caption() const { return w->windowTitle(); }
+  int step() const { return w->highlightedStep(); }
+  int page() const { return modGUI::visiblePage(w->pages()); }
+  bool back() const { return button("cmdBack")->isEnabled(); }
+  bool next() const { return button("cmdNext")->isEnabled(); }
+
+  void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+  void click(const char *name) { click(w->control(QString::fromLatin1(name))); }
+  void clickStep(int i) { click(stepLabel(i)); }
+  // Clicks a row of the directory list as a user would.
+  void clickRow(int row) {
+    QListView *l = list();
+    const QModelIndex index = l->model()->index(row, 0);
+    l->scrollTo(index);
+    QCoreApplication::processEvents(); // the view lays its rows out lazily
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(index).center());
+  }
+  // A double-click as the desktop delivers it: click, press, double-click, release.
+  static void doubleClick(QWidget *widget, QPoint pos) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+  }
+  void doubleClickRow(int row) {
+    QListView *l = list();
+    const QModelIndex index = l->model()->index(row, 0);
+    l->scrollTo(index);
+    QCoreApplication::processEvents();
+    doubleClick(l->viewport(), l->visualRect(index).center());
+  }
+  void typeInto(const char *boxName, const QString &text) {
+    QLineEdit *b = box(boxName);
+    b->setFocus(Qt::MouseFocusReason);
+    b->clear();
+    QTest::keyClicks(b, text);
+  }
+};
+
+} // namespace kelvo::testing
