@@ -16,8 +16,10 @@ QString &family() {
 }
 
 QString registerTahoma() {
-  const char *const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                               "/usr/share/wine/fonts/tahomabd.ttf"};
+  // Only the regular face: the package's bold face carries bold metrics but
+  // draws regular strokes, so Qt's synthetic bold of the regular face is
+  // what actually shows a highlighted step in bold.
+  const char *const files[] = {"/usr/share/wine/fonts/tahoma.ttf"};
   QString found;
   for (const char *path : files) {
     if (!QFile::exists(QString::fromLatin1(path)))
