@@ -1,0 +1,202 @@
+# Helpers shared by the end-to-end scripts: they run the real binary in its
+# own X server and drive it with synthetic mouse and key events. Every wait
+# is bounded, and whatever was started is stopped on exit.
+# shellcheck shell=bash
+
+E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+E2E_LAYOUT="$E2E_DIR/../../src/app/layout.cpp"
+E2E_MAIN_CAPTION="Kelvo Training Wizard - Click to Navigate"
+APP_PID=""
+WIN=""
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_note() { echo "e2e: $*"; }
+
+# Missing tools skip the test on a developer's machine (CTest status 77);
+# under CI they are an error, because the set-up script installs them.
+e2e_require() {
+  local tool missing=()
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  if [[ -n "${CI:-}" ]]; then
+    e2e_fail "missing tools: ${missing[*]}"
+  fi
+  echo "SKIP: missing tools: ${missing[*]}" >&2
+  exit 77
+}
+
+# Re-runs the calling script inside a fresh X server of the given screen size;
+# returns only inside that server.
+e2e_under_xvfb() {
+  local screen="$1"
+  shift
+  if [[ -n "${KELVO_E2E_INSIDE_X:-}" ]]; then
+    return 0
+  fi
+  e2e_require xvfb-run xauth xdotool xwininfo import convert compare
+  KELVO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 $screen" bash "$0" "$@"
+}
+
+e2e_cleanup() {
+  if [[ -n "$APP_PID" ]] && kill -0 "$APP_PID" 2>/dev/null; then
+    kill "$APP_PID" 2>/dev/null
+    local i
+    for i in $(seq 20); do
+      kill -0 "$APP_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$APP_PID" 2>/dev/null
+  fi
+  if [[ -n "${E2E_TMP:-}" ]]; then
+    rm -rf "$E2E_TMP"
+  fi
+}
+
+# A private scratch folder, a private runtime folder for Qt, and the clean-up.
+e2e_prepare() {
+  E2E_TMP="$(mktemp -d)"
+  export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  export KELVO_E2E_LOG="$E2E_TMP/opened.log"
+  : >"$KELVO_E2E_LOG"
+  trap e2e_cleanup EXIT
+  trap 'exit 1' INT TERM
+}
+
+# Starts the binary with the stand-in opener and calculator first on PATH;
+# extra arguments are environment assignments.
+e2e_start_app() {
+  local bin="$1"
+  shift
+  env "$@" PATH="$E2E_DIR/fakebin:$PATH" "$bin" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" &
+  APP_PID=$!
+}
+
+# Polls until a visible window has exactly the given name; sets WIN.
+e2e_wait_window() {
+  local name="$1" tries="${2:-100}" i
+  for ((i = 0; i < tries; i++)); do
+    if [[ -n "$APP_PID" ]] && ! kill -0 "$APP_PID" 2>/dev/null; then
+      cat "$E2E_TMP/app.err" >&2
+      e2e_fail "the program ended before a window named '$name' appeared"
+    fi
+    WIN="$(xdotool search --onlyvisible --name "^$(e2e_regex "$name")\$" 2>/dev/null | head -n 1)"
+    [[ -n "$WIN" ]] && return 0
+    sleep 0.1
+  done
+  e2e_fail "no window named '$name' within $((tries / 10)) s"
+}
+
+e2e_regex() { sed -e 's/[][\.*^$?+(){}|]/\\&/g' <<<"$1"; }
+
+# Absolute position and size of a window in device pixels: "x y w h".
+e2e_geometry() {
+  xwininfo -id "$1" | awk '
+    /Absolute upper-left X:/ { x = $NF }
+    /Absolute upper-left Y:/ { y = $NF }
+    /^ *Width:/ { w = $NF }
+    /^ *Height:/ { h = $NF }
+    END { print x, y, w, h }'
+}
+
+# The window's picture, cut from the screen (there is no window manager, so
+# nothing overlaps it but its own dialogs).
+e2e_screenshot() {
+  local win="$1" out="$2" x y w h
+  read -r x y w h < <(e2e_geometry "$win")
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out" ||
+    e2e_fail "could not take a screenshot into $out"
+}
+
+e2e_not_blank() {
+  local sd
+  sd="$(convert "$1" -format '%[fx:standard_deviation]' info:)"
+  awk -v sd="$sd" 'BEGIN { exit !(sd > 0.01) }' || e2e_fail "$1 looks blank (standard deviation $sd)"
+}
+
+# --- Positions of controls, read from the window's layout table (twips) ---
+
+# Prints "container left top width height" of a control such as Command5 or
+# Label1 3; the container is W (window), M (side menu) or a page number.
+e2e_layout_row() {
+  local name="$1" index="${2:--1}" row
+  # String literals are dropped first so that commas in captions do not count.
+  row="$(grep -E "^ *\{\"$name\", $index, " "$E2E_LAYOUT" | sed -E 's/"([^"\\]|\\.)*"//g')"
+  [[ -n "$row" ]] || e2e_fail "no layout row for $name($index)"
+  awk -F', *' '{ print $4, $6, $7, $8, $9 }' <<<"$row"
+}
+
+e2e_px() { echo $((($1 + 7) / 15)); }
+
+# Window-relative centre of a control: "x y" in logical pixels. Pages are
+# measured from their panel, which is in view at the side menu's top edge.
+e2e_control_centre() {
+  local container left top width height cx cy
+  read -r container left top width height < <(e2e_layout_row "$@")
+  cx=$(($(e2e_px "$left") + $(e2e_px "$width") / 2))
+  cy=$(($(e2e_px "$top") + $(e2e_px "$height") / 2))
+  local origin
+  case "$container" in
+    W) origin="0 0" ;;
+    M) origin="$(e2e_container_origin picMenu -1)" ;;
+    *) origin="$(e2e_container_origin picStart "$container")" ;;
+  esac
+  read -r ox oy <<<"$origin"
+  echo $((ox + cx)) $((oy + cy))
+}
+
+e2e_container_origin() {
+  local container left top width height menu_top
+  read -r container left top width height < <(e2e_layout_row "$1" "$2")
+  # A page panel in view shares the side menu's top edge.
+  read -r container width menu_top width height < <(e2e_layout_row picMenu -1)
+  echo "$(e2e_px "$left") $(e2e_px "$menu_top")"
+}
+
+# Moves the pointer to a window-relative point and clicks (count clicks).
+e2e_click_at() {
+  local x="$1" y="$2" count="${3:-1}" wx wy w h
+  read -r wx wy w h < <(e2e_geometry "$WIN")
+  xdotool mousemove --sync $((wx + x)) $((wy + y)) click --repeat "$count" --delay 120 1
+}
+
+e2e_click() {
+  local x y
+  read -r x y < <(e2e_control_centre "$@")
+  e2e_click_at "$x" "$y"
+}
+
+# --- The stand-in opener's log ---
+
+e2e_log_lines() { wc -l <"$KELVO_E2E_LOG"; }
+
+# Waits until the log holds at least n lines.
+e2e_wait_log() {
+  local n="$1" i
+  for ((i = 0; i < 100; i++)); do
+    (($(e2e_log_lines) >= n)) && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits until the program has ended; sets APP_STATUS.
+e2e_wait_exit() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    if ! kill -0 "$APP_PID" 2>/dev/null; then
+      APP_STATUS=0
+      wait "$APP_PID" || APP_STATUS=$?
+      APP_PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
