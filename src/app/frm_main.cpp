@@ -164,10 +164,13 @@ void frmMain::buildControls() {
     }
     w->setPalette(palette);
 
-    if (row.accessibleName)
-      w->setAccessibleName(QString::fromLatin1(row.accessibleName));
-    else if (row.kind == ControlKind::Button)
+    const QString accessible = row.accessible ? QString::fromLatin1(row.accessible) : QString();
+    if (row.kind == ControlKind::Button || row.kind == ControlKind::Label) {
       w->setAccessibleName(QString(text).remove(QLatin1Char('&')).simplified());
+      w->setAccessibleDescription(accessible);
+    } else if (!accessible.isEmpty()) {
+      w->setAccessibleName(accessible);
+    }
 
     if (row.tab != kNoTab)
       tabOrder.append({row.tab, w});
@@ -189,11 +192,15 @@ void frmMain::buildControls() {
   cmdBack_ = control<QPushButton>(QStringLiteral("cmdBack"));
   cmdNext_ = control<QPushButton>(QStringLiteral("cmdNext"));
 
-  control<QLabel>(QStringLiteral("Label37"))->setText(MakerCreditText());
-  control<QLabel>(QStringLiteral("Label38"))->setText(MakerWebsiteText());
-  control<QLabel>(QStringLiteral("Label2"))->setText(MakerEmailText());
-  for (const char *name : {"Label38", "Label2"})
-    control<QLabel>(QString::fromLatin1(name))->setAccessibleDescription(tr("Opens in your browser or mail program"));
+  const std::pair<const char *, QString> makerTexts[] = {
+      {"Label37", MakerCreditText()}, {"Label38", MakerWebsiteText()}, {"Label2", MakerEmailText()}};
+  for (const auto &[name, text] : makerTexts) {
+    auto *label = control<QLabel>(QString::fromLatin1(name));
+    label->setText(text);
+    label->setAccessibleName(text);
+  }
+  control(QStringLiteral("Label38"))->setAccessibleDescription(tr("Opens the maker's web site in your browser"));
+  control(QStringLiteral("Label2"))->setAccessibleDescription(tr("Writes to the maker with your mail program"));
 }
 
 void frmMain::bindHandlers() {
@@ -406,6 +413,27 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent *event) {
   if (event->button() == Qt::LeftButton)
     Form_DblClick();
   event->accept();
+}
+
+// Tab and Shift+Tab follow the design's order but pass over the controls of
+// the pages out of view: a keyboard user never lands on a control that
+// cannot be seen.
+bool frmMain::focusNextPrevChild(bool next) {
+  QWidget *start = focusWidget() ? focusWidget() : this;
+  QWidget *w = start;
+  for (int guard = 0; guard < 1000; ++guard) {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == start)
+      break;
+    const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    const QRect area(w->mapTo(this, QPoint(0, 0)), w->size());
+    if (w != this && w->window() == this && takesTab && w->isEnabled() && w->isVisibleTo(this) &&
+        area.intersects(rect())) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {

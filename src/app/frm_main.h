@@ -77,6 +77,7 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void showEvent(QShowEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   void buildControls();

@@ -19,8 +19,8 @@ constexpr int T = kNoTab;
 // and the maker's two address labels, widened from 1815 and 1710 twips to
 // hold the addresses this build shows.
 constexpr std::array kRows = std::to_array<ControlRow>({
-    // name, index, kind, container, text, left, top, width, height, tab, font, fg, bg, flags, accessible name
-    {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, "Kelvo Training Wizard"},
+    // name, index, kind, container, text, left, top, width, height, tab, font, fg, bg, flags, accessible
+    {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, "Opens the maker's page in your browser"},
     {"Label8", -1, K::Label, W, "Some features of this program require a connection to the internet.", 0, 420, 9135, 195, T, F::Normal, N, N, kCentered, nullptr},
     {"picMenu", -1, K::Panel, W, nullptr, 180, 1020, 3735, 4575, T, F::Normal, N, 0x404040, kNoFlags, "Steps"},
     {"picStart", 0, K::Panel, W, nullptr, 3960, 1020, 4875, 4455, T, F::Normal, N, N, kNoFlags, nullptr},
@@ -34,7 +34,7 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"cmdBack", -1, K::Button, W, "< &Back", 2025, 5820, 1635, 525, 11, F::Normal, N, N, kDisabled, nullptr},
     {"cmdNext", -1, K::Button, W, "&Next >", 3750, 5820, 1635, 525, 10, F::Normal, N, N, kNoFlags, nullptr},
     {"cmdFinished", -1, K::Button, W, "&Restart", 5475, 5820, 1635, 525, 9, F::Normal, N, N, kNoFlags, nullptr},
-    {"cmdCancel", -1, K::Button, W, "End", 7200, 5820, 1635, 525, 12, F::Normal, N, N, kNoFlags, "End (exit the program)"},
+    {"cmdCancel", -1, K::Button, W, "End", 7200, 5820, 1635, 525, 12, F::Normal, N, N, kNoFlags, "Ends the program after asking"},
 
     // The side menu: connector lines first so the markers are drawn over them.
     {"Line1", -1, K::Line, M, nullptr, 465, 420, 30, 3480, T, F::Normal, 0xE0E0E0, N, kNoFlags, nullptr},
@@ -61,16 +61,16 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"Label2", -1, K::Label, 0, nullptr, 240, 3180, 2520, 195, T, F::Link, 0x0000FF, N, kHandCursor, nullptr},
 
     // Page 1, company.
-    {"Command28", -1, K::Button, 1, "o n l i n e   t o o l s  ", 300, 0, 4455, 495, 69, F::Normal, N, N, kNoFlags, "online tools"},
+    {"Command28", -1, K::Button, 1, "o n l i n e   t o o l s  ", 300, 0, 4455, 495, 69, F::Normal, N, N, kNoFlags, "Opens the maker's online tools page in full screen"},
     {"List1", -1, K::List, 1, nullptr, 300, 540, 3495, 1020, 52, F::List, 0x404040, 0xC4F6F8, kNoFlags, "Company directory"},
-    {"Command16", -1, K::Button, 1, "R", 3840, 540, 915, 615, 55, F::Normal, N, N, kNoFlags, "R (random company)"},
-    {"Command17", -1, K::Button, 1, "G", 3840, 1200, 435, 375, 56, F::Normal, N, N, kNoFlags, "G (Google Finance)"},
-    {"Command19", -1, K::Button, 1, "Y", 4320, 1200, 435, 375, 58, F::Normal, N, N, kNoFlags, "Y (Yahoo! Finance profile)"},
+    {"Command16", -1, K::Button, 1, "R", 3840, 540, 915, 615, 55, F::Normal, N, N, kNoFlags, "Picks a random company"},
+    {"Command17", -1, K::Button, 1, "G", 3840, 1200, 435, 375, 56, F::Normal, N, N, kNoFlags, "Google Finance page of the company selected in the list"},
+    {"Command19", -1, K::Button, 1, "Y", 4320, 1200, 435, 375, 58, F::Normal, N, N, kNoFlags, "Yahoo! Finance profile of the company selected in the list"},
     {"Command6", -1, K::Button, 1, "Look up symbol", 300, 1620, 1395, 375, 31, F::Normal, N, N, kNoFlags, nullptr},
     {"ssymbol", -1, K::TextBox, 1, "", 1740, 1620, 1095, 345, 28, F::Box, N, N, kNoFlags, "Stock symbol"},
-    {"Command7", -1, K::Button, 1, "Clear", 2880, 1620, 915, 375, 32, F::Normal, N, N, kNoFlags, "Clear symbol and company name"},
-    {"Command23", -1, K::Button, 1, "N", 3840, 1620, 435, 375, 61, F::Normal, N, N, kNoFlags, "N (headlines)"},
-    {"Command24", -1, K::Button, 1, "BW", 4320, 1620, 435, 375, 62, F::Normal, N, N, kNoFlags, "BW (BusinessWeek search)"},
+    {"Command7", -1, K::Button, 1, "Clear", 2880, 1620, 915, 375, 32, F::Normal, N, N, kNoFlags, "Empties the symbol and company name"},
+    {"Command23", -1, K::Button, 1, "N", 3840, 1620, 435, 375, 61, F::Normal, N, N, kNoFlags, "Headlines for the symbol"},
+    {"Command24", -1, K::Button, 1, "BW", 4320, 1620, 435, 375, 62, F::Normal, N, N, kNoFlags, "BusinessWeek search for the symbol"},
     {"txtTitle", -1, K::TextBox, 1, "", 300, 2040, 4455, 345, 15, F::Box, N, N, kNoFlags, "Company name"},
     {"Command10", -1, K::Button, 1, "S.E.C. Filings", 300, 2460, 4455, 615, 46, F::Normal, N, N, kNoFlags, nullptr},
     {"Command11", -1, K::Button, 1, "Competitors", 300, 3120, 4455, 615, 47, F::Normal, N, N, kNoFlags, nullptr},
@@ -101,7 +101,7 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"Shape1", -1, K::Outline, 6, nullptr, 120, 60, 4695, 3555, T, F::Normal, 0x000000, N, kNoFlags, nullptr},
     {"Label6", -1, K::Label, 6, "Est. Growth Rate Above Discount Rate in Yearly %", 540, 240, 2295, 375, T, F::Normal, 0xFF0000, N, kRightAligned | kWrap, nullptr},
     {"txtIntr", -1, K::TextBox, 6, "4", 3000, 300, 615, 285, 35, F::Normal, N, N, kNoFlags, "Est. Growth Rate Above Discount Rate in Yearly %"},
-    {"Command9", -1, K::Button, 6, "Clear", 3720, 240, 855, 375, 45, F::Normal, N, N, kNoFlags, "Clear earnings, future value and shares"},
+    {"Command9", -1, K::Button, 6, "Clear", 3720, 240, 855, 375, 45, F::Normal, N, N, kNoFlags, "Empties the earnings, future value and shares"},
     {"Label5", -1, K::Label, 6, "Number of Periods Years", 180, 780, 2655, 255, T, F::Normal, 0x000000, N, kRightAligned, nullptr},
     {"txtDuration", -1, K::TextBox, 6, "20", 3000, 720, 1575, 285, 33, F::Normal, N, 0xE0E0E0, kNoFlags, "Number of Periods Years"},
     {"Label11", -1, K::Label, 6, "Avg. Earnings (3-yr.)", 300, 1140, 2535, 255, T, F::Normal, N, N, kRightAligned, nullptr},

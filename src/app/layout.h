@@ -39,7 +39,10 @@ struct ControlRow {
   int foreground;    // 0xRRGGBB or kNoColour
   int background;    // 0xRRGGBB or kNoColour
   unsigned flags;
-  const char *accessibleName; // nullptr: the caption without its "&"
+  // For assistive tools. Buttons and labels are named by their caption (without
+  // the "&"), and this text becomes their description; boxes, the list and
+  // the panels have no caption, so this is their name.
+  const char *accessible;
 };
 
 inline constexpr int kWindowWidthTwips = 9135;

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -30,7 +31,18 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
   event->accept();
 }
 
+namespace {
+// Assistive tools see a panel as a group of controls, not as a frame border.
+QAccessibleInterface *panelAccessible(const QString &className, QObject *object) {
+  if (className == QLatin1String("kelvo::Panel") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+  return nullptr;
+}
+} // namespace
+
 Panel::Panel(QWidget *parent) : QFrame(parent) {
+  static const bool factoryInstalled = (QAccessible::installFactory(panelAccessible), true);
+  Q_UNUSED(factoryInstalled);
   setMouseTracking(true);
   setAttribute(Qt::WA_NoMousePropagation);
 }
