@@ -313,6 +313,11 @@ private slots:
                              << "Interest Rate and Duration are Required Input Values.";
     QTest::newRow("no earnings") << QStringList{"4", "20", "", "", ""} << QStringList{"", "", "0"}
                                  << "Enter a Value for the Average Earnings.";
+    // No finite future value: the field is emptied instead of keeping an
+    // older figure that the per-share step would then use.
+    QTest::newRow("no finite future value") << QStringList{"100000", "1000", "1,000,000", "$2,191,123", "100"}
+                                            << QStringList{"", "1,000,000", "0"}
+                                            << "The growth rate and number of years give no finite future value.";
     QTest::newRow("no shares") << QStringList{"4", "20", "1,000,000", "", "0"}
                                << QStringList{"$2,191,123", "$1,000,000", "$"} << "";
   }
