@@ -1,0 +1,112 @@
+// Arbitrary symbol, company name and selected row through every research
+// link's address. Whatever the texts hold, the address keeps its scheme, host,
+// path and query fields, and each text reads back from its field unchanged.
+//
+// Input layout: symbol, then "\" followed by any other byte, then the name;
+// the last two bytes pick the row (-1 for none). Backslashes in the symbol
+// are written twice.
+#include "company_directory.h"
+#include "link_catalogue.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QUrl>
+#include <QUrlQuery>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace kelvo;
+
+namespace {
+
+void Require(bool ok, const char *what, const LinkTemplate &link) {
+  if (ok)
+    return;
+  std::fprintf(stderr, "%.*s: %s\n", int(link.control.size()), link.control.data(), what);
+  std::abort();
+}
+
+// Stand-ins short enough that the first seven characters of the name keep
+// the whole stand-in, and unchanged by percent-encoding.
+const QString kSymbolMark = QStringLiteral("ZSYMZ");
+const QString kNameMark = QStringLiteral("ZNAMEZ");
+const QString kListMark = QStringLiteral("ZLISTZ");
+
+QString MarkOf(LinkInput input) {
+  switch (input) {
+  case LinkInput::SymbolBox: return kSymbolMark;
+  case LinkInput::NameBox:
+  case LinkInput::NamePrefix: return kNameMark;
+  case LinkInput::ListSymbol: return kListMark;
+  }
+  return {};
+}
+
+// Each row's address with the stand-ins, parsed once.
+struct Shape {
+  QUrl url;
+  QList<QPair<QString, QString>> fields;
+};
+
+const Shape &ShapeOf(std::size_t index) {
+  static const std::vector<Shape> shapes = [] {
+    std::vector<Shape> out;
+    for (const LinkTemplate &link : kLinkCatalogue) {
+      const QUrl url(ComposeLinkUrl(link, {kSymbolMark, kNameMark, kListMark}), QUrl::TolerantMode);
+      out.push_back({url, QUrlQuery(url).queryItems(QUrl::FullyDecoded)});
+    }
+    return out;
+  }();
+  return shapes[index];
+}
+
+void CheckLink(std::size_t index, const LinkInputs &inputs) {
+  const LinkTemplate &link = kLinkCatalogue[index];
+  const QUrl &shape = ShapeOf(index).url;
+  const QString composed = ComposeLinkUrl(link, inputs);
+  const QUrl url(composed, QUrl::TolerantMode);
+
+  Require(url.isValid(), "address not valid", link);
+  Require(url.scheme() == shape.scheme(), "scheme changed", link);
+  Require(url.host() == shape.host(), "host changed", link);
+  Require(url.path() == shape.path(), "path changed", link);
+  Require(!url.hasFragment(), "fragment appeared", link);
+  for (QChar c : composed)
+    Require(c.unicode() >= 0x20 && c.unicode() < 0x7f, "character outside printable ASCII", link);
+
+  // Every field of the plain shape is there, in order, and a field that holds
+  // a text decodes to the shape's value with each stand-in replaced by its text.
+  const QList<QPair<QString, QString>> &want = ShapeOf(index).fields;
+  const QList<QPair<QString, QString>> got = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+  Require(want.size() == got.size(), "query fields added or lost", link);
+  for (qsizetype i = 0; i < want.size(); ++i) {
+    Require(got[i].first == want[i].first, "query field renamed", link);
+    QString expected = want[i].second;
+    for (const LinkPiece &piece : link.pieces)
+      if (piece.isInput)
+        expected.replace(MarkOf(piece.input), InputText(piece.input, inputs));
+    Require(got[i].second == expected, "text does not decode back to itself", link);
+  }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  FuzzedDataProvider provider(data, size);
+  const int row = provider.ConsumeIntegralInRange<int>(-1, kDirectoryRows - 1);
+  const std::string symbol = provider.ConsumeRandomLengthString();
+  const std::string name = provider.ConsumeRemainingBytesAsString();
+
+  const LinkInputs inputs{QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
+                          QString::fromUtf8(name.data(), qsizetype(name.size())),
+                          ListSymbolOf(row)};
+  for (std::size_t index = 0; index < kLinkCatalogue.size(); ++index)
+    CheckLink(index, inputs);
+  return 0;
+}
