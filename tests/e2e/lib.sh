@@ -134,21 +134,24 @@ e2e_layout_row() {
 
 e2e_px() { echo $((($1 + 7) / 15)); }
 
-# Window-relative centre of a control: "x y" in logical pixels. Pages are
-# measured from their panel, which is in view at the side menu's top edge.
-e2e_control_centre() {
-  local container left top width height cx cy
+# Window-relative rectangle of a control: "x y w h" in logical pixels.
+# Pages are measured from their panel, which is in view at the side menu's
+# top edge.
+e2e_control_rect() {
+  local container left top width height ox oy
   read -r container left top width height < <(e2e_layout_row "$@")
-  cx=$(($(e2e_px "$left") + $(e2e_px "$width") / 2))
-  cy=$(($(e2e_px "$top") + $(e2e_px "$height") / 2))
-  local origin
   case "$container" in
-    W) origin="0 0" ;;
-    M) origin="$(e2e_container_origin picMenu -1)" ;;
-    *) origin="$(e2e_container_origin picStart "$container")" ;;
+    W) ox=0 oy=0 ;;
+    M) read -r ox oy < <(e2e_container_origin picMenu -1) ;;
+    *) read -r ox oy < <(e2e_container_origin picStart "$container") ;;
   esac
-  read -r ox oy <<<"$origin"
-  echo $((ox + cx)) $((oy + cy))
+  echo $((ox + $(e2e_px "$left"))) $((oy + $(e2e_px "$top"))) $(e2e_px "$width") $(e2e_px "$height")
+}
+
+e2e_control_centre() {
+  local x y w h
+  read -r x y w h < <(e2e_control_rect "$@")
+  echo $((x + w / 2)) $((y + h / 2))
 }
 
 e2e_container_origin() {
