@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and runs them all: start-up against a bare
+# Qt window, the window's handlers, and the directory lookups.
+# Usage: scripts/bench.sh [RUNS of each start-up, default 30]
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+runs=${1:-30}
+case $runs in '' | *[!0-9]* | 0) echo "usage: $0 [RUNS]" >&2; exit 2 ;; esac
+build=${KELVO_BENCH_BUILD:-$KELVO_ROOT/build-bench}
+
+kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth
+cmake -S "$KELVO_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  -DKELVO_BUILD_TESTS=OFF -DKELVO_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+bin=$build/bench
+
+# Qt wants a private runtime folder; a throw-away one keeps its warning out.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+export LC_ALL=C.UTF-8
+
+echo "== kelvo benchmarks ($(nproc) cores, $(date -u +%Y-%m-%d))"
+"$bin/bench_lookups"
+echo
+QT_QPA_PLATFORM=offscreen "$bin/bench_handlers" 2>/dev/null
+echo
+# Start-up on a real X server (Xvfb) through the xcb platform, as on a desktop.
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+  "$bin/bench_startup_runner" "$runs" "$bin/bench_bare_window" "$bin/bench_startup_wizard"
