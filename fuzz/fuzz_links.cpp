@@ -48,6 +48,18 @@ QString MarkOf(LinkInput input) {
   return {};
 }
 
+// The query's fields, each name and value percent-decoded byte for byte and
+// read as UTF-8. QUrl's own decoding would leave some valid characters (the
+// Unicode noncharacters) encoded, which a browser does not.
+QList<QPair<QString, QString>> Fields(const QUrl &url) {
+  QList<QPair<QString, QString>> fields = QUrlQuery(url).queryItems(QUrl::FullyEncoded);
+  for (auto &[name, value] : fields) {
+    name = QUrl::fromPercentEncoding(name.toLatin1());
+    value = QUrl::fromPercentEncoding(value.toLatin1());
+  }
+  return fields;
+}
+
 // Each row's address with the stand-ins, parsed once.
 struct Shape {
   QUrl url;
@@ -59,7 +71,7 @@ const Shape &ShapeOf(std::size_t index) {
     std::vector<Shape> out;
     for (const LinkTemplate &link : kLinkCatalogue) {
       const QUrl url(ComposeLinkUrl(link, {kSymbolMark, kNameMark, kListMark}), QUrl::TolerantMode);
-      out.push_back({url, QUrlQuery(url).queryItems(QUrl::FullyDecoded)});
+      out.push_back({url, Fields(url)});
     }
     return out;
   }();
@@ -83,7 +95,7 @@ void CheckLink(std::size_t index, const LinkInputs &inputs) {
   // Every field of the plain shape is there, in order, and a field that holds
   // a text decodes to the shape's value with each stand-in replaced by its text.
   const QList<QPair<QString, QString>> &want = ShapeOf(index).fields;
-  const QList<QPair<QString, QString>> got = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+  const QList<QPair<QString, QString>> got = Fields(url);
   Require(want.size() == got.size(), "query fields added or lost", link);
   for (qsizetype i = 0; i < want.size(); ++i) {
     Require(got[i].first == want[i].first, "query field renamed", link);
