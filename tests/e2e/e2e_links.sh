@@ -140,15 +140,14 @@ while IFS='|' read -r action target boxes expected; do
     click) e2e_click "$target" -1 ;;
     dbl-page)
       # Just inside the panel's left margin, beside every control of the page.
-      read -r px py pw ph < <(e2e_control_rect picStart "$target")
+      read -r px py _ ph < <(e2e_control_rect picStart "$target")
       e2e_click_at $((px + 10)) $((py + ph / 2)) 2
       ;;
     dbl-row)
       # Selecting a row shows the page of the step last pointed at: the
       # pointer crosses the page's background on its way, as a hand's would.
-      read -r px py pw ph < <(e2e_control_rect picStart 1)
-      xdotool mousemove --sync $(($(e2e_geometry "$WIN" | cut -d' ' -f1) + px + 10)) \
-        $(($(e2e_geometry "$WIN" | cut -d' ' -f2) + py + ph / 2))
+      read -r px py _ ph < <(e2e_control_rect picStart 1)
+      e2e_move_to $((px + 10)) $((py + ph / 2))
       read -r rx ry < <(selected_row_centre)
       e2e_click_at "$rx" "$ry" 2
       ;;

@@ -5,6 +5,7 @@
 
 E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 E2E_LAYOUT="$E2E_DIR/../../src/app/layout.cpp"
+# shellcheck disable=SC2034 # used by the scripts that source this file
 E2E_MAIN_CAPTION="Kelvo Training Wizard - Click to Navigate"
 APP_PID=""
 WIN=""
@@ -40,7 +41,9 @@ e2e_under_xvfb() {
     return 0
   fi
   e2e_require xvfb-run xauth xdotool xwininfo import convert compare
-  KELVO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 $screen" bash "$0" "$@"
+  # -noreset: the server otherwise resets when its last client leaves, and
+  # a program started at that moment cannot connect.
+  KELVO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 $screen -noreset" bash "$0" "$@"
 }
 
 e2e_cleanup() {
@@ -145,7 +148,7 @@ e2e_control_rect() {
     M) read -r ox oy < <(e2e_container_origin picMenu -1) ;;
     *) read -r ox oy < <(e2e_container_origin picStart "$container") ;;
   esac
-  echo $((ox + $(e2e_px "$left"))) $((oy + $(e2e_px "$top"))) $(e2e_px "$width") $(e2e_px "$height")
+  echo "$((ox + $(e2e_px "$left"))) $((oy + $(e2e_px "$top"))) $(e2e_px "$width") $(e2e_px "$height")"
 }
 
 e2e_control_centre() {
@@ -162,11 +165,17 @@ e2e_container_origin() {
   echo "$(e2e_px "$left") $(e2e_px "$menu_top")"
 }
 
+# Moves the pointer to a window-relative point.
+e2e_move_to() {
+  local wx wy w h
+  read -r wx wy w h < <(e2e_geometry "$WIN")
+  xdotool mousemove --sync $((wx + $1)) $((wy + $2))
+}
+
 # Moves the pointer to a window-relative point and clicks (count clicks).
 e2e_click_at() {
-  local x="$1" y="$2" count="${3:-1}" wx wy w h
-  read -r wx wy w h < <(e2e_geometry "$WIN")
-  xdotool mousemove --sync $((wx + x)) $((wy + y)) click --repeat "$count" --delay 120 1
+  e2e_move_to "$1" "$2"
+  xdotool click --repeat "${3:-1}" --delay 120 1
 }
 
 e2e_click() {
@@ -194,8 +203,9 @@ e2e_wait_exit() {
   local i
   for ((i = 0; i < 100; i++)); do
     if ! kill -0 "$APP_PID" 2>/dev/null; then
-      APP_STATUS=0
-      wait "$APP_PID" || APP_STATUS=$?
+      wait "$APP_PID"
+      # shellcheck disable=SC2034 # read by the scripts that source this file
+      APP_STATUS=$?
       APP_PID=""
       return 0
     fi
