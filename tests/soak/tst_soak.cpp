@@ -7,6 +7,7 @@
 
 #include <company_directory.h>
 #include <page_display.h>
+#include <step_marker.h>
 #include <valuation.h>
 #include <widgets.h>
 
@@ -115,6 +116,10 @@ public:
 
     act();
     QCoreApplication::processEvents();
+    // "R" reseeds from the clock; seeding the picker again after every
+    // action keeps a replay's later picks those of the failing run.
+    t_.w->randomRows().reseed(rng_());
+    history_.back() += QStringLiteral("  [step %1 page %2 row %3]").arg(t_.step()).arg(t_.page()).arg(t_.w->selectedRow());
     if (trace_) // not through the test log, which stops after a few thousand lines
       std::fprintf(stderr, "%s\n", qPrintable(history_.back()));
     return check();
@@ -361,7 +366,10 @@ private:
     int inView = 0, bold = 0;
     for (int i = 0; i < kSteps; ++i) {
       inView += pages.panels[std::size_t(i)]->y() == pages.menu->y();
-      bold += pages.labels[std::size_t(i)]->font().bold();
+      const bool on = pages.labels[std::size_t(i)]->font().bold();
+      bold += on;
+      if (pages.markers[std::size_t(i)]->fill() != (on ? kMarkerOn : kMarkerOff))
+        return QStringLiteral("step %1's marker disagrees with its label").arg(i);
     }
     if (inView != 1)
       return QStringLiteral("%1 page panels in view").arg(inView);
