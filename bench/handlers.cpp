@@ -99,10 +99,24 @@ int main(int argc, char **argv) {
   };
   std::vector<Row> rows;
 
-  rows.push_back({"Next", b.measure([&](int i) { b.click(b.get(QStringLiteral("Label1(%1)").arg(i % (kSteps - 1)).toLatin1().constData())); },
-                                    [&](int) { b.click(next); })});
-  rows.push_back({"Back", b.measure([&](int i) { b.click(b.get(QStringLiteral("Label1(%1)").arg(1 + i % (kSteps - 1)).toLatin1().constData())); },
-                                    [&](int) { b.click(back); })});
+  // Next from every step but the last, Back from every step but the first;
+  // the counts confirm that each press really moved.
+  int moved[2] = {0, 0};
+  auto toStep = [&](int step) { b.click(b.get(QStringLiteral("Label1(%1)").arg(step).toLatin1().constData())); };
+  rows.push_back({"Next", b.measure([&](int i) { toStep(i % (kSteps - 1)); }, [&](int) {
+                    const int before = b.window.highlightedStep();
+                    b.click(next);
+                    moved[0] += b.window.highlightedStep() == before + 1;
+                  })});
+  rows.push_back({"Back", b.measure([&](int i) { toStep(1 + i % (kSteps - 1)); }, [&](int) {
+                    const int before = b.window.highlightedStep();
+                    b.click(back);
+                    moved[1] += b.window.highlightedStep() == before - 1;
+                  })});
+  if (moved[0] != kRuns || moved[1] != kRuns) {
+    std::fprintf(stderr, "Next moved %d and Back %d of %d times\n", moved[0], moved[1], kRuns);
+    return 1;
+  }
   rows.push_back({"step click", b.measure(nothing, [&](int i) {
                     b.click(b.get(QStringLiteral("Label1(%1)").arg(i % kSteps).toLatin1().constData()));
                   })});
