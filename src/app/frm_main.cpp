@@ -235,7 +235,8 @@ void frmMain::bindHandlers() {
     }
   }
 
-  ssymbol_->installEventFilter(this);
+  for (QLineEdit *box : findChildren<QLineEdit *>())
+    box->installEventFilter(this);
   list_->viewport()->installEventFilter(this);
 }
 
@@ -437,6 +438,16 @@ bool frmMain::focusNextPrevChild(bool next) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+  // An access key whose button is disabled is no shortcut, and a text box
+  // would type its letter ("HRL" becoming "HRLb"); a disabled button's key
+  // does nothing, as a click on it does.
+  if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched)) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier))
+      if (!key->text().isEmpty() && key->text().at(0).isPrint())
+        return true;
+  }
   if (watched == ssymbol_) {
     if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent *>(event)->key();

@@ -222,6 +222,29 @@ private slots:
     QVERIFY(!t.back());
   }
 
+  // Alt+N on the last step (Next disabled) or Alt+B on the first does nothing,
+  // not even type its letter into the box that has the focus.
+  void disabledAccessKeyTypesNothing_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Alt+N on the estimator") << 6 << "txtshares" << int(Qt::Key_N);
+    QTest::newRow("Alt+B on the welcome page") << 0 << "ssymbol" << int(Qt::Key_B);
+  }
+  void disabledAccessKeyTypesNothing() {
+    QFETCH(int, step);
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    Window t;
+    t.clickStep(step);
+    QLineEdit *edit = t.box(box.toLatin1().constData());
+    const QString before = edit->text();
+    edit->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(edit, Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(edit->text(), before);
+    QCOMPARE(t.step(), step);
+  }
+
   void randomRows() {
     // The limits of a single-precision draw can never leave the ranges.
     const float below1 = std::nextafter(1.0f, 0.0f);
