@@ -126,24 +126,29 @@ std::optional<double> ReadAmount(std::string_view text) {
   };
 
   bool openParen = false, closeParen = false, dollar = false, sign = false, negative = false;
-  // Before the number: "(" first if at all, then a sign and "$" in either order.
+  // One "$" and one sign at most, before or after the number, in either order.
+  auto takeDollarOrSign = [&] {
+    skipBlanks();
+    if (i < n && text[i] == '$' && !dollar) {
+      dollar = true;
+      ++i;
+      return true;
+    }
+    if (i < n && (text[i] == '+' || text[i] == '-') && !sign) {
+      sign = true;
+      negative = text[i] == '-';
+      ++i;
+      return true;
+    }
+    return false;
+  };
+  // Before the number: "(" first if at all, then the sign and "$".
   skipBlanks();
   if (i < n && text[i] == '(') {
     openParen = true;
     ++i;
   }
-  for (;;) {
-    skipBlanks();
-    if (i < n && text[i] == '$' && !dollar) {
-      dollar = true;
-      ++i;
-    } else if (i < n && (text[i] == '+' || text[i] == '-') && !sign) {
-      sign = true;
-      negative = text[i] == '-';
-      ++i;
-    } else {
-      break;
-    }
+  while (takeDollarOrSign()) {
   }
 
   // The number: grouping commas only between digits of the whole part.
@@ -171,24 +176,13 @@ std::optional<double> ReadAmount(std::string_view text) {
       return std::nullopt;
   }
 
-  // After the number: "$" and a sign in either order, then ")" last.
-  for (;;) {
+  // After the number: the sign and "$", then ")" last.
+  while (takeDollarOrSign()) {
+  }
+  if (i < n && text[i] == ')' && openParen) {
+    closeParen = true;
+    ++i;
     skipBlanks();
-    if (i < n && text[i] == '$' && !dollar) {
-      dollar = true;
-      ++i;
-    } else if (i < n && (text[i] == '+' || text[i] == '-') && !sign) {
-      sign = true;
-      negative = text[i] == '-';
-      ++i;
-    } else if (i < n && text[i] == ')' && openParen && !closeParen) {
-      closeParen = true;
-      ++i;
-      skipBlanks();
-      break;
-    } else {
-      break;
-    }
   }
   if (i != n || openParen != closeParen || (openParen && sign))
     return std::nullopt;
