@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace kelvo {
@@ -383,6 +384,10 @@ void frmMain::verifystock() {
 void frmMain::showEvent(QShowEvent *event) {
   if (!centred_ && !event->spontaneous()) {
     centred_ = true;
+    // Widgets repaint from a backing store when the window is uncovered,
+    // without a paint event; the window's expose is that repaint.
+    if (QWindow *handle = windowHandle())
+      handle->installEventFilter(this);
     if (QScreen *screen = this->screen()) {
       const QRect area = screen->availableGeometry();
       QRect frame = frameGeometry();
@@ -438,6 +443,11 @@ bool frmMain::focusNextPrevChild(bool next) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == windowHandle()) {
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed())
+      pinTopEdge();
+    return QWidget::eventFilter(watched, event);
+  }
   // An access key whose button is disabled is no shortcut, and a text box
   // would type its letter ("HRL" becoming "HRLb"); a disabled button's key
   // does nothing, as a click on it does.

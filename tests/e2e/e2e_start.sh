@@ -61,5 +61,24 @@ read -r sw sh < <(convert "$ART/window.png" -format '%w %h' info:)
 [[ "$sw" == 609 && "$sh" == 438 ]] || e2e_fail "screenshot is ${sw}x$sh"
 e2e_note "screenshot $ART/window.png (standard deviation $sd)"
 
+# Dragged lower, then covered and uncovered: the top edge returns to 133 at
+# the repaint, the left edge stays where it was dragged.
+xdotool windowmove "$WIN" 100 300
+for ((i = 0; i < 30; i++)); do
+  read -r x y w h < <(e2e_geometry "$WIN")
+  [[ "$x,$y" == "100,300" ]] && break
+  sleep 0.1
+done
+[[ "$x,$y" == "100,300" ]] || e2e_fail "the window could not be moved to 100,300 (at $x,$y)"
+xdotool windowunmap --sync "$WIN"
+xdotool windowmap --sync "$WIN"
+for ((i = 0; i < 30; i++)); do
+  read -r x y w h < <(e2e_geometry "$WIN")
+  [[ "$y" == 133 ]] && break
+  sleep 0.1
+done
+[[ "$x,$y" == "100,133" ]] || e2e_fail "after uncovering, the window is at $x,$y, not 100,133"
+e2e_note "dragged to 100,300 and uncovered: back at $x,$y"
+
 kill -0 "$APP_PID" 2>/dev/null || e2e_fail "the program ended by itself"
 echo "e2e_start: passed"
