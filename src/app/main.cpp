@@ -1,12 +1,8 @@
 // kelvo-wizard: a training wizard for long-term stock investors.
 
-#include "appearance.h"
-#include "frm_main.h"
+#include "run_wizard.h"
 
-#include <desktop.h>
-#include <dialogs.h>
-
-#include <QApplication>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,12 +23,5 @@ int main(int argc, char **argv) {
                "start it from a desktop session.\n", stderr);
     return 2;
   }
-  QApplication app(argc, argv);
-  kelvo::PrepareApplication(app);
-  kelvo::QtDialogs dialogs;
-  kelvo::LinuxDesktop desktop;
-  kelvo::frmMain window(dialogs, desktop);
-  dialogs.setParent(&window);
-  window.show();
-  return app.exec();
+  return kelvo::RunWizard(argc, argv);
 }
