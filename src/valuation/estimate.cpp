@@ -42,11 +42,16 @@ EstimateResult EstimateIntrinsicValue(const CalculatorFields &before) {
   // taken as it is; otherwise the earnings are compounded.
   if (presentValue == 0 || futureValue == 0) {
     const double compounded = presentValue * std::pow(1 + growthRate, periods);
-    if (!std::isfinite(compounded)) {
+    const bool typedFutureValue = futureValue != 0;
+    if (!std::isfinite(compounded) && !typedFutureValue) {
+      // Only a future value the estimate computes itself can be missing; the
+      // field then holds an earlier result, which must not be divided below.
       f.futureValue.clear();
       return Stop(std::move(f), kNoFiniteFutureValue);
     }
-    f.futureValue = FormatDollars(compounded);
+    // A value the user typed stays when the compounding gives nothing finite.
+    if (std::isfinite(compounded))
+      f.futureValue = FormatDollars(compounded);
     // The earnings text as typed, so "1,000,000" and "1000000" look alike.
     f.earnings = FormatDollars(std::string_view(f.earnings));
   }

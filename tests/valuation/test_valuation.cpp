@@ -368,6 +368,14 @@ void TestValuation::estimate_data() {
   QTest::newRow("product overflows")
       << QStringList{"100", "1000", "1E300", "", "100", ""} << "E"
       << QStringList{"100", "1000", "1E300", "", "100", "0"} << noFuture;
+  // A future value the user typed is never erased: the compounding of empty
+  // earnings overflows, so the typed value stays and is divided.
+  QTest::newRow("typed future value, no finite compounding")
+      << QStringList{"4", "20000", "", "5000000", "100", ""} << "E"
+      << QStringList{"4", "20000", "", "5000000", "100", "$50,000"} << "";
+  QTest::newRow("typed future value, undefined power")
+      << QStringList{"-150", "7.5", "abc", "5000000", "100", "$21,911"} << "E"
+      << QStringList{"-150", "7.5", "abc", "5000000", "100", "$50,000"} << "";
   QTest::newRow("negative base, whole years")
       << QStringList{"-150", "2", "1,000,000", "", "100", ""} << "E"
       << QStringList{"-150", "2", "$1,000,000", "$250,000", "100", "$2,500"} << "";
