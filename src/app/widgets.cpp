@@ -26,8 +26,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
-  // The second press of a double-click counts as a press, as on a button.
-  pressed_ = event->button() == Qt::LeftButton;
+  // A label reacts to a click; the second press of a double-click is no
+  // second click, or a link label would hand its address over twice.
+  pressed_ = false;
   event->accept();
 }
 

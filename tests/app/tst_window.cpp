@@ -184,6 +184,25 @@ private slots:
     QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("Symbol=KO%20%20%20")), qPrintable(t.desktop.log.join(QLatin1Char('|'))));
   }
 
+  // The link labels react to a click: a double-click is one hand-over, not two.
+  void doubleClickOnLinkLabelHandsOverOnce_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("web site") << "Label38" << "open PlainNormal";
+    QTest::newRow("e-mail") << "Label2" << "email PlainNormal";
+    QTest::newRow("title") << "Label3" << "open PlainNormal";
+  }
+  void doubleClickOnLinkLabelHandsOverOnce() {
+    QFETCH(QString, label);
+    QFETCH(QString, kind);
+    Window t;
+    t.clickStep(0);
+    QWidget *w = t.w->control(label);
+    Window::doubleClick(w, w->rect().center());
+    QCOMPARE(t.desktop.log.size(), 1);
+    QCOMPARE(t.desktop.log.first().section(QLatin1Char(' '), 0, 1), kind);
+  }
+
   // The typical request: "ko" typed on step 1, then Next, by mouse and by Alt+N.
   void typicalRequest_data() {
     QTest::addColumn<bool>("accessKey");
