@@ -1,6 +1,7 @@
 #include "widgets.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -77,6 +78,18 @@ bool WizardButton::event(QEvent *e) {
     return true;
   }
   return QPushButton::event(e);
+}
+
+void WizardButton::keyPressEvent(QKeyEvent *event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    // A held key presses once, not once per repeat.
+    if (!event->isAutoRepeat() && isEnabled())
+      click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 QRect WizardButton::captionRect() const { return rect().adjusted(4, 3, -4, -3); }

@@ -43,7 +43,8 @@ protected:
 
 // A push button whose caption wraps like a label, and whose access key
 // behaves exactly like a mouse click: it takes the focus first, so the
-// control that had it sees its focus leave before the click runs.
+// control that had it sees its focus leave before the click runs. Return
+// and Enter press it when it has the focus, as Space does.
 class WizardButton : public QPushButton {
   Q_OBJECT
 public:
@@ -54,6 +55,7 @@ public:
 
 protected:
   bool event(QEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
 };
 

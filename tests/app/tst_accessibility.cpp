@@ -133,17 +133,25 @@ private slots:
     QVERIFY(focusOrderByPage().contains(-1));
   }
 
-  // The calculator can be used from the keyboard alone.
+  // The calculator can be used from the keyboard alone; a focused button is
+  // pressed by Space, Return or Enter.
+  void calculatorByKeyboard_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+  }
   void calculatorByKeyboard() {
+    QFETCH(int, key);
     Window t;
     t.clickStep(6);
     t.box("txtIntr")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
-    // Down the fields by Tab, then Space on the estimate button.
+    // Down the fields by Tab, then the key on the estimate button.
     while (QApplication::focusWidget()->objectName() != QLatin1String("cmdCalcValue"))
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(t.box("txtFutrVal")->text(), QStringLiteral("$3,869,684"));
   }
 };
