@@ -3,6 +3,7 @@
 #include "appearance.h"
 #include "directory_model.h"
 #include "layout.h"
+#include "single_line.h"
 #include "widgets.h"
 
 #include <company_directory.h>
@@ -98,6 +99,7 @@ void frmMain::buildControls() {
     }
     case ControlKind::TextBox: {
       auto *box = new QLineEdit(container);
+      box->setValidator(new SingleLineValidator(box));
       box->setText(text);
       box->setAttribute(Qt::WA_NoMousePropagation);
       w = box;

@@ -10,6 +10,7 @@
 #include <link_actions.h>
 #include <company_directory.h>
 
+#include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
 #include <cmath>
@@ -201,6 +202,58 @@ private slots:
     Window::doubleClick(w, w->rect().center());
     QCOMPARE(t.desktop.log.size(), 1);
     QCOMPARE(t.desktop.log.first().section(QLatin1Char(' '), 0, 1), kind);
+  }
+
+  // Single-line boxes keep a paste up to its first line break and drop other
+  // control characters, wherever the caret stands.
+  void pasteIntoSingleLineBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("trailing line feed") << "ssymbol" << "" << 0 << "msft\n" << "MSFT";
+    QTest::newRow("CR LF and a second line") << "txtTitle" << "" << 0 << "Acme\r\nWidgets" << "Acme";
+    QTest::newRow("into the middle") << "txtTitle" << "abcd" << 2 << "X\nY" << "abXcd";
+    QTest::newRow("tab and bell dropped") << "txtPresVal" << "" << 0 << "1\t000\a000" << "1000000";
+    QTest::newRow("line break first") << "txtshares" << "100" << 3 << "\n5" << "100";
+  }
+  void pasteIntoSingleLineBox() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, pasted);
+    Window t;
+    t.clickStep(box.startsWith(QLatin1String("txtP")) || box == QLatin1String("txtshares") ? 6 : 1);
+    QLineEdit *edit = t.box(box.toLatin1().constData());
+    edit->setText(before);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->setCursorPosition(caret);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    if (box == QLatin1String("ssymbol"))
+      QTest::keyClick(edit, Qt::Key_Return); // the lookup by the list's prefix search
+    QTEST(edit->text(), "after");
+  }
+
+  // A pasted symbol with a line break still finds its company, reads plainly
+  // in the caption and makes a clean address.
+  void pastedSymbolLooksUpAndComposes() {
+    Window t;
+    t.click("cmdNext");
+    QLineEdit *edit = t.box("ssymbol");
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("msft\n"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    t.click("cmdNext");
+    QCOMPARE(t.w->selectedRow(), 1007);
+    QCOMPARE(t.name(), QStringLiteral("Microsoft Corporation"));
+    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  MSFT"));
+    t.clickStep(1);
+    t.desktop.log.clear();
+    t.click("Command23");
+    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("/q/h?s=MSFT")), qPrintable(t.desktop.log.value(0)));
   }
 
   // The typical request: "ko" typed on step 1, then Next, by mouse and by Alt+N.
