@@ -314,7 +314,7 @@ void frmMain::selectsymbolrow() {
 void frmMain::Command16_Click() {
   picker_.reseedFromClock();
   selectRowFromCode(picker_.pickAnyRow());
-  repaint();
+  repaintWholeWindow();
 }
 
 void frmMain::Command7_Click() {
@@ -325,7 +325,7 @@ void frmMain::Command7_Click() {
 
 void frmMain::Form_DblClick() {
   selectRowFromCode(picker_.pickBackgroundRow());
-  repaint();
+  repaintWholeWindow();
 }
 
 void frmMain::cmdCancel_Click() {
@@ -394,25 +394,42 @@ void frmMain::showEvent(QShowEvent *event) {
       const QRect area = screen->availableGeometry();
       QRect frame = frameGeometry();
       frame.moveCenter(area.center());
-      move(frame.left(), pinTop_ ? Pixels(kPinnedTopTwips) : frame.top());
+      move(frame.left(), pinTop_ ? pinnedTop() : frame.top());
     }
   }
   QWidget::showEvent(event);
 }
 
-void frmMain::paintEvent(QPaintEvent *event) {
+// The program's own repaint of the whole window is a window repaint too,
+// and so pins the top edge; a control repainting itself (a caret blinking,
+// a button lit by the pointer) is not one and leaves a dragged window alone.
+void frmMain::repaintWholeWindow() {
   pinTopEdge();
-  QWidget::paintEvent(event);
+  repaint();
 }
 
-// Every repaint puts the outer top edge back at 2000 twips, keeping the left
-// edge. Moving a window does not repaint it, so this cannot loop.
+int PinnedTop(int designedTop, int frameHeight, const QRect &available) {
+  const int fitting = available.bottom() + 1 - frameHeight;
+  return std::max(available.top(), std::min(designedTop, fitting));
+}
+
+int frmMain::pinnedTop() const {
+  const QScreen *screen = this->screen();
+  if (!screen)
+    return Pixels(kPinnedTopTwips);
+  return PinnedTop(Pixels(kPinnedTopTwips), frameGeometry().height(), screen->availableGeometry());
+}
+
+// A window repaint (first display, uncovering, restoring, the program's own
+// full repaint) puts the outer top edge back at its pinned height, keeping
+// the left edge. Moving a window does not repaint it, so this cannot loop.
 void frmMain::pinTopEdge() {
   if (!pinTop_ || !isWindow())
     return;
   const QRect frame = frameGeometry();
-  if (frame.top() != Pixels(kPinnedTopTwips))
-    move(frame.left(), Pixels(kPinnedTopTwips));
+  const int top = pinnedTop();
+  if (frame.top() != top)
+    move(frame.left(), top);
 }
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent *event) {

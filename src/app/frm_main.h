@@ -23,6 +23,12 @@ class Dialogs;
 class LinkActions;
 class Panel;
 
+// The outer top edge a window repaint puts the window at: the designed
+// height, unless the window would then reach below the screen's available
+// area (a small screen, a large scale factor); then just high enough for all
+// of it to show, but never above the available area.
+int PinnedTop(int designedTop, int frameHeight, const QRect &available);
+
 class frmMain final : public QWidget, public WizardView {
   Q_OBJECT
 public:
@@ -45,6 +51,8 @@ public:
   // Selects a row from code (-1 clears); the row handling runs once, at once.
   void selectRowFromCode(int row);
   bool topEdgePinned() const { return pinTop_; }
+  // Where a window repaint puts the outer top edge on the current screen.
+  int pinnedTop() const;
 
   // WizardView
   int highlightedStep() const override;
@@ -73,7 +81,6 @@ public:
   void cmdCancel_Click();
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void showEvent(QShowEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -83,6 +90,7 @@ private:
   void buildControls();
   void bindHandlers();
   void pinTopEdge();
+  void repaintWholeWindow();
 
   Dialogs &dialogs_;
   Desktop &desktop_;

@@ -381,15 +381,25 @@ private slots:
     QVERIFY(t.back() && t.next());
   }
 
-  void topEdgeReturnsOnRepaint() {
-    Window t;
-    if (!t.w->topEdgePinned())
-      QSKIP("this platform does not let a client place its window");
-    t.w->move(57, 300);
-    QTRY_COMPARE(t.w->frameGeometry().top(), 300);
-    t.w->repaint();
-    QTRY_COMPARE(t.w->frameGeometry().top(), 133);
-    QCOMPARE(t.w->frameGeometry().left(), 57);
+  // Where a window repaint puts the top edge: 2000 twips (133 px), unless the
+  // window would reach below the screen's available area. Sizes are logical
+  // pixels: a 1920x1080 screen at scale 2 is 960x540.
+  void pinnedTop_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<int>("frameHeight");
+    QTest::addColumn<int>("top");
+    QTest::newRow("1920x1080 at 1x") << QRect(0, 0, 1920, 1080) << 438 << 133;
+    QTest::newRow("1280x1024 at 1x") << QRect(0, 0, 1280, 1024) << 438 << 133;
+    QTest::newRow("1920x1080 at 2x") << QRect(0, 0, 960, 540) << 438 << 102;
+    QTest::newRow("1280x1024 at 2x") << QRect(0, 0, 640, 512) << 438 << 74;
+    QTest::newRow("title bar and a panel below") << QRect(0, 0, 960, 508) << 462 << 46;
+    QTest::newRow("exactly fits") << QRect(0, 0, 800, 571) << 438 << 133;
+    QTest::newRow("taller than the screen, panel on top") << QRect(0, 30, 640, 400) << 438 << 30;
+  }
+  void pinnedTop() {
+    QFETCH(QRect, available);
+    QFETCH(int, frameHeight);
+    QTEST(PinnedTop(133, frameHeight, available), "top");
   }
 
   // The calculator through its page: typed texts, the button, the results.
