@@ -187,6 +187,8 @@ void frmMain::buildControls() {
                    [](const auto &a, const auto &b) { return a.first < b.first; });
   for (qsizetype i = 1; i < tabOrder.size(); ++i)
     setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+  for (const auto &entry : tabOrder)
+    focusOrder_.append(entry.second);
   if (!tabOrder.isEmpty())
     tabOrder.first().second->setFocus(Qt::OtherFocusReason);
 
@@ -194,6 +196,7 @@ void frmMain::buildControls() {
   txtTitle_ = control<QLineEdit>(QStringLiteral("txtTitle"));
   cmdBack_ = control<QPushButton>(QStringLiteral("cmdBack"));
   cmdNext_ = control<QPushButton>(QStringLiteral("cmdNext"));
+  cmdFinished_ = control<QPushButton>(QStringLiteral("cmdFinished"));
 
   const std::pair<const char *, QString> makerTexts[] = {
       {"Label37", MakerCreditText()}, {"Label38", MakerWebsiteText()}, {"Label2", MakerEmailText()}};
@@ -362,7 +365,40 @@ void frmMain::Command9_Click() {
 }
 
 int frmMain::highlightedStep() const { return modGUI::highlightedStep(pages_); }
-void frmMain::showpage(std::int16_t n) { modGUI::showpage(pages_, n); }
+// Besides moving the panels, a page out of view is hidden from assistive
+// tools and from the keyboard: the focus never stays on a control nobody
+// can see.
+void frmMain::showpage(std::int16_t n) {
+  modGUI::showpage(pages_, n);
+  if (n < 0 || n >= kSteps)
+    return;
+  QWidget *inView = pages_.panels[std::size_t(n)];
+  QWidget *focus = focusWidget();
+  for (QWidget *panel : pages_.panels)
+    if (panel != inView && focus && panel->isAncestorOf(focus)) {
+      moveFocusToPage(n);
+      break;
+    }
+  for (QWidget *panel : pages_.panels)
+    panel->setVisible(panel == inView);
+}
+
+// The first control of the page in the keyboard order, or Next when the page
+// has none. The program moves the focus here, not the user, so the symbol
+// box does not take this as being left.
+void frmMain::moveFocusToPage(int page) {
+  QWidget *target = nullptr;
+  for (QWidget *w : focusOrder_)
+    if (pages_.panels[std::size_t(page)]->isAncestorOf(w) && w->isEnabled()) {
+      target = w;
+      break;
+    }
+  if (!target)
+    target = cmdNext_->isEnabled() ? static_cast<QWidget *>(cmdNext_) : cmdFinished_;
+  programMovesFocus_ = true;
+  target->setFocus(Qt::OtherFocusReason);
+  programMovesFocus_ = false;
+}
 void frmMain::markstep(std::int16_t n) { modGUI::markstep(pages_, n); }
 QString frmMain::symbolText() const { return ssymbol_->text(); }
 void frmMain::setSymbolText(const QString &text) { ssymbol_->setText(text); }
@@ -486,8 +522,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
       // Only focus moving to another control of this window counts as
       // leaving the box, not the window losing activation to a dialog.
       const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-          reason != Qt::MenuBarFocusReason)
+      if (!programMovesFocus_ && reason != Qt::ActiveWindowFocusReason &&
+          reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
         selectsymbolrow();
     }
   } else if (list_ && watched == list_->viewport()) {

@@ -90,6 +90,7 @@ private:
   void buildControls();
   void bindHandlers();
   void pinTopEdge();
+  void moveFocusToPage(int page);
   void repaintWholeWindow();
 
   Dialogs &dialogs_;
@@ -101,6 +102,9 @@ private:
   QListView *list_ = nullptr;
   QPushButton *cmdBack_ = nullptr;
   QPushButton *cmdNext_ = nullptr;
+  QPushButton *cmdFinished_ = nullptr;
+  QList<QWidget *> focusOrder_; // the design's keyboard order
+  bool programMovesFocus_ = false;
   std::unique_ptr<LinkActions> links_;
   RowPicker picker_;
   std::int32_t cnt_ = 0;

@@ -133,6 +133,62 @@ private slots:
     QVERIFY(focusOrderByPage().contains(-1));
   }
 
+  // When the page in view changes under a focused control, the focus goes
+  // to the first control of the new page (Next when it has none), and the
+  // symbol box does not take that as being left: no prefix search runs.
+  void focusFollowsThePageInView_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("how"); // step:N, or "list" for a selection by the arrow keys
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("symbol box, side menu") << "ssymbol" << "step:3" << "Command2";
+    QTest::newRow("calculator field, side menu") << "txtshares" << "step:4" << "Command3";
+    QTest::newRow("to a page without controls") << "txtTitle" << "step:0" << "cmdNext";
+    QTest::newRow("list selection shows page cnt") << "List1" << "list" << "Command2";
+  }
+  void focusFollowsThePageInView() {
+    QFETCH(QString, focused);
+    QFETCH(QString, how);
+    Window t;
+    if (how == QLatin1String("list")) {
+      for (int i = 0; i < 3; ++i) // Next to step 3 leaves cnt at 3
+        t.click("cmdNext");
+      t.clickStep(1);
+    } else {
+      t.clickStep(focused == QLatin1String("txtshares") ? 6 : 1);
+    }
+    QWidget *start = t.w->control(focused);
+    start->setFocus(Qt::MouseFocusReason);
+    if (focused == QLatin1String("ssymbol")) {
+      t.box("ssymbol")->clear();
+      QTest::keyClicks(start, QStringLiteral("ms")); // typed, not yet looked up
+    }
+    const int row = t.w->selectedRow();
+    if (how == QLatin1String("list"))
+      QTest::keyClick(start, Qt::Key_Down);
+    else
+      t.clickStep(how.mid(5).toInt());
+    QTEST(QApplication::focusWidget()->objectName(), "expected");
+    if (focused == QLatin1String("ssymbol")) {
+      QCOMPARE(t.symbol(), QStringLiteral("ms"));
+      QCOMPARE(t.w->selectedRow(), row);
+    }
+  }
+
+  // Assistive tools are offered the page in view only.
+  void pagesOutOfViewAreNotShowing() {
+    Window t;
+    t.clickStep(3);
+    for (int i = 0; i < kSteps; ++i) {
+      QAccessibleInterface *page = QAccessible::queryAccessibleInterface(t.panel(i));
+      QVERIFY(page);
+      QCOMPARE(page->state().invisible, i != 3);
+    }
+    QAccessibleInterface *hidden = QAccessible::queryAccessibleInterface(t.button("Command21"));
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(t.button("Command22"));
+    QVERIFY(hidden->state().invisible);
+    QVERIFY(!shown->state().invisible);
+  }
+
   // The calculator can be used from the keyboard alone; a focused button is
   // pressed by Space, Return or Enter.
   void calculatorByKeyboard_data() {
