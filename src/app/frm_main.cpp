@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
@@ -30,6 +31,24 @@ QString designName(const ControlRow &row) {
   return row.index < 0 ? QString::fromLatin1(row.name)
                        : QStringLiteral("%1(%2)").arg(QLatin1String(row.name)).arg(row.index);
 }
+
+// What the small and the link controls do, shown when the pointer rests on
+// them; the research ones also show the address a click opens now.
+struct ToolTip {
+  const char *control;
+  const char *text;
+  bool showsAddress;
+};
+constexpr ToolTip kToolTips[] = {
+    {"Command16", QT_TRANSLATE_NOOP("kelvo::frmMain", "Picks a company at random from the directory list."), false},
+    {"Command17", QT_TRANSLATE_NOOP("kelvo::frmMain", "Opens a quote page for the company selected in the list:"), true},
+    {"Command19", QT_TRANSLATE_NOOP("kelvo::frmMain", "Opens the profile of the company selected in the list:"), true},
+    {"Command23", QT_TRANSLATE_NOOP("kelvo::frmMain", "Opens the news headlines for the symbol in the symbol box:"), true},
+    {"Command24", QT_TRANSLATE_NOOP("kelvo::frmMain", "Searches business news for the symbol in the symbol box:"), true},
+    {"Label38", QT_TRANSLATE_NOOP("kelvo::frmMain", "Opens the maker's web site in your browser:"), true},
+    {"Label2", QT_TRANSLATE_NOOP("kelvo::frmMain", "Writes to the maker with your mail program:"), true},
+    {"Label3", QT_TRANSLATE_NOOP("kelvo::frmMain", "Opens the maker's page in your browser:"), true},
+};
 
 QColor rgb(int value) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(value))); }
 
@@ -243,6 +262,8 @@ void frmMain::bindHandlers() {
 
   for (QLineEdit *box : findChildren<QLineEdit *>())
     box->installEventFilter(this);
+  for (const ToolTip &tip : kToolTips)
+    control(QString::fromLatin1(tip.control))->installEventFilter(this);
   list_->viewport()->installEventFilter(this);
 }
 
@@ -266,6 +287,18 @@ void frmMain::Form_Load() {
   });
   selectRowFromCode(736);
   showpage(1);
+}
+
+QString frmMain::toolTipFor(const QString &name) const {
+  for (const ToolTip &tip : kToolTips) {
+    if (name != QLatin1String(tip.control))
+      continue;
+    QString text = tr(tip.text);
+    if (tip.showsAddress)
+      text += QLatin1Char('\n') + links_->addressNow(name);
+    return text;
+  }
+  return {};
 }
 
 QWidget *frmMain::control(const QString &name) const { return controls_.value(name); }
@@ -498,6 +531,15 @@ bool frmMain::focusNextPrevChild(bool next) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::ToolTip) {
+    // Composed when it shows, so it names the address a click opens now.
+    const QString text = toolTipFor(watched->objectName());
+    if (!text.isEmpty()) {
+      QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
+                         static_cast<QWidget *>(watched));
+      return true;
+    }
+  }
   if (watched == windowHandle()) {
     if (event->type() == QEvent::Expose && windowHandle()->isExposed())
       pinTopEdge();

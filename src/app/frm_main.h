@@ -51,6 +51,8 @@ public:
   // Selects a row from code (-1 clears); the row handling runs once, at once.
   void selectRowFromCode(int row);
   bool topEdgePinned() const { return pinTop_; }
+  // The tooltip of a control by its design name; empty for none.
+  QString toolTipFor(const QString &name) const;
   // Where a window repaint puts the outer top edge on the current screen.
   int pinnedTop() const;
 

@@ -31,6 +31,23 @@ QStringList LinkActions::controls() {
   return names;
 }
 
+QString LinkActions::addressNow(const QString &control) const {
+  const QByteArray name = control.toUtf8();
+  const LinkTemplate *link = FindLink(std::string_view(name.constData(), name.size()));
+  return link ? ComposeLinkUrl(*link, currentInputs()) : QString();
+}
+
+LinkInputs LinkActions::currentInputs() const {
+  LinkInputs inputs;
+  if (context_.symbolBox)
+    inputs.symbolBox = context_.symbolBox();
+  if (context_.nameBox)
+    inputs.nameBox = context_.nameBox();
+  if (context_.selectedRow)
+    inputs.listSymbol = ListSymbolOf(context_.selectedRow());
+  return inputs;
+}
+
 void LinkActions::trigger(const QString &control) {
   const QByteArray name = control.toUtf8();
   const LinkTemplate *link = FindLink(std::string_view(name.constData(), name.size()));
@@ -42,14 +59,7 @@ void LinkActions::trigger(const QString &control) {
 
   // Read now, not earlier: a handler nested in an earlier yield may have
   // changed the boxes or the list selection.
-  LinkInputs inputs;
-  if (context_.symbolBox)
-    inputs.symbolBox = context_.symbolBox();
-  if (context_.nameBox)
-    inputs.nameBox = context_.nameBox();
-  if (context_.selectedRow)
-    inputs.listSymbol = ListSymbolOf(context_.selectedRow());
-  OpenResearchLink(*link, inputs, dialogs_, desktop_);
+  OpenResearchLink(*link, currentInputs(), dialogs_, desktop_);
 
   if (control == QLatin1String("Command27")) {
     // The wizard comes back in front of the browser, then the calculator is

@@ -2,6 +2,8 @@
 // The window's research buttons, list and panel double-clicks, contact
 // labels and the Help button, as one object the main window binds to.
 
+#include "link_catalogue.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -40,10 +42,16 @@ public:
   // the rest of its sequence). Unknown names do nothing.
   void trigger(const QString &control);
 
+  // The address a click on `control` would open now, from the window's
+  // texts as they are; empty for a control that opens nothing.
+  QString addressNow(const QString &control) const;
+
   // "Help": the nine teaching texts.
   void showHelp();
 
 private:
+  LinkInputs currentInputs() const;
+
   Dialogs &dialogs_;
   Desktop &desktop_;
   LinkContext context_;

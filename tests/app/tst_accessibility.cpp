@@ -3,9 +3,12 @@
 
 #include "window_fixture.h"
 
+#include <hosts.h>
 #include <layout.h>
 
 #include <QAccessible>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLabel>
 
 using namespace kelvo;
@@ -187,6 +190,45 @@ private slots:
     QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(t.button("Command22"));
     QVERIFY(hidden->state().invisible);
     QVERIFY(!shown->state().invisible);
+  }
+
+  // The small buttons and the link labels explain themselves; the research
+  // ones name the address a click opens with the texts of the moment.
+  void toolTips_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("first");  // the explaining line
+    QTest::addColumn<QString>("address"); // how the address ends; empty: none
+    QTest::newRow("R") << "Command16" << "Picks a company at random from the directory list." << "";
+    QTest::newRow("G") << "Command17" << "Opens a quote page for the company selected in the list:"
+                       << "/finance?q=KO%20%20%20";
+    QTest::newRow("Y") << "Command19" << "Opens the profile of the company selected in the list:"
+                       << "/q/pr?s=KO%20%20%20";
+    QTest::newRow("N") << "Command23" << "Opens the news headlines for the symbol in the symbol box:"
+                       << "/q/h?s=PEP";
+    QTest::newRow("BW") << "Command24" << "Searches business news for the symbol in the symbol box:"
+                        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6";
+    QTest::newRow("web site") << "Label38" << "Opens the maker's web site in your browser:"
+                              << QString::fromUtf8(hosts::kMaker.data(), qsizetype(hosts::kMaker.size()));
+    QTest::newRow("e-mail") << "Label2" << "Writes to the maker with your mail program:"
+                            << QString::fromUtf8(hosts::kMakerEmail.data(), qsizetype(hosts::kMakerEmail.size()));
+    QTest::newRow("title") << "Label3" << "Opens the maker's page in your browser:" << "/marvanellc.htm";
+  }
+  void toolTips() {
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+    Window t;
+    t.clickRow(860);                                // KO selected in the list
+    t.box("ssymbol")->setText(QStringLiteral("PEP")); // another symbol typed
+    t.clickStep(control.startsWith(QLatin1String("Label")) ? 0 : 1);
+    QWidget *w = t.w->control(control);
+    QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+    QApplication::sendEvent(w, &help);
+    const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
+    QTEST(lines.value(0), "first");
+    QCOMPARE(lines.size(), address.isEmpty() ? 1 : 2);
+    if (!address.isEmpty())
+      QVERIFY2(lines.value(1).endsWith(address), qPrintable(lines.value(1)));
+    QVERIFY(t.desktop.log.isEmpty() && t.dialogs.shown.isEmpty()); // a tooltip opens nothing
   }
 
   // The calculator can be used from the keyboard alone; a focused button is
