@@ -3,6 +3,7 @@
 #include "appearance.h"
 #include "directory_model.h"
 #include "layout.h"
+#include "text_fit.h"
 #include "widgets.h"
 
 #include <company_directory.h>
@@ -55,6 +56,7 @@ frmMain::frmMain(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context), this);
 
   buildControls();
+  FitTextsToBoxes(this);
   bindHandlers();
   Form_Load();
 }
