@@ -47,7 +47,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${KELVO_HOST_MAKER}/kelvo/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The captions are drawn in the classic sans serif of the design; the links need a desktop opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, xdg-utils")
+# The captions are drawn in the classic sans serif the layout was measured
+# with, so its face comes with the package; the links need a desktop opener.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 include(CPack)

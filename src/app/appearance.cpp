@@ -15,7 +15,7 @@ QString &family() {
   return name;
 }
 
-QString registerTahoma() {
+QString registerTahomaOnce() {
   // Only the regular face: the package's bold face carries bold metrics but
   // draws regular strokes, so Qt's synthetic bold of the regular face is
   // what actually shows a highlighted step in bold.
@@ -32,6 +32,11 @@ QString registerTahoma() {
   return found;
 }
 
+QString registerTahoma() {
+  static const QString found = registerTahomaOnce();
+  return found;
+}
+
 QFont pixelFont(const QString &face, int pixels, bool bold) {
   QFont font(face);
   font.setPixelSize(pixels);
@@ -42,13 +47,13 @@ QFont pixelFont(const QString &face, int pixels, bool bold) {
 
 } // namespace
 
-void PrepareApplication(QApplication &app) {
+void PrepareApplication(QApplication &app, WizardFace face) {
   QApplication::setApplicationName(QStringLiteral("kelvo-wizard"));
   QApplication::setApplicationDisplayName(QString());
   QApplication::setDesktopFileName(QStringLiteral("example.marvane.KelvoWizard"));
   if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
     QApplication::setStyle(fusion);
-  family() = registerTahoma();
+  family() = face == WizardFace::Preferred ? registerTahoma() : QString();
   if (family().isEmpty())
     family() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QIcon icon;

@@ -9,10 +9,15 @@ class QApplication;
 
 namespace kelvo {
 
+// The face the window draws in: the Tahoma-compatible one the layout was
+// drawn for when it is installed, or the desktop's sans serif in its place
+// (where texts that would be cut are drawn smaller, see text_fit.h).
+enum class WizardFace { Preferred, Fallback };
+
 // Registers the Tahoma-compatible face shipped by Debian's fonts-wine when it
-// is installed, picks the Fusion style (the layout is fixed, so the look must
-// not depend on the desktop's style) and sets the application icon.
-void PrepareApplication(QApplication &app);
+// is installed and wanted, picks the Fusion style (the layout is fixed, so the
+// look must not depend on the desktop's style) and sets the application icon.
+void PrepareApplication(QApplication &app, WizardFace face = WizardFace::Preferred);
 
 // The face the window uses: Tahoma when available, else the desktop's sans.
 QString WizardFamily();

@@ -4,6 +4,7 @@
 #include "directory_model.h"
 #include "layout.h"
 #include "single_line.h"
+#include "text_fit.h"
 #include "widgets.h"
 
 #include <company_directory.h>
@@ -75,6 +76,7 @@ frmMain::frmMain(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context), this);
 
   buildControls();
+  FitTextsToBoxes(this);
   bindHandlers();
   Form_Load();
 }

@@ -1,6 +1,7 @@
 #include "link_actions.h"
 
 #include "desktop.h"
+#include "handover_messages.h"
 #include "hosts.h"
 #include "link_launcher.h"
 #include "show_guidance.h"
@@ -21,8 +22,9 @@ QString MakerCreditText() { return QStringLiteral("Marvane Partners, LLC - 2006"
 
 LinkActions::LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
                          QWidget *mainWindow)
-    : dialogs_(dialogs), desktop_(desktop), context_(std::move(context)),
-      mainWindow_(mainWindow) {}
+    : dialogs_(dialogs), desktop_(desktop), context_(std::move(context)), mainWindow_(mainWindow) {
+  ReportRefusedHandOvers(desktop_, dialogs_);
+}
 
 QStringList LinkActions::controls() {
   QStringList names;
@@ -65,9 +67,12 @@ void LinkActions::trigger(const QString &control) {
     // The wizard comes back in front of the browser, then the calculator is
     // started last so that it lies in front of both.
     desktop_.bringToFront(mainWindow_);
-    desktop_.startProgram(QStringLiteral("calc.exe"), ShellStyle::OwnedMaximized);
+    const bool started =
+        desktop_.startProgram(QStringLiteral("calc.exe"), ShellStyle::OwnedMaximized);
     desktop_.yieldToMessageLoop();
     desktop_.pause(30);
+    if (!started)
+      ReportNoCalculator(dialogs_);
   } else if (control == QLatin1String("Command28")) {
     // Full screen for the browser, if it has come to the front by now.
     desktop_.sendKey(DesktopKey::F11);

@@ -5,11 +5,16 @@
 
 namespace kelvo {
 
-MessageAnswer QtDialogs::message(const QString &text, const QString &title,
-                                 MessageButtons buttons, MessageIcon icon) {
-  QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
-                                                   : QMessageBox::NoIcon,
-                  title, text, QMessageBox::NoButton, parent_);
+MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
+                                 MessageIcon icon) {
+  const QMessageBox::Icon shownIcon = icon == MessageIcon::Information ? QMessageBox::Information
+                                      : icon == MessageIcon::Warning   ? QMessageBox::Warning
+                                                                       : QMessageBox::NoIcon;
+  QMessageBox box(shownIcon, title, text, QMessageBox::NoButton, parent_);
+  // A warning carries what the user may need elsewhere, such as an address
+  // the desktop would not open: it can be selected and copied.
+  if (icon == MessageIcon::Warning)
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   if (buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
@@ -22,8 +27,7 @@ MessageAnswer QtDialogs::message(const QString &text, const QString &title,
   return MessageAnswer::Ok;
 }
 
-QString QtDialogs::input(const QString &prompt, const QString &defaultText,
-                         const QString &title) {
+QString QtDialogs::input(const QString &prompt, const QString &defaultText, const QString &title) {
   bool ok = false;
   const QString text =
       QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);

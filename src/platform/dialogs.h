@@ -13,7 +13,7 @@ namespace kelvo {
 inline const QString kAppTitle = QStringLiteral("Kelvo Wizard");
 
 enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { None, Information };
+enum class MessageIcon { None, Information, Warning };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Dialogs {

@@ -27,7 +27,7 @@ void LinuxDesktop::openAddress(const QString &address, ShellStyle) {
   // The address is already percent-encoded where it matters; parsing it as
   // encoded keeps every escape as it is, so xdg-open receives the same bytes
   // (a literal space of a fixed piece becomes %20, as any browser would).
-  QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
+  handOver(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode), address, false);
 }
 
 // A bare e-mail address opens nothing on a Linux desktop; as a mailto:
@@ -36,24 +36,93 @@ void LinuxDesktop::openEmail(const QString &address, ShellStyle) {
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));
   url.setPath(address);
-  QDesktopServices::openUrl(url);
+  handOver(url, address, true);
+}
+
+// xdg-open is run here rather than by Qt, so that its failure is seen. It is
+// watched, never waited for: it may keep running for as long as the browser
+// it started in the foreground. Its object is deleted when it ends and never
+// before, so ending the wizard does not end the browser.
+void LinuxDesktop::handOver(const QUrl &url, const QString &target, bool email) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) {
+    // Qt still knows a few browsers by name.
+    if (!QDesktopServices::openUrl(url))
+      reportRefused(target, email);
+    return;
+  }
+  auto *process = new QProcess;
+  process->setProgram(opener);
+  process->setArguments({QString::fromLatin1(url.toEncoded())});
+  // The opener and what it starts write to our streams directly, so they are
+  // not cut off by our exit.
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  process->setStandardInputFile(QProcess::nullDevice());
+  auto failed = [this, target, email] { reportRefused(target, email); };
+  QObject::connect(process, &QProcess::finished, &openers_,
+                   [failed](int code, QProcess::ExitStatus status) {
+                     if (status != QProcess::NormalExit || code != 0)
+                       failed();
+                   });
+  QObject::connect(process, &QProcess::errorOccurred, &openers_,
+                   [failed](QProcess::ProcessError error) {
+                     if (error == QProcess::FailedToStart)
+                       failed();
+                   });
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  QObject::connect(process, &QProcess::errorOccurred, process,
+                   [process](QProcess::ProcessError error) {
+                     if (error == QProcess::FailedToStart)
+                       process->deleteLater();
+                   });
+  process->start();
+}
+
+QStringList LinuxDesktop::CalculatorsLookedFor() {
+  return {QStringLiteral("gnome-calculator"),
+          QStringLiteral("kcalc"),
+          QStringLiteral("qalculate-qt"),
+          QStringLiteral("qalculate-gtk"),
+          QStringLiteral("speedcrunch"),
+          QStringLiteral("galculator"),
+          QStringLiteral("mate-calc"),
+          QStringLiteral("kalk"),
+          QStringLiteral("xcalc"),
+          QStringLiteral("org.gnome.Calculator"),
+          QStringLiteral("org.kde.kcalc")};
 }
 
 // The one program name the wizard hands over is the desktop calculator; it
-// becomes the first calculator installed here. Nothing installed is silent,
-// as any failure of the desktop is.
-void LinuxDesktop::startProgram(const QString &name, ShellStyle) {
+// becomes the first calculator installed here, a Flatpak app last.
+bool LinuxDesktop::startProgram(const QString &name, ShellStyle) {
   if (name.compare(QLatin1String("calc.exe"), Qt::CaseInsensitive) != 0)
-    return;
-  static const char *const kCalculators[] = {"gnome-calculator", "kcalc",         "mate-calc",
-                                             "galculator",       "qalculate-gtk", "xcalc"};
-  for (const char *candidate : kCalculators) {
-    const QString program = QStandardPaths::findExecutable(QLatin1String(candidate));
-    if (program.isEmpty())
+    return false;
+  const QString flatpak = QStandardPaths::findExecutable(QStringLiteral("flatpak"));
+  for (const QString &candidate : CalculatorsLookedFor()) {
+    if (candidate.startsWith(QLatin1String("org."))) {
+      if (flatpak.isEmpty())
+        continue;
+      // A quick local query; "info" answers 0 only for an installed app.
+      QProcess info;
+      info.setStandardInputFile(QProcess::nullDevice());
+      info.setStandardOutputFile(QProcess::nullDevice());
+      info.setStandardErrorFile(QProcess::nullDevice());
+      info.start(flatpak, {QStringLiteral("info"), candidate});
+      if (!info.waitForFinished(5000)) {
+        info.kill();
+        info.waitForFinished(1000);
+        continue;
+      }
+      if (info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0 &&
+          QProcess::startDetached(flatpak, {QStringLiteral("run"), candidate}))
+        return true;
       continue;
-    QProcess::startDetached(program, {});
-    return;
+    }
+    const QString program = QStandardPaths::findExecutable(candidate);
+    if (!program.isEmpty() && QProcess::startDetached(program, {}))
+      return true;
   }
+  return false;
 }
 
 // A client can inject keys only on X11 (XTest); Wayland and the headless

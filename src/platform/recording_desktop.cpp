@@ -1,6 +1,7 @@
 #include "desktop.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace kelvo {
 
@@ -11,14 +12,19 @@ QString RecordingDesktop::styleName(ShellStyle style) {
 
 void RecordingDesktop::openAddress(const QString &address, ShellStyle style) {
   log << QStringLiteral("open %1 %2").arg(styleName(style), address);
+  if (std::exchange(refuseNext, false))
+    reportRefused(address, false);
 }
 
 void RecordingDesktop::openEmail(const QString &address, ShellStyle style) {
   log << QStringLiteral("email %1 %2").arg(styleName(style), address);
+  if (std::exchange(refuseNext, false))
+    reportRefused(address, true);
 }
 
-void RecordingDesktop::startProgram(const QString &name, ShellStyle style) {
+bool RecordingDesktop::startProgram(const QString &name, ShellStyle style) {
   log << QStringLiteral("program %1 %2").arg(styleName(style), name);
+  return !noPrograms;
 }
 
 void RecordingDesktop::sendKey(DesktopKey) { log << QStringLiteral("key F11"); }

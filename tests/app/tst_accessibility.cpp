@@ -70,7 +70,10 @@ private slots:
     QTest::newRow("page 3") << "picStart(3)" << "Management ( Trust and Ability )" << int(QAccessible::Grouping);
     QTest::newRow("side menu") << "picMenu" << "Steps" << int(QAccessible::Grouping);
     QTest::newRow("step label") << "Label1(6)" << "IV Estimator" << int(QAccessible::StaticText);
-    QTest::newRow("maker e-mail") << "Label2" << "info@marvane.example" << int(QAccessible::StaticText);
+    QTest::newRow("maker e-mail") << "Label2"
+                                  << QString::fromLatin1(hosts::kMakerEmail.data(),
+                                                         qsizetype(hosts::kMakerEmail.size()))
+                                  << int(QAccessible::StaticText);
   }
   void namesAndRoles() {
     QFETCH(QString, control);

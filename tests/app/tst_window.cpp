@@ -75,9 +75,19 @@ private slots:
     QTEST(text, "text");
   }
 
-  // No caption or label may be clipped at 1x with the fonts in use.
+  // No caption or label may be clipped at 1x, with the face the layout was
+  // drawn for and with the desktop's sans serif in its place.
+  void everyTextFitsItsBox_data() {
+    QTest::addColumn<WizardFace>("face");
+    QTest::addColumn<bool>("tahoma"); // whether the window draws in Tahoma
+    QTest::newRow("Tahoma") << WizardFace::Preferred << true;
+    QTest::newRow("fallback face") << WizardFace::Fallback << false;
+  }
   void everyTextFitsItsBox() {
-    Window t(false);
+    QFETCH(WizardFace, face);
+    QFETCH(bool, tahoma);
+    Window t(false, face);
+    QCOMPARE(t.w->control(QStringLiteral("cmdNext"))->font().family() == QLatin1String("Tahoma"), tahoma);
     for (const QString &name : t.w->controlNames()) {
       QWidget *w = t.w->control(name);
       if (auto *b = qobject_cast<WizardButton *>(w)) {

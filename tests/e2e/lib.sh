@@ -41,6 +41,9 @@ e2e_under_xvfb() {
     return 0
   fi
   e2e_require xvfb-run xauth xdotool xwininfo import convert compare
+  # Our own X server, whatever desktop the caller sits at.
+  unset WAYLAND_DISPLAY
+  export QT_QPA_PLATFORM=xcb
   # -noreset: the server otherwise resets when its last client leaves, and
   # a program started at that moment cannot connect.
   KELVO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 $screen -noreset" bash "$0" "$@"
@@ -72,12 +75,13 @@ e2e_prepare() {
   trap 'exit 1' INT TERM
 }
 
-# Starts the binary with the stand-in opener and calculator first on PATH;
-# extra arguments are environment assignments.
+# Starts the binary in the test's X server with the stand-in opener and
+# calculator first on PATH; extra arguments are environment assignments.
 e2e_start_app() {
   local bin="$1"
   shift
-  env "$@" PATH="$E2E_DIR/fakebin:$PATH" "$bin" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" &
+  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@" PATH="$E2E_DIR/fakebin:$PATH" "$bin" \
+    >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" &
   APP_PID=$!
 }
 

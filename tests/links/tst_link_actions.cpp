@@ -71,6 +71,8 @@ private slots:
   void guard();
   void sequence_data();
   void sequence();
+  void desktopOpensNothing_data();
+  void desktopOpensNothing();
   void advantagesBeforeSearch();
   void help();
   void nestedClickInsideYield();
@@ -161,6 +163,64 @@ void TestLinkActions::sequence() {
   QCOMPARE(w.desktop.log, expected);
 }
 
+// A refused hand-over is told at once, with the address to copy, and the
+// sequence around it runs on; no calculator is told after the page.
+void TestLinkActions::desktopOpensNothing_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<bool>("refuse");     // the desktop refuses the address
+  QTest::addColumn<bool>("noPrograms"); // no calculator installed
+  QTest::addColumn<QStringList>("expected");
+  QTest::addColumn<int>("icon");
+
+  const QString page = Yahoo() + "/q/co?s=KO";
+  QTest::newRow("research page refused") << "Command11" << true << false
+      << QStringList{"open OwnedMaximized " + page,
+                     "box The page could not be opened: no web browser took it. Copy this "
+                     "address into your web browser:\n\n" + page,
+                     "yield", "pause 300"}
+      << int(MessageIcon::Warning);
+  const QString email = S(hosts::kMakerEmail);
+  QTest::newRow("e-mail refused") << "Label2" << true << false
+      << QStringList{"email PlainNormal " + email,
+                     "box The e-mail address could not be opened: no mail program took it. "
+                     "Write to this address from your mail program:\n\n" + email}
+      << int(MessageIcon::Warning);
+  const QString stats = Yahoo() + "/q/ks?s=KO";
+  const QString noCalculator =
+      "box No calculator program was found. The wizard looked for gnome-calculator, kcalc, "
+      "qalculate-qt, qalculate-gtk, speedcrunch, galculator, mate-calc, kalk, xcalc, and for "
+      "the Flatpak apps org.gnome.Calculator and org.kde.kcalc. Install one of them to have it "
+      "start here.";
+  QTest::newRow("no calculator") << "Command27" << false << true
+      << QStringList{"open OwnedMaximized " + stats, "yield", "pause 100", "front",
+                     "program OwnedMaximized calc.exe", "yield", "pause 30", noCalculator}
+      << int(MessageIcon::Information);
+  QTest::newRow("page refused, calculator still started") << "Command27" << true << false
+      << QStringList{"open OwnedMaximized " + stats,
+                     "box The page could not be opened: no web browser took it. Copy this "
+                     "address into your web browser:\n\n" + stats,
+                     "yield", "pause 100", "front", "program OwnedMaximized calc.exe", "yield",
+                     "pause 30"}
+      << int(MessageIcon::Warning);
+}
+
+void TestLinkActions::desktopOpensNothing() {
+  QFETCH(QString, control);
+  QFETCH(bool, refuse);
+  QFETCH(bool, noPrograms);
+  QFETCH(QStringList, expected);
+  QFETCH(int, icon);
+  Window w;
+  w.desktop.refuseNext = refuse;
+  w.desktop.noPrograms = noPrograms;
+  w.actions.trigger(control);
+  QCOMPARE(w.desktop.log, expected);
+  QCOMPARE(w.dialogs.shown.size(), 1);
+  QCOMPARE(w.dialogs.shown[0].title, QStringLiteral("Kelvo Wizard"));
+  QCOMPARE(w.dialogs.shown[0].buttons, MessageButtons::Ok);
+  QCOMPARE(int(w.dialogs.shown[0].icon), icon);
+}
+
 void TestLinkActions::advantagesBeforeSearch() {
   Window w;
   w.symbol.clear();
@@ -222,7 +282,8 @@ void TestLinkActions::makerTexts() {
   // The labels show exactly what clicking them opens.
   QCOMPARE(w.desktop.log, (QStringList{"open PlainNormal " + MakerWebsiteText(),
                                        "email PlainNormal " + MakerEmailText()}));
-  QVERIFY(MakerEmailText().endsWith(".example") && MakerWebsiteText().endsWith(".example"));
+  QCOMPARE(MakerEmailText(), S(hosts::kMakerEmail));
+  QCOMPARE(MakerWebsiteText(), "http://" + S(hosts::kMaker));
 
   // Label37 is 3270 x 195 twips: 218 x 13 pixels.
   QFont font("Tahoma");

@@ -38,7 +38,7 @@ Architecture|^${arch}$
 Depends|(^|, )libqt6widgets6( \(|,|$)
 Depends|(^|, )libqt6core6( \(|,|$)
 Depends|(^|, )libc6( \(|,|$)
-Recommends|(^|, )fonts-wine(,|$)
+Depends|(^|, )fonts-wine(,|$)
 Recommends|(^|, )xdg-utils(,|$)
 Maintainer|^[^<]+ <[^@>]+@[^>]+>$
 Section|^[a-z0-9/-]+$

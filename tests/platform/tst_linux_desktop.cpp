@@ -1,5 +1,5 @@
-// The Linux hand-over of the calculator and the key, with stand-in programs
-// on a private PATH that record how they were started.
+// The Linux hand-over of addresses and the calculator, with stand-in
+// programs on a private PATH that record how they were started.
 
 #include "desktop.h"
 
@@ -17,11 +17,33 @@ private slots:
   void cleanup();
   void calculator_data();
   void calculator();
-  void keyWithoutX11IsSilent();
+  void refusedHandOver_data();
+  void refusedHandOver();
 
 private:
   QByteArray savedPath_;
 };
+
+namespace {
+
+// A stand-in that records its name and arguments, one a line, then ends
+// with the given status. "flatpak:APP" is a flatpak that has only APP.
+bool installStandIn(const QTemporaryDir &dir, const QString &entry, int status = 0) {
+  const QString name = entry.section(QLatin1Char(':'), 0, 0);
+  QByteArray body = "#!/bin/sh\n";
+  if (entry.contains(QLatin1Char(':')))
+    body += "if [ \"$1\" = info ]; then [ \"$2\" = \"" + entry.section(QLatin1Char(':'), 1).toUtf8() +
+            "\" ]; exit $?; fi\n";
+  const QByteArray tmp = dir.filePath("started.tmp").toUtf8();
+  body += "printf '%s\\n' \"" + name.toUtf8() + "\" \"$@\" > \"" + tmp + "\"\n/bin/mv \"" + tmp +
+          "\" \"" + dir.filePath("started").toUtf8() + "\"\nexit " + QByteArray::number(status) +
+          "\n";
+  QFile script(dir.filePath(name));
+  return script.open(QIODevice::WriteOnly) && script.write(body) == body.size() &&
+         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
 
 void TestLinuxDesktop::init() { savedPath_ = qgetenv("PATH"); }
 void TestLinuxDesktop::cleanup() { qputenv("PATH", savedPath_); }
@@ -29,15 +51,28 @@ void TestLinuxDesktop::cleanup() { qputenv("PATH", savedPath_); }
 void TestLinuxDesktop::calculator_data() {
   QTest::addColumn<QStringList>("installed");
   QTest::addColumn<QString>("program"); // what the wizard asks for
-  QTest::addColumn<QString>("started"); // empty: nothing
+  QTest::addColumn<QString>("started"); // name and arguments, one a line; empty: nothing
 
   QTest::newRow("only kcalc") << QStringList{"kcalc"} << "calc.exe" << "kcalc";
   QTest::newRow("first of the list wins")
       << QStringList{"xcalc", "kcalc", "gnome-calculator"} << "calc.exe" << "gnome-calculator";
   QTest::newRow("order of the list, not of PATH")
       << QStringList{"xcalc", "mate-calc"} << "calc.exe" << "mate-calc";
+  QTest::newRow("qalculate before speedcrunch")
+      << QStringList{"kalk", "speedcrunch", "qalculate-gtk"} << "calc.exe" << "qalculate-gtk";
+  QTest::newRow("qt before gtk") << QStringList{"qalculate-gtk", "qalculate-qt"} << "calc.exe"
+                                 << "qalculate-qt";
+  QTest::newRow("galculator before mate-calc")
+      << QStringList{"mate-calc", "galculator", "speedcrunch"} << "calc.exe" << "speedcrunch";
+  QTest::newRow("kalk before xcalc") << QStringList{"xcalc", "kalk"} << "calc.exe" << "kalk";
   QTest::newRow("last resort") << QStringList{"xcalc"} << "calc.exe" << "xcalc";
   QTest::newRow("any case of the name") << QStringList{"galculator"} << "CALC.EXE" << "galculator";
+  QTest::newRow("a Flatpak app when no program")
+      << QStringList{"flatpak:org.kde.kcalc"} << "calc.exe" << "flatpak\nrun\norg.kde.kcalc";
+  QTest::newRow("a program before any Flatpak app")
+      << QStringList{"flatpak:org.gnome.Calculator", "xcalc"} << "calc.exe" << "xcalc";
+  QTest::newRow("flatpak without a calculator")
+      << QStringList{"flatpak:org.example.Other"} << "calc.exe" << "";
   QTest::newRow("none installed") << QStringList{} << "calc.exe" << "";
   QTest::newRow("a program named like the request is not run")
       << QStringList{"calc.exe"} << "calc.exe" << "";
@@ -52,21 +87,12 @@ void TestLinuxDesktop::calculator() {
 
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
-  for (const QString &name : installed) {
-    // Each stand-in records its name and arguments, one a line.
-    QFile script(dir.filePath(name));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\n' \"" + name.toUtf8() + "\" \"$@\" > \"" +
-                 dir.filePath("started.tmp").toUtf8() + "\"\n/bin/mv \"" +
-                 dir.filePath("started.tmp").toUtf8() + "\" \"" +
-                 dir.filePath("started").toUtf8() + "\"\n");
-    script.close();
-    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-  }
+  for (const QString &entry : installed)
+    QVERIFY(installStandIn(dir, entry));
   qputenv("PATH", QFile::encodeName(dir.path()));
 
   LinuxDesktop desktop;
-  desktop.startProgram(program, ShellStyle::OwnedMaximized);
+  QCOMPARE(desktop.startProgram(program, ShellStyle::OwnedMaximized), !started.isEmpty());
 
   QFile record(dir.filePath("started"));
   if (started.isEmpty()) {
@@ -76,17 +102,77 @@ void TestLinuxDesktop::calculator() {
   }
   QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
   QVERIFY(record.open(QIODevice::ReadOnly));
-  // Its own name and not a single argument.
   QCOMPARE(QString::fromUtf8(record.readAll()), started + "\n");
 }
 
-void TestLinuxDesktop::keyWithoutX11IsSilent() {
-  // Headless here: there is no X display to inject into, so nothing happens
-  // and nothing fails.
-  LinuxDesktop desktop;
-  desktop.sendKey(DesktopKey::F11);
-  desktop.bringToFront(nullptr);
-  QVERIFY(true);
+// The opener is handed the address; when it fails, or when there is none,
+// the desktop says so once, naming what it was given.
+void TestLinuxDesktop::refusedHandOver_data() {
+  QTest::addColumn<int>("openerStatus"); // -1: no xdg-open at all
+  QTest::addColumn<bool>("email");
+  QTest::addColumn<QString>("handed"); // what xdg-open is given
+  QTest::addColumn<QStringList>("reported");
+
+  const QString address = "http://www.example.org/q/pr?s=HRL%20%20&t=a b";
+  const QString email = "someone@example.org";
+  QTest::newRow("address, opener fails")
+      << 4 << false << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b"
+      << QStringList{"address " + address};
+  QTest::newRow("e-mail, opener fails")
+      << 3 << true << "mailto:someone@example.org" << QStringList{"email " + email};
+  QTest::newRow("address, opener succeeds")
+      << 0 << false << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b" << QStringList{};
+  QTest::newRow("address, no opener") << -1 << false << "" << QStringList{"address " + address};
+  QTest::newRow("e-mail, no opener") << -1 << true << "" << QStringList{"email " + email};
+}
+
+void TestLinuxDesktop::refusedHandOver() {
+  QFETCH(int, openerStatus);
+  QFETCH(bool, email);
+  QFETCH(QString, handed);
+  QFETCH(QStringList, reported);
+
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  if (openerStatus >= 0)
+    QVERIFY(installStandIn(dir, "xdg-open", openerStatus));
+  qputenv("PATH", QFile::encodeName(dir.path()));
+  // Nothing else may name a browser to Qt.
+  const QByteArray browser = qgetenv("BROWSER"), defaultBrowser = qgetenv("DEFAULT_BROWSER");
+  qunsetenv("BROWSER");
+  qunsetenv("DEFAULT_BROWSER");
+
+  QStringList reports;
+  {
+    LinuxDesktop desktop;
+    desktop.refused = [&reports](const QString &target, bool isEmail) {
+      reports << (isEmail ? "email " : "address ") + target;
+    };
+    const QString target = email ? "someone@example.org" : "http://www.example.org/q/pr?s=HRL%20%20&t=a b";
+    if (email)
+      desktop.openEmail(target, ShellStyle::PlainNormal);
+    else
+      desktop.openAddress(target, ShellStyle::OwnedMaximized);
+
+    if (openerStatus < 0) {
+      // Told at once, before the handler goes on.
+      QCOMPARE(reports, reported);
+    } else {
+      QFile record(dir.filePath("started"));
+      QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
+      QVERIFY(record.open(QIODevice::ReadOnly));
+      QCOMPARE(QString::fromUtf8(record.readAll()), "xdg-open\n" + handed + "\n");
+      if (reported.isEmpty())
+        QTest::qWait(300); // the opener has ended by now; nothing may be told
+      else
+        QTRY_COMPARE_WITH_TIMEOUT(reports, reported, 10000);
+      QCOMPARE(reports, reported);
+    }
+  }
+  if (!browser.isNull())
+    qputenv("BROWSER", browser);
+  if (!defaultBrowser.isNull())
+    qputenv("DEFAULT_BROWSER", defaultBrowser);
 }
 
 QTEST_MAIN(TestLinuxDesktop)

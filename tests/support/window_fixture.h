@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 namespace kelvo::testing {
 
@@ -21,11 +22,11 @@ struct Window {
   std::unique_ptr<frmMain> w;
   int endRequests = 0;
 
-  explicit Window(bool show = true) {
-    static bool prepared = false;
-    if (!prepared) {
-      PrepareApplication(*qApp);
-      prepared = true;
+  explicit Window(bool show = true, WizardFace face = WizardFace::Preferred) {
+    static std::optional<WizardFace> prepared;
+    if (prepared != face) {
+      PrepareApplication(*qApp, face);
+      prepared = face;
     }
     w = std::make_unique<frmMain>(dialogs, desktop);
     w->endProgram = [this] { ++endRequests; };

@@ -1,0 +1,45 @@
+#include "text_fit.h"
+
+#include "widgets.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace kelvo {
+
+namespace {
+
+// Below this a text is no longer readable; it is better cut than unreadable.
+constexpr int kSmallestPixels = 8;
+
+bool labelFits(const QLabel *label, QFont font) {
+  if (label->objectName().startsWith(QLatin1String("Label1(")))
+    font.setBold(true);
+  const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  const QRect need = QFontMetrics(font).boundingRect(label->rect(), flags, label->text());
+  return need.width() <= label->width() && need.height() <= label->height();
+}
+
+bool buttonFits(const WizardButton *button) {
+  return button->rect().contains(button->captionBounds());
+}
+
+// Steps the pixel size of the control's own font down while `fits` says no.
+template <class Fits> void shrinkUntil(QWidget *control, Fits fits) {
+  QFont font = control->font();
+  while (!fits(font) && font.pixelSize() > kSmallestPixels) {
+    font.setPixelSize(font.pixelSize() - 1);
+    control->setFont(font);
+  }
+}
+
+} // namespace
+
+void FitTextsToBoxes(QWidget *window) {
+  for (QLabel *label : window->findChildren<QLabel *>())
+    shrinkUntil(label, [label](const QFont &font) { return labelFits(label, font); });
+  for (WizardButton *button : window->findChildren<WizardButton *>())
+    shrinkUntil(button, [button](const QFont &) { return buttonFits(button); });
+}
+
+} // namespace kelvo

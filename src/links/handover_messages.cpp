@@ -1,0 +1,38 @@
+#include "handover_messages.h"
+
+#include "desktop.h"
+#include "dialogs.h"
+
+namespace kelvo {
+
+void ReportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
+  desktop.refused = [&dialogs](const QString &target, bool email) {
+    dialogs.message(RefusedHandOverText(target, email), kAppTitle, MessageButtons::Ok,
+                    MessageIcon::Warning);
+  };
+}
+
+QString RefusedHandOverText(const QString &target, bool email) {
+  if (email)
+    return QStringLiteral("The e-mail address could not be opened: no mail program took it. "
+                          "Write to this address from your mail program:\n\n%1")
+        .arg(target);
+  return QStringLiteral("The page could not be opened: no web browser took it. "
+                        "Copy this address into your web browser:\n\n%1")
+      .arg(target);
+}
+
+void ReportNoCalculator(Dialogs &dialogs) {
+  dialogs.message(NoCalculatorText(), kAppTitle, MessageButtons::Ok, MessageIcon::Information);
+}
+
+QString NoCalculatorText() {
+  QStringList programs, apps;
+  for (const QString &name : LinuxDesktop::CalculatorsLookedFor())
+    (name.startsWith(QLatin1String("org.")) ? apps : programs) << name;
+  return QStringLiteral("No calculator program was found. The wizard looked for %1, and for the "
+                        "Flatpak apps %2. Install one of them to have it start here.")
+      .arg(programs.join(QLatin1String(", ")), apps.join(QLatin1String(" and ")));
+}
+
+} // namespace kelvo

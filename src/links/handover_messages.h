@@ -1,0 +1,22 @@
+#pragma once
+// What the user is told when the desktop opens nothing: an address or the
+// e-mail address it refused, or no calculator program to start.
+
+#include <QString>
+
+namespace kelvo {
+
+class Desktop;
+class Dialogs;
+
+// From now on every address or e-mail address the desktop refuses is shown
+// in a warning box, as text the user can copy.
+void ReportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs);
+QString RefusedHandOverText(const QString &target, bool email);
+
+// The box shown when no calculator program could be started; it names the
+// programs that were looked for.
+void ReportNoCalculator(Dialogs &dialogs);
+QString NoCalculatorText();
+
+} // namespace kelvo
