@@ -6,8 +6,8 @@
 #include <company_directory.h>
 #include <desktop.h>
 #include <dialogs.h>
-#include <frm_main.h>
-#include <page_display.h>
+#include <main_window.h>
+#include <wizard/steps.h>
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -47,7 +47,7 @@ double Median(std::vector<double> v) {
 struct Bench {
   ScriptedDialogs dialogs;
   RecordingDesktop desktop;
-  frmMain window{dialogs, desktop};
+  MainWindow window{dialogs, desktop};
 
   template <class T = QWidget> T *get(const char *name) {
     return window.control<T>(QString::fromLatin1(name));
@@ -103,22 +103,22 @@ int main(int argc, char **argv) {
   // the counts confirm that each press really moved.
   int moved[2] = {0, 0};
   auto toStep = [&](int step) { b.click(b.get(QStringLiteral("Label1(%1)").arg(step).toLatin1().constData())); };
-  rows.push_back({"Next", b.measure([&](int i) { toStep(i % (kSteps - 1)); }, [&](int) {
-                    const int before = b.window.highlightedStep();
+  rows.push_back({"Next", b.measure([&](int i) { toStep(i % (wizard::kSteps - 1)); }, [&](int) {
+                    const int before = b.window.state().step;
                     b.click(next);
-                    moved[0] += b.window.highlightedStep() == before + 1;
+                    moved[0] += b.window.state().step == before + 1;
                   })});
-  rows.push_back({"Back", b.measure([&](int i) { toStep(1 + i % (kSteps - 1)); }, [&](int) {
-                    const int before = b.window.highlightedStep();
+  rows.push_back({"Back", b.measure([&](int i) { toStep(1 + i % (wizard::kSteps - 1)); }, [&](int) {
+                    const int before = b.window.state().step;
                     b.click(back);
-                    moved[1] += b.window.highlightedStep() == before - 1;
+                    moved[1] += b.window.state().step == before - 1;
                   })});
   if (moved[0] != kRuns || moved[1] != kRuns) {
     std::fprintf(stderr, "Next moved %d and Back %d of %d times\n", moved[0], moved[1], kRuns);
     return 1;
   }
   rows.push_back({"step click", b.measure(nothing, [&](int i) {
-                    b.click(b.get(QStringLiteral("Label1(%1)").arg(i % kSteps).toLatin1().constData()));
+                    b.click(b.get(QStringLiteral("Label1(%1)").arg(i % wizard::kSteps).toLatin1().constData()));
                   })});
   rows.push_back({"list selection", b.measure(nothing, [&](int) {
                     list->selectionModel()->setCurrentIndex(list->model()->index(anyRow(), 0),

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "wizard/steps.h"
+
 #include <array>
 
 namespace kelvo {
@@ -12,6 +14,9 @@ constexpr int W = kOnWindow;
 constexpr int M = kOnMenu;
 constexpr int N = kNoColour;
 constexpr int T = kNoTab;
+constexpr auto &kCaption = wizard::kStepCaptions;
+constexpr int kOn = wizard::kMarkerOnRgb;
+constexpr int kOff = wizard::kMarkerOffRgb;
 
 // Everything is as designed except the step labels 1 to 6, widened so that
 // each caption still fits when it turns bold on its step (designed widths
@@ -39,20 +44,20 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     // The side menu: connector lines first so the markers are drawn over them.
     {"Line1", -1, K::Line, M, nullptr, 465, 420, 30, 3480, T, F::Normal, 0xE0E0E0, N, kNoFlags, nullptr},
     {"Line2", 0, K::Line, M, nullptr, 360, 405, 120, 30, T, F::Normal, 0xC0C0C0, N, kNoFlags, nullptr},
-    {"shpStart", 0, K::Marker, M, nullptr, 120, 300, 255, 255, T, F::Normal, N, 0x00FF00, kNoFlags, nullptr},
-    {"shpStart", 1, K::Marker, M, nullptr, 240, 900, 435, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"shpStart", 2, K::Marker, M, nullptr, 240, 1500, 435, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"shpStart", 3, K::Marker, M, nullptr, 240, 2100, 435, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"shpStart", 4, K::Marker, M, nullptr, 240, 2700, 435, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"shpStart", 5, K::Marker, M, nullptr, 360, 3360, 255, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"shpStart", 6, K::Marker, M, nullptr, 360, 3780, 255, 255, T, F::Normal, N, 0xC0C0C0, kNoFlags, nullptr},
-    {"Label1", 0, K::Label, M, "Click to Navigate", 795, 300, 1425, 195, T, F::Normal, 0xFFFFFF, N, kBold | kHandCursor, nullptr},
-    {"Label1", 1, K::Label, M, "Company  ( Understanding ) ", 780, 900, 2400, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 2, K::Label, M, "Sustainable Comp Advantages ? ", 780, 1500, 2715, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 3, K::Label, M, "Management  ( Trust and Ability )", 780, 2100, 2790, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 4, K::Label, M, "Bargain Price / Intrinsic Value", 780, 2700, 2520, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 5, K::Label, M, "Tools", 780, 3360, 435, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
-    {"Label1", 6, K::Label, M, "IV Estimator", 795, 3780, 1050, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"shpStart", 0, K::Marker, M, nullptr, 120, 300, 255, 255, T, F::Normal, N, kOn, kNoFlags, nullptr},
+    {"shpStart", 1, K::Marker, M, nullptr, 240, 900, 435, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"shpStart", 2, K::Marker, M, nullptr, 240, 1500, 435, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"shpStart", 3, K::Marker, M, nullptr, 240, 2100, 435, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"shpStart", 4, K::Marker, M, nullptr, 240, 2700, 435, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"shpStart", 5, K::Marker, M, nullptr, 360, 3360, 255, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"shpStart", 6, K::Marker, M, nullptr, 360, 3780, 255, 255, T, F::Normal, N, kOff, kNoFlags, nullptr},
+    {"Label1", 0, K::Label, M, kCaption[0], 795, 300, 1425, 195, T, F::Normal, 0xFFFFFF, N, kBold | kHandCursor, nullptr},
+    {"Label1", 1, K::Label, M, kCaption[1], 780, 900, 2400, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 2, K::Label, M, kCaption[2], 780, 1500, 2715, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 3, K::Label, M, kCaption[3], 780, 2100, 2790, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 4, K::Label, M, kCaption[4], 780, 2700, 2520, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 5, K::Label, M, kCaption[5], 780, 3360, 435, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
+    {"Label1", 6, K::Label, M, kCaption[6], 795, 3780, 1050, 195, T, F::Normal, 0xFFFFFF, N, kHandCursor, nullptr},
 
     // Page 0, welcome.
     {"Label4", -1, K::Label, 0, "This wizard-based program will help you become a better long term \"Intrinsic Value Investor.\"  It is based upon the filter ideas of Elmont Corvin and Brennic Pradley.  In my view, we can optimize our \"investment decision making\" by studying their rational and focused approach.", 240, 600, 4335, 1455, T, F::Normal, N, N, kWrap, nullptr},

@@ -2,6 +2,7 @@
 // The window's controls as one table in the units of the design (twips,
 // 15 to a logical pixel), converted in one place.
 
+#include <QColor>
 #include <span>
 
 namespace kelvo {
@@ -47,10 +48,16 @@ struct ControlRow {
 
 inline constexpr int kWindowWidthTwips = 9135;
 inline constexpr int kWindowHeightTwips = 6570;
-inline constexpr int kPanelInViewTopTwips = 1020;
 inline constexpr int kPinnedTopTwips = 2000;
+// Page panels out of view sit at this top edge, below the client area.
+inline constexpr int kOutOfViewTopTwips = 9000;
 
+// The one conversion of the design's twips into logical pixels (15 to one
+// pixel at 96 dpi), rounded to the nearest pixel.
 constexpr int Pixels(int twips) { return (twips + 7) / 15; }
+
+// A colour of the table (0xRRGGBB).
+inline QColor Colour(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb))); }
 
 std::span<const ControlRow> WindowLayout();
 

@@ -1,7 +1,7 @@
 #include "run_wizard.h"
 
 #include "appearance.h"
-#include "frm_main.h"
+#include "main_window.h"
 
 #include <desktop.h>
 #include <dialogs.h>
@@ -15,7 +15,7 @@ int RunWizard(int &argc, char **argv, QObject *watcher) {
   PrepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
-  frmMain window(dialogs, desktop);
+  MainWindow window(dialogs, desktop);
   dialogs.setParent(&window);
   if (watcher)
     window.installEventFilter(watcher);

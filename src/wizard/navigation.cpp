@@ -1,84 +1,100 @@
-#include "navigation.h"
+#include "wizard/navigation.h"
 
-#include "page_display.h"
-
-#include <dialogs.h>
-
-namespace kelvo {
+namespace kelvo::wizard {
 
 namespace {
-constexpr int kLastStep = kSteps - 1;
 
-void display(WizardView &view, int n) {
-  view.showpage(std::int16_t(n));
-  view.markstep(std::int16_t(n));
+QString stepCaption(int step) { return QString::fromLatin1(kStepCaptions[std::size_t(step)]); }
+
+State show(State state, int step) {
+  state.page = step;
+  state.step = step;
+  return state;
 }
+
 } // namespace
 
-void cmdNext_Click(WizardView &view) {
-  const int h = view.highlightedStep();
+State goToStep(State state, int step) {
+  if (step < 0 || step > kLastStep)
+    return state;
+  state = show(state, step);
+  state.caption = kCaptionPrefix + stepCaption(step);
+  state.backEnabled = step != kWelcomeStep;
+  state.nextEnabled = step != kLastStep;
+  return state;
+}
+
+State goBack(State state) {
+  // Back can stay enabled on the first step after a directory selection
+  // showed it; there is no step before it, so the press is ignored.
+  if (state.step <= kWelcomeStep)
+    return state;
+  const int target = state.step - 1;
+  state = show(state, target);
+  state.caption = kCaptionPrefix + stepCaption(target);
+  if (target == kWelcomeStep)
+    state.backEnabled = false;
+  state.nextEnabled = true;
+  return state;
+}
+
+State restart(State state) {
+  state = show(state, kWelcomeStep);
+  state.backEnabled = false;
+  state.nextEnabled = true;
+  return state;
+}
+
+State showCounterPage(State state) {
+  if (state.pageCounter < 0 || state.pageCounter > kLastStep)
+    return state;
+  return show(state, int(state.pageCounter));
+}
+
+State pointerOverPage(State state) {
+  state.pageCounter = kCompanyStep;
+  return state;
+}
+
+State clearCaption(State state) {
+  state.caption = kClearedCaption;
+  return state;
+}
+
+State startUp() {
+  State state = showCounterPage(goToStep(State{}, kWelcomeStep));
+  state.page = kCompanyStep; // the company page in view, the welcome step highlighted
+  return state;
+}
+
+NextStart beginNext(State state, const QString &symbol) {
   // Next can stay enabled on the last step after a directory selection
-  // re-displayed it; there is no step after it, so the press is ignored.
-  if (h >= kLastStep)
-    return;
-  std::int32_t &cnt = view.cnt();
-  cnt = h + 1;
-  const bool leavingCompanyPage = cnt == 2;
+  // showed it; there is no step after it, so the press is ignored.
+  if (state.step >= kLastStep)
+    return {state, true, false};
+  state.pageCounter = state.step + 1;
+  const bool leavingCompanyPage = state.pageCounter == kCompanyStep + 1;
+  return {state, false, leavingCompanyPage && symbol.isEmpty()};
+}
 
-  if (leavingCompanyPage && view.symbolText().isEmpty())
-    view.setSymbolText(view.dialogs().input(QStringLiteral("Enter a Stock Symbol to study: "),
-                                            QStringLiteral("KO")));
-  view.verifystock();
-
-  if (leavingCompanyPage && (view.symbolText().isEmpty() || view.nameText().isEmpty())) {
-    if (view.symbolText().isEmpty())
-      view.dialogs().message(QStringLiteral("Enter a Stock Symbol"));
-    if (view.nameText().isEmpty()) {
-      view.dialogs().message(QStringLiteral("Enter the Company Name"));
-      view.setNameText(view.symbolText());
+NextEnd finishNext(State state, const QString &symbol, const QString &name) {
+  const int target = int(state.pageCounter);
+  if (target == kCompanyStep + 1 && (symbol.isEmpty() || name.isEmpty())) {
+    NextEnd end{state, {}, false};
+    if (symbol.isEmpty())
+      end.messages << kSymbolMissing;
+    if (name.isEmpty()) {
+      end.messages << kNameMissing;
+      end.copySymbolIntoName = true;
     }
-    return;
+    return end;
   }
-
-  display(view, cnt);
-  if (cnt == kLastStep)
-    view.setNextEnabled(false);
-  view.setBackEnabled(true);
-  view.setCaption(kCaptionPrefix + kStepCaptions[std::size_t(cnt)] + QStringLiteral(" of  ") +
-                  view.symbolText());
+  state = show(state, target);
+  if (target == kLastStep)
+    state.nextEnabled = false;
+  state.backEnabled = true;
+  state.caption = kCaptionPrefix + stepCaption(target) + QStringLiteral(" of  ") + symbol;
+  return {state, {}, false};
 }
 
-void cmdBack_Click(WizardView &view) {
-  const int h = view.highlightedStep();
-  // Back can stay enabled on step 0 after a directory selection; ignore it.
-  if (h <= 0)
-    return;
-  const int p = h - 1;
-  display(view, p);
-  view.setCaption(kCaptionPrefix + kStepCaptions[std::size_t(p)]);
-  if (p == 0)
-    view.setBackEnabled(false);
-  view.setNextEnabled(true);
-}
-
-void Label1_Click(WizardView &view, std::int16_t index) {
-  if (index < 0 || index > kLastStep)
-    return;
-  display(view, index);
-  view.setCaption(kCaptionPrefix + kStepCaptions[std::size_t(index)]);
-  view.setBackEnabled(index != 0);
-  view.setNextEnabled(index != kLastStep);
-}
-
-void cmdFinished_Click(WizardView &view) {
-  display(view, 0);
-  view.setBackEnabled(false);
-  view.setNextEnabled(true);
-}
-
-bool cmdCancel_Click(WizardView &view) {
-  return view.dialogs().message(QStringLiteral("Exit Program?"), QStringLiteral("End Program"),
-                                MessageButtons::YesNo) == MessageAnswer::Yes;
-}
-
-} // namespace kelvo
+} // namespace kelvo::wizard

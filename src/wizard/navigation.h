@@ -1,42 +1,72 @@
 #pragma once
-// Next, Back, the side-menu step labels, Restart and Exit: how the target
-// page is chosen, when step 1 may be left, the buttons and the caption.
+// How the wizard moves between its steps, as pure functions of its state:
+// the window holds one State, hands it with an event to these functions and
+// renders what comes back. Next needs the user's answers and the symbol
+// lookup half-way, so it comes in two halves around them.
+
+#include "wizard/steps.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
-namespace kelvo {
-
-class Dialogs;
-
-// What navigation needs from the main window.
-class WizardView {
-public:
-  virtual ~WizardView() = default;
-  virtual int highlightedStep() const = 0;
-  virtual void showpage(std::int16_t n) = 0;
-  virtual void markstep(std::int16_t n) = 0;
-  virtual QString symbolText() const = 0;
-  virtual void setSymbolText(const QString &text) = 0;
-  virtual QString nameText() const = 0;
-  virtual void setNameText(const QString &text) = 0;
-  virtual void verifystock() = 0;
-  virtual void setBackEnabled(bool on) = 0;
-  virtual void setNextEnabled(bool on) = 0;
-  virtual void setCaption(const QString &caption) = 0;
-  virtual std::int32_t &cnt() = 0;
-  virtual Dialogs &dialogs() = 0;
-};
+namespace kelvo::wizard {
 
 inline const QString kCaptionPrefix = QStringLiteral("Kelvo Training Wizard - ");
 inline const QString kPlainCaption = QStringLiteral("Kelvo Training Wizard");
 inline const QString kClearedCaption = QStringLiteral("Kelvo Training Wizard ");
 
-void cmdNext_Click(WizardView &view);
-void cmdBack_Click(WizardView &view);
-void Label1_Click(WizardView &view, std::int16_t index);
-void cmdFinished_Click(WizardView &view);
-// True when the user answered Yes and the program is to end.
-bool cmdCancel_Click(WizardView &view);
+// The boxes Next and Exit may show.
+inline const QString kAskSymbolPrompt = QStringLiteral("Enter a Stock Symbol to study: ");
+inline const QString kAskSymbolDefault = QStringLiteral("KO");
+inline const QString kSymbolMissing = QStringLiteral("Enter a Stock Symbol");
+inline const QString kNameMissing = QStringLiteral("Enter the Company Name");
+inline const QString kExitQuestion = QStringLiteral("Exit Program?");
+inline const QString kExitTitle = QStringLiteral("End Program");
 
-} // namespace kelvo
+struct State {
+  int step = kWelcomeStep;      // highlighted in the side menu; Next and Back count from it
+  int page = kWelcomeStep;      // the page in view
+  std::int32_t pageCounter = 0; // the step Next last aimed at, 1 once the pointer crosses a page
+  bool backEnabled = false;
+  bool nextEnabled = true;
+  QString caption = kPlainCaption;
+  bool operator==(const State &) const = default;
+};
+
+// A step of the side menu clicked: that page and step, any step from any.
+State goToStep(State state, int step);
+// Back: the step before the highlighted one; ignored on the first step.
+State goBack(State state);
+// Restart: the welcome page, with the caption and the page counter kept.
+State restart(State state);
+// A directory row selected: the page of the page counter shown and
+// highlighted, the buttons and the caption left alone.
+State showCounterPage(State state);
+// The pointer crossed a page: the next directory selection shows step 1.
+State pointerOverPage(State state);
+// The company page's Clear: the caption without a step.
+State clearCaption(State state);
+// Start-up: the welcome step highlighted, the company page in view.
+State startUp();
+
+// Next, first half: the target step goes into the page counter, and on
+// leaving the company page with an empty symbol box the user is asked for
+// a symbol. The window then runs the symbol lookup.
+struct NextStart {
+  State state;
+  bool ignored = false;      // no step after the highlighted one
+  bool askForSymbol = false; // show the input box, its answer into the symbol box
+};
+NextStart beginNext(State state, const QString &symbol);
+
+// Next, second half, with the boxes as the lookup left them: leaving the
+// company page needs a symbol and a company name, or the wizard stays.
+struct NextEnd {
+  State state;
+  QStringList messages;            // shown one after the other
+  bool copySymbolIntoName = false; // after the messages
+};
+NextEnd finishNext(State state, const QString &symbol, const QString &name);
+
+} // namespace kelvo::wizard

@@ -101,7 +101,7 @@ private slots:
   // the design's order, and nothing of the pages out of view.
   void tabOrderPerPage_data() {
     QTest::addColumn<int>("page");
-    for (int i = 0; i < kSteps; ++i)
+    for (int i = 0; i < wizard::kSteps; ++i)
       QTest::newRow(qPrintable(QStringLiteral("page %1").arg(i))) << i;
   }
   void tabOrderPerPage() {
@@ -184,7 +184,7 @@ private slots:
   void pagesOutOfViewAreNotShowing() {
     Window t;
     t.clickStep(3);
-    for (int i = 0; i < kSteps; ++i) {
+    for (int i = 0; i < wizard::kSteps; ++i) {
       QAccessibleInterface *page = QAccessible::queryAccessibleInterface(t.panel(i));
       QVERIFY(page);
       QCOMPARE(page->state().invisible, i != 3);

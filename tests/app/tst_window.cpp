@@ -119,7 +119,7 @@ private slots:
     QVERIFY(!t.back());
     QVERIFY(t.next());
     QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Click to Navigate"));
-    QCOMPARE(t.w->cnt(), 0);
+    QCOMPARE(t.pageCounter(), 0);
     QVERIFY(t.dialogs.shown.isEmpty());
     QVERIFY(t.desktop.log.isEmpty());
   }
@@ -376,10 +376,10 @@ private slots:
     // Pointer over the page sets cnt to 1; over a control it does not.
     QMouseEvent overButton(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(t.w->control(QStringLiteral("Command2")), &overButton);
-    QCOMPARE(t.w->cnt(), 0);
+    QCOMPARE(t.pageCounter(), 0);
     QMouseEvent overPage(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(t.panel(3), &overPage);
-    QCOMPARE(t.w->cnt(), 1);
+    QCOMPARE(t.pageCounter(), 1);
     t.w->randomRows().reseed(7);
     QTest::mouseDClick(t.w.get(), Qt::LeftButton, {}, QPoint(3, 3));
     const int row = t.w->selectedRow();

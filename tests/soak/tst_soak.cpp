@@ -7,7 +7,7 @@
 
 #include <company_directory.h>
 #include <page_display.h>
-#include <step_marker.h>
+#include <wizard/steps.h>
 #include <valuation.h>
 #include <widgets.h>
 
@@ -67,7 +67,7 @@ class Soak {
 public:
   Soak(Window &t, std::uint64_t seed) : t_(t), rng_(seed) {
     QWidget *w = t.w.get();
-    for (int i = 0; i < kSteps; ++i) {
+    for (int i = 0; i < wizard::kSteps; ++i) {
       auto *label = static_cast<ClickLabel *>(t.stepLabel(i));
       QObject::connect(label, &ClickLabel::clicked, [this] { ++h_.navigations; });
     }
@@ -78,7 +78,7 @@ public:
     QObject::connect(t.button("cmdNext"), &QPushButton::clicked, [this] {
       ++h_.navigations;
       ++h_.nextClicks;
-      h_.nextRan = stepAtNextPress_ >= 0 && stepAtNextPress_ < kSteps - 1;
+      h_.nextRan = stepAtNextPress_ >= 0 && stepAtNextPress_ < wizard::kSteps - 1;
     });
     QObject::connect(t.button("cmdCalcValue"), &QPushButton::clicked, [this] { ++h_.estimates; });
     QObject::connect(t.button("Command9"), &QPushButton::clicked, [this] { ++h_.calcClears; });
@@ -246,7 +246,7 @@ private:
                                         "Command7", "Command13"};
       clickControl(t_.button(pick(nav)), QStringLiteral("button"));
     } else if (roll < 40) {
-      clickControl(t_.stepLabel(uniform(0, kSteps - 1)), QStringLiteral("step"));
+      clickControl(t_.stepLabel(uniform(0, wizard::kSteps - 1)), QStringLiteral("step"));
     } else if (roll < 46) {
       calculator();
     } else if (roll < 52) {
@@ -364,11 +364,11 @@ private:
     const WizardPages &pages = t_.w->pages();
 
     int inView = 0, bold = 0;
-    for (int i = 0; i < kSteps; ++i) {
+    for (int i = 0; i < wizard::kSteps; ++i) {
       inView += pages.panels[std::size_t(i)]->y() == pages.menu->y();
       const bool on = pages.labels[std::size_t(i)]->font().bold();
       bold += on;
-      if (pages.markers[std::size_t(i)]->fill() != (on ? kMarkerOn : kMarkerOff))
+      if (pages.markers[std::size_t(i)]->fill() != Colour(on ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb))
         return QStringLiteral("step %1's marker disagrees with its label").arg(i);
     }
     if (inView != 1)
@@ -391,8 +391,8 @@ private:
     if (QString e = checkCalculator(now); !e.isEmpty())
       return e;
 
-    if (pointerOnPage_ >= 0 && t_.w->cnt() != 1)
-      return QStringLiteral("pointer over page %1 left cnt at %2").arg(pointerOnPage_).arg(t_.w->cnt());
+    if (pointerOnPage_ >= 0 && t_.pageCounter() != 1)
+      return QStringLiteral("pointer over page %1 left cnt at %2").arg(pointerOnPage_).arg(t_.pageCounter());
     if (t_.endRequests != 0)
       return QStringLiteral("the program ended although Exit was answered No");
     if (h_.exits && (t_.dialogs.shown.isEmpty() || t_.dialogs.shown.last().text != QLatin1String("Exit Program?")))

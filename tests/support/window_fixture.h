@@ -4,7 +4,8 @@
 #include <appearance.h>
 #include <desktop.h>
 #include <dialogs.h>
-#include <frm_main.h>
+#include <main_window.h>
+#include <wizard/steps.h>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ namespace kelvo::testing {
 struct Window {
   ScriptedDialogs dialogs;
   RecordingDesktop desktop;
-  std::unique_ptr<frmMain> w;
+  std::unique_ptr<MainWindow> w;
   int endRequests = 0;
 
   explicit Window(bool show = true, WizardFace face = WizardFace::Preferred) {
@@ -28,7 +29,7 @@ struct Window {
       PrepareApplication(*qApp, face);
       prepared = face;
     }
-    w = std::make_unique<frmMain>(dialogs, desktop);
+    w = std::make_unique<MainWindow>(dialogs, desktop);
     w->endProgram = [this] { ++endRequests; };
     if (show) {
       w->show();
@@ -46,8 +47,23 @@ struct Window {
   QString symbol() const { return box("ssymbol")->text(); }
   QString name() const { return box("txtTitle")->text(); }
   QString caption() const { return w->windowTitle(); }
-  int step() const { return w->highlightedStep(); }
-  int page() const { return modGUI::visiblePage(w->pages()); }
+  // What the user sees: the step whose label is bold, the page panel at the
+  // side menu's height (-1 when none or more than one).
+  int step() const {
+    int found = -1;
+    for (int i = 0; i < wizard::kSteps; ++i)
+      if (stepLabel(i)->font().bold())
+        found = found < 0 ? i : -2;
+    return found < -1 ? -1 : found;
+  }
+  int page() const {
+    int found = -1;
+    for (int i = 0; i < wizard::kSteps; ++i)
+      if (panel(i)->y() == w->control(QStringLiteral("picMenu"))->y())
+        found = found < 0 ? i : -2;
+    return found < -1 ? -1 : found;
+  }
+  int pageCounter() const { return w->state().pageCounter; }
   bool back() const { return button("cmdBack")->isEnabled(); }
   bool next() const { return button("cmdNext")->isEnabled(); }
 

@@ -4,7 +4,8 @@
 #include "window_fixture.h"
 
 #include <QMouseEvent>
-#include <step_marker.h>
+#include <layout.h>
+#include <page_display.h>
 
 using namespace kelvo;
 using kelvo::testing::Window;
@@ -109,7 +110,7 @@ private slots:
     QTEST(t.caption(), "caption");
     // Exactly one panel in view, exactly one step highlighted.
     int inView = 0, bold = 0;
-    for (int i = 0; i < kSteps; ++i) {
+    for (int i = 0; i < wizard::kSteps; ++i) {
       inView += t.panel(i)->y() == t.w->control(QStringLiteral("picMenu"))->y();
       bold += t.stepLabel(i)->font().bold();
     }
@@ -157,7 +158,7 @@ private slots:
     t.dialogs.shown.clear();
     // Press Next by its access key, so no leave handling of the symbol box
     // interferes with what this test puts into it.
-    kelvo::cmdNext_Click(*t.w);
+    t.w->goToNextStep();
     QCOMPARE(t.dialogs.texts(), shown);
     for (const auto &box : t.dialogs.shown) {
       QCOMPARE(box.title, QStringLiteral("Kelvo Wizard"));
@@ -178,9 +179,9 @@ private slots:
     t.click("cmdNext");
     t.box("ssymbol")->setText(QStringLiteral("XYZ"));
     t.box("txtTitle")->clear();
-    kelvo::cmdNext_Click(*t.w);
+    t.w->goToNextStep();
     QCOMPARE(t.step(), 1);
-    kelvo::cmdNext_Click(*t.w);
+    t.w->goToNextStep();
     QCOMPARE(t.step(), 2);
     QCOMPARE(t.caption(), P + "Sustainable Comp Advantages ?  of  XYZ");
   }
@@ -189,7 +190,7 @@ private slots:
     Window t;
     t.clickStep(3);
     t.box("ssymbol")->clear();
-    kelvo::cmdNext_Click(*t.w);
+    t.w->goToNextStep();
     QVERIFY(t.dialogs.shown.isEmpty());
     QCOMPARE(t.step(), 4);
     QCOMPARE(t.caption(), P + "Bargain Price / Intrinsic Value of  ");
@@ -217,17 +218,17 @@ private slots:
   void pageDisplayRoutines() {
     Window t;
     WizardPages pages = t.w->pages();
-    modGUI::showpage(pages, 3);
+    bringPageIntoView(pages, 3);
     const int top = t.w->control(QStringLiteral("picMenu"))->y();
-    for (int i = 0; i < kSteps; ++i)
+    for (int i = 0; i < wizard::kSteps; ++i)
       QCOMPARE(t.panel(i)->y(), i == 3 ? top : 600); // 9000 twips
     QCOMPARE(t.panel(2)->x(), 272);                  // each panel keeps its own left edge
-    modGUI::markstep(pages, 0);
-    for (int i = 0; i < kSteps; ++i) {
+    highlightStep(pages, 0);
+    for (int i = 0; i < wizard::kSteps; ++i) {
       QCOMPARE(t.stepLabel(i)->font().bold(), i == 0);
       QCOMPARE(pages.markers[std::size_t(i)]->fill(), i == 0 ? QColor(0, 255, 0) : QColor(192, 192, 192));
     }
-    modGUI::showpage(pages, 5); // without markstep the highlight stays
+    bringPageIntoView(pages, 5); // without markstep the highlight stays
     QCOMPARE(t.step(), 0);
     QCOMPARE(t.page(), 5);
   }

@@ -1,0 +1,29 @@
+#pragma once
+// The wizard's seven steps as the side menu shows them: one page each.
+
+#include <array>
+
+namespace kelvo::wizard {
+
+inline constexpr int kSteps = 7;
+inline constexpr int kWelcomeStep = 0;
+inline constexpr int kCompanyStep = 1;
+inline constexpr int kLastStep = kSteps - 1;
+
+// The side menu's captions, double and trailing spaces included; they also
+// appear verbatim in the window caption.
+inline constexpr std::array<const char *, kSteps> kStepCaptions = {
+    "Click to Navigate",
+    "Company  ( Understanding ) ",
+    "Sustainable Comp Advantages ? ",
+    "Management  ( Trust and Ability )",
+    "Bargain Price / Intrinsic Value",
+    "Tools",
+    "IV Estimator",
+};
+
+// A highlighted step's marker is green, the others light grey (0xRRGGBB).
+inline constexpr int kMarkerOnRgb = 0x00FF00;
+inline constexpr int kMarkerOffRgb = 0xC0C0C0;
+
+} // namespace kelvo::wizard
