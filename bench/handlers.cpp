@@ -4,8 +4,8 @@
 // handler alone and with the repaint it causes.
 #include <appearance.h>
 #include <company_directory.h>
-#include <desktop.h>
-#include <dialogs.h>
+#include <recording_desktop.h>
+#include <scripted_dialogs.h>
 #include <main_window.h>
 #include <wizard/steps.h>
 

@@ -1,7 +1,7 @@
 // The teaching texts keep the details an editor would be tempted to tidy,
 // and each one is shown in its own plain OK box.
 
-#include "dialogs.h"
+#include "scripted_dialogs.h"
 #include "guidance.h"
 #include "show_guidance.h"
 

@@ -2,8 +2,8 @@
 // show: recorded through the facades instead of performed.
 
 #include "company_directory.h"
-#include "desktop.h"
-#include "dialogs.h"
+#include "recording_desktop.h"
+#include "scripted_dialogs.h"
 #include "guidance.h"
 #include "hosts.h"
 #include "link_actions.h"

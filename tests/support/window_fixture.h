@@ -2,8 +2,9 @@
 // A real main window with scripted dialogs and a recording desktop.
 
 #include <appearance.h>
-#include <desktop.h>
-#include <dialogs.h>
+#include "recording_desktop.h"
+#include "scripted_dialogs.h"
+
 #include <main_window.h>
 #include <wizard/steps.h>
 

@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "recording_desktop.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -31,8 +31,7 @@ void RecordingDesktop::sendKey(DesktopKey) { log << QStringLiteral("key F11"); }
 
 void RecordingDesktop::yieldToMessageLoop() {
   log << QStringLiteral("yield");
-  if (yieldRunsEvents)
-    QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
 }
 
 void RecordingDesktop::pause(int ms) { log << QStringLiteral("pause %1").arg(ms); }

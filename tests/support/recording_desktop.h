@@ -1,0 +1,32 @@
+#pragma once
+// A desktop that records every hand-over instead of performing it, for
+// tests and benchmarks.
+
+#include "desktop.h"
+
+namespace kelvo {
+
+// Records every hand-over as one line instead of performing it, for tests:
+//   "open OwnedMaximized http://…", "email PlainNormal info@…",
+//   "program OwnedMaximized calc.exe", "key F11", "yield", "pause 300", "front".
+// The yield still runs pending events (so nested handlers behave as they
+// would), the pause does not sleep. `refuseNext` makes the next address or
+// e-mail hand-over refused; `noPrograms` finds no program to start.
+class RecordingDesktop final : public Desktop {
+public:
+  QStringList log;
+  bool refuseNext = false;
+  bool noPrograms = false;
+
+  void openAddress(const QString &address, ShellStyle style) override;
+  void openEmail(const QString &address, ShellStyle style) override;
+  bool startProgram(const QString &name, ShellStyle style) override;
+  void sendKey(DesktopKey key) override;
+  void yieldToMessageLoop() override;
+  void pause(int ms) override;
+  void bringToFront(QWidget *window) override;
+
+  static QString styleName(ShellStyle style);
+};
+
+} // namespace kelvo

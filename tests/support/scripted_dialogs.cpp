@@ -1,0 +1,31 @@
+#include "scripted_dialogs.h"
+
+namespace kelvo {
+
+QStringList ScriptedDialogs::texts() const {
+  QStringList out;
+  for (const Shown &s : shown)
+    out << s.text;
+  return out;
+}
+
+MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title,
+                                       MessageButtons buttons, MessageIcon icon) {
+  shown.append({Shown::Message, text, title, buttons, icon, QString()});
+  MessageAnswer a = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  if (!answers_.isEmpty())
+    a = answers_.takeFirst();
+  if (buttons == MessageButtons::Ok)
+    a = MessageAnswer::Ok; // an OK-only box cannot answer anything else
+  return a;
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &defaultText,
+                               const QString &title) {
+  shown.append({Shown::Input, prompt, title, MessageButtons::Ok, MessageIcon::None, defaultText});
+  if (inputs_.isEmpty())
+    return QString();
+  return inputs_.takeFirst().value_or(QString());
+}
+
+} // namespace kelvo
