@@ -23,6 +23,18 @@ kelvo_install_packages() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# clang for the fuzz targets, then the sanitizer runtime of that same clang
+# version (libclang-rt-14-dev on Debian 12).
+kelvo_install_clang() {
+  kelvo_install_packages clang
+  local major
+  major=$(clang -dumpversion | cut -d. -f1)
+  case $major in
+    '' | *[!0-9]*) echo "cannot read the clang version from 'clang -dumpversion'" >&2; return 1 ;;
+  esac
+  kelvo_install_packages "libclang-rt-$major-dev"
+}
+
 kelvo_build() { # build-dir [extra cmake args...]
   local dir=$1; shift
   cmake -S "$KELVO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
