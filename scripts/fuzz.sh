@@ -9,7 +9,8 @@ seconds=${1:-10}
 case $seconds in '' | *[!0-9]*) echo "usage: $0 [SECONDS]" >&2; exit 2 ;; esac
 build=${KELVO_FUZZ_BUILD:-$KELVO_ROOT/build-fuzz}
 
-kelvo_install_packages cmake make clang libclang-rt-14-dev
+kelvo_install_packages cmake make
+kelvo_install_clang
 cmake -S "$KELVO_ROOT/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

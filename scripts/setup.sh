@@ -16,11 +16,30 @@ kelvo_install_packages() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing missing Debian packages: ${missing[*]}"
   local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing Debian packages: ${missing[*]}" >&2
+      echo "Not root and no sudo: as root run  apt-get update && apt-get install -y ${missing[*]}  then run this again." >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installing missing Debian packages: ${missing[*]}"
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# clang for the fuzz targets, then the sanitizer runtime of that same clang
+# version (libclang-rt-14-dev on Debian 12).
+kelvo_install_clang() {
+  kelvo_install_packages clang
+  local major
+  major=$(clang -dumpversion | cut -d. -f1)
+  case $major in
+    '' | *[!0-9]*) echo "cannot read the clang version from 'clang -dumpversion'" >&2; return 1 ;;
+  esac
+  kelvo_install_packages "libclang-rt-$major-dev"
 }
 
 kelvo_build() { # build-dir [extra cmake args...]

@@ -27,9 +27,6 @@ namespace kelvo {
 
 namespace {
 
-// The company selected at start-up, found by its symbol.
-constexpr std::string_view kDefaultCompanySymbol = "HRL";
-
 QString designName(const ControlRow &row) {
   return row.index < 0 ? QString::fromLatin1(row.name)
                        : QStringLiteral("%1(%2)").arg(QLatin1String(row.name)).arg(row.index);
@@ -323,7 +320,7 @@ void MainWindow::startUp() {
     if (!selectingFromCode_ && index.isValid() && index.row() == rowBeforePress_)
       showSelectedCompany();
   });
-  selectRow(FindSymbol(kDefaultCompanySymbol));
+  selectRow(FindSymbol(kStartUpSymbol));
   wizard::State state = state_;
   state.page = wizard::kCompanyStep;
   render(state);

@@ -16,6 +16,9 @@ struct DirectoryEntry {
 
 inline constexpr int kDirectoryRows = 1681;
 
+// The company chosen at start-up, found by its symbol.
+inline constexpr std::string_view kStartUpSymbol = "HRL";
+
 // The table itself (companies.cpp). Index = row of the directory list.
 extern const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory;
 
@@ -29,8 +32,5 @@ int FindSymbol(std::string_view symbol);
 // The first row, from the top, whose list text begins with `text` compared
 // without regard to ASCII case; -1 for no row or an empty text.
 int FindListPrefix(std::string_view text);
-
-// Upper-cases ASCII letters and leaves every other byte as it is.
-std::string UpperCaseAscii(std::string_view text);
 
 } // namespace kelvo

@@ -64,10 +64,4 @@ int FindListPrefix(std::string_view text) {
   return int(it - kCompanyDirectory.begin());
 }
 
-std::string UpperCaseAscii(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), upper);
-  return out;
-}
-
 } // namespace kelvo

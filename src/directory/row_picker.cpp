@@ -24,8 +24,8 @@ int RowPicker::anyRowFor(float r) {
 }
 
 int RowPicker::backgroundRowFor(float r) {
-  const float scaled = r * 1600.0f + 1.0f;
-  return std::clamp(int(std::floor(scaled)), 1, 1600);
+  const float scaled = r * float(kBackgroundPickLastRow) + 1.0f;
+  return std::clamp(int(std::floor(scaled)), 1, kBackgroundPickLastRow);
 }
 
 int RowPicker::pickAnyRow() { return anyRowFor(next()); }

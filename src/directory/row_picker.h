@@ -6,6 +6,10 @@
 
 namespace kelvo {
 
+// The background double-click picks among rows 1 to this one only: row 0 and
+// the rows after it are never picked that way, though the directory has more.
+inline constexpr int kBackgroundPickLastRow = 1600;
+
 class RowPicker {
 public:
   explicit RowPicker(std::uint64_t seed = 0x4b656c766fULL) : engine_(seed) {}
@@ -19,7 +23,8 @@ public:
 
   // "R": floor(r x 1681), any row of the directory.
   int pickAnyRow();
-  // The background double-click: floor(r x 1600 + 1), rows 1 to 1600 only.
+  // The background double-click: floor(r x 1600 + 1), rows 1 to
+  // kBackgroundPickLastRow.
   int pickBackgroundRow();
 
   static int anyRowFor(float r);
