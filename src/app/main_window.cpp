@@ -403,6 +403,28 @@ QWidget *MainWindow::control(const QString &name) const { return controls_.value
 
 QStringList MainWindow::controlNames() const { return controls_.keys(); }
 
+QStringList MainWindow::controlPlaces() const {
+  QStringList lines;
+  for (const ControlRow &row : WindowLayout()) {
+    const QString name = designName(row);
+    const QWidget *w = control(name);
+    QPoint origin;
+    for (const QWidget *p = w; p && p != this; p = p->parentWidget()) {
+      // A page panel counts where it sits in view: at the side menu's top.
+      const bool page = std::find(pages_.panels.begin(), pages_.panels.end(), p) !=
+                        pages_.panels.end();
+      origin += QPoint(p->x(), page ? pages_.menu->y() : p->y());
+    }
+    lines << QStringLiteral("%1 %2 %3 %4 %5")
+                 .arg(name)
+                 .arg(origin.x())
+                 .arg(origin.y())
+                 .arg(w->width())
+                 .arg(w->height());
+  }
+  return lines;
+}
+
 QString MainWindow::symbolText() const { return symbolBox_->text(); }
 QString MainWindow::nameText() const { return nameBox_->text(); }
 

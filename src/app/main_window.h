@@ -53,6 +53,10 @@ public:
   bool topEdgePinned() const { return pinTop_; }
   // Where a window repaint puts the outer top edge on the current screen.
   int pinnedTop() const;
+  // Every control as "NAME X Y W H": its rectangle in the window's logical
+  // pixels with its page in view, for tools that drive the window from
+  // outside (the end-to-end tests).
+  QStringList controlPlaces() const;
   // The tooltip of a control by its design name; empty for none.
   QString toolTipFor(const QString &name) const;
 

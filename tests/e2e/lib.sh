@@ -4,7 +4,6 @@
 # shellcheck shell=bash
 
 E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-E2E_LAYOUT="$E2E_DIR/../../src/app/layout.cpp"
 # shellcheck disable=SC2034 # used by the scripts that source this file
 E2E_MAIN_CAPTION="Kelvo Training Wizard - Click to Navigate"
 APP_PID=""
@@ -127,46 +126,26 @@ e2e_not_blank() {
   awk -v sd="$sd" 'BEGIN { exit !(sd > 0.01) }' || e2e_fail "$1 looks blank (standard deviation $sd)"
 }
 
-# --- Positions of controls, read from the window's layout table (twips) ---
+# --- Positions of controls, as the program itself reports them ---
 
-# Prints "container left top width height" of a control such as Command5 or
-# Label1 3; the container is W (window), M (side menu) or a page number.
-e2e_layout_row() {
-  local name="$1" index="${2:--1}" row
-  # String literals are dropped first so that commas in captions do not count.
-  row="$(grep -E "^ *\{\"$name\", $index, " "$E2E_LAYOUT" | sed -E 's/"([^"\\]|\\.)*"//g')"
-  [[ -n "$row" ]] || e2e_fail "no layout row for $name($index)"
-  awk -F', *' '{ print $4, $6, $7, $8, $9 }' <<<"$row"
-}
-
-e2e_px() { echo $((($1 + 7) / 15)); }
-
-# Window-relative rectangle of a control: "x y w h" in logical pixels.
-# Pages are measured from their panel, which is in view at the side menu's
-# top edge.
+# Window-relative rectangle of a control, "x y w h" in logical pixels, with
+# its page in view: a control such as Command5, or Label1 3 for an indexed one.
 e2e_control_rect() {
-  local container left top width height ox oy
-  read -r container left top width height < <(e2e_layout_row "$@")
-  case "$container" in
-    W) ox=0 oy=0 ;;
-    M) read -r ox oy < <(e2e_container_origin picMenu -1) ;;
-    *) read -r ox oy < <(e2e_container_origin picStart "$container") ;;
-  esac
-  echo "$((ox + $(e2e_px "$left"))) $((oy + $(e2e_px "$top"))) $(e2e_px "$width") $(e2e_px "$height")"
+  local name="$1" index="${2:--1}" key places="$E2E_TMP/controls"
+  key="$name"
+  [[ "$index" == -1 ]] || key="$name($index)"
+  if [[ ! -s "$places" ]]; then
+    QT_QPA_PLATFORM=offscreen "$BIN" --list-controls >"$places" 2>"$E2E_TMP/controls.err" ||
+      e2e_fail "the program did not list its controls: $(cat "$E2E_TMP/controls.err")"
+  fi
+  awk -v key="$key" '$1 == key { print $2, $3, $4, $5; found = 1 } END { exit !found }' "$places" ||
+    e2e_fail "the program lists no control $key"
 }
 
 e2e_control_centre() {
   local x y w h
   read -r x y w h < <(e2e_control_rect "$@")
   echo $((x + w / 2)) $((y + h / 2))
-}
-
-e2e_container_origin() {
-  local container left top width height menu_top
-  read -r container left top width height < <(e2e_layout_row "$1" "$2")
-  # A page panel in view shares the side menu's top edge.
-  read -r container width menu_top width height < <(e2e_layout_row picMenu -1)
-  echo "$(e2e_px "$left") $(e2e_px "$menu_top")"
 }
 
 # Moves the pointer to a window-relative point.
