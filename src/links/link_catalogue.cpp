@@ -145,8 +145,9 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
     while (index < links_.size() && links_[index].control != group.control)
       ++index;
     if (index == links_.size()) {
-      Add(problems, Report(file, group.line,
-                           QStringLiteral("unknown control %1").arg(QuoteForReport(group.control))));
+      Add(problems,
+          Report(file, group.line,
+                 QStringLiteral("unknown control %1").arg(QuoteForReport(group.control))));
       continue;
     }
     for (const LinkFileValue &value : group.values) {

@@ -39,7 +39,7 @@ struct LinkPiece {
 struct LinkTemplate {
   QString control;
   QString site;
-  QString address;        // the template as written, placeholders and all
+  QString address;         // the template as written, placeholders and all
   QList<LinkPiece> pieces; // the same, split into literals and inputs
   LinkTarget target = LinkTarget::Address;
   std::optional<LinkInput> guard;

@@ -121,8 +121,7 @@ QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
   const QString authority = address.mid(hostStart, hostEnd - hostStart);
   if (authority.contains(u'{') || authority.contains(u'}'))
     return QStringLiteral("a placeholder cannot stand in the host");
-  static const QRegularExpression plainHost(
-      QStringLiteral("^[A-Za-z0-9.-]+(:[0-9]{1,5})?$"));
+  static const QRegularExpression plainHost(QStringLiteral("^[A-Za-z0-9.-]+(:[0-9]{1,5})?$"));
   if (!plainHost.match(authority).hasMatch())
     return QStringLiteral("the host must be a plain host name, with an optional port");
 

@@ -9,8 +9,7 @@ namespace kelvo {
 
 LinkSearchPaths LinkSearchPaths::fromEnvironment() {
   LinkSearchPaths paths;
-  const QStringList dirs =
-      qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts);
+  const QStringList dirs = qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts);
   for (const QString &dir : dirs)
     if (QDir::isAbsolutePath(dir))
       paths.dataDirs << dir;
@@ -28,9 +27,9 @@ QStringList LinkSearchPaths::files() const {
   for (auto dir = dataDirs.crbegin(); dir != dataDirs.crend(); ++dir) {
     const QDir links(*dir + QStringLiteral("/kelvo-wizard/links"));
     // Every entry, so that a folder or device named *.conf is reported.
-    QStringList names = links.entryList({QStringLiteral("*.conf")},
-                                        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::NoSort);
+    QStringList names =
+        links.entryList({QStringLiteral("*.conf")},
+                        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     std::sort(names.begin(), names.end());
     for (const QString &name : names)
       found << links.filePath(name);
