@@ -44,6 +44,7 @@ run builtin --list-links
   fail "--list-links: $(wc -l <"$TMP/builtin.out") lines, expected 29"
 want="Command11${tab}Competitors${tab}http://$YAHOO/q/co?s={symbol}${tab}built in"
 grep -qxF "$want" "$TMP/builtin.out" || fail "--list-links lacks '$want'"
+[[ ! -s "$TMP/builtin.err" ]] || fail "the built-in catalogue reports: $(cat "$TMP/builtin.err")"
 
 mkdir -p "$TMP/config/kelvo-wizard"
 conf="$TMP/config/kelvo-wizard/links.conf"
