@@ -19,6 +19,10 @@ foreach(size 16 32 48 256)
 endforeach()
 install(FILES "${KELVO_DATA_DIR}/icons/kelvo-wizard.svg"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Today's research addresses, shipped beside the built-in ones but not used:
+# only *.conf files of that folder are read.
+install(FILES "${KELVO_DATA_DIR}/links/today.conf.example"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvo-wizard/links)
 
 # Debian package. Depends is worked out by dpkg-shlibdeps from the installed binary, so it names
 # exactly the Qt and system libraries this build links against; the icon and menu caches are

@@ -28,7 +28,7 @@ namespace {
 void Require(bool ok, const char *what, const LinkTemplate &link) {
   if (ok)
     return;
-  std::fprintf(stderr, "%.*s: %s\n", int(link.control.size()), link.control.data(), what);
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(link.control), what);
   std::abort();
 }
 
@@ -69,7 +69,7 @@ struct Shape {
 const Shape &ShapeOf(std::size_t index) {
   static const std::vector<Shape> shapes = [] {
     std::vector<Shape> out;
-    for (const LinkTemplate &link : kLinkCatalogue) {
+    for (const LinkTemplate &link : LinkCatalogue::builtIn().links()) {
       const QUrl url(ComposeLinkUrl(link, {kSymbolMark, kNameMark, kListMark}), QUrl::TolerantMode);
       out.push_back({url, Fields(url)});
     }
@@ -79,7 +79,7 @@ const Shape &ShapeOf(std::size_t index) {
 }
 
 void CheckLink(std::size_t index, const LinkInputs &inputs) {
-  const LinkTemplate &link = kLinkCatalogue[index];
+  const LinkTemplate &link = LinkCatalogue::builtIn().links()[qsizetype(index)];
   const QUrl &shape = ShapeOf(index).url;
   const QString composed = ComposeLinkUrl(link, inputs);
   const QUrl url(composed, QUrl::TolerantMode);
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const LinkInputs inputs{QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
                           QString::fromUtf8(name.data(), qsizetype(name.size())),
                           ListSymbolOf(row)};
-  for (std::size_t index = 0; index < kLinkCatalogue.size(); ++index)
+  for (std::size_t index = 0; index < std::size_t(LinkCatalogue::builtIn().links().size()); ++index)
     CheckLink(index, inputs);
   return 0;
 }

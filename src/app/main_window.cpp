@@ -596,7 +596,7 @@ QString MainWindow::toolTipFor(const QString &name) const {
       continue;
     QString text = tr(tip.text);
     if (tip.showsAddress)
-      text += QLatin1Char('\n') + links_->addressNow(name);
+      text += QLatin1Char('\n') + links_->preview(name).target;
     return text;
   }
   return {};

@@ -7,6 +7,7 @@
 #include <dialogs.h>
 
 #include <QApplication>
+#include <cstdio>
 
 namespace kelvo {
 
@@ -21,6 +22,17 @@ int RunWizard(int &argc, char **argv, QObject *watcher) {
     window.installEventFilter(watcher);
   window.show();
   return app.exec();
+}
+
+int ListControls(int &argc, char **argv) {
+  QApplication app(argc, argv);
+  PrepareApplication(app);
+  QtDialogs dialogs;
+  LinuxDesktop desktop;
+  const MainWindow window(dialogs, desktop);
+  for (const QString &line : window.controlPlaces())
+    std::printf("%s\n", qUtf8Printable(line));
+  return 0;
 }
 
 } // namespace kelvo

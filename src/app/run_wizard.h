@@ -9,4 +9,9 @@ namespace kelvo {
 // events (the start-up benchmark ends the run at the first painted frame).
 int RunWizard(int &argc, char **argv, QObject *watcher = nullptr);
 
+// Builds the window without showing it and prints every control as
+// "NAME X Y W H" in logical pixels, its page in view; for the end-to-end
+// tests, which drive the real window from outside.
+int ListControls(int &argc, char **argv);
+
 } // namespace kelvo

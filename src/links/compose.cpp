@@ -1,5 +1,4 @@
 #include "company_directory.h"
-#include "hosts.h"
 #include "link_catalogue.h"
 
 #include <QByteArray>
@@ -11,27 +10,6 @@ namespace {
 
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string_view HostOf(LinkEndpoint endpoint) {
-  switch (endpoint) {
-  case LinkEndpoint::GoogleSearch: return hosts::kGoogle;
-  case LinkEndpoint::GoogleFinance: return hosts::kGoogleFinance;
-  case LinkEndpoint::YahooFinance: return hosts::kYahooFinance;
-  case LinkEndpoint::SecEdgar: return hosts::kSec;
-  case LinkEndpoint::MsnMoney: return hosts::kMsnMoney;
-  case LinkEndpoint::BusinessWeekSearch: return hosts::kBusinessWeek;
-  case LinkEndpoint::Quicken: return hosts::kQuicken;
-  case LinkEndpoint::Advfn: return hosts::kAdvfn;
-  case LinkEndpoint::ClearStation: return hosts::kClearStation;
-  case LinkEndpoint::ValuePro: return hosts::kValuePro;
-  case LinkEndpoint::FinancialSense: return hosts::kFinancialSense;
-  case LinkEndpoint::Wiley: return hosts::kWiley;
-  case LinkEndpoint::DealBook: return hosts::kDealBook;
-  case LinkEndpoint::MsnGroups: return hosts::kMsnGroups;
-  case LinkEndpoint::Maker: return hosts::kMaker;
-  }
-  return {};
 }
 
 // Seven characters as the user sees them: a pair of UTF-16 units that makes
@@ -47,17 +25,6 @@ QString FirstCharacters(const QString &text, int count) {
 }
 
 } // namespace
-
-const LinkTemplate *FindLink(std::string_view control) {
-  for (const LinkTemplate &link : kLinkCatalogue)
-    if (link.control == control)
-      return &link;
-  return nullptr;
-}
-
-QString BaseAddress(LinkEndpoint endpoint) {
-  return QStringLiteral("http://") + FromView(HostOf(endpoint));
-}
 
 QString ListSymbolOf(int row) {
   if (row < 0 || row >= kDirectoryRows)
@@ -77,12 +44,12 @@ QString InputText(LinkInput input, const LinkInputs &inputs) {
 }
 
 QString ComposeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs) {
-  QString address = link.endpoint ? BaseAddress(*link.endpoint) : QString();
+  QString address;
   for (const LinkPiece &piece : link.pieces) {
     if (piece.isInput)
       address += QString::fromLatin1(QUrl::toPercentEncoding(InputText(piece.input, inputs)));
     else
-      address += FromView(piece.literal);
+      address += piece.literal;
   }
   return address;
 }

@@ -4,6 +4,7 @@
 #include "handover_messages.h"
 #include "hosts.h"
 #include "link_launcher.h"
+#include "link_overrides.h"
 #include "show_guidance.h"
 
 namespace kelvo {
@@ -16,27 +17,23 @@ QString FromView(std::string_view text) {
 
 } // namespace
 
-QString MakerWebsiteText() { return BaseAddress(LinkEndpoint::Maker); }
+QString MakerWebsiteText() { return QStringLiteral("http://") + FromView(hosts::kMaker); }
 QString MakerEmailText() { return FromView(hosts::kMakerEmail); }
 QString MakerCreditText() { return QStringLiteral("Marvane Partners, LLC - 2006"); }
 
 LinkActions::LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
-                         QWidget *mainWindow)
-    : dialogs_(dialogs), desktop_(desktop), context_(std::move(context)), mainWindow_(mainWindow) {
+                         QWidget *mainWindow, const LinkCatalogue *catalogue)
+    : catalogue_(catalogue ? *catalogue : ActiveLinkCatalogue()), dialogs_(dialogs),
+      desktop_(desktop), context_(std::move(context)), mainWindow_(mainWindow) {
   ReportRefusedHandOvers(desktop_, dialogs_);
 }
 
 QStringList LinkActions::controls() {
+  // Overrides change addresses, never the set of controls.
   QStringList names;
-  for (const LinkTemplate &link : kLinkCatalogue)
-    names << FromView(link.control);
+  for (const LinkTemplate &link : LinkCatalogue::builtIn().links())
+    names << link.control;
   return names;
-}
-
-QString LinkActions::addressNow(const QString &control) const {
-  const QByteArray name = control.toUtf8();
-  const LinkTemplate *link = FindLink(std::string_view(name.constData(), name.size()));
-  return link ? ComposeLinkUrl(*link, currentInputs()) : QString();
 }
 
 LinkInputs LinkActions::currentInputs() const {
@@ -50,32 +47,43 @@ LinkInputs LinkActions::currentInputs() const {
   return inputs;
 }
 
+LinkPreview LinkActions::preview(const QString &control) const {
+  const LinkTemplate *link = catalogue_.find(control);
+  if (!link)
+    return {};
+  return {ComposeLinkUrl(*link, currentInputs()), link->origin};
+}
+
 void LinkActions::trigger(const QString &control) {
-  const QByteArray name = control.toUtf8();
-  const LinkTemplate *link = FindLink(std::string_view(name.constData(), name.size()));
+  const LinkTemplate *link = catalogue_.find(control);
   if (!link)
     return;
 
-  if (control == QLatin1String("Command21"))
+  if (link->before == LinkBefore::AdvantageTexts)
     ShowGuidance(AdvantageTexts(), dialogs_);
 
   // Read now, not earlier: a handler nested in an earlier yield may have
   // changed the boxes or the list selection.
   OpenResearchLink(*link, currentInputs(), dialogs_, desktop_);
 
-  if (control == QLatin1String("Command27")) {
+  switch (link->after) {
+  case LinkAfter::Calculator: {
     // The wizard comes back in front of the browser, then the calculator is
     // started last so that it lies in front of both.
     desktop_.bringToFront(mainWindow_);
     const bool started =
         desktop_.startProgram(QStringLiteral("calc.exe"), ShellStyle::OwnedMaximized);
     desktop_.yieldToMessageLoop();
-    desktop_.pause(30);
+    desktop_.pause(link->afterPauseMs);
     if (!started)
       ReportNoCalculator(dialogs_);
-  } else if (control == QLatin1String("Command28")) {
+    break;
+  }
+  case LinkAfter::FullScreenKey:
     // Full screen for the browser, if it has come to the front by now.
     desktop_.sendKey(DesktopKey::F11);
+    break;
+  case LinkAfter::Nothing: break;
   }
 }
 

@@ -14,6 +14,7 @@ namespace kelvo {
 
 class Dialogs;
 class Desktop;
+class LinkCatalogue;
 
 // What the welcome page's labels show: the maker's web site (Label38), its
 // contact e-mail address (Label2) and the credit line (Label37). Clicking the
@@ -29,9 +30,17 @@ struct LinkContext {
   std::function<int()> selectedRow;     // selected row of List1, -1 for none
 };
 
+// What a control would open now, and where its address came from.
+struct LinkPreview {
+  QString target; // the address (or, for the e-mail label, the e-mail address)
+  QString origin; // the override file, or empty when built in
+};
+
 class LinkActions {
 public:
-  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context, QWidget *mainWindow);
+  // `catalogue` defaults to the one this run has loaded (ActiveLinkCatalogue).
+  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context, QWidget *mainWindow,
+              const LinkCatalogue *catalogue = nullptr);
 
   // The controls that open something: push buttons by their click, "List1"
   // by its double-click, "picStart" by a double-click on any page panel, and
@@ -42,9 +51,9 @@ public:
   // the rest of its sequence). Unknown names do nothing.
   void trigger(const QString &control);
 
-  // The address a click on `control` would open now, from the window's
-  // texts as they are; empty for a control that opens nothing.
-  QString addressNow(const QString &control) const;
+  // What `trigger(control)` would hand over with the window's texts as they
+  // are now; an empty target for a name that opens nothing.
+  LinkPreview preview(const QString &control) const;
 
   // "Help": the nine teaching texts.
   void showHelp();
@@ -52,6 +61,7 @@ public:
 private:
   LinkInputs currentInputs() const;
 
+  const LinkCatalogue &catalogue_;
   Dialogs &dialogs_;
   Desktop &desktop_;
   LinkContext context_;

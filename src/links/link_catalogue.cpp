@@ -1,102 +1,198 @@
 #include "link_catalogue.h"
 
-#include "hosts.h"
+#include "link_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
 
 namespace kelvo {
 
 namespace {
 
-using E = LinkEndpoint;
-using I = LinkInput;
-constexpr auto Owned = LinkStyle::OwnedMaximized;
-constexpr auto Plain = LinkStyle::PlainNormal;
-constexpr std::string_view kNeedSymbol = "Enter a Stock Symbol";
-constexpr std::string_view kNeedName = "Enter the Company Name";
+// Override files are a few lines each; anything this large is not one.
+constexpr qint64 kMaxOverrideFileBytes = 1024 * 1024;
 
-constexpr std::string_view kAdvfnFinancials =
-    "/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=";
-constexpr std::string_view kAdvfnTail = "&s_ok=OK&reportbug_desc=";
+QString Report(const QString &file, int line, const QString &what) {
+  return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
+}
+
+void Add(QStringList *problems, const QString &report) {
+  if (problems)
+    problems->append(report);
+}
+
+// A value of one of the keys only the built-in catalogue uses; returns what
+// is wrong, or an empty text.
+QString SetBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
+  bool number = false;
+  if (key == u"site") {
+    link.site = value;
+  } else if (key == u"email") {
+    static const QRegularExpression plainEmail(QStringLiteral("^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$"));
+    if (!plainEmail.match(value).hasMatch())
+      return QStringLiteral("not a plain e-mail address");
+    link.address = value;
+    link.pieces = {LinkPiece{false, LinkInput::SymbolBox, value}};
+    link.target = LinkTarget::Email;
+  } else if (key == u"guard") {
+    if (value == u"symbol")
+      link.guard = LinkInput::SymbolBox;
+    else if (value == u"name")
+      link.guard = LinkInput::NameBox;
+    else
+      return QStringLiteral("guard is symbol or name");
+  } else if (key == u"style") {
+    if (value == u"owned")
+      link.style = LinkStyle::OwnedMaximized;
+    else if (value == u"plain")
+      link.style = LinkStyle::PlainNormal;
+    else
+      return QStringLiteral("style is owned or plain");
+  } else if (key == u"pause") {
+    link.pauseMs = value.toInt(&number);
+    if (!number || link.pauseMs < 0)
+      return QStringLiteral("pause is a number of milliseconds");
+  } else if (key == u"before") {
+    if (value != u"advantage-texts")
+      return QStringLiteral("before is advantage-texts");
+    link.before = LinkBefore::AdvantageTexts;
+  } else if (key == u"after") {
+    if (value == u"calculator")
+      link.after = LinkAfter::Calculator;
+    else if (value == u"full-screen-key")
+      link.after = LinkAfter::FullScreenKey;
+    else
+      return QStringLiteral("after is calculator or full-screen-key");
+  } else if (key == u"after-pause") {
+    link.afterPauseMs = value.toInt(&number);
+    if (!number || link.afterPauseMs < 0)
+      return QStringLiteral("after-pause is a number of milliseconds");
+  } else {
+    return QStringLiteral("unknown key %1").arg(QuoteForReport(key));
+  }
+  return {};
+}
+
+QString SetAddress(LinkTemplate &link, const QString &value, const QString &origin) {
+  QList<LinkPiece> pieces;
+  const QString wrong = SplitLinkAddress(value, &pieces);
+  if (!wrong.isEmpty())
+    return wrong;
+  link.address = value;
+  link.pieces = pieces;
+  link.target = LinkTarget::Address;
+  link.origin = origin;
+  return {};
+}
 
 } // namespace
 
-// One row per control. A site address written into a search (Berkshire
-// Hathaway) or a configured path (the lecture page) is its own literal piece,
-// so the address reads exactly as the whole literal would.
-constinit const std::array<LinkTemplate, kLinkCatalogueRows> kLinkCatalogue = {{
-    // company page
-    {"Command5", E::MsnMoney,
-     {Lit("/investor/research/sreport.asp?Symbol="), In(I::SymbolBox),
-      Lit("&QD=1&OP=1&IC=1&Y1=1&CR=1&AF=1&IH=1&AIE=1&AIR=1&FRH=1&FRK=1&ISA=1&ISQ=1&BSA=1&BSQ=1"
-          "&CFA=1&CFQ=1&TYS=1&ITT=1&ITP=1&Type=Equity")},
-     I::SymbolBox, kNeedSymbol, Owned, 300},
-    {"Command6", E::YahooFinance, {Lit("/lookup?s="), In(I::NameBox), Lit("&t=S&m=US")},
-     std::nullopt, {}, Owned, 300},
-    {"Command10", E::SecEdgar,
-     {Lit("/cgi-bin/browse-edgar?company="), In(I::NamePrefix),
-      Lit("%20&CIK=&filenum=&State=&SIC=&owner=include&action=getcompany")},
-     I::NameBox, kNeedName, Owned, 300},
-    {"Command11", E::YahooFinance, {Lit("/q/co?s="), In(I::SymbolBox)}, I::SymbolBox, kNeedSymbol,
-     Owned, 300},
-    {"Command17", E::GoogleFinance, {Lit("/finance?q="), In(I::ListSymbol)}, std::nullopt, {},
-     Owned, 300},
-    {"Command19", E::YahooFinance, {Lit("/q/pr?s="), In(I::ListSymbol)}, std::nullopt, {}, Owned,
-     300},
-    {"Command23", E::YahooFinance, {Lit("/q/h?s="), In(I::SymbolBox)}, std::nullopt, {}, Owned,
-     300},
-    {"Command24", E::BusinessWeekSearch,
-     {Lit("/Search?searchTerm="), In(I::SymbolBox),
-      Lit("&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6")},
-     std::nullopt, {}, Owned, 300},
-    {"List1", E::ClearStation,
-     {Lit("/cgi-bin/fundamentals?Event=comparisons&Symbol="), In(I::ListSymbol)}, std::nullopt,
-     {}, Owned, 300},
-    {"Command28", E::Maker, {Lit("/2.htm")}, std::nullopt, {}, Owned, 300},
-    // competitive advantages page
-    {"Command21", E::GoogleSearch,
-     {Lit("/search?q=site:+"), Lit(hosts::kBerkshireAddress),
-      Lit("++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0")},
-     std::nullopt, {}, Owned, 300},
-    {"cmdBrowseImg", E::GoogleSearch,
-     {Lit("/search?hl=en&q="), In(I::SymbolBox), Lit(" competitive+advantage+"), In(I::NameBox),
-      Lit("&btnG=Google+Search")},
-     std::nullopt, {}, Owned, 300},
-    // management page
-    {"Command2", E::GoogleSearch,
-     {Lit("/search?hl=en&q=management+competition+legal "), In(I::NameBox),
-      Lit("&btnG=Google+Search")},
-     std::nullopt, {}, Owned, 300},
-    {"Command8", E::Advfn, {Lit(kAdvfnFinancials), In(I::SymbolBox), Lit(kAdvfnTail)},
-     std::nullopt, {}, Owned, 300},
-    {"Command22", E::GoogleSearch,
-     {Lit("/search?q=site:+"), Lit(hosts::kBerkshireAddress),
-      Lit("++manage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0")},
-     std::nullopt, {}, Owned, 300},
-    // bargain price page
-    {"Command3", E::FinancialSense, {Lit("/resources/corvin.htm")}, std::nullopt, {}, Owned, 300},
-    {"Command4", E::ValuePro, {}, std::nullopt, {}, Owned, 300},
-    {"Command26", E::Quicken,
-     {Lit("/investments/seceval/?p="), In(I::SymbolBox), Lit("&cmetric=intrinsic")},
-     std::nullopt, {}, Owned, 300},
-    // tools page
-    {"Command1", E::Maker, {Lit("/2.htm")}, std::nullopt, {}, Owned, 300},
-    {"Command12", E::Maker, {Lit("/markets.htm")}, std::nullopt, {}, Owned, 300},
-    {"Command14", E::Maker, {Lit("/marvanellc.htm")}, std::nullopt, {}, Owned, 300},
-    {"Command18", E::DealBook, {Lit("/?excamp=GGDBelmontcorvin")}, std::nullopt, {}, Owned, 300},
-    {"Command20", E::MsnGroups, {Lit("/BerkshireHathawayShareholders/messageboard.msnw")},
-     std::nullopt, {}, Owned, 300},
-    // IV estimator page
-    {"Command15", E::Wiley,
-     {Lit("/legacy/products/subject/finance/"), Lit(hosts::kWileyLecturePath)}, std::nullopt, {},
-     Owned, 300},
-    {"Command27", E::YahooFinance, {Lit("/q/ks?s="), In(I::SymbolBox)}, std::nullopt, {}, Owned,
-     100},
-    // every page's background
-    {"picStart", E::Advfn, {Lit(kAdvfnFinancials), In(I::SymbolBox), Lit(kAdvfnTail)},
-     std::nullopt, {}, Owned, 300},
-    // the maker's addresses on the welcome page and the title label
-    {"Label2", std::nullopt, {Lit(hosts::kMakerEmail)}, std::nullopt, {}, Plain, 0},
-    {"Label38", E::Maker, {}, std::nullopt, {}, Plain, 0},
-    {"Label3", E::Maker, {Lit("/marvanellc.htm")}, std::nullopt, {}, Plain, 0},
-}};
+QString LinkTemplate::prompt() const {
+  if (!guard)
+    return {};
+  return *guard == LinkInput::NameBox ? QStringLiteral("Enter the Company Name")
+                                      : QStringLiteral("Enter a Stock Symbol");
+}
+
+LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,
+                                             QStringList *problems) {
+  LinkCatalogue catalogue;
+  for (const LinkFileGroup &group : ReadLinkFile(text, file, problems)) {
+    if (catalogue.find(group.control)) {
+      Add(problems, Report(file, group.line, QStringLiteral("the group is there twice")));
+      continue;
+    }
+    LinkTemplate link;
+    link.control = group.control;
+    for (const LinkFileValue &value : group.values) {
+      const QString wrong = value.key == u"address" ? SetAddress(link, value.value, {})
+                                                    : SetBuiltInKey(link, value.key, value.value);
+      if (!wrong.isEmpty())
+        Add(problems, Report(file, value.line, wrong));
+    }
+    if (link.pieces.isEmpty()) {
+      Add(problems, Report(file, group.line, QStringLiteral("no address")));
+      continue;
+    }
+    catalogue.links_.append(link);
+  }
+  return catalogue;
+}
+
+const LinkCatalogue &LinkCatalogue::builtIn() {
+  static const LinkCatalogue catalogue = [] {
+    const QString path = QStringLiteral(":/kelvo/links/catalogue.conf");
+    QFile file(path);
+    QStringList problems;
+    LinkCatalogue read;
+    if (file.open(QIODevice::ReadOnly))
+      read = fromBuiltInText(file.readAll(), path, &problems);
+    else
+      problems << path + QStringLiteral(": missing from the program");
+    for (const QString &problem : problems)
+      std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
+    return read;
+  }();
+  return catalogue;
+}
+
+void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
+                                   QStringList *problems) {
+  for (const LinkFileGroup &group : ReadLinkFile(text, file, problems)) {
+    qsizetype index = 0;
+    while (index < links_.size() && links_[index].control != group.control)
+      ++index;
+    if (index == links_.size()) {
+      Add(problems,
+          Report(file, group.line,
+                 QStringLiteral("unknown control %1").arg(QuoteForReport(group.control))));
+      continue;
+    }
+    for (const LinkFileValue &value : group.values) {
+      // Only the address can be changed: the guard, style and sequence
+      // belong to the control.
+      const QString wrong = value.key == u"address"
+                                ? SetAddress(links_[index], value.value, file)
+                                : QStringLiteral("unknown key %1").arg(QuoteForReport(value.key));
+      if (!wrong.isEmpty())
+        Add(problems, Report(file, value.line, wrong));
+    }
+  }
+}
+
+void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems) {
+  const QFileInfo info(path);
+  if (!info.exists())
+    return;
+  // Line 0 stands for the whole file.
+  if (!info.isFile()) {
+    Add(problems, Report(path, 0, QStringLiteral("not a regular file")));
+    return;
+  }
+  QFile file(path);
+  if (info.size() > kMaxOverrideFileBytes) {
+    Add(problems, Report(path, 0, QStringLiteral("larger than 1 MiB")));
+    return;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    Add(problems, Report(path, 0, QStringLiteral("cannot be read")));
+    return;
+  }
+  applyOverrides(file.read(kMaxOverrideFileBytes), path, problems);
+}
+
+const LinkTemplate *LinkCatalogue::find(QStringView control) const {
+  for (const LinkTemplate &link : links_)
+    if (link.control == control)
+      return &link;
+  return nullptr;
+}
+
+const LinkTemplate *FindLink(std::string_view control) {
+  return LinkCatalogue::builtIn().find(
+      QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
+}
 
 } // namespace kelvo

@@ -1,81 +1,57 @@
 #pragma once
-// Research links as data: one record per control, composed into an address
-// from the texts the window holds at the moment of the click.
+// Research links as data: one record per control, read from the catalogue
+// file built into the program and from the override files of the user or
+// packager, and composed into an address from the texts the window holds at
+// the moment of the click. QtCore only.
 
+#include <QList>
 #include <QString>
-#include <array>
-#include <cstddef>
-#include <initializer_list>
+#include <QStringList>
 #include <optional>
 #include <string_view>
 
 namespace kelvo {
 
-// The web sites the links point to; their hosts are build configuration.
-enum class LinkEndpoint {
-  GoogleSearch,
-  GoogleFinance,
-  YahooFinance,
-  SecEdgar,
-  MsnMoney,
-  BusinessWeekSearch,
-  Quicken,
-  Advfn,
-  ClearStation,
-  ValuePro,
-  FinancialSense,
-  Wiley,
-  DealBook,
-  MsnGroups,
-  Maker,
-};
-
 // Where a variable piece of an address comes from.
 enum class LinkInput {
-  SymbolBox,  // ssymbol, unchanged
-  NameBox,    // txtTitle, unchanged
-  NamePrefix, // the first seven characters of txtTitle
-  ListSymbol, // the selected directory row's symbol, padded to five
+  SymbolBox,  // {symbol}: ssymbol, unchanged
+  NameBox,    // {name}: txtTitle, unchanged
+  NamePrefix, // {name7}: the first seven characters of txtTitle
+  ListSymbol, // {listsymbol}: the selected directory row's symbol, padded to five
 };
 
 enum class LinkStyle { OwnedMaximized, PlainNormal };
 
+// What a control's pieces make: a web address, or an e-mail address for the
+// desktop's mail hand-over.
+enum class LinkTarget { Address, Email };
+
+// What a control does around its hand-over, besides the yield and pause.
+enum class LinkBefore { Nothing, AdvantageTexts };
+enum class LinkAfter { Nothing, Calculator, FullScreenKey };
+
 struct LinkPiece {
   bool isInput = false;
   LinkInput input = LinkInput::SymbolBox;
-  std::string_view literal;
-};
-
-constexpr LinkPiece Lit(std::string_view text) { return {false, LinkInput::SymbolBox, text}; }
-constexpr LinkPiece In(LinkInput input) { return {true, input, {}}; }
-
-// A short, fixed-capacity list so that the whole catalogue stays one
-// constant table.
-class LinkPieces {
-public:
-  static constexpr std::size_t kCapacity = 5;
-  constexpr LinkPieces() = default;
-  constexpr LinkPieces(std::initializer_list<LinkPiece> pieces) {
-    for (const LinkPiece &p : pieces)
-      items_[count_++] = p; // more than kCapacity fails to compile in a constant table
-  }
-  constexpr const LinkPiece *begin() const { return items_.data(); }
-  constexpr const LinkPiece *end() const { return items_.data() + count_; }
-  constexpr std::size_t size() const { return count_; }
-
-private:
-  std::array<LinkPiece, kCapacity> items_{};
-  std::size_t count_ = 0;
+  QString literal;
 };
 
 struct LinkTemplate {
-  std::string_view control;
-  std::optional<LinkEndpoint> endpoint; // none: the pieces are the whole target (e-mail)
-  LinkPieces pieces;
+  QString control;
+  QString site;
+  QString address;         // the template as written, placeholders and all
+  QList<LinkPiece> pieces; // the same, split into literals and inputs
+  LinkTarget target = LinkTarget::Address;
   std::optional<LinkInput> guard;
-  std::string_view prompt;
   LinkStyle style = LinkStyle::OwnedMaximized;
   int pauseMs = 300;
+  LinkBefore before = LinkBefore::Nothing;
+  LinkAfter after = LinkAfter::Nothing;
+  int afterPauseMs = 0;
+  QString origin; // the file the address came from; empty when built in
+
+  // "Enter a Stock Symbol" or "Enter the Company Name" for a guarded link.
+  QString prompt() const;
 };
 
 // The texts a link may read, taken from the window at the moment of the click.
@@ -85,14 +61,30 @@ struct LinkInputs {
   QString listSymbol; // already padded; see ListSymbolOf
 };
 
-inline constexpr std::size_t kLinkCatalogueRows = 29;
-extern const std::array<LinkTemplate, kLinkCatalogueRows> kLinkCatalogue;
+// One control per link. Override files may change only the address of a
+// control the built-in catalogue has.
+class LinkCatalogue {
+public:
+  // The catalogue file compiled into the program.
+  static const LinkCatalogue &builtIn();
+  // A catalogue in the built-in format; problems are "FILE:LINE: what" lines.
+  static LinkCatalogue fromBuiltInText(const QByteArray &text, const QString &file,
+                                       QStringList *problems);
 
-// The row of `control`, or nullptr.
+  // Applies one override file's text; bad entries are reported and skipped.
+  void applyOverrides(const QByteArray &text, const QString &file, QStringList *problems);
+  // The same from a file on disk; a missing file is no problem.
+  void applyOverrideFile(const QString &path, QStringList *problems);
+
+  const LinkTemplate *find(QStringView control) const;
+  const QList<LinkTemplate> &links() const { return links_; }
+
+private:
+  QList<LinkTemplate> links_;
+};
+
+// The row of `control` in the built-in catalogue, or nullptr.
 const LinkTemplate *FindLink(std::string_view control);
-
-// "http://" and the endpoint's host, no trailing slash.
-QString BaseAddress(LinkEndpoint endpoint);
 
 // The selected directory row's symbol padded with spaces to five characters
 // (longer symbols whole); empty for no row or a row out of range.

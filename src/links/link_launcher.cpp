@@ -10,19 +10,17 @@ void OpenResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialog
   // Only an exactly empty text fails: a symbol of one space is the user's
   // choice and goes into the address.
   if (link.guard && InputText(*link.guard, inputs).isEmpty()) {
-    dialogs.message(QString::fromUtf8(link.prompt.data(),
-                                      static_cast<qsizetype>(link.prompt.size())),
-                    kAppTitle, MessageButtons::Ok, MessageIcon::None);
+    dialogs.message(link.prompt(), kAppTitle, MessageButtons::Ok, MessageIcon::None);
     return;
   }
 
   const QString target = ComposeLinkUrl(link, inputs);
   const ShellStyle style = link.style == LinkStyle::OwnedMaximized ? ShellStyle::OwnedMaximized
                                                                    : ShellStyle::PlainNormal;
-  if (link.endpoint)
-    desktop.openAddress(target, style);
-  else
+  if (link.target == LinkTarget::Email)
     desktop.openEmail(target, style);
+  else
+    desktop.openAddress(target, style);
 
   if (style == ShellStyle::PlainNormal)
     return;

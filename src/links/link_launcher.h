@@ -8,8 +8,8 @@ namespace kelvo {
 class Dialogs;
 class Desktop;
 
-// A link without an endpoint is the maker's e-mail address and goes to the
-// desktop's mail hand-over; every other link is an address.
+// A link whose target is an e-mail address goes to the desktop's mail
+// hand-over; every other link is a web address.
 void OpenResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
                       Desktop &desktop);
 

@@ -63,6 +63,7 @@ usr/share/applications/example.marvane.KelvoWizard.desktop  file
 usr/share/metainfo/example.marvane.KelvoWizard.metainfo.xml file
 usr/share/icons/hicolor/48x48/apps/kelvo-wizard.png         file
 usr/share/icons/hicolor/scalable/apps/kelvo-wizard.svg      file
+usr/share/kelvo-wizard/links/today.conf.example             file
 EOF
 
 # Everything is owned by root and readable by all, so an unprivileged user can start it.

@@ -37,6 +37,7 @@ share/icons/hicolor/32x32/apps/kelvo-wizard.png    png:32
 share/icons/hicolor/48x48/apps/kelvo-wizard.png    png:48
 share/icons/hicolor/256x256/apps/kelvo-wizard.png  png:256
 share/icons/hicolor/scalable/apps/kelvo-wizard.svg svg
+share/kelvo-wizard/links/today.conf.example        links-example
 EOF
 )
 
@@ -87,6 +88,15 @@ while read -r path kind; do
       ;;
     svg)
       file -b "$f" | grep -q '^SVG' || fail "$path is not an SVG image: $(file -b "$f")"
+      ;;
+    links-example)
+      # Switched on as the user's links.conf, every line of it is accepted.
+      mkdir -p "$stage/config/kelvo-wizard"
+      cp "$f" "$stage/config/kelvo-wizard/links.conf"
+      out=$(env -u DISPLAY XDG_CONFIG_HOME="$stage/config" "$root/bin/kelvo-wizard" --list-links 2>&1 >/dev/null) \
+        || fail "$path: --list-links failed"
+      [ -z "$out" ] || fail "$path is not accepted whole: $out"
+      rm -rf "$stage/config"
       ;;
   esac
 done <<<"$expected"

@@ -1,0 +1,164 @@
+#include "link_file.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QUrl>
+
+namespace kelvo {
+
+namespace {
+
+QString Report(const QString &file, int line, const QString &what) {
+  return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
+}
+
+std::optional<LinkInput> PlaceholderInput(QStringView name) {
+  if (name == u"symbol")
+    return LinkInput::SymbolBox;
+  if (name == u"name")
+    return LinkInput::NameBox;
+  if (name == u"name7")
+    return LinkInput::NamePrefix;
+  if (name == u"listsymbol")
+    return LinkInput::ListSymbol;
+  return std::nullopt;
+}
+
+void AddLiteral(QList<LinkPiece> &pieces, const QString &text) {
+  if (!text.isEmpty())
+    pieces.append({false, LinkInput::SymbolBox, text});
+}
+
+} // namespace
+
+QString QuoteForReport(const QString &text) {
+  QString shown;
+  for (QChar c : text.left(60))
+    shown += (c.unicode() < 0x20 || c.unicode() == 0x7f) ? QChar(u'?') : c;
+  if (text.size() > 60)
+    shown += QStringLiteral("...");
+  return u'"' + shown + u'"';
+}
+
+QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
+                                  QStringList *problems) {
+  QList<LinkFileGroup> groups;
+  // After a group line that could not be read, its values belong to nothing.
+  bool inGroup = false;
+  bool inBadGroup = false;
+  int number = 0;
+  for (QByteArray raw : text.split('\n')) {
+    ++number;
+    if (raw.endsWith('\r'))
+      raw.chop(1);
+    const bool looksLikeGroup = raw.trimmed().startsWith('[');
+    auto skip = [&](const QString &what) {
+      if (problems)
+        problems->append(Report(file, number, what));
+      if (looksLikeGroup) {
+        inGroup = false;
+        inBadGroup = true;
+      }
+    };
+
+    if (raw.size() > kLinkFileMaxLine) {
+      skip(QStringLiteral("line longer than %1 bytes").arg(kLinkFileMaxLine));
+      continue;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString line = QString(decoder(raw)).trimmed();
+    if (decoder.hasError()) {
+      skip(QStringLiteral("not valid UTF-8"));
+      continue;
+    }
+    if (line.isEmpty() || line.startsWith(u'#'))
+      continue;
+
+    if (line.startsWith(u'[')) {
+      if (!line.endsWith(u']')) {
+        skip(QStringLiteral("a group line ends with \"]\""));
+        continue;
+      }
+      groups.append({number, line.mid(1, line.size() - 2).trimmed(), {}});
+      inGroup = true;
+      inBadGroup = false;
+      continue;
+    }
+
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0) {
+      skip(QStringLiteral("expected \"[control]\", \"key=value\" or a \"#\" comment"));
+      continue;
+    }
+    if (inBadGroup)
+      continue; // its group has been reported already
+    if (!inGroup) {
+      skip(QStringLiteral("%1 outside any [control] group")
+               .arg(QuoteForReport(line.left(equals).trimmed())));
+      continue;
+    }
+    groups.last().values.append(
+        {number, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+  }
+  return groups;
+}
+
+QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
+  for (QChar c : address)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+      return QStringLiteral("a control character in the address");
+
+  const qsizetype schemeEnd = address.indexOf(QLatin1String("://"));
+  const QString scheme = schemeEnd < 0 ? QString() : address.left(schemeEnd).toLower();
+  if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+    return QStringLiteral("only http and https addresses are accepted");
+
+  // The host is fixed text: an input can only ever land after it.
+  const qsizetype hostStart = schemeEnd + 3;
+  qsizetype hostEnd = hostStart;
+  while (hostEnd < address.size() && !QStringView(u"/?#").contains(address.at(hostEnd)))
+    ++hostEnd;
+  const QString authority = address.mid(hostStart, hostEnd - hostStart);
+  if (authority.contains(u'{') || authority.contains(u'}'))
+    return QStringLiteral("a placeholder cannot stand in the host");
+  static const QRegularExpression plainHost(QStringLiteral("^[A-Za-z0-9.-]+(:[0-9]{1,5})?$"));
+  if (!plainHost.match(authority).hasMatch())
+    return QStringLiteral("the host must be a plain host name, with an optional port");
+
+  QList<LinkPiece> split;
+  QString plain; // the address with every placeholder as one letter
+  qsizetype literalStart = 0;
+  for (qsizetype at = hostEnd; at < address.size(); ++at) {
+    if (address.at(at) != u'{')
+      continue;
+    const qsizetype close = address.indexOf(u'}', at + 1);
+    if (close < 0)
+      return QStringLiteral("\"{\" without a closing \"}\"");
+    const QStringView name = QStringView(address).mid(at + 1, close - at - 1);
+    const std::optional<LinkInput> input = PlaceholderInput(name);
+    if (!input)
+      return QStringLiteral("unknown placeholder %1")
+          .arg(QuoteForReport(u'{' + name.toString() + u'}'));
+    const QString before = address.mid(literalStart, at - literalStart);
+    AddLiteral(split, before);
+    split.append({true, *input, {}});
+    plain += before + u'x';
+    literalStart = close + 1;
+    at = close;
+  }
+  AddLiteral(split, address.mid(literalStart));
+  plain += address.mid(literalStart);
+
+  // Whatever the address reads as, its scheme and host must be the ones
+  // written above.
+  const QUrl url(plain, QUrl::TolerantMode);
+  const QString host = authority.section(u':', 0, 0).toLower();
+  if (!url.isValid() || url.scheme() != scheme || url.host() != host)
+    return QStringLiteral("not a valid address");
+
+  if (pieces)
+    *pieces = split;
+  return {};
+}
+
+} // namespace kelvo

@@ -1,0 +1,48 @@
+#pragma once
+// Reads the small text format of the link catalogue and its override files:
+//   # a comment
+//   [Command11]
+//   address=https://www.example.org/quote?s={symbol}
+// UTF-8, one entry a line, values taken verbatim after the "=" with the blanks
+// around them trimmed. QtCore only.
+
+#include "link_catalogue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kelvo {
+
+// Longer lines are reported and skipped.
+inline constexpr qsizetype kLinkFileMaxLine = 4096;
+
+struct LinkFileValue {
+  int line = 0;
+  QString key;
+  QString value;
+};
+
+struct LinkFileGroup {
+  int line = 0;
+  QString control;
+  QList<LinkFileValue> values;
+};
+
+// The groups of a file in order. Lines that cannot be read (too long, not
+// UTF-8, no "=", a value outside any group) are reported to `problems` as
+// "FILE:LINE: what is wrong" and skipped; after a group line that cannot be
+// read, its values are skipped with it.
+QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
+                                  QStringList *problems);
+
+// Splits an address template into literals and inputs. Only http and https,
+// a plain host name (and port) with no placeholder in it, and the four known
+// placeholders are accepted. Returns what is wrong, or an empty text.
+QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces);
+
+// A text from a file, made safe and short enough to quote in a report.
+QString QuoteForReport(const QString &text);
+
+} // namespace kelvo
