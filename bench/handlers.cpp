@@ -2,12 +2,12 @@
 // its own, as the user's event triggers it, with dialogs answered by script
 // and the desktop recording. Reports median and worst per handler, for the
 // handler alone and with the repaint it causes.
-#include <appearance.h>
-#include <company_directory.h>
-#include <recording_desktop.h>
-#include <scripted_dialogs.h>
-#include <main_window.h>
-#include <wizard/steps.h>
+#include "app/appearance.h"
+#include "directory/company_directory.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
+#include "app/main_window.h"
+#include "wizard/steps.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>

@@ -1,6 +1,6 @@
 // Nanoseconds per call of the directory's symbol lookup and list-prefix
 // search, over every symbol and a spread of typed prefixes, hits and misses.
-#include <company_directory.h>
+#include "directory/company_directory.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // ending after the main window's first painted frame.
 #include "first_paint.h"
 
-#include <run_wizard.h>
+#include "app/run_wizard.h"
 
 int main(int argc, char **argv) {
   QuitAfterFirstPaint quitter;

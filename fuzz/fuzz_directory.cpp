@@ -1,7 +1,7 @@
 // Arbitrary bytes through the directory's symbol lookup and list-prefix
 // search. The lookups are binary searches over the sorted table; each must
 // answer exactly what a plain scan from the top answers.
-#include "company_directory.h"
+#include "directory/company_directory.h"
 
 #include <cstddef>
 #include <cstdint>

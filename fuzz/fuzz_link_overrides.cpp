@@ -6,8 +6,8 @@
 // Input layout: the file's text, then "\" followed by any other byte, then
 // the symbol the same way, then the name; the last two bytes pick the row
 // (-1 for none). Backslashes in the file and symbol are written twice.
-#include "company_directory.h"
-#include "link_catalogue.h"
+#include "directory/company_directory.h"
+#include "links/link_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -5,8 +5,8 @@
 // Input layout: symbol, then "\" followed by any other byte, then the name;
 // the last two bytes pick the row (-1 for none). Backslashes in the symbol
 // are written twice.
-#include "company_directory.h"
-#include "link_catalogue.h"
+#include "directory/company_directory.h"
+#include "links/link_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

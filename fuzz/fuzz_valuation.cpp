@@ -1,7 +1,7 @@
 // Arbitrary text through the calculator's number rules, dollar format and
 // estimate: no crash, no undefined behaviour, and every dollar text the
 // program writes reads back as the whole-dollar value it stands for.
-#include "valuation.h"
+#include "valuation/valuation.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Fonts, style and icon shared by the program and its tests.
 
-#include "layout.h"
+#include "app/layout.h"
 
 #include <QFont>
 

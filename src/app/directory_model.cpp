@@ -1,6 +1,6 @@
-#include "directory_model.h"
+#include "app/directory_model.h"
 
-#include <company_directory.h>
+#include "directory/company_directory.h"
 
 namespace kelvo {
 

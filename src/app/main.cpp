@@ -1,9 +1,9 @@
 // kelvo-wizard: a training wizard for long-term stock investors.
 
-#include "layout.h"
-#include "link_actions.h"
-#include "link_overrides.h"
-#include "run_wizard.h"
+#include "app/layout.h"
+#include "links/link_actions.h"
+#include "links/link_overrides.h"
+#include "app/run_wizard.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,17 +1,17 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
-#include "appearance.h"
-#include "directory_model.h"
-#include "layout.h"
-#include "single_line.h"
-#include "text_fit.h"
-#include "widgets.h"
+#include "app/appearance.h"
+#include "app/directory_model.h"
+#include "app/layout.h"
+#include "app/single_line.h"
+#include "app/text_fit.h"
+#include "app/widgets.h"
 
-#include <company_directory.h>
-#include <desktop.h>
-#include <dialogs.h>
-#include <link_actions.h>
-#include <valuation.h>
+#include "directory/company_directory.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "links/link_actions.h"
+#include "valuation/valuation.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -76,7 +76,7 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
 
   LinkContext context{[this] { return symbolText(); }, [this] { return nameText(); },
                       [this] { return selectedRow(); }};
-  links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context), this);
+  links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context));
 
   buildControls();
   FitTextsToBoxes(this);

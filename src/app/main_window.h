@@ -3,7 +3,7 @@
 // table; the wizard's state, rendered into the controls; and the handlers of
 // the symbol box, the directory list, the calculator and the research links.
 
-#include "page_display.h"
+#include "app/page_display.h"
 #include "wizard/navigation.h"
 
 #include <QHash>
@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include <row_picker.h>
+#include "directory/row_picker.h"
 
 class QLineEdit;
 class QListView;

@@ -1,6 +1,6 @@
-#include "page_display.h"
+#include "app/page_display.h"
 
-#include "layout.h"
+#include "app/layout.h"
 #include "wizard/steps.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "run_wizard.h"
+#include "app/run_wizard.h"
 
-#include "appearance.h"
-#include "main_window.h"
+#include "app/appearance.h"
+#include "app/main_window.h"
 
-#include <desktop.h>
-#include <dialogs.h>
+#include "platform/linux_desktop.h"
+#include "platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "single_line.h"
+#include "app/single_line.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "text_fit.h"
+#include "app/text_fit.h"
 
-#include "widgets.h"
+#include "app/widgets.h"
 
 #include <QFontMetrics>
 #include <QLabel>

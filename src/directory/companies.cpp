@@ -1,7 +1,7 @@
 // The directory rows: symbol, name as listed, name as looked up. The two
 // names differ at most by a trailing space, kept inside the quotes on purpose.
 // clang-format off
-#include "company_directory.h"
+#include "directory/company_directory.h"
 
 namespace kelvo {
 

@@ -1,4 +1,4 @@
-#include "company_directory.h"
+#include "directory/company_directory.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "row_picker.h"
+#include "directory/row_picker.h"
 
-#include "company_directory.h"
+#include "directory/company_directory.h"
 
 #include <algorithm>
 #include <chrono>

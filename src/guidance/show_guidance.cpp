@@ -1,6 +1,6 @@
-#include "show_guidance.h"
+#include "guidance/show_guidance.h"
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 namespace kelvo {
 

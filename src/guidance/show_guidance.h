@@ -1,7 +1,7 @@
 #pragma once
 // Shows a sequence of teaching texts, one modal box after the other.
 
-#include "guidance.h"
+#include "guidance/guidance.h"
 
 namespace kelvo {
 

@@ -1,4 +1,4 @@
-#include "guidance.h"
+#include "guidance/guidance.h"
 
 namespace kelvo {
 

@@ -1,5 +1,5 @@
-#include "company_directory.h"
-#include "link_catalogue.h"
+#include "directory/company_directory.h"
+#include "links/link_catalogue.h"
 
 #include <QByteArray>
 #include <QUrl>

@@ -1,7 +1,7 @@
-#include "handover_messages.h"
+#include "links/handover_messages.h"
 
-#include "desktop.h"
-#include "dialogs.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
 
 namespace kelvo {
 
@@ -28,7 +28,7 @@ void ReportNoCalculator(Dialogs &dialogs) {
 
 QString NoCalculatorText() {
   QStringList programs, apps;
-  for (const QString &name : LinuxDesktop::CalculatorsLookedFor())
+  for (const QString &name : calculatorPrograms())
     (name.startsWith(QLatin1String("org.")) ? apps : programs) << name;
   return QStringLiteral("No calculator program was found. The wizard looked for %1, and for the "
                         "Flatpak apps %2. Install one of them to have it start here.")

@@ -1,11 +1,11 @@
-#include "link_actions.h"
+#include "links/link_actions.h"
 
-#include "desktop.h"
-#include "handover_messages.h"
-#include "hosts.h"
-#include "link_launcher.h"
-#include "link_overrides.h"
-#include "show_guidance.h"
+#include "platform/desktop.h"
+#include "links/handover_messages.h"
+#include "links/hosts.h"
+#include "links/link_launcher.h"
+#include "links/link_overrides.h"
+#include "guidance/show_guidance.h"
 
 namespace kelvo {
 
@@ -22,9 +22,9 @@ QString MakerEmailText() { return FromView(hosts::kMakerEmail); }
 QString MakerCreditText() { return QStringLiteral("Marvane Partners, LLC - 2006"); }
 
 LinkActions::LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
-                         QWidget *mainWindow, const LinkCatalogue *catalogue)
+                         const LinkCatalogue *catalogue)
     : catalogue_(catalogue ? *catalogue : ActiveLinkCatalogue()), dialogs_(dialogs),
-      desktop_(desktop), context_(std::move(context)), mainWindow_(mainWindow) {
+      desktop_(desktop), context_(std::move(context)) {
   ReportRefusedHandOvers(desktop_, dialogs_);
 }
 
@@ -70,7 +70,7 @@ void LinkActions::trigger(const QString &control) {
   case LinkAfter::Calculator: {
     // The wizard comes back in front of the browser, then the calculator is
     // started last so that it lies in front of both.
-    desktop_.bringToFront(mainWindow_);
+    desktop_.bringToFront();
     const bool started =
         desktop_.startProgram(QStringLiteral("calc.exe"), ShellStyle::OwnedMaximized);
     desktop_.yieldToMessageLoop();

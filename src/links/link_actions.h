@@ -2,13 +2,12 @@
 // The window's research buttons, list and panel double-clicks, contact
 // labels and the Help button, as one object the main window binds to.
 
-#include "link_catalogue.h"
+#include "links/link_catalogue.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class QWidget;
 
 namespace kelvo {
 
@@ -39,7 +38,7 @@ struct LinkPreview {
 class LinkActions {
 public:
   // `catalogue` defaults to the one this run has loaded (ActiveLinkCatalogue).
-  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context, QWidget *mainWindow,
+  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
               const LinkCatalogue *catalogue = nullptr);
 
   // The controls that open something: push buttons by their click, "List1"
@@ -65,7 +64,6 @@ private:
   Dialogs &dialogs_;
   Desktop &desktop_;
   LinkContext context_;
-  QWidget *mainWindow_;
 };
 
 } // namespace kelvo

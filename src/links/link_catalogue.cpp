@@ -1,6 +1,6 @@
-#include "link_catalogue.h"
+#include "links/link_catalogue.h"
 
-#include "link_file.h"
+#include "links/link_file.h"
 
 #include <QFile>
 #include <QFileInfo>

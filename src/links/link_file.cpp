@@ -1,4 +1,4 @@
-#include "link_file.h"
+#include "links/link_file.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

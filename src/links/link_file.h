@@ -6,7 +6,7 @@
 // UTF-8, one entry a line, values taken verbatim after the "=" with the blanks
 // around them trimmed. QtCore only.
 
-#include "link_catalogue.h"
+#include "links/link_catalogue.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "link_launcher.h"
+#include "links/link_launcher.h"
 
-#include "desktop.h"
-#include "dialogs.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
 
 namespace kelvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs one research link: guard, compose, hand-over, yield, pause.
 
-#include "link_catalogue.h"
+#include "links/link_catalogue.h"
 
 namespace kelvo {
 

@@ -1,4 +1,4 @@
-#include "link_overrides.h"
+#include "links/link_overrides.h"
 
 #include <QDir>
 #include <QtGlobal>

@@ -3,7 +3,7 @@
 // the catalogue the program runs with: the built-in one with every override
 // applied, read once at start-up. QtCore only.
 
-#include "link_catalogue.h"
+#include "links/link_catalogue.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,13 +2,9 @@
 // Everything the program hands to the desktop: addresses, the e-mail address,
 // the calculator program, a key press, and the yield and pause that follow.
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-class QUrl;
-class QWidget;
 
 namespace kelvo {
 
@@ -18,6 +14,23 @@ namespace kelvo {
 enum class ShellStyle { OwnedMaximized, PlainNormal };
 
 enum class DesktopKey { F11 };
+
+// The desktop calculators the program name "calc.exe" stands for, in the
+// order they are tried; the Flatpak apps count only when flatpak is
+// installed and has them.
+inline QStringList calculatorPrograms() {
+  return {QStringLiteral("gnome-calculator"),
+          QStringLiteral("kcalc"),
+          QStringLiteral("qalculate-qt"),
+          QStringLiteral("qalculate-gtk"),
+          QStringLiteral("speedcrunch"),
+          QStringLiteral("galculator"),
+          QStringLiteral("mate-calc"),
+          QStringLiteral("kalk"),
+          QStringLiteral("xcalc"),
+          QStringLiteral("org.gnome.Calculator"),
+          QStringLiteral("org.kde.kcalc")};
+}
 
 class Desktop {
 public:
@@ -35,38 +48,15 @@ public:
   virtual void yieldToMessageLoop() = 0;
   // Blocks the window thread; the window neither repaints nor reacts.
   virtual void pause(int ms) = 0;
-  // Shows the main window again in front of the others, as far as allowed.
-  virtual void bringToFront(QWidget *window) = 0;
+  // Shows the program's window again in front of the others, as far as the
+  // desktop allows.
+  virtual void bringToFront() = 0;
 
 protected:
   void reportRefused(const QString &target, bool email) const {
     if (refused)
       refused(target, email);
   }
-};
-
-// The real hand-over on a Linux desktop (X11 or Wayland).
-class LinuxDesktop final : public Desktop {
-public:
-  void openAddress(const QString &address, ShellStyle style) override;
-  void openEmail(const QString &address, ShellStyle style) override;
-  // "calc.exe" starts the first calculator installed, looked for in the
-  // order of CalculatorsLookedFor().
-  bool startProgram(const QString &name, ShellStyle style) override;
-  void sendKey(DesktopKey key) override;
-  void yieldToMessageLoop() override;
-  void pause(int ms) override;
-  void bringToFront(QWidget *window) override;
-
-  // The programs "calc.exe" may become, in the order they are tried; the
-  // Flatpak apps count only when flatpak is installed and has them.
-  static QStringList CalculatorsLookedFor();
-
-private:
-  void handOver(const QUrl &url, const QString &target, bool email);
-  // Owns the watch on running openers: once the desktop is gone, an opener
-  // that ends reports to no one.
-  QObject openers_;
 };
 
 } // namespace kelvo

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace kelvo {
 
 inline const QString kAppTitle = QStringLiteral("Kelvo Wizard");
@@ -24,19 +22,6 @@ public:
   // A modal input box; returns the typed text, or an empty text on cancel.
   virtual QString input(const QString &prompt, const QString &defaultText,
                         const QString &title = kAppTitle) = 0;
-};
-
-// The real boxes, owned by the main window.
-class QtDialogs final : public Dialogs {
-public:
-  explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
-  void setParent(QWidget *parent) { parent_ = parent; }
-  MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
-                        MessageIcon icon) override;
-  QString input(const QString &prompt, const QString &defaultText, const QString &title) override;
-
-private:
-  QWidget *parent_;
 };
 
 } // namespace kelvo

@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "platform/linux_desktop.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -78,27 +78,13 @@ void LinuxDesktop::handOver(const QUrl &url, const QString &target, bool email) 
   process->start();
 }
 
-QStringList LinuxDesktop::CalculatorsLookedFor() {
-  return {QStringLiteral("gnome-calculator"),
-          QStringLiteral("kcalc"),
-          QStringLiteral("qalculate-qt"),
-          QStringLiteral("qalculate-gtk"),
-          QStringLiteral("speedcrunch"),
-          QStringLiteral("galculator"),
-          QStringLiteral("mate-calc"),
-          QStringLiteral("kalk"),
-          QStringLiteral("xcalc"),
-          QStringLiteral("org.gnome.Calculator"),
-          QStringLiteral("org.kde.kcalc")};
-}
-
 // The one program name the wizard hands over is the desktop calculator; it
 // becomes the first calculator installed here, a Flatpak app last.
 bool LinuxDesktop::startProgram(const QString &name, ShellStyle) {
   if (name.compare(QLatin1String("calc.exe"), Qt::CaseInsensitive) != 0)
     return false;
   const QString flatpak = QStandardPaths::findExecutable(QStringLiteral("flatpak"));
-  for (const QString &candidate : CalculatorsLookedFor()) {
+  for (const QString &candidate : calculatorPrograms()) {
     if (candidate.startsWith(QLatin1String("org."))) {
       if (flatpak.isEmpty())
         continue;
@@ -157,12 +143,12 @@ void LinuxDesktop::pause(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void LinuxDesktop::bringToFront(QWidget *window) {
-  if (!window)
+void LinuxDesktop::bringToFront() {
+  if (!window_)
     return;
-  window->show();
-  window->raise();
-  window->activateWindow();
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
 }
 
 } // namespace kelvo

@@ -1,4 +1,4 @@
-#include "valuation.h"
+#include "valuation/valuation.h"
 
 #include <algorithm>
 #include <charconv>

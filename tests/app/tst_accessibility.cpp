@@ -1,9 +1,9 @@
 // What assistive tools and keyboard users get: names and roles through Qt's
 // accessibility interface, and the Tab order of each page.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
-#include <hosts.h>
+#include "links/hosts.h"
 
 #include <QAccessible>
 #include <QHelpEvent>

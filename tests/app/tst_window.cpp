@@ -2,13 +2,13 @@
 // their boxes, start-up, symbol entry and the directory list through real
 // key and mouse events, the random picks, the top-edge pin and the calculator.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
-#include <layout.h>
-#include <row_picker.h>
-#include <widgets.h>
-#include <link_actions.h>
-#include <company_directory.h>
+#include "app/layout.h"
+#include "directory/row_picker.h"
+#include "app/widgets.h"
+#include "links/link_actions.h"
+#include "directory/company_directory.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The company table's shape, its telling rows, and the two lookups over it.
 
-#include "company_directory.h"
+#include "directory/company_directory.h"
 
 #include <QtTest>
 

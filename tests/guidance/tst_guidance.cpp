@@ -1,9 +1,9 @@
 // The teaching texts, word for word with the details an editor would be
 // tempted to tidy, each shown in its own plain OK box.
 
-#include "scripted_dialogs.h"
-#include "guidance.h"
-#include "show_guidance.h"
+#include "support/scripted_dialogs.h"
+#include "guidance/guidance.h"
+#include "guidance/show_guidance.h"
 
 #include <QTest>
 

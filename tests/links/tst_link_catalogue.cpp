@@ -1,9 +1,9 @@
 // Addresses as the browser receives them, for every link and a few window
 // states, and what hostile company names do to them.
 
-#include "company_directory.h"
-#include "hosts.h"
-#include "link_catalogue.h"
+#include "directory/company_directory.h"
+#include "links/hosts.h"
+#include "links/link_catalogue.h"
 
 #include <QTest>
 #include <QUrl>

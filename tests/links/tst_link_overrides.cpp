@@ -2,12 +2,12 @@
 // (XDG_CONFIG_HOME): which address each control then opens, where it came
 // from, and what a bad file reports.
 
-#include "company_directory.h"
-#include "recording_desktop.h"
-#include "scripted_dialogs.h"
-#include "hosts.h"
-#include "link_actions.h"
-#include "link_overrides.h"
+#include "directory/company_directory.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
+#include "links/hosts.h"
+#include "links/link_actions.h"
+#include "links/link_overrides.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,7 +182,7 @@ void TestLinkOverrides::overrides() {
   LinkActions actions(dialogs, desktop,
                       LinkContext{[] { return QString("KO"); }, [] { return QString("Coca-Cola "); },
                                   [] { return FindSymbol("KO"); }},
-                      nullptr, &catalogue);
+                      &catalogue);
   const QString expected = expand(handOver);
   const LinkPreview preview = actions.preview(control);
   QCOMPARE(preview.target, expected.section(' ', 2));

@@ -1,7 +1,7 @@
 // The Linux hand-over of addresses and the calculator, with stand-in
 // programs on a private PATH that record how they were started.
 
-#include "desktop.h"
+#include "platform/linux_desktop.h"
 
 #include <QFile>
 #include <QTemporaryDir>

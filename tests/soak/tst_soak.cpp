@@ -5,13 +5,13 @@
 // instead, KELVO_SOAK_ACTIONS sets the length of each run and
 // KELVO_SOAK_TRACE=1 prints every action as it happens.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
-#include <company_directory.h>
-#include <page_display.h>
-#include <wizard/steps.h>
-#include <valuation.h>
-#include <widgets.h>
+#include "directory/company_directory.h"
+#include "app/page_display.h"
+#include "wizard/steps.h"
+#include "valuation/valuation.h"
+#include "app/widgets.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>

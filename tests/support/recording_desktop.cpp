@@ -1,4 +1,4 @@
-#include "recording_desktop.h"
+#include "support/recording_desktop.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -36,6 +36,6 @@ void RecordingDesktop::yieldToMessageLoop() {
 
 void RecordingDesktop::pause(int ms) { log << QStringLiteral("pause %1").arg(ms); }
 
-void RecordingDesktop::bringToFront(QWidget *) { log << QStringLiteral("front"); }
+void RecordingDesktop::bringToFront() { log << QStringLiteral("front"); }
 
 } // namespace kelvo

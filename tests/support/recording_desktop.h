@@ -2,7 +2,7 @@
 // A desktop that records every hand-over instead of performing it, for
 // tests and benchmarks.
 
-#include "desktop.h"
+#include "platform/desktop.h"
 
 namespace kelvo {
 
@@ -24,7 +24,7 @@ public:
   void sendKey(DesktopKey key) override;
   void yieldToMessageLoop() override;
   void pause(int ms) override;
-  void bringToFront(QWidget *window) override;
+  void bringToFront() override;
 
   static QString styleName(ShellStyle style);
 };

@@ -2,7 +2,7 @@
 // Dialogs answered by script, for tests and benchmarks: every box shown is
 // recorded with its text, title, buttons and icon.
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QList>
 #include <QStringList>

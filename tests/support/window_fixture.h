@@ -1,12 +1,12 @@
 #pragma once
 // A real main window with scripted dialogs and a recording desktop.
 
-#include <appearance.h>
-#include "recording_desktop.h"
-#include "scripted_dialogs.h"
+#include "app/appearance.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
 
-#include <main_window.h>
-#include <wizard/steps.h>
+#include "app/main_window.h"
+#include "wizard/steps.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The calculator's number rules, dollar format and estimate, checked against
 // hand-worked figures; the same texts must come out under a German or French
 // locale.
-#include "valuation.h"
+#include "valuation/valuation.h"
 
 #include <QTest>
 

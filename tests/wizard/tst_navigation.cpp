@@ -1,11 +1,11 @@
 // Navigation through the real window: every state and event of the wizard,
 // the step-1 gate with scripted answers, Exit, and the page display routines.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QMouseEvent>
-#include <layout.h>
-#include <page_display.h>
+#include "app/layout.h"
+#include "app/page_display.h"
 
 using namespace kelvo;
 using kelvo::testing::Window;

@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "platform/qt_dialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

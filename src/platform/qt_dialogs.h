@@ -1,0 +1,23 @@
+#pragma once
+// The program's modal boxes as Qt shows them.
+
+#include "platform/dialogs.h"
+
+class QWidget;
+
+namespace kelvo {
+
+// The real boxes, owned by the main window.
+class QtDialogs final : public Dialogs {
+public:
+  explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget *parent) { parent_ = parent; }
+  MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
+                        MessageIcon icon) override;
+  QString input(const QString &prompt, const QString &defaultText, const QString &title) override;
+
+private:
+  QWidget *parent_;
+};
+
+} // namespace kelvo
