@@ -35,11 +35,11 @@ struct Timing {
   std::vector<double> handler, withPaint;
 };
 
-double Micros(Clock::time_point a, Clock::time_point b) {
+double micros(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double, std::micro>(b - a).count();
 }
 
-double Median(std::vector<double> v) {
+double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v[v.size() / 2];
 }
@@ -67,8 +67,8 @@ struct Bench {
       const auto t1 = Clock::now();
       QCoreApplication::processEvents(); // the repaint the handler scheduled
       const auto t2 = Clock::now();
-      t.handler.push_back(Micros(t0, t1));
-      t.withPaint.push_back(Micros(t0, t2));
+      t.handler.push_back(micros(t0, t1));
+      t.withPaint.push_back(micros(t0, t2));
     }
     return t;
   }
@@ -78,7 +78,7 @@ struct Bench {
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
-  PrepareApplication(app);
+  prepareApplication(app);
   Bench b;
   b.window.endProgram = [] {};
   b.window.show();
@@ -127,7 +127,7 @@ int main(int argc, char **argv) {
   // A prefix of some row's list text, in lower case, confirmed with Enter.
   rows.push_back({"prefix search", b.measure(
                     [&](int) {
-                      std::string text = ListText(kCompanyDirectory[std::size_t(anyRow())]);
+                      std::string text = listText(kCompanyDirectory[std::size_t(anyRow())]);
                       text.resize(1 + random() % 6);
                       symbol->setText(QString::fromStdString(text).toLower());
                       symbol->setFocus();
@@ -158,8 +158,8 @@ int main(int argc, char **argv) {
   for (const Row &r : rows) {
     const double worst = *std::max_element(r.t.handler.begin(), r.t.handler.end());
     const double worstPaint = *std::max_element(r.t.withPaint.begin(), r.t.withPaint.end());
-    std::printf("  %-20s %10.0f %10.0f %14.0f %14.0f\n", r.name, Median(r.t.handler), worst,
-                Median(r.t.withPaint), worstPaint);
+    std::printf("  %-20s %10.0f %10.0f %14.0f %14.0f\n", r.name, median(r.t.handler), worst,
+                median(r.t.withPaint), worstPaint);
     if (worstPaint > slowestUs) {
       slowestUs = worstPaint;
       slowest = &r;

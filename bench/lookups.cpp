@@ -33,7 +33,7 @@ int main() {
   for (const DirectoryEntry &e : kCompanyDirectory) {
     symbols.emplace_back(e.symbol);
     symbols.push_back(std::string(e.symbol) + "Q"); // a miss next to every hit
-    const std::string text = ListText(e);
+    const std::string text = listText(e);
     for (std::size_t n : {1u, 3u, 6u, 12u}) {
       std::string p = text.substr(0, n);
       for (char &c : p)
@@ -43,9 +43,9 @@ int main() {
     }
     prefixes.push_back(text + "x"); // longer than the row: a miss
   }
-  const double symbolNs = NanosPerCall(symbols, [](const std::string &s) { return FindSymbol(s); });
+  const double symbolNs = NanosPerCall(symbols, [](const std::string &s) { return findSymbol(s); });
   const double prefixNs =
-      NanosPerCall(prefixes, [](const std::string &s) { return FindListPrefix(s); });
+      NanosPerCall(prefixes, [](const std::string &s) { return findListPrefix(s); });
   std::printf("lookups (ns per call, %zu symbols / %zu prefixes, hits and misses)\n",
               symbols.size(), prefixes.size());
   std::printf("  %-22s %8.1f ns\n", "FindSymbol", symbolNs);

@@ -21,7 +21,7 @@ struct Run {
   double maxRssMiB = 0;
 };
 
-bool RunOnce(const char *program, Run &out) {
+bool runOnce(const char *program, Run &out) {
   char *argv[] = {const_cast<char *>(program), nullptr};
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
@@ -37,7 +37,7 @@ bool RunOnce(const char *program, Run &out) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-double Median(std::vector<double> v) {
+double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
@@ -56,7 +56,7 @@ int main(int argc, char **argv) {
   // One unmeasured start each, so that both meet warm file caches.
   for (const char *p : programs) {
     Run warm;
-    if (!RunOnce(p, warm)) {
+    if (!runOnce(p, warm)) {
       std::fprintf(stderr, "%s did not start and end cleanly\n", p);
       return 1;
     }
@@ -65,7 +65,7 @@ int main(int argc, char **argv) {
     for (int k = 0; k < 2; ++k) {
       const int which = (i % 2) ? 1 - k : k; // alternate who goes first
       Run r;
-      if (!RunOnce(programs[which], r)) {
+      if (!runOnce(programs[which], r)) {
         std::fprintf(stderr, "%s failed on run %d\n", programs[which], i);
         return 1;
       }
@@ -73,8 +73,8 @@ int main(int argc, char **argv) {
       rss[which].push_back(r.maxRssMiB);
     }
   }
-  const double msA = Median(ms[0]), msB = Median(ms[1]);
-  const double rssA = Median(rss[0]), rssB = Median(rss[1]);
+  const double msA = median(ms[0]), msB = median(ms[1]);
+  const double rssA = median(rss[0]), rssB = median(rss[1]);
   std::printf("startup (%d runs each, medians)\n", runs);
   std::printf("  %-22s %8.1f ms %8.1f MiB\n", "bare Qt window", msA, rssA);
   std::printf("  %-22s %8.1f ms %8.1f MiB\n", "wizard main window", msB, rssB);

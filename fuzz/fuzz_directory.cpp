@@ -14,12 +14,12 @@ using namespace kelvo;
 
 namespace {
 
-void Require(bool ok) {
+void require(bool ok) {
   if (!ok)
     std::abort();
 }
 
-char Fold(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char foldCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 struct FoldedRow {
   int row;
@@ -29,37 +29,37 @@ struct FoldedRow {
 // The rows' list texts upper-cased once, kept in table order and grouped by
 // their first byte: a text can only begin a row whose first byte matches, so
 // scanning that group from the top is the plain scan, only cheaper.
-const std::vector<FoldedRow> &RowsStartingWith(char first) {
+const std::vector<FoldedRow> &rowsStartingWith(char first) {
   static const std::vector<std::vector<FoldedRow>> groups = [] {
     std::vector<std::vector<FoldedRow>> out(256);
     for (std::size_t row = 0; row < kCompanyDirectory.size(); ++row) {
-      std::string t = ListText(kCompanyDirectory[row]);
+      std::string t = listText(kCompanyDirectory[row]);
       for (char &c : t)
-        c = Fold(c);
+        c = foldCase(c);
       const unsigned char key = static_cast<unsigned char>(t.front());
       out[key].push_back({int(row), std::move(t)});
     }
     return out;
   }();
-  return groups[static_cast<unsigned char>(Fold(first))];
+  return groups[static_cast<unsigned char>(foldCase(first))];
 }
 
-int ScanPrefix(std::string_view text) {
+int scanPrefix(std::string_view text) {
   if (text.empty())
     return -1;
   std::string folded(text);
   for (char &c : folded)
-    c = Fold(c);
-  for (const FoldedRow &r : RowsStartingWith(folded.front()))
+    c = foldCase(c);
+  for (const FoldedRow &r : rowsStartingWith(folded.front()))
     if (std::string_view(r.text).starts_with(folded))
       return r.row;
   return -1;
 }
 
-int ScanSymbol(std::string_view symbol) {
+int scanSymbol(std::string_view symbol) {
   if (symbol.empty())
     return -1;
-  for (const FoldedRow &r : RowsStartingWith(symbol.front())) {
+  for (const FoldedRow &r : rowsStartingWith(symbol.front())) {
     const std::string_view s = kCompanyDirectory[std::size_t(r.row)].symbol;
     if (s == symbol)
       return r.row;
@@ -67,37 +67,37 @@ int ScanSymbol(std::string_view symbol) {
   return -1;
 }
 
-void CheckText(std::string_view text) {
-  Require(FindListPrefix(text) == ScanPrefix(text));
-  Require(FindSymbol(text) == ScanSymbol(text));
+void checkText(std::string_view text) {
+  require(findListPrefix(text) == scanPrefix(text));
+  require(findSymbol(text) == scanSymbol(text));
 
   // Case never matters to the prefix search.
   std::string upper(text);
   for (char &c : upper)
-    c = Fold(c);
-  Require(FindListPrefix(upper) == FindListPrefix(text));
+    c = foldCase(c);
+  require(findListPrefix(upper) == findListPrefix(text));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char *>(data), size);
-  CheckText(text);
+  checkText(text);
 
   // Random bytes rarely land on a row, so also probe near one: a prefix of a
   // row's list text in mixed case, followed by the rest of the input.
   if (size >= 3) {
     const std::size_t row = ((std::size_t(data[0]) << 8) | data[1]) % kCompanyDirectory.size();
-    const std::string full = ListText(kCompanyDirectory[row]);
+    const std::string full = listText(kCompanyDirectory[row]);
     std::string probe = full.substr(0, std::size_t(data[2]) % (full.size() + 1));
     for (std::size_t i = 0; i < probe.size(); ++i)
       if (i + 3 < size && (data[3 + i] & 1) && probe[i] >= 'A' && probe[i] <= 'Z')
         probe[i] = char(probe[i] - 'A' + 'a');
-    Require(probe.empty() || ScanPrefix(probe) <= int(row));
-    CheckText(probe);
+    require(probe.empty() || scanPrefix(probe) <= int(row));
+    checkText(probe);
     probe.append(text.substr(3));
-    CheckText(probe);
-    Require(FindSymbol(kCompanyDirectory[row].symbol) == int(row));
+    checkText(probe);
+    require(findSymbol(kCompanyDirectory[row].symbol) == int(row));
   }
   return 0;
 }

@@ -25,7 +25,7 @@ using namespace kelvo;
 
 namespace {
 
-void Require(bool ok, const char *what, const QString &about) {
+void require(bool ok, const char *what, const QString &about) {
   if (ok)
     return;
   std::fprintf(stderr, "%s: %s\n", qUtf8Printable(about), what);
@@ -38,9 +38,9 @@ struct Named {
   QString scheme, host;
 };
 
-Named NamedIn(const QString &address) {
+Named namedIn(const QString &address) {
   const qsizetype colon = address.indexOf(QLatin1String("://"));
-  Require(colon > 0, "accepted without a scheme", address);
+  require(colon > 0, "accepted without a scheme", address);
   QString rest = address.mid(colon + 3);
   for (QChar end : {u'/', u'?', u'#'})
     rest = rest.section(end, 0, 0);
@@ -63,26 +63,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   catalogue.applyOverrides(bytes, file, &problems);
 
   for (const QString &problem : problems) {
-    Require(problem.startsWith(file + u':'), "report does not name the file", problem);
-    Require(!problem.contains(u'\n') && !problem.contains(u'\r'), "report of several lines",
+    require(problem.startsWith(file + u':'), "report does not name the file", problem);
+    require(!problem.contains(u'\n') && !problem.contains(u'\r'), "report of several lines",
             problem);
   }
 
   const LinkInputs inputs{QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
                           QString::fromUtf8(name.data(), qsizetype(name.size())),
-                          ListSymbolOf(row)};
+                          listSymbolOf(row)};
   for (const LinkTemplate &link : catalogue.links()) {
     if (link.origin != file)
       continue;
-    Require(bytes.contains(link.address.toUtf8()), "template not taken from the file",
+    require(bytes.contains(link.address.toUtf8()), "template not taken from the file",
             link.address);
-    const Named named = NamedIn(link.address);
-    Require(named.scheme == u"http" || named.scheme == u"https", "scheme not http(s)",
+    const Named named = namedIn(link.address);
+    require(named.scheme == u"http" || named.scheme == u"https", "scheme not http(s)",
             link.address);
-    const QUrl url(ComposeLinkUrl(link, inputs), QUrl::TolerantMode);
-    Require(url.isValid(), "composed address not valid", link.address);
-    Require(url.scheme() == named.scheme, "scheme changed", link.address);
-    Require(url.host() == named.host, "host changed", link.address);
+    const QUrl url(composeLinkUrl(link, inputs), QUrl::TolerantMode);
+    require(url.isValid(), "composed address not valid", link.address);
+    require(url.scheme() == named.scheme, "scheme changed", link.address);
+    require(url.host() == named.host, "host changed", link.address);
   }
   return 0;
 }

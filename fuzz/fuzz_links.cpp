@@ -25,7 +25,7 @@ using namespace kelvo;
 
 namespace {
 
-void Require(bool ok, const char *what, const LinkTemplate &link) {
+void require(bool ok, const char *what, const LinkTemplate &link) {
   if (ok)
     return;
   std::fprintf(stderr, "%s: %s\n", qUtf8Printable(link.control), what);
@@ -38,7 +38,7 @@ const QString kSymbolMark = QStringLiteral("ZSYMZ");
 const QString kNameMark = QStringLiteral("ZNAMEZ");
 const QString kListMark = QStringLiteral("ZLISTZ");
 
-QString MarkOf(LinkInput input) {
+QString markOf(LinkInput input) {
   switch (input) {
   case LinkInput::SymbolBox: return kSymbolMark;
   case LinkInput::NameBox:
@@ -51,7 +51,7 @@ QString MarkOf(LinkInput input) {
 // The query's fields, each name and value percent-decoded byte for byte and
 // read as UTF-8. QUrl's own decoding would leave some valid characters (the
 // Unicode noncharacters) encoded, which a browser does not.
-QList<QPair<QString, QString>> Fields(const QUrl &url) {
+QList<QPair<QString, QString>> toFields(const QUrl &url) {
   QList<QPair<QString, QString>> fields = QUrlQuery(url).queryItems(QUrl::FullyEncoded);
   for (auto &[name, value] : fields) {
     name = QUrl::fromPercentEncoding(name.toLatin1());
@@ -66,44 +66,44 @@ struct Shape {
   QList<QPair<QString, QString>> fields;
 };
 
-const Shape &ShapeOf(std::size_t index) {
+const Shape &shapeOf(std::size_t index) {
   static const std::vector<Shape> shapes = [] {
     std::vector<Shape> out;
     for (const LinkTemplate &link : LinkCatalogue::builtIn().links()) {
-      const QUrl url(ComposeLinkUrl(link, {kSymbolMark, kNameMark, kListMark}), QUrl::TolerantMode);
-      out.push_back({url, Fields(url)});
+      const QUrl url(composeLinkUrl(link, {kSymbolMark, kNameMark, kListMark}), QUrl::TolerantMode);
+      out.push_back({url, toFields(url)});
     }
     return out;
   }();
   return shapes[index];
 }
 
-void CheckLink(std::size_t index, const LinkInputs &inputs) {
+void checkLink(std::size_t index, const LinkInputs &inputs) {
   const LinkTemplate &link = LinkCatalogue::builtIn().links()[qsizetype(index)];
-  const QUrl &shape = ShapeOf(index).url;
-  const QString composed = ComposeLinkUrl(link, inputs);
+  const QUrl &shape = shapeOf(index).url;
+  const QString composed = composeLinkUrl(link, inputs);
   const QUrl url(composed, QUrl::TolerantMode);
 
-  Require(url.isValid(), "address not valid", link);
-  Require(url.scheme() == shape.scheme(), "scheme changed", link);
-  Require(url.host() == shape.host(), "host changed", link);
-  Require(url.path() == shape.path(), "path changed", link);
-  Require(!url.hasFragment(), "fragment appeared", link);
+  require(url.isValid(), "address not valid", link);
+  require(url.scheme() == shape.scheme(), "scheme changed", link);
+  require(url.host() == shape.host(), "host changed", link);
+  require(url.path() == shape.path(), "path changed", link);
+  require(!url.hasFragment(), "fragment appeared", link);
   for (QChar c : composed)
-    Require(c.unicode() >= 0x20 && c.unicode() < 0x7f, "character outside printable ASCII", link);
+    require(c.unicode() >= 0x20 && c.unicode() < 0x7f, "character outside printable ASCII", link);
 
   // Every field of the plain shape is there, in order, and a field that holds
   // a text decodes to the shape's value with each stand-in replaced by its text.
-  const QList<QPair<QString, QString>> &want = ShapeOf(index).fields;
-  const QList<QPair<QString, QString>> got = Fields(url);
-  Require(want.size() == got.size(), "query fields added or lost", link);
+  const QList<QPair<QString, QString>> &want = shapeOf(index).fields;
+  const QList<QPair<QString, QString>> got = toFields(url);
+  require(want.size() == got.size(), "query fields added or lost", link);
   for (qsizetype i = 0; i < want.size(); ++i) {
-    Require(got[i].first == want[i].first, "query field renamed", link);
+    require(got[i].first == want[i].first, "query field renamed", link);
     QString expected = want[i].second;
     for (const LinkPiece &piece : link.pieces)
       if (piece.isInput)
-        expected.replace(MarkOf(piece.input), InputText(piece.input, inputs));
-    Require(got[i].second == expected, "text does not decode back to itself", link);
+        expected.replace(markOf(piece.input), inputText(piece.input, inputs));
+    require(got[i].second == expected, "text does not decode back to itself", link);
   }
 }
 
@@ -117,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
   const LinkInputs inputs{QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
                           QString::fromUtf8(name.data(), qsizetype(name.size())),
-                          ListSymbolOf(row)};
+                          listSymbolOf(row)};
   for (std::size_t index = 0; index < std::size_t(LinkCatalogue::builtIn().links().size()); ++index)
-    CheckLink(index, inputs);
+    checkLink(index, inputs);
   return 0;
 }

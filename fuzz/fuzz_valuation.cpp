@@ -13,7 +13,7 @@ using namespace kelvo;
 
 namespace {
 
-void Require(bool ok) {
+void require(bool ok) {
   if (!ok)
     std::abort();
 }
@@ -21,23 +21,23 @@ void Require(bool ok) {
 // What a finite value turns into on screen must be readable again: the
 // estimate formats its own per-share text, and a later press reads the
 // earnings it wrote.
-void CheckValue(double v) {
+void checkValue(double v) {
   if (!std::isfinite(v))
     return;
   const double rounded = std::round(v);
-  const std::string dollars = FormatDollars(v);
+  const std::string dollars = formatDollars(v);
   if (std::fabs(rounded) >= 1) {
-    const std::optional<double> back = ReadAmount(dollars);
-    Require(back && *back == rounded);
+    const std::optional<double> back = readAmount(dollars);
+    require(back && *back == rounded);
   } else {
-    Require(dollars == "$");
+    require(dollars == "$");
   }
-  const std::string plain = PlainNumberText(v);
-  const std::optional<double> plainBack = ReadAmount(plain);
-  Require(plainBack && *plainBack == ReadLeadingNumber(plain));
+  const std::string plain = plainNumberText(v);
+  const std::optional<double> plainBack = readAmount(plain);
+  require(plainBack && *plainBack == readLeadingNumber(plain));
 }
 
-bool HasNonFinite(std::string_view s) {
+bool hasNonFinite(std::string_view s) {
   for (std::string_view bad : {"inf", "nan", "INF", "NAN"})
     if (s.find(bad) != std::string_view::npos)
       return true;
@@ -45,9 +45,9 @@ bool HasNonFinite(std::string_view s) {
 }
 
 // A field the estimate rewrote never shows inf or NaN.
-void CheckRewritten(const std::string &before, const std::string &after) {
+void checkRewritten(const std::string &before, const std::string &after) {
   if (before != after)
-    Require(!HasNonFinite(after));
+    require(!hasNonFinite(after));
 }
 
 } // namespace
@@ -55,20 +55,20 @@ void CheckRewritten(const std::string &before, const std::string &after) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char *>(data), size);
 
-  (void)ReadLeadingNumber(text);
-  const std::optional<double> amount = ReadAmount(text);
-  const std::string formatted = FormatDollars(text);
+  (void)readLeadingNumber(text);
+  const std::optional<double> amount = readAmount(text);
+  const std::string formatted = formatDollars(text);
   if (amount) {
-    Require(std::isfinite(*amount));
-    CheckValue(*amount);
+    require(std::isfinite(*amount));
+    checkValue(*amount);
   } else {
-    Require(formatted == text);
+    require(formatted == text);
   }
 
   for (std::size_t at = 0; at + sizeof(double) <= size; at += sizeof(double)) {
     double v;
     std::memcpy(&v, data + at, sizeof v);
-    CheckValue(v);
+    checkValue(v);
   }
 
   // Six fields separated by "|", top to bottom.
@@ -81,13 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
       fields[field] += c;
   }
   const CalculatorFields before{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
-  const EstimateResult result = EstimateIntrinsicValue(before);
+  const EstimateResult result = estimateIntrinsicValue(before);
   const CalculatorFields &after = result.fields;
-  Require(after.rate == before.rate && after.years == before.years &&
+  require(after.rate == before.rate && after.years == before.years &&
           after.shares == before.shares);
-  CheckRewritten(before.earnings, after.earnings);
-  CheckRewritten(before.futureValue, after.futureValue);
-  CheckRewritten(before.perShare, after.perShare);
-  (void)ClearCalculator(after);
+  checkRewritten(before.earnings, after.earnings);
+  checkRewritten(before.futureValue, after.futureValue);
+  checkRewritten(before.perShare, after.perShare);
+  (void)clearCalculator(after);
   return 0;
 }

@@ -47,7 +47,7 @@ QFont pixelFont(const QString &face, int pixels, bool bold) {
 
 } // namespace
 
-void PrepareApplication(QApplication &app, WizardFace face) {
+void prepareApplication(QApplication &app, WizardFace face) {
   QApplication::setApplicationName(QStringLiteral("kelvo-wizard"));
   QApplication::setApplicationDisplayName(QString());
   QApplication::setDesktopFileName(QStringLiteral("example.marvane.KelvoWizard"));
@@ -66,34 +66,34 @@ void PrepareApplication(QApplication &app, WizardFace face) {
     app.setWindowIcon(icon);
 }
 
-QString WizardFamily() {
+QString wizardFamily() {
   if (family().isEmpty())
     family() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   return family();
 }
 
-QFont WindowFont() { return pixelFont(WizardFamily(), 12, false); }
+QFont windowFont() { return pixelFont(wizardFamily(), 12, false); }
 
-QFont ControlFont(FontRole role) {
+QFont controlFont(FontRole role) {
   switch (role) {
   case FontRole::Title:
-    return pixelFont(WizardFamily(), 15, true); // 11.25 pt bold
+    return pixelFont(wizardFamily(), 15, true); // 11.25 pt bold
   case FontRole::Link: {
     // Verdana is not on Linux desktops; DejaVu Sans is its metric cousin.
     const QStringList families = QFontDatabase::families();
     const QString face = families.contains(QStringLiteral("Verdana"))       ? QStringLiteral("Verdana")
                          : families.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
-                                                                            : WizardFamily();
+                                                                            : wizardFamily();
     return pixelFont(face, 11, false);
   }
   case FontRole::Box:
-    return pixelFont(WizardFamily(), 12, true); // 9 pt bold
+    return pixelFont(wizardFamily(), 12, true); // 9 pt bold
   case FontRole::List:
-    return pixelFont(WizardFamily(), 13, false); // 9.75 pt
+    return pixelFont(wizardFamily(), 13, false); // 9.75 pt
   case FontRole::Normal:
     break;
   }
-  return pixelFont(WizardFamily(), 11, false); // 8.25 pt
+  return pixelFont(wizardFamily(), 11, false); // 8.25 pt
 }
 
 } // namespace kelvo

@@ -17,14 +17,14 @@ enum class WizardFace { Preferred, Fallback };
 // Registers the Tahoma-compatible face shipped by Debian's fonts-wine when it
 // is installed and wanted, picks the Fusion style (the layout is fixed, so the
 // look must not depend on the desktop's style) and sets the application icon.
-void PrepareApplication(QApplication &app, WizardFace face = WizardFace::Preferred);
+void prepareApplication(QApplication &app, WizardFace face = WizardFace::Preferred);
 
 // The face the window uses: Tahoma when available, else the desktop's sans.
-QString WizardFamily();
+QString wizardFamily();
 
 // Sizes are pixels at 96 dpi (8.25 pt = 11 px), so the fixed layout holds at
 // any desktop font setting; Qt scales logical pixels on high-DPI screens.
-QFont WindowFont();
-QFont ControlFont(FontRole role);
+QFont windowFont();
+QFont controlFont(FontRole role);
 
 } // namespace kelvo

@@ -12,7 +12,7 @@ QVariant DirectoryModel::data(const QModelIndex &index, int role) const {
   if (!index.isValid() || index.row() < 0 || index.row() >= kDirectoryRows)
     return {};
   if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-    return QString::fromStdString(ListText(kCompanyDirectory[std::size_t(index.row())]));
+    return QString::fromStdString(listText(kCompanyDirectory[std::size_t(index.row())]));
   return {};
 }
 

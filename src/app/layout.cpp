@@ -123,6 +123,6 @@ constexpr std::array kRows = std::to_array<ControlRow>({
 
 } // namespace
 
-std::span<const ControlRow> WindowLayout() { return kRows; }
+std::span<const ControlRow> windowLayout() { return kRows; }
 
 } // namespace kelvo

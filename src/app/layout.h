@@ -54,11 +54,11 @@ inline constexpr int kOutOfViewTopTwips = 9000;
 
 // The one conversion of the design's twips into logical pixels (15 to one
 // pixel at 96 dpi), rounded to the nearest pixel.
-constexpr int Pixels(int twips) { return (twips + 7) / 15; }
+constexpr int pixels(int twips) { return (twips + 7) / 15; }
 
 // A colour of the table (0xRRGGBB).
-inline QColor Colour(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb))); }
+inline QColor rgbColour(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb))); }
 
-std::span<const ControlRow> WindowLayout();
+std::span<const ControlRow> windowLayout();
 
 } // namespace kelvo

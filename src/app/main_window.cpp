@@ -54,9 +54,6 @@ constexpr ToolTip kToolTips[] = {
 
 std::string utf8(const QString &text) { return text.toStdString(); }
 
-QString fromView(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 } // namespace
 
@@ -68,8 +65,8 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   endProgram = [] { QCoreApplication::exit(0); };
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(state_.caption);
-  setFont(WindowFont());
-  setFixedSize(Pixels(kWindowWidthTwips), Pixels(kWindowHeightTwips));
+  setFont(windowFont());
+  setFixedSize(pixels(kWindowWidthTwips), pixels(kWindowHeightTwips));
   // The top edge is pinned where the platform lets a client place its
   // window; Wayland does not, so there the window stays where it is put.
   pinTop_ = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -79,7 +76,7 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context));
 
   buildControls();
-  FitTextsToBoxes(this);
+  fitTextsToBoxes(this);
   bindHandlers();
   startUp();
 }
@@ -145,7 +142,7 @@ QWidget *MainWindow::makePanel(const ControlRow &row, QWidget *container) {
 
 QWidget *MainWindow::makeMarker(const ControlRow &row, QWidget *container) {
   auto *marker = new StepMarker(container);
-  marker->setFill(Colour(row.background));
+  marker->setFill(rgbColour(row.background));
   pages_.markers[std::size_t(row.index)] = marker;
   return marker;
 }
@@ -156,8 +153,8 @@ void MainWindow::applyRow(const ControlRow &row, QWidget *w) {
   const QString name = designName(row);
   w->setObjectName(name);
   controls_.insert(name, w);
-  w->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
-  QFont font = ControlFont(row.font);
+  w->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
+  QFont font = controlFont(row.font);
   if (row.flags & kBold)
     font.setBold(true);
   w->setFont(font);
@@ -171,12 +168,12 @@ void MainWindow::applyRow(const ControlRow &row, QWidget *w) {
   const bool shape = row.kind == ControlKind::Line || row.kind == ControlKind::Outline;
   QPalette palette = w->palette();
   if (row.foreground != kNoColour && !shape) {
-    palette.setColor(QPalette::WindowText, Colour(row.foreground));
-    palette.setColor(QPalette::Text, Colour(row.foreground));
+    palette.setColor(QPalette::WindowText, rgbColour(row.foreground));
+    palette.setColor(QPalette::Text, rgbColour(row.foreground));
   }
   if (row.background != kNoColour && row.kind != ControlKind::Marker) {
     const bool panel = row.kind == ControlKind::Panel;
-    palette.setColor(panel ? QPalette::Window : QPalette::Base, Colour(row.background));
+    palette.setColor(panel ? QPalette::Window : QPalette::Base, rgbColour(row.background));
     w->setAutoFillBackground(panel);
   }
   w->setPalette(palette);
@@ -195,7 +192,7 @@ void MainWindow::applyRow(const ControlRow &row, QWidget *w) {
 
 void MainWindow::buildControls() {
   QList<QPair<int, QWidget *>> tabOrder;
-  for (const ControlRow &row : WindowLayout()) {
+  for (const ControlRow &row : windowLayout()) {
     QWidget *container = this;
     if (row.container == kOnMenu)
       container = pages_.menu;
@@ -212,7 +209,7 @@ void MainWindow::buildControls() {
     case ControlKind::Marker: w = makeMarker(row, container); break;
     case ControlKind::Line:
     case ControlKind::Outline:
-      w = new LineShape(Colour(row.foreground), row.kind == ControlKind::Outline, container);
+      w = new LineShape(rgbColour(row.foreground), row.kind == ControlKind::Outline, container);
       break;
     }
     applyRow(row, w);
@@ -244,7 +241,7 @@ void MainWindow::setUpFocusOrder(QList<QPair<int, QWidget *>> tabOrder) {
 // address, which are values of the build.
 void MainWindow::showMakerTexts() {
   const std::pair<const char *, QString> makerTexts[] = {
-      {"Label37", MakerCreditText()}, {"Label38", MakerWebsiteText()}, {"Label2", MakerEmailText()}};
+      {"Label37", makerCreditText()}, {"Label38", makerWebsiteText()}, {"Label2", makerEmailText()}};
   for (const auto &[name, text] : makerTexts) {
     auto *label = control<QLabel>(QString::fromLatin1(name));
     label->setText(text);
@@ -320,7 +317,7 @@ void MainWindow::startUp() {
     if (!selectingFromCode_ && index.isValid() && index.row() == rowBeforePress_)
       showSelectedCompany();
   });
-  selectRow(FindSymbol(kStartUpSymbol));
+  selectRow(findSymbol(kStartUpSymbol));
   wizard::State state = state_;
   state.page = wizard::kCompanyStep;
   render(state);
@@ -405,7 +402,7 @@ QStringList MainWindow::controlNames() const { return controls_.keys(); }
 
 QStringList MainWindow::controlPlaces() const {
   QStringList lines;
-  for (const ControlRow &row : WindowLayout()) {
+  for (const ControlRow &row : windowLayout()) {
     const QString name = designName(row);
     const QWidget *w = control(name);
     QPoint origin;
@@ -456,7 +453,7 @@ void MainWindow::showSelectedCompany() {
   const int row = selectedRow();
   if (row < 0)
     return;
-  symbolBox_->setText(fromView(kCompanyDirectory[std::size_t(row)].symbol));
+  symbolBox_->setText(QString::fromUtf8(kCompanyDirectory[std::size_t(row)].symbol));
   lookUpSymbol();
   render(wizard::showCounterPage(state_));
 }
@@ -465,15 +462,15 @@ void MainWindow::showSelectedCompany() {
 // begins with what was typed. When no row matches the selection is cleared
 // and the row handling does not run, so the typed text stays in the box for
 // the user to correct (the lookup on Next still upper-cases it).
-void MainWindow::selectRowByPrefix() { selectRow(FindListPrefix(utf8(symbolBox_->text()))); }
+void MainWindow::selectRowByPrefix() { selectRow(findListPrefix(utf8(symbolBox_->text()))); }
 
 // The lookup: the symbol box upper-cased and written back, and on an exact
 // match the row's title name written into the company-name box.
 void MainWindow::lookUpSymbol() {
   symbolBox_->setText(symbolBox_->text().toUpper());
-  const int row = FindSymbol(utf8(symbolBox_->text()));
+  const int row = findSymbol(utf8(symbolBox_->text()));
   if (row >= 0)
-    nameBox_->setText(fromView(kCompanyDirectory[std::size_t(row)].titleName));
+    nameBox_->setText(QString::fromUtf8(kCompanyDirectory[std::size_t(row)].titleName));
 }
 
 void MainWindow::pickRandomCompany() {
@@ -521,14 +518,14 @@ void writeCalculator(const MainWindow &window, const CalculatorFields &fields) {
 } // namespace
 
 void MainWindow::estimateIntrinsicValue() {
-  const EstimateResult result = EstimateIntrinsicValue(readCalculator(*this));
+  const EstimateResult result = kelvo::estimateIntrinsicValue(readCalculator(*this));
   writeCalculator(*this, result.fields);
   if (result.message)
-    dialogs_.message(QString::fromStdString(*result.message), fromView(kCalculatorMessageTitle),
+    dialogs_.message(QString::fromStdString(*result.message), QString::fromUtf8(kCalculatorMessageTitle),
                      MessageButtons::Ok, MessageIcon::Information);
 }
 
-void MainWindow::clearCalculator() { writeCalculator(*this, ClearCalculator(readCalculator(*this))); }
+void MainWindow::clearCalculator() { writeCalculator(*this, kelvo::clearCalculator(readCalculator(*this))); }
 
 // --- Window behaviour: placement, the pinned top edge, the background ---
 
@@ -557,7 +554,7 @@ void MainWindow::repaintWholeWindow() {
   repaint();
 }
 
-int PinnedTop(int designedTop, int frameHeight, const QRect &available) {
+int pinnedTopEdge(int designedTop, int frameHeight, const QRect &available) {
   const int fitting = available.bottom() + 1 - frameHeight;
   return std::max(available.top(), std::min(designedTop, fitting));
 }
@@ -565,8 +562,8 @@ int PinnedTop(int designedTop, int frameHeight, const QRect &available) {
 int MainWindow::pinnedTop() const {
   const QScreen *screen = this->screen();
   if (!screen)
-    return Pixels(kPinnedTopTwips);
-  return PinnedTop(Pixels(kPinnedTopTwips), frameGeometry().height(),
+    return pixels(kPinnedTopTwips);
+  return pinnedTopEdge(pixels(kPinnedTopTwips), frameGeometry().height(),
                    screen->availableGeometry());
 }
 

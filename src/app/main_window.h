@@ -28,7 +28,7 @@ struct ControlRow;
 // height, unless the window would then reach below the screen's available
 // area (a small screen, a large scale factor); then just high enough for all
 // of it to show, but never above the available area.
-int PinnedTop(int designedTop, int frameHeight, const QRect &available);
+int pinnedTopEdge(int designedTop, int frameHeight, const QRect &available);
 
 class MainWindow final : public QWidget {
   Q_OBJECT

@@ -30,7 +30,7 @@ void bringPageIntoView(WizardPages &pages, int n) {
   const int top = pages.menu->y();
   for (int i = 0; i < wizard::kSteps; ++i) {
     QWidget *panel = pages.panels[std::size_t(i)];
-    panel->move(panel->x(), i == n ? top : Pixels(kOutOfViewTopTwips));
+    panel->move(panel->x(), i == n ? top : pixels(kOutOfViewTopTwips));
   }
 }
 
@@ -41,7 +41,7 @@ void highlightStep(WizardPages &pages, int n) {
     font.setBold(i == n);
     label->setFont(font);
     pages.markers[std::size_t(i)]->setFill(
-        Colour(i == n ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb));
+        rgbColour(i == n ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb));
   }
 }
 

@@ -11,9 +11,9 @@
 
 namespace kelvo {
 
-int RunWizard(int &argc, char **argv, QObject *watcher) {
+int runWizard(int &argc, char **argv, QObject *watcher) {
   QApplication app(argc, argv);
-  PrepareApplication(app);
+  prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
   MainWindow window(dialogs, desktop);
@@ -24,9 +24,9 @@ int RunWizard(int &argc, char **argv, QObject *watcher) {
   return app.exec();
 }
 
-int ListControls(int &argc, char **argv) {
+int listControls(int &argc, char **argv) {
   QApplication app(argc, argv);
-  PrepareApplication(app);
+  prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
   const MainWindow window(dialogs, desktop);

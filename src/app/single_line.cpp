@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-QString SingleLineText(const QString &text, int &cursor) {
+QString singleLineText(const QString &text, int &cursor) {
   cursor = std::clamp(cursor, 0, int(text.size()));
   QString kept = text;
   qsizetype lineBreak = -1;
@@ -34,7 +34,7 @@ QString SingleLineText(const QString &text, int &cursor) {
 
 QValidator::State SingleLineValidator::validate(QString &input, int &pos) const {
   int cursor = pos;
-  QString kept = SingleLineText(input, cursor);
+  QString kept = singleLineText(input, cursor);
   if (kept != input) {
     input = kept;
     pos = cursor;

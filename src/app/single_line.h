@@ -11,7 +11,7 @@ namespace kelvo {
 // inserted part. A line break (CR or LF) cuts the inserted part there; the
 // text behind the caret, the box's own from before the edit, is kept. Other
 // control characters are dropped. The caret is moved to match.
-QString SingleLineText(const QString &text, int &cursor);
+QString singleLineText(const QString &text, int &cursor);
 
 class SingleLineValidator final : public QValidator {
 public:

@@ -35,7 +35,7 @@ template <class Fits> void shrinkUntil(QWidget *control, Fits fits) {
 
 } // namespace
 
-void FitTextsToBoxes(QWidget *window) {
+void fitTextsToBoxes(QWidget *window) {
   for (QLabel *label : window->findChildren<QLabel *>())
     shrinkUntil(label, [label](const QFont &font) { return labelFits(label, font); });
   for (WizardButton *button : window->findChildren<WizardButton *>())

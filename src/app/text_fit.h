@@ -9,6 +9,6 @@ namespace kelvo {
 // the current face gets a smaller pixel size for that one control, a pixel at
 // a time, until it fits. Step labels are measured bold, as they are drawn when
 // highlighted. With the face the layout was drawn for nothing changes.
-void FitTextsToBoxes(QWidget *window);
+void fitTextsToBoxes(QWidget *window);
 
 } // namespace kelvo

@@ -24,13 +24,13 @@ extern const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory;
 
 // The row as the list shows it: the symbol filled with spaces to 5 characters
 // (symbols of 1-4 characters) or 9 (5-7 characters), then listName unchanged.
-std::string ListText(const DirectoryEntry &entry);
+std::string listText(const DirectoryEntry &entry);
 
 // The row whose symbol is exactly `symbol` (no trimming, case-sensitive), or -1.
-int FindSymbol(std::string_view symbol);
+int findSymbol(std::string_view symbol);
 
 // The first row, from the top, whose list text begins with `text` compared
 // without regard to ASCII case; -1 for no row or an empty text.
-int FindListPrefix(std::string_view text);
+int findListPrefix(std::string_view text);
 
 } // namespace kelvo

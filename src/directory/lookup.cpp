@@ -34,14 +34,14 @@ int comparePrefix(const DirectoryEntry &entry, std::string_view text) {
 
 } // namespace
 
-std::string ListText(const DirectoryEntry &entry) {
+std::string listText(const DirectoryEntry &entry) {
   std::string text(entry.symbol);
   text.resize(std::size_t(fieldWidth(entry.symbol.size())), ' ');
   text.append(entry.listName);
   return text;
 }
 
-int FindSymbol(std::string_view symbol) {
+int findSymbol(std::string_view symbol) {
   const auto it = std::lower_bound(
       kCompanyDirectory.begin(), kCompanyDirectory.end(), symbol,
       [](const DirectoryEntry &e, std::string_view s) { return e.symbol < s; });
@@ -53,7 +53,7 @@ int FindSymbol(std::string_view symbol) {
 // The list texts are in strictly ascending order with or without regard to
 // case, so the first row with a given prefix is the lower bound of that
 // prefix: a binary search answers what a linear scan from the top would.
-int FindListPrefix(std::string_view text) {
+int findListPrefix(std::string_view text) {
   if (text.empty())
     return -1;
   const auto it = std::partition_point(

@@ -12,7 +12,7 @@ using GuidanceSequence = std::span<const std::string_view>;
 extern const std::array<std::string_view, 9> kHelpTexts;
 extern const std::array<std::string_view, 4> kAdvantageTexts;
 
-inline GuidanceSequence HelpTexts() { return kHelpTexts; }
-inline GuidanceSequence AdvantageTexts() { return kAdvantageTexts; }
+inline GuidanceSequence helpTexts() { return kHelpTexts; }
+inline GuidanceSequence advantageTexts() { return kAdvantageTexts; }
 
 } // namespace kelvo

@@ -4,7 +4,7 @@
 
 namespace kelvo {
 
-void ShowGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
+void showGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
   for (std::string_view text : sequence)
     dialogs.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     kAppTitle, MessageButtons::Ok, MessageIcon::None);

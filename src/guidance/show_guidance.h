@@ -9,6 +9,6 @@ class Dialogs;
 
 // Each text in an OK-only box without icon under the program's title. There
 // is no way to cut the sequence short: closing a box counts as OK.
-void ShowGuidance(GuidanceSequence sequence, Dialogs &dialogs);
+void showGuidance(GuidanceSequence sequence, Dialogs &dialogs);
 
 } // namespace kelvo

@@ -8,13 +8,10 @@ namespace kelvo {
 
 namespace {
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Seven characters as the user sees them: a pair of UTF-16 units that makes
 // one character is never cut in half.
-QString FirstCharacters(const QString &text, int count) {
+QString firstCharacters(const QString &text, int count) {
   qsizetype end = 0;
   for (int n = 0; n < count && end < text.size(); ++n) {
     const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
@@ -26,28 +23,28 @@ QString FirstCharacters(const QString &text, int count) {
 
 } // namespace
 
-QString ListSymbolOf(int row) {
+QString listSymbolOf(int row) {
   if (row < 0 || row >= kDirectoryRows)
     return {};
-  QString symbol = FromView(kCompanyDirectory[static_cast<std::size_t>(row)].symbol);
+  QString symbol = QString::fromUtf8(kCompanyDirectory[static_cast<std::size_t>(row)].symbol);
   return symbol.size() < 5 ? symbol.leftJustified(5, QLatin1Char(' ')) : symbol;
 }
 
-QString InputText(LinkInput input, const LinkInputs &inputs) {
+QString inputText(LinkInput input, const LinkInputs &inputs) {
   switch (input) {
   case LinkInput::SymbolBox: return inputs.symbolBox;
   case LinkInput::NameBox: return inputs.nameBox;
-  case LinkInput::NamePrefix: return FirstCharacters(inputs.nameBox, 7);
+  case LinkInput::NamePrefix: return firstCharacters(inputs.nameBox, 7);
   case LinkInput::ListSymbol: return inputs.listSymbol;
   }
   return {};
 }
 
-QString ComposeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs) {
+QString composeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs) {
   QString address;
   for (const LinkPiece &piece : link.pieces) {
     if (piece.isInput)
-      address += QString::fromLatin1(QUrl::toPercentEncoding(InputText(piece.input, inputs)));
+      address += QString::fromLatin1(QUrl::toPercentEncoding(inputText(piece.input, inputs)));
     else
       address += piece.literal;
   }

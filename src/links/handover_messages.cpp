@@ -5,14 +5,14 @@
 
 namespace kelvo {
 
-void ReportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
+void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
   desktop.refused = [&dialogs](const QString &target, bool email) {
-    dialogs.message(RefusedHandOverText(target, email), kAppTitle, MessageButtons::Ok,
+    dialogs.message(refusedHandOverText(target, email), kAppTitle, MessageButtons::Ok,
                     MessageIcon::Warning);
   };
 }
 
-QString RefusedHandOverText(const QString &target, bool email) {
+QString refusedHandOverText(const QString &target, bool email) {
   if (email)
     return QStringLiteral("The e-mail address could not be opened: no mail program took it. "
                           "Write to this address from your mail program:\n\n%1")
@@ -22,11 +22,11 @@ QString RefusedHandOverText(const QString &target, bool email) {
       .arg(target);
 }
 
-void ReportNoCalculator(Dialogs &dialogs) {
-  dialogs.message(NoCalculatorText(), kAppTitle, MessageButtons::Ok, MessageIcon::Information);
+void reportNoCalculator(Dialogs &dialogs) {
+  dialogs.message(noCalculatorText(), kAppTitle, MessageButtons::Ok, MessageIcon::Information);
 }
 
-QString NoCalculatorText() {
+QString noCalculatorText() {
   QStringList programs, apps;
   for (const QString &name : calculatorPrograms())
     (name.startsWith(QLatin1String("org.")) ? apps : programs) << name;

@@ -11,12 +11,12 @@ class Dialogs;
 
 // From now on every address or e-mail address the desktop refuses is shown
 // in a warning box, as text the user can copy.
-void ReportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs);
-QString RefusedHandOverText(const QString &target, bool email);
+void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs);
+QString refusedHandOverText(const QString &target, bool email);
 
 // The box shown when no calculator program could be started; it names the
 // programs that were looked for.
-void ReportNoCalculator(Dialogs &dialogs);
-QString NoCalculatorText();
+void reportNoCalculator(Dialogs &dialogs);
+QString noCalculatorText();
 
 } // namespace kelvo

@@ -9,23 +9,15 @@
 
 namespace kelvo {
 
-namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
-QString MakerWebsiteText() { return QStringLiteral("http://") + FromView(hosts::kMaker); }
-QString MakerEmailText() { return FromView(hosts::kMakerEmail); }
-QString MakerCreditText() { return QStringLiteral("Marvane Partners, LLC - 2006"); }
+QString makerWebsiteText() { return QStringLiteral("http://") + QString::fromUtf8(hosts::kMaker); }
+QString makerEmailText() { return QString::fromUtf8(hosts::kMakerEmail); }
+QString makerCreditText() { return QStringLiteral("Marvane Partners, LLC - 2006"); }
 
 LinkActions::LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
                          const LinkCatalogue *catalogue)
-    : catalogue_(catalogue ? *catalogue : ActiveLinkCatalogue()), dialogs_(dialogs),
+    : catalogue_(catalogue ? *catalogue : activeLinkCatalogue()), dialogs_(dialogs),
       desktop_(desktop), context_(std::move(context)) {
-  ReportRefusedHandOvers(desktop_, dialogs_);
+  reportRefusedHandOvers(desktop_, dialogs_);
 }
 
 QStringList LinkActions::controls() {
@@ -43,7 +35,7 @@ LinkInputs LinkActions::currentInputs() const {
   if (context_.nameBox)
     inputs.nameBox = context_.nameBox();
   if (context_.selectedRow)
-    inputs.listSymbol = ListSymbolOf(context_.selectedRow());
+    inputs.listSymbol = listSymbolOf(context_.selectedRow());
   return inputs;
 }
 
@@ -51,7 +43,7 @@ LinkPreview LinkActions::preview(const QString &control) const {
   const LinkTemplate *link = catalogue_.find(control);
   if (!link)
     return {};
-  return {ComposeLinkUrl(*link, currentInputs()), link->origin};
+  return {composeLinkUrl(*link, currentInputs()), link->origin};
 }
 
 void LinkActions::trigger(const QString &control) {
@@ -60,11 +52,11 @@ void LinkActions::trigger(const QString &control) {
     return;
 
   if (link->before == LinkBefore::AdvantageTexts)
-    ShowGuidance(AdvantageTexts(), dialogs_);
+    showGuidance(advantageTexts(), dialogs_);
 
   // Read now, not earlier: a handler nested in an earlier yield may have
   // changed the boxes or the list selection.
-  OpenResearchLink(*link, currentInputs(), dialogs_, desktop_);
+  openResearchLink(*link, currentInputs(), dialogs_, desktop_);
 
   switch (link->after) {
   case LinkAfter::Calculator: {
@@ -76,7 +68,7 @@ void LinkActions::trigger(const QString &control) {
     desktop_.yieldToMessageLoop();
     desktop_.pause(link->afterPauseMs);
     if (!started)
-      ReportNoCalculator(dialogs_);
+      reportNoCalculator(dialogs_);
     break;
   }
   case LinkAfter::FullScreenKey:
@@ -87,6 +79,6 @@ void LinkActions::trigger(const QString &control) {
   }
 }
 
-void LinkActions::showHelp() { ShowGuidance(HelpTexts(), dialogs_); }
+void LinkActions::showHelp() { showGuidance(helpTexts(), dialogs_); }
 
 } // namespace kelvo

@@ -18,9 +18,9 @@ class LinkCatalogue;
 // What the welcome page's labels show: the maker's web site (Label38), its
 // contact e-mail address (Label2) and the credit line (Label37). Clicking the
 // first two opens exactly these texts.
-QString MakerWebsiteText();
-QString MakerEmailText();
-QString MakerCreditText();
+QString makerWebsiteText();
+QString makerEmailText();
+QString makerCreditText();
 
 // What a link reads from the window, afresh at every click.
 struct LinkContext {

@@ -14,18 +14,18 @@ namespace {
 // Override files are a few lines each; anything this large is not one.
 constexpr qint64 kMaxOverrideFileBytes = 1024 * 1024;
 
-QString Report(const QString &file, int line, const QString &what) {
+QString reportProblem(const QString &file, int line, const QString &what) {
   return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
 }
 
-void Add(QStringList *problems, const QString &report) {
+void addLink(QStringList *problems, const QString &report) {
   if (problems)
     problems->append(report);
 }
 
 // A value of one of the keys only the built-in catalogue uses; returns what
 // is wrong, or an empty text.
-QString SetBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
+QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
   bool number = false;
   if (key == u"site") {
     link.site = value;
@@ -70,14 +70,14 @@ QString SetBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
     if (!number || link.afterPauseMs < 0)
       return QStringLiteral("after-pause is a number of milliseconds");
   } else {
-    return QStringLiteral("unknown key %1").arg(QuoteForReport(key));
+    return QStringLiteral("unknown key %1").arg(quoteForReport(key));
   }
   return {};
 }
 
-QString SetAddress(LinkTemplate &link, const QString &value, const QString &origin) {
+QString setAddress(LinkTemplate &link, const QString &value, const QString &origin) {
   QList<LinkPiece> pieces;
-  const QString wrong = SplitLinkAddress(value, &pieces);
+  const QString wrong = splitLinkAddress(value, &pieces);
   if (!wrong.isEmpty())
     return wrong;
   link.address = value;
@@ -99,21 +99,21 @@ QString LinkTemplate::prompt() const {
 LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,
                                              QStringList *problems) {
   LinkCatalogue catalogue;
-  for (const LinkFileGroup &group : ReadLinkFile(text, file, problems)) {
+  for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
     if (catalogue.find(group.control)) {
-      Add(problems, Report(file, group.line, QStringLiteral("the group is there twice")));
+      addLink(problems, reportProblem(file, group.line, QStringLiteral("the group is there twice")));
       continue;
     }
     LinkTemplate link;
     link.control = group.control;
     for (const LinkFileValue &value : group.values) {
-      const QString wrong = value.key == u"address" ? SetAddress(link, value.value, {})
-                                                    : SetBuiltInKey(link, value.key, value.value);
+      const QString wrong = value.key == u"address" ? setAddress(link, value.value, {})
+                                                    : setBuiltInKey(link, value.key, value.value);
       if (!wrong.isEmpty())
-        Add(problems, Report(file, value.line, wrong));
+        addLink(problems, reportProblem(file, value.line, wrong));
     }
     if (link.pieces.isEmpty()) {
-      Add(problems, Report(file, group.line, QStringLiteral("no address")));
+      addLink(problems, reportProblem(file, group.line, QStringLiteral("no address")));
       continue;
     }
     catalogue.links_.append(link);
@@ -140,24 +140,24 @@ const LinkCatalogue &LinkCatalogue::builtIn() {
 
 void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
                                    QStringList *problems) {
-  for (const LinkFileGroup &group : ReadLinkFile(text, file, problems)) {
+  for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
     qsizetype index = 0;
     while (index < links_.size() && links_[index].control != group.control)
       ++index;
     if (index == links_.size()) {
-      Add(problems,
-          Report(file, group.line,
-                 QStringLiteral("unknown control %1").arg(QuoteForReport(group.control))));
+      addLink(problems,
+          reportProblem(file, group.line,
+                 QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
       continue;
     }
     for (const LinkFileValue &value : group.values) {
       // Only the address can be changed: the guard, style and sequence
       // belong to the control.
       const QString wrong = value.key == u"address"
-                                ? SetAddress(links_[index], value.value, file)
-                                : QStringLiteral("unknown key %1").arg(QuoteForReport(value.key));
+                                ? setAddress(links_[index], value.value, file)
+                                : QStringLiteral("unknown key %1").arg(quoteForReport(value.key));
       if (!wrong.isEmpty())
-        Add(problems, Report(file, value.line, wrong));
+        addLink(problems, reportProblem(file, value.line, wrong));
     }
   }
 }
@@ -168,16 +168,16 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
     return;
   // Line 0 stands for the whole file.
   if (!info.isFile()) {
-    Add(problems, Report(path, 0, QStringLiteral("not a regular file")));
+    addLink(problems, reportProblem(path, 0, QStringLiteral("not a regular file")));
     return;
   }
   QFile file(path);
   if (info.size() > kMaxOverrideFileBytes) {
-    Add(problems, Report(path, 0, QStringLiteral("larger than 1 MiB")));
+    addLink(problems, reportProblem(path, 0, QStringLiteral("larger than 1 MiB")));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    Add(problems, Report(path, 0, QStringLiteral("cannot be read")));
+    addLink(problems, reportProblem(path, 0, QStringLiteral("cannot be read")));
     return;
   }
   applyOverrides(file.read(kMaxOverrideFileBytes), path, problems);
@@ -190,7 +190,7 @@ const LinkTemplate *LinkCatalogue::find(QStringView control) const {
   return nullptr;
 }
 
-const LinkTemplate *FindLink(std::string_view control) {
+const LinkTemplate *findLink(std::string_view control) {
   return LinkCatalogue::builtIn().find(
       QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
 }

@@ -84,18 +84,18 @@ private:
 };
 
 // The row of `control` in the built-in catalogue, or nullptr.
-const LinkTemplate *FindLink(std::string_view control);
+const LinkTemplate *findLink(std::string_view control);
 
 // The selected directory row's symbol padded with spaces to five characters
 // (longer symbols whole); empty for no row or a row out of range.
-QString ListSymbolOf(int row);
+QString listSymbolOf(int row);
 
 // The text of one input, unencoded (what a guard looks at).
-QString InputText(LinkInput input, const LinkInputs &inputs);
+QString inputText(LinkInput input, const LinkInputs &inputs);
 
 // The address of a link. Each input text goes in percent-encoded as a query
 // component (UTF-8), so that "&", "#", "%", "+" and the like in a company
 // name cannot change the address's structure; literals go in as written.
-QString ComposeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs);
+QString composeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs);
 
 } // namespace kelvo

@@ -8,11 +8,11 @@ namespace kelvo {
 
 namespace {
 
-QString Report(const QString &file, int line, const QString &what) {
+QString reportProblem(const QString &file, int line, const QString &what) {
   return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
 }
 
-std::optional<LinkInput> PlaceholderInput(QStringView name) {
+std::optional<LinkInput> placeholderInput(QStringView name) {
   if (name == u"symbol")
     return LinkInput::SymbolBox;
   if (name == u"name")
@@ -24,14 +24,14 @@ std::optional<LinkInput> PlaceholderInput(QStringView name) {
   return std::nullopt;
 }
 
-void AddLiteral(QList<LinkPiece> &pieces, const QString &text) {
+void addLiteral(QList<LinkPiece> &pieces, const QString &text) {
   if (!text.isEmpty())
     pieces.append({false, LinkInput::SymbolBox, text});
 }
 
 } // namespace
 
-QString QuoteForReport(const QString &text) {
+QString quoteForReport(const QString &text) {
   QString shown;
   for (QChar c : text.left(60))
     shown += (c.unicode() < 0x20 || c.unicode() == 0x7f) ? QChar(u'?') : c;
@@ -40,7 +40,7 @@ QString QuoteForReport(const QString &text) {
   return u'"' + shown + u'"';
 }
 
-QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
+QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
                                   QStringList *problems) {
   QList<LinkFileGroup> groups;
   // After a group line that could not be read, its values belong to nothing.
@@ -54,7 +54,7 @@ QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
     const bool looksLikeGroup = raw.trimmed().startsWith('[');
     auto skip = [&](const QString &what) {
       if (problems)
-        problems->append(Report(file, number, what));
+        problems->append(reportProblem(file, number, what));
       if (looksLikeGroup) {
         inGroup = false;
         inBadGroup = true;
@@ -94,7 +94,7 @@ QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
       continue; // its group has been reported already
     if (!inGroup) {
       skip(QStringLiteral("%1 outside any [control] group")
-               .arg(QuoteForReport(line.left(equals).trimmed())));
+               .arg(quoteForReport(line.left(equals).trimmed())));
       continue;
     }
     groups.last().values.append(
@@ -103,7 +103,7 @@ QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
   return groups;
 }
 
-QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
+QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
   for (QChar c : address)
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
       return QStringLiteral("a control character in the address");
@@ -135,18 +135,18 @@ QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
     if (close < 0)
       return QStringLiteral("\"{\" without a closing \"}\"");
     const QStringView name = QStringView(address).mid(at + 1, close - at - 1);
-    const std::optional<LinkInput> input = PlaceholderInput(name);
+    const std::optional<LinkInput> input = placeholderInput(name);
     if (!input)
       return QStringLiteral("unknown placeholder %1")
-          .arg(QuoteForReport(u'{' + name.toString() + u'}'));
+          .arg(quoteForReport(u'{' + name.toString() + u'}'));
     const QString before = address.mid(literalStart, at - literalStart);
-    AddLiteral(split, before);
+    addLiteral(split, before);
     split.append({true, *input, {}});
     plain += before + u'x';
     literalStart = close + 1;
     at = close;
   }
-  AddLiteral(split, address.mid(literalStart));
+  addLiteral(split, address.mid(literalStart));
   plain += address.mid(literalStart);
 
   // Whatever the address reads as, its scheme and host must be the ones

@@ -34,15 +34,15 @@ struct LinkFileGroup {
 // UTF-8, no "=", a value outside any group) are reported to `problems` as
 // "FILE:LINE: what is wrong" and skipped; after a group line that cannot be
 // read, its values are skipped with it.
-QList<LinkFileGroup> ReadLinkFile(const QByteArray &text, const QString &file,
+QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
                                   QStringList *problems);
 
 // Splits an address template into literals and inputs. Only http and https,
 // a plain host name (and port) with no placeholder in it, and the four known
 // placeholders are accepted. Returns what is wrong, or an empty text.
-QString SplitLinkAddress(const QString &address, QList<LinkPiece> *pieces);
+QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces);
 
 // A text from a file, made safe and short enough to quote in a report.
-QString QuoteForReport(const QString &text);
+QString quoteForReport(const QString &text);
 
 } // namespace kelvo

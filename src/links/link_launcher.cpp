@@ -5,16 +5,16 @@
 
 namespace kelvo {
 
-void OpenResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
+void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
                       Desktop &desktop) {
   // Only an exactly empty text fails: a symbol of one space is the user's
   // choice and goes into the address.
-  if (link.guard && InputText(*link.guard, inputs).isEmpty()) {
+  if (link.guard && inputText(*link.guard, inputs).isEmpty()) {
     dialogs.message(link.prompt(), kAppTitle, MessageButtons::Ok, MessageIcon::None);
     return;
   }
 
-  const QString target = ComposeLinkUrl(link, inputs);
+  const QString target = composeLinkUrl(link, inputs);
   const ShellStyle style = link.style == LinkStyle::OwnedMaximized ? ShellStyle::OwnedMaximized
                                                                    : ShellStyle::PlainNormal;
   if (link.target == LinkTarget::Email)

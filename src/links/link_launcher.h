@@ -10,7 +10,7 @@ class Desktop;
 
 // A link whose target is an e-mail address goes to the desktop's mail
 // hand-over; every other link is a web address.
-void OpenResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
+void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
                       Desktop &desktop);
 
 } // namespace kelvo

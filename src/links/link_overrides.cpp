@@ -38,17 +38,17 @@ QStringList LinkSearchPaths::files() const {
   return found;
 }
 
-LinkCatalogue LoadLinkCatalogue(const LinkSearchPaths &paths, QStringList *problems) {
+LinkCatalogue loadLinkCatalogue(const LinkSearchPaths &paths, QStringList *problems) {
   LinkCatalogue catalogue = LinkCatalogue::builtIn();
   for (const QString &file : paths.files())
     catalogue.applyOverrideFile(file, problems);
   return catalogue;
 }
 
-const LinkCatalogue &ActiveLinkCatalogue() {
+const LinkCatalogue &activeLinkCatalogue() {
   static const LinkCatalogue catalogue = [] {
     QStringList problems;
-    LinkCatalogue loaded = LoadLinkCatalogue(LinkSearchPaths::fromEnvironment(), &problems);
+    LinkCatalogue loaded = loadLinkCatalogue(LinkSearchPaths::fromEnvironment(), &problems);
     for (QString problem : problems) {
       // One line each, whatever a path holds.
       for (QChar &c : problem)

@@ -25,10 +25,10 @@ struct LinkSearchPaths {
 };
 
 // The built-in catalogue with the override files of `paths` applied.
-LinkCatalogue LoadLinkCatalogue(const LinkSearchPaths &paths, QStringList *problems);
+LinkCatalogue loadLinkCatalogue(const LinkSearchPaths &paths, QStringList *problems);
 
 // The catalogue of this run, loaded on first use from the environment's
 // paths; each problem is written to standard error as one line.
-const LinkCatalogue &ActiveLinkCatalogue();
+const LinkCatalogue &activeLinkCatalogue();
 
 } // namespace kelvo

@@ -10,33 +10,33 @@ namespace kelvo {
 namespace {
 
 // A finite reading, or 0 when the text overflows.
-double Finite(double value) { return std::isfinite(value) ? value : 0.0; }
+double finite(double value) { return std::isfinite(value) ? value : 0.0; }
 
-EstimateResult Stop(CalculatorFields fields, std::string_view message) {
+EstimateResult stopWith(CalculatorFields fields, std::string_view message) {
   return {std::move(fields), std::string(message)};
 }
 
 } // namespace
 
-EstimateResult EstimateIntrinsicValue(const CalculatorFields &before) {
+EstimateResult estimateIntrinsicValue(const CalculatorFields &before) {
   CalculatorFields f = before;
 
-  const double presentValue = ReadAmount(f.earnings).value_or(0.0);
+  const double presentValue = readAmount(f.earnings).value_or(0.0);
   // An earlier result starts with "$" and so reads as 0 here: pressing again
   // recomputes the future value instead of keeping an old one.
-  const double futureValue = Finite(ReadLeadingNumber(f.futureValue));
-  const double growthRate = Finite(ReadLeadingNumber(f.rate) / 100);
-  const double periods = Finite(ReadLeadingNumber(f.years));
+  const double futureValue = finite(readLeadingNumber(f.futureValue));
+  const double growthRate = finite(readLeadingNumber(f.rate) / 100);
+  const double periods = finite(readLeadingNumber(f.years));
 
   // The per-share field is reset before any check, so a message never leaves
   // an earlier per-share result standing beside changed inputs.
-  if (const double shown = ReadLeadingNumber(f.perShare); std::isfinite(shown))
-    f.perShare = PlainNumberText(shown);
+  if (const double shown = readLeadingNumber(f.perShare); std::isfinite(shown))
+    f.perShare = plainNumberText(shown);
 
   if (growthRate == 0 || periods == 0)
-    return Stop(std::move(f), kRateAndYearsRequired);
+    return stopWith(std::move(f), kRateAndYearsRequired);
   if (presentValue == 0 && futureValue == 0)
-    return Stop(std::move(f), kEarningsRequired);
+    return stopWith(std::move(f), kEarningsRequired);
 
   // A plain number typed into the future-value field, with earnings given, is
   // taken as it is; otherwise the earnings are compounded.
@@ -47,28 +47,28 @@ EstimateResult EstimateIntrinsicValue(const CalculatorFields &before) {
       // Only a future value the estimate computes itself can be missing; the
       // field then holds an earlier result, which must not be divided below.
       f.futureValue.clear();
-      return Stop(std::move(f), kNoFiniteFutureValue);
+      return stopWith(std::move(f), kNoFiniteFutureValue);
     }
     // A value the user typed stays when the compounding gives nothing finite.
     if (std::isfinite(compounded))
-      f.futureValue = FormatDollars(compounded);
+      f.futureValue = formatDollars(compounded);
     // The earnings text as typed, so "1,000,000" and "1000000" look alike.
-    f.earnings = FormatDollars(std::string_view(f.earnings));
+    f.earnings = formatDollars(std::string_view(f.earnings));
   }
 
   // Read back from the shown text: the per-share figure uses whole dollars.
-  const std::optional<double> future = ReadAmount(f.futureValue);
-  const std::optional<double> shares = ReadAmount(f.shares);
+  const std::optional<double> future = readAmount(f.futureValue);
+  const std::optional<double> shares = readAmount(f.shares);
   if (future && shares && *shares != 0) {
     if (const double perShare = *future / *shares; std::isfinite(perShare))
-      f.perShare = PlainNumberText(perShare);
+      f.perShare = plainNumberText(perShare);
   }
 
-  f.perShare = FormatDollars(std::string_view(f.perShare));
+  f.perShare = formatDollars(std::string_view(f.perShare));
   return {std::move(f), std::nullopt};
 }
 
-CalculatorFields ClearCalculator(const CalculatorFields &before) {
+CalculatorFields clearCalculator(const CalculatorFields &before) {
   CalculatorFields f = before;
   f.earnings.clear();
   f.futureValue.clear();

@@ -13,10 +13,10 @@
 namespace kelvo {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsAmountBlank(char c) { return IsBlank(c) || c == '\r'; }
-bool IsExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isAmountBlank(char c) { return isBlank(c) || c == '\r'; }
+bool isExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
 // The parts of a decimal number as typed, digits only (no sign, no grouping).
 struct DecimalParts {
@@ -28,7 +28,7 @@ struct DecimalParts {
 
 // Exact conversion of the parts to the nearest double. Out of range values
 // become +inf (too large) or 0 (too small), so callers can tell overflow.
-double DecimalValue(const DecimalParts &p) {
+double decimalValue(const DecimalParts &p) {
   std::string text = p.whole.empty() ? std::string("0") : p.whole;
   if (!p.fraction.empty())
     text += '.' + p.fraction;
@@ -67,13 +67,13 @@ double DecimalValue(const DecimalParts &p) {
 
 } // namespace
 
-double ReadLeadingNumber(std::string_view text) {
+double readLeadingNumber(std::string_view text) {
   enum class At { Sign, Mantissa, ExponentSign, ExponentDigits } at = At::Sign;
   DecimalParts parts;
   bool negative = false;
   bool point = false;
   for (char c : text) {
-    if (IsBlank(c))
+    if (isBlank(c))
       continue;
     if (at == At::Sign) {
       at = At::Mantissa;
@@ -83,7 +83,7 @@ double ReadLeadingNumber(std::string_view text) {
       }
     }
     if (at == At::Mantissa) {
-      if (IsDigit(c)) {
+      if (isDigit(c)) {
         (point ? parts.fraction : parts.whole) += c;
         continue;
       }
@@ -92,7 +92,7 @@ double ReadLeadingNumber(std::string_view text) {
         continue;
       }
       // An exponent only counts after a digit of the number itself.
-      if (IsExponentMark(c) && !(parts.whole.empty() && parts.fraction.empty())) {
+      if (isExponentMark(c) && !(parts.whole.empty() && parts.fraction.empty())) {
         at = At::ExponentSign;
         continue;
       }
@@ -105,7 +105,7 @@ double ReadLeadingNumber(std::string_view text) {
         continue;
       }
     }
-    if (IsDigit(c)) {
+    if (isDigit(c)) {
       parts.exponent += c;
       continue;
     }
@@ -113,15 +113,15 @@ double ReadLeadingNumber(std::string_view text) {
   }
   if (parts.whole.empty() && parts.fraction.empty())
     return 0;
-  const double value = DecimalValue(parts);
+  const double value = decimalValue(parts);
   return negative ? -value : value;
 }
 
-std::optional<double> ReadAmount(std::string_view text) {
+std::optional<double> readAmount(std::string_view text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
   auto skipBlanks = [&] {
-    while (i < n && IsAmountBlank(text[i]))
+    while (i < n && isAmountBlank(text[i]))
       ++i;
   };
 
@@ -153,24 +153,24 @@ std::optional<double> ReadAmount(std::string_view text) {
 
   // The number: grouping commas only between digits of the whole part.
   DecimalParts parts;
-  while (i < n && (IsDigit(text[i]) || (text[i] == ',' && !parts.whole.empty() && i + 1 < n &&
-                                        IsDigit(text[i + 1])))) {
+  while (i < n && (isDigit(text[i]) || (text[i] == ',' && !parts.whole.empty() && i + 1 < n &&
+                                        isDigit(text[i + 1])))) {
     if (text[i] != ',')
       parts.whole += text[i];
     ++i;
   }
   if (i < n && text[i] == '.') {
     ++i;
-    while (i < n && IsDigit(text[i]))
+    while (i < n && isDigit(text[i]))
       parts.fraction += text[i++];
   }
   if (parts.whole.empty() && parts.fraction.empty())
     return std::nullopt;
-  if (i < n && IsExponentMark(text[i])) {
+  if (i < n && isExponentMark(text[i])) {
     ++i;
     if (i < n && (text[i] == '+' || text[i] == '-'))
       parts.exponentNegative = text[i++] == '-';
-    while (i < n && IsDigit(text[i]))
+    while (i < n && isDigit(text[i]))
       parts.exponent += text[i++];
     if (parts.exponent.empty())
       return std::nullopt;
@@ -187,13 +187,13 @@ std::optional<double> ReadAmount(std::string_view text) {
   if (i != n || openParen != closeParen || (openParen && sign))
     return std::nullopt;
 
-  const double value = DecimalValue(parts);
+  const double value = decimalValue(parts);
   if (!std::isfinite(value))
     return std::nullopt;
   return negative || openParen ? -value : value;
 }
 
-std::string FormatDollars(double value) {
+std::string formatDollars(double value) {
   if (!std::isfinite(value))
     return {};
   const double rounded = std::round(value); // halves away from zero
@@ -217,12 +217,12 @@ std::string FormatDollars(double value) {
   return out;
 }
 
-std::string FormatDollars(std::string_view text) {
-  const std::optional<double> value = ReadAmount(text);
-  return value ? FormatDollars(*value) : std::string(text);
+std::string formatDollars(std::string_view text) {
+  const std::optional<double> value = readAmount(text);
+  return value ? formatDollars(*value) : std::string(text);
 }
 
-std::string PlainNumberText(double value) {
+std::string plainNumberText(double value) {
   if (!std::isfinite(value))
     return {};
   if (value == 0)

@@ -12,21 +12,21 @@ namespace kelvo {
 // optional sign, digits with at most one ".", an optional exponent (E or D);
 // reading stops at the first character that does not fit. Never fails: no
 // digit reads as 0, a number too large for a double reads as +-infinity.
-double ReadLeadingNumber(std::string_view text);
+double readLeadingNumber(std::string_view text);
 
 // Amount rule: the whole text must be one number ("$", "," grouping, signs
 // before or after, parentheses for a negative amount, blanks around it).
-std::optional<double> ReadAmount(std::string_view text);
+std::optional<double> readAmount(std::string_view text);
 
 // "$#,###,###,###": rounded half away from zero, every digit shown, "-$" for
 // negatives, "$" alone for a value that rounds to zero; empty for inf/NaN.
-std::string FormatDollars(double value);
+std::string formatDollars(double value);
 // A text is read by the amount rule first; an unreadable text comes back unchanged.
-std::string FormatDollars(std::string_view text);
+std::string formatDollars(std::string_view text);
 
 // Up to 15 significant digits, "." decimal point, no grouping, no trailing zeros;
 // "1E+20" style beyond 15 digits or below 1E-04; empty for inf/NaN.
-std::string PlainNumberText(double value);
+std::string plainNumberText(double value);
 
 // The six fields of the calculator page, top to bottom.
 struct CalculatorFields {
@@ -54,9 +54,9 @@ struct EstimateResult {
 };
 
 // "Estimate the Intrinsic Value".
-EstimateResult EstimateIntrinsicValue(const CalculatorFields &before);
+EstimateResult estimateIntrinsicValue(const CalculatorFields &before);
 
 // The calculator's "Clear": empties earnings, future value and shares.
-CalculatorFields ClearCalculator(const CalculatorFields &before);
+CalculatorFields clearCalculator(const CalculatorFields &before);
 
 } // namespace kelvo

@@ -431,7 +431,7 @@ private slots:
   void pinnedTop() {
     QFETCH(QRect, available);
     QFETCH(int, frameHeight);
-    QTEST(PinnedTop(133, frameHeight, available), "top");
+    QTEST(pinnedTopEdge(133, frameHeight, available), "top");
   }
 
   // The calculator through its page: typed texts, the button, the results.

@@ -54,7 +54,7 @@ void TestGuidance::shown() {
   // Answers a script might give cannot end the sequence early.
   dialogs.answer(MessageAnswer::No);
   dialogs.answer(MessageAnswer::Yes);
-  ShowGuidance(help ? HelpTexts() : AdvantageTexts(), dialogs);
+  showGuidance(help ? helpTexts() : advantageTexts(), dialogs);
   QCOMPARE(dialogs.shown.size(), texts.size());
   for (qsizetype i = 0; i < texts.size(); ++i) {
     const ScriptedDialogs::Shown expected{ScriptedDialogs::Shown::Message, texts[i], "Kelvo Wizard",

@@ -19,7 +19,7 @@ using namespace kelvo;
 
 namespace {
 
-QString S(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
+QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
 
 // Boxes go into the same log as the desktop's hand-overs, so their order
 // relative to each other can be checked.
@@ -46,7 +46,7 @@ private:
 struct Window {
   QString symbol = "KO";
   QString name = "Coca-Cola ";
-  int row = FindSymbol("KO");
+  int row = findSymbol("KO");
   RecordingDesktop desktop;
   LoggingDialogs dialogs{desktop.log};
   LinkActions actions{dialogs, desktop,
@@ -54,8 +54,8 @@ struct Window {
                                   [this] { return row; }}};
 };
 
-QString Maker() { return "http://" + S(hosts::kMaker); }
-QString Yahoo() { return "http://" + S(hosts::kYahooFinance); }
+QString makerAddress() { return "http://" + qs(hosts::kMaker); }
+QString yahooAddress() { return "http://" + qs(hosts::kYahooFinance); }
 
 } // namespace
 
@@ -120,31 +120,31 @@ void TestLinkActions::sequence_data() {
   QTest::addColumn<QStringList>("expected");
 
   QTest::newRow("research button") << "Command11" << "KO"
-      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/co?s=KO", "yield", "pause 300"};
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield", "pause 300"};
   QTest::newRow("list double-click") << "List1" << "KO"
-      << QStringList{"open OwnedMaximized http://" + S(hosts::kClearStation) +
+      << QStringList{"open OwnedMaximized http://" + qs(hosts::kClearStation) +
                          "/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
                      "yield", "pause 300"};
   QTest::newRow("page double-click") << "picStart" << "KO"
-      << QStringList{"open OwnedMaximized http://" + S(hosts::kAdvfn) +
+      << QStringList{"open OwnedMaximized http://" + qs(hosts::kAdvfn) +
                          "/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=KO&s_ok=OK&"
                          "reportbug_desc=",
                      "yield", "pause 300"};
   QTest::newRow("calculator and financials") << "Command27" << "KO"
-      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/ks?s=KO", "yield", "pause 100",
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=KO", "yield", "pause 100",
                      "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
   QTest::newRow("calculator, no symbol") << "Command27" << ""
-      << QStringList{"open OwnedMaximized " + Yahoo() + "/q/ks?s=", "yield", "pause 100",
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=", "yield", "pause 100",
                      "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
   QTest::newRow("online tools") << "Command28" << "KO"
-      << QStringList{"open OwnedMaximized " + Maker() + "/2.htm", "yield", "pause 300",
+      << QStringList{"open OwnedMaximized " + makerAddress() + "/2.htm", "yield", "pause 300",
                      "key F11"};
   QTest::newRow("e-mail label") << "Label2" << "KO"
-      << QStringList{"email PlainNormal " + S(hosts::kMakerEmail)};
+      << QStringList{"email PlainNormal " + qs(hosts::kMakerEmail)};
   QTest::newRow("web site label") << "Label38" << "KO"
-      << QStringList{"open PlainNormal " + Maker()};
+      << QStringList{"open PlainNormal " + makerAddress()};
   QTest::newRow("title label") << "Label3" << "KO"
-      << QStringList{"open PlainNormal " + Maker() + "/marvanellc.htm"};
+      << QStringList{"open PlainNormal " + makerAddress() + "/marvanellc.htm"};
   QTest::newRow("unknown control") << "Command99" << "KO" << QStringList{};
   QTest::newRow("help is no link") << "Command13" << "KO" << QStringList{};
 }
@@ -168,20 +168,20 @@ void TestLinkActions::desktopOpensNothing_data() {
   QTest::addColumn<QStringList>("expected");
   QTest::addColumn<int>("icon");
 
-  const QString page = Yahoo() + "/q/co?s=KO";
+  const QString page = yahooAddress() + "/q/co?s=KO";
   QTest::newRow("research page refused") << "Command11" << true << false
       << QStringList{"open OwnedMaximized " + page,
                      "box The page could not be opened: no web browser took it. Copy this "
                      "address into your web browser:\n\n" + page,
                      "yield", "pause 300"}
       << int(MessageIcon::Warning);
-  const QString email = S(hosts::kMakerEmail);
+  const QString email = qs(hosts::kMakerEmail);
   QTest::newRow("e-mail refused") << "Label2" << true << false
       << QStringList{"email PlainNormal " + email,
                      "box The e-mail address could not be opened: no mail program took it. "
                      "Write to this address from your mail program:\n\n" + email}
       << int(MessageIcon::Warning);
-  const QString stats = Yahoo() + "/q/ks?s=KO";
+  const QString stats = yahooAddress() + "/q/ks?s=KO";
   const QString noCalculator =
       "box No calculator program was found. The wizard looked for gnome-calculator, kcalc, "
       "qalculate-qt, qalculate-gtk, speedcrunch, galculator, mate-calc, kalk, xcalc, and for "
@@ -224,10 +224,10 @@ void TestLinkActions::advantagesBeforeSearch() {
   w.row = -1;
   w.actions.trigger("Command21");
   QStringList expected;
-  for (std::string_view text : AdvantageTexts())
-    expected << "box " + S(text);
-  expected << "open OwnedMaximized http://" + S(hosts::kGoogle) + "/search?q=site:+" +
-                  S(hosts::kBerkshireAddress) +
+  for (std::string_view text : advantageTexts())
+    expected << "box " + qs(text);
+  expected << "open OwnedMaximized http://" + qs(hosts::kGoogle) + "/search?q=site:+" +
+                  qs(hosts::kBerkshireAddress) +
                   "++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0"
            << "yield" << "pause 300";
   QCOMPARE(w.desktop.log, expected);
@@ -237,8 +237,8 @@ void TestLinkActions::help() {
   Window w;
   w.actions.showHelp();
   QStringList expected;
-  for (std::string_view text : HelpTexts())
-    expected << "box " + S(text);
+  for (std::string_view text : helpTexts())
+    expected << "box " + qs(text);
   QCOMPARE(w.desktop.log, expected); // nine boxes in order, nothing opened
   for (const ScriptedDialogs::Shown &box : w.dialogs.shown)
     QVERIFY(box.title == "Kelvo Wizard" && box.buttons == MessageButtons::Ok &&
@@ -254,8 +254,8 @@ void TestLinkActions::nestedClickInsideYield() {
     w.actions.trigger("Command23");
   });
   w.actions.trigger("Command11");
-  QCOMPARE(w.desktop.log, (QStringList{"open OwnedMaximized " + Yahoo() + "/q/co?s=KO", "yield",
-                                       "open OwnedMaximized " + Yahoo() + "/q/h?s=PEP", "yield",
+  QCOMPARE(w.desktop.log, (QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield",
+                                       "open OwnedMaximized " + yahooAddress() + "/q/h?s=PEP", "yield",
                                        "pause 300", "pause 300"}));
 }
 
@@ -276,10 +276,10 @@ void TestLinkActions::makerTexts() {
   w.actions.trigger("Label38");
   w.actions.trigger("Label2");
   // The labels show exactly what clicking them opens.
-  QCOMPARE(w.desktop.log, (QStringList{"open PlainNormal " + MakerWebsiteText(),
-                                       "email PlainNormal " + MakerEmailText()}));
-  QCOMPARE(MakerEmailText(), S(hosts::kMakerEmail));
-  QCOMPARE(MakerWebsiteText(), "http://" + S(hosts::kMaker));
+  QCOMPARE(w.desktop.log, (QStringList{"open PlainNormal " + makerWebsiteText(),
+                                       "email PlainNormal " + makerEmailText()}));
+  QCOMPARE(makerEmailText(), qs(hosts::kMakerEmail));
+  QCOMPARE(makerWebsiteText(), "http://" + qs(hosts::kMaker));
 
 }
 

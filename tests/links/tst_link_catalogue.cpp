@@ -13,30 +13,30 @@ using namespace kelvo;
 
 namespace {
 
-QString S(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
+QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
 
 // Expected addresses name their site by a token, so they stay right whatever
 // hosts the build was configured with.
-QString Expand(QString text) {
+QString expand(QString text) {
   const std::pair<const char *, QString> sites[] = {
-      {"{google}", "http://" + S(hosts::kGoogle)},
-      {"{gfinance}", "http://" + S(hosts::kGoogleFinance)},
-      {"{yahoo}", "http://" + S(hosts::kYahooFinance)},
-      {"{sec}", "http://" + S(hosts::kSec)},
-      {"{msn}", "http://" + S(hosts::kMsnMoney)},
-      {"{bw}", "http://" + S(hosts::kBusinessWeek)},
-      {"{quicken}", "http://" + S(hosts::kQuicken)},
-      {"{advfn}", "http://" + S(hosts::kAdvfn)},
-      {"{clear}", "http://" + S(hosts::kClearStation)},
-      {"{valuepro}", "http://" + S(hosts::kValuePro)},
-      {"{fsense}", "http://" + S(hosts::kFinancialSense)},
-      {"{wiley}", "http://" + S(hosts::kWiley)},
-      {"{lecture}", S(hosts::kWileyLecturePath)},
-      {"{dealbook}", "http://" + S(hosts::kDealBook)},
-      {"{groups}", "http://" + S(hosts::kMsnGroups)},
-      {"{brk}", S(hosts::kBerkshireAddress)},
-      {"{maker}", "http://" + S(hosts::kMaker)},
-      {"{email}", S(hosts::kMakerEmail)},
+      {"{google}", "http://" + qs(hosts::kGoogle)},
+      {"{gfinance}", "http://" + qs(hosts::kGoogleFinance)},
+      {"{yahoo}", "http://" + qs(hosts::kYahooFinance)},
+      {"{sec}", "http://" + qs(hosts::kSec)},
+      {"{msn}", "http://" + qs(hosts::kMsnMoney)},
+      {"{bw}", "http://" + qs(hosts::kBusinessWeek)},
+      {"{quicken}", "http://" + qs(hosts::kQuicken)},
+      {"{advfn}", "http://" + qs(hosts::kAdvfn)},
+      {"{clear}", "http://" + qs(hosts::kClearStation)},
+      {"{valuepro}", "http://" + qs(hosts::kValuePro)},
+      {"{fsense}", "http://" + qs(hosts::kFinancialSense)},
+      {"{wiley}", "http://" + qs(hosts::kWiley)},
+      {"{lecture}", qs(hosts::kWileyLecturePath)},
+      {"{dealbook}", "http://" + qs(hosts::kDealBook)},
+      {"{groups}", "http://" + qs(hosts::kMsnGroups)},
+      {"{brk}", qs(hosts::kBerkshireAddress)},
+      {"{maker}", "http://" + qs(hosts::kMaker)},
+      {"{email}", qs(hosts::kMakerEmail)},
   };
   for (const auto &[token, value] : sites)
     text.replace(QLatin1String(token), value);
@@ -44,14 +44,14 @@ QString Expand(QString text) {
 }
 
 LinkInputs State(const QString &state) {
-  const int ko = FindSymbol("KO");
+  const int ko = findSymbol("KO");
   if (state == "KO selected")
-    return {"KO", "Coca-Cola ", ListSymbolOf(ko)};
+    return {"KO", "Coca-Cola ", listSymbolOf(ko)};
   if (state == "cleared, row kept")
-    return {"", "", ListSymbolOf(ko)};
+    return {"", "", listSymbolOf(ko)};
   if (state == "seven-character symbol")
-    return {"BBDB.TO", "Bombardier Inc.", ListSymbolOf(FindSymbol("BBDB.TO"))};
-  return {"T", "AT&T Corporation", ListSymbolOf(-1)}; // "AT&T, no selection"
+    return {"BBDB.TO", "Bombardier Inc.", listSymbolOf(findSymbol("BBDB.TO"))};
+  return {"T", "AT&T Corporation", listSymbolOf(-1)}; // "AT&T, no selection"
 }
 
 const QString kMsnTail = "&QD=1&OP=1&IC=1&Y1=1&CR=1&AF=1&IH=1&AIE=1&AIR=1&FRH=1&FRK=1&ISA=1&ISQ=1"
@@ -86,7 +86,7 @@ void TestLinkCatalogue::address_data() {
   auto row = [&](const char *control, const QStringList &perState) {
     for (int i = 0; i < states.size(); ++i)
       QTest::addRow("%s, %s", control, qPrintable(states[i]))
-          << control << states[i] << Expand(perState.size() == 1 ? perState[0] : perState[i]);
+          << control << states[i] << expand(perState.size() == 1 ? perState[0] : perState[i]);
   };
 
   row("Command5", {"{msn}/investor/research/sreport.asp?Symbol=KO" + kMsnTail,
@@ -161,9 +161,9 @@ void TestLinkCatalogue::address() {
   QFETCH(QString, control);
   QFETCH(QString, state);
   QFETCH(QString, expected);
-  const LinkTemplate *link = FindLink(control.toStdString());
+  const LinkTemplate *link = findLink(control.toStdString());
   QVERIFY(link);
-  QCOMPARE(ComposeLinkUrl(*link, State(state)), expected);
+  QCOMPARE(composeLinkUrl(*link, State(state)), expected);
 }
 
 void TestLinkCatalogue::listSymbol_data() {
@@ -179,10 +179,10 @@ void TestLinkCatalogue::listSymbol_data() {
 void TestLinkCatalogue::listSymbol() {
   QFETCH(QString, symbol);
   QFETCH(QString, expected);
-  const int row = symbol.isEmpty() ? -1 : FindSymbol(symbol.toStdString());
+  const int row = symbol.isEmpty() ? -1 : findSymbol(symbol.toStdString());
   QVERIFY(symbol.isEmpty() || row >= 0);
-  QCOMPARE(ListSymbolOf(row), expected);
-  QCOMPARE(ListSymbolOf(kDirectoryRows), QString()); // out of range reads as no selection
+  QCOMPARE(listSymbolOf(row), expected);
+  QCOMPARE(listSymbolOf(kDirectoryRows), QString()); // out of range reads as no selection
 }
 
 void TestLinkCatalogue::hostileInput_data() {
@@ -233,11 +233,11 @@ void TestLinkCatalogue::hostileInput() {
   QFETCH(QString, expected);
   QFETCH(QString, text);
   QFETCH(QString, prefix);
-  const LinkTemplate *link = FindLink(control.toStdString());
+  const LinkTemplate *link = findLink(control.toStdString());
   QVERIFY(link);
   // A plain word shows the structure the address must keep.
-  const QUrl plain = QUrl(ComposeLinkUrl(*link, {"X", "X", {}}), QUrl::TolerantMode);
-  const QString composed = ComposeLinkUrl(*link, {text, text, {}});
+  const QUrl plain = QUrl(composeLinkUrl(*link, {"X", "X", {}}), QUrl::TolerantMode);
+  const QString composed = composeLinkUrl(*link, {text, text, {}});
   const QUrl url(composed, QUrl::TolerantMode);
 
   QVERIFY(url.isValid());

@@ -18,7 +18,7 @@ using namespace kelvo;
 
 namespace {
 
-QString S(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
+QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
 
 const char *const kUser = "config/kelvo-wizard/links.conf";
 const char *const kSystem1 = "d1/kelvo-wizard/links/site.conf";
@@ -165,14 +165,14 @@ void TestLinkOverrides::overrides() {
 
   auto expand = [&](QString text) {
     return text.replace("{tmp}", tmp.path())
-        .replace("{yahoo}", "http://" + S(hosts::kYahooFinance))
-        .replace("{email}", S(hosts::kMakerEmail));
+        .replace("{yahoo}", "http://" + qs(hosts::kYahooFinance))
+        .replace("{email}", qs(hosts::kMakerEmail));
   };
   qputenv("XDG_DATA_DIRS", expand(dataDirs).toUtf8());
   qputenv("XDG_CONFIG_HOME", root.filePath("config").toUtf8());
 
   QStringList reported;
-  const LinkCatalogue catalogue = LoadLinkCatalogue(LinkSearchPaths::fromEnvironment(), &reported);
+  const LinkCatalogue catalogue = loadLinkCatalogue(LinkSearchPaths::fromEnvironment(), &reported);
   for (QString &problem : problems)
     problem = expand(problem);
   QCOMPARE(reported, problems);
@@ -181,7 +181,7 @@ void TestLinkOverrides::overrides() {
   ScriptedDialogs dialogs;
   LinkActions actions(dialogs, desktop,
                       LinkContext{[] { return QString("KO"); }, [] { return QString("Coca-Cola "); },
-                                  [] { return FindSymbol("KO"); }},
+                                  [] { return findSymbol("KO"); }},
                       &catalogue);
   const QString expected = expand(handOver);
   const LinkPreview preview = actions.preview(control);

@@ -370,7 +370,7 @@ private:
       inView += pages.panels[std::size_t(i)]->y() == pages.menu->y();
       const bool on = pages.labels[std::size_t(i)]->font().bold();
       bold += on;
-      if (pages.markers[std::size_t(i)]->fill() != Colour(on ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb))
+      if (pages.markers[std::size_t(i)]->fill() != rgbColour(on ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb))
         return QStringLiteral("step %1's marker disagrees with its label").arg(i);
     }
     if (inView != 1)
@@ -442,7 +442,7 @@ private:
         return {};
       if (now.symbol != fromView(entry.symbol))
         return QStringLiteral("row %1 selected but the symbol box shows %2").arg(now.row).arg(shortText(now.symbol));
-      const int exact = FindSymbol(utf8(now.symbol));
+      const int exact = findSymbol(utf8(now.symbol));
       if (exact >= 0 && now.name != fromView(kCompanyDirectory[std::size_t(exact)].titleName))
         return QStringLiteral("row %1 selected but the name box shows %2").arg(now.row).arg(shortText(now.name));
     }
@@ -460,7 +460,7 @@ private:
     if (h_.estimates) {
       const CalculatorFields in{utf8(before_.calc[0]), utf8(before_.calc[1]), utf8(before_.calc[2]),
                                 utf8(before_.calc[3]), utf8(before_.calc[4]), utf8(before_.calc[5])};
-      const EstimateResult r = EstimateIntrinsicValue(in);
+      const EstimateResult r = estimateIntrinsicValue(in);
       const CalcTexts expected{QString::fromStdString(r.fields.rate), QString::fromStdString(r.fields.years),
                                QString::fromStdString(r.fields.earnings), QString::fromStdString(r.fields.futureValue),
                                QString::fromStdString(r.fields.shares), QString::fromStdString(r.fields.perShare)};

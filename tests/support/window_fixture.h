@@ -27,7 +27,7 @@ struct Window {
   explicit Window(bool show = true, WizardFace face = WizardFace::Preferred) {
     static std::optional<WizardFace> prepared;
     if (prepared != face) {
-      PrepareApplication(*qApp, face);
+      prepareApplication(*qApp, face);
       prepared = face;
     }
     w = std::make_unique<MainWindow>(dialogs, desktop);

@@ -18,16 +18,16 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kNoAmount = kNaN; // table marker: the amount rule must fail
 
 // Exact comparison: the rules promise the nearest double, not "close enough".
-bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool sameNumber(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
-QByteArray Show(double v) { return QByteArray::number(v, 'g', 17); }
+QByteArray showText(double v) { return QByteArray::number(v, 'g', 17); }
 
-CalculatorFields Fields(const QStringList &t) {
+CalculatorFields toFields(const QStringList &t) {
   return {t[0].toStdString(), t[1].toStdString(), t[2].toStdString(),
           t[3].toStdString(), t[4].toStdString(), t[5].toStdString()};
 }
 
-QStringList Texts(const CalculatorFields &f) {
+QStringList textsOf(const CalculatorFields &f) {
   return {QString::fromStdString(f.rate),        QString::fromStdString(f.years),
           QString::fromStdString(f.earnings),    QString::fromStdString(f.futureValue),
           QString::fromStdString(f.shares),      QString::fromStdString(f.perShare)};
@@ -35,14 +35,14 @@ QStringList Texts(const CalculatorFields &f) {
 
 // Presses in order: E estimates, C clears. Returns the fields and the last
 // estimate's message ("" for none).
-std::pair<CalculatorFields, QString> Press(CalculatorFields f, const QString &presses) {
+std::pair<CalculatorFields, QString> pressAll(CalculatorFields f, const QString &presses) {
   QString message;
   for (QChar p : presses) {
     if (p == u'C') {
-      f = ClearCalculator(f);
+      f = kelvo::clearCalculator(f);
       continue;
     }
-    EstimateResult r = EstimateIntrinsicValue(f);
+    EstimateResult r = kelvo::estimateIntrinsicValue(f);
     f = r.fields;
     message = r.message ? QString::fromStdString(*r.message) : QString();
   }
@@ -139,14 +139,14 @@ void TestValuation::numberRules() {
   QFETCH(double, amount);
   const std::string s = text.toStdString();
 
-  const double readLeading = ReadLeadingNumber(s);
-  QVERIFY2(Same(readLeading, leading), Show(readLeading));
+  const double readLeading = kelvo::readLeadingNumber(s);
+  QVERIFY2(sameNumber(readLeading, leading), showText(readLeading));
 
-  const std::optional<double> readAmount = ReadAmount(s);
+  const std::optional<double> readAmount = kelvo::readAmount(s);
   if (std::isnan(amount))
-    QVERIFY2(!readAmount, Show(readAmount.value_or(0)));
+    QVERIFY2(!readAmount, showText(readAmount.value_or(0)));
   else
-    QVERIFY2(readAmount && Same(*readAmount, amount), Show(readAmount.value_or(kNaN)));
+    QVERIFY2(readAmount && sameNumber(*readAmount, amount), showText(readAmount.value_or(kNaN)));
 }
 
 void TestValuation::dollarsOfValue_data() {
@@ -191,7 +191,7 @@ void TestValuation::dollarsOfValue_data() {
 void TestValuation::dollarsOfValue() {
   QFETCH(double, value);
   QFETCH(QString, text);
-  QCOMPARE(QString::fromStdString(FormatDollars(value)), text);
+  QCOMPARE(QString::fromStdString(kelvo::formatDollars(value)), text);
 }
 
 void TestValuation::dollarsOfText_data() {
@@ -215,7 +215,7 @@ void TestValuation::dollarsOfText_data() {
 void TestValuation::dollarsOfText() {
   QFETCH(QString, text);
   QFETCH(QString, formatted);
-  QCOMPARE(QString::fromStdString(FormatDollars(std::string_view(text.toStdString()))),
+  QCOMPARE(QString::fromStdString(kelvo::formatDollars(std::string_view(text.toStdString()))),
            formatted);
 }
 
@@ -246,7 +246,7 @@ void TestValuation::plainNumberText_data() {
 void TestValuation::plainNumberText() {
   QFETCH(double, value);
   QFETCH(QString, text);
-  QCOMPARE(QString::fromStdString(PlainNumberText(value)), text);
+  QCOMPARE(QString::fromStdString(kelvo::plainNumberText(value)), text);
 }
 
 void TestValuation::estimate_data() {
@@ -387,8 +387,8 @@ void TestValuation::estimate() {
   QFETCH(QStringList, after);
   QFETCH(QString, message);
 
-  const auto [fields, shown] = Press(Fields(before), presses);
-  QCOMPARE(Texts(fields), after);
+  const auto [fields, shown] = pressAll(toFields(before), presses);
+  QCOMPARE(textsOf(fields), after);
   QCOMPARE(shown, message);
 }
 
@@ -405,15 +405,15 @@ void TestValuation::foreignLocale() {
   QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "locale not installed");
   const auto restore = qScopeGuard([&] { std::setlocale(LC_ALL, previous.c_str()); });
 
-  QVERIFY(Same(ReadLeadingNumber("0.25"), 0.25));
-  QVERIFY(Same(ReadLeadingNumber("4,5"), 4.0));
-  QVERIFY(Same(ReadAmount("$1,000.5").value_or(kNaN), 1000.5));
-  QVERIFY(!ReadAmount("1.000,5"));
-  QCOMPARE(FormatDollars(1234567.5), std::string("$1,234,568"));
-  QCOMPARE(PlainNumberText(9039.2), std::string("9039.2"));
-  QCOMPARE(PlainNumberText(1e20), std::string("1E+20"));
-  const auto [fields, shown] = Press(Fields({"12.5", "7.5", "80,000", "", "3", ""}), "E");
-  QCOMPARE(Texts(fields), (QStringList{"12.5", "7.5", "$80,000", "$193,524", "3", "$64,508"}));
+  QVERIFY(sameNumber(kelvo::readLeadingNumber("0.25"), 0.25));
+  QVERIFY(sameNumber(kelvo::readLeadingNumber("4,5"), 4.0));
+  QVERIFY(sameNumber(kelvo::readAmount("$1,000.5").value_or(kNaN), 1000.5));
+  QVERIFY(!kelvo::readAmount("1.000,5"));
+  QCOMPARE(kelvo::formatDollars(1234567.5), std::string("$1,234,568"));
+  QCOMPARE(kelvo::plainNumberText(9039.2), std::string("9039.2"));
+  QCOMPARE(kelvo::plainNumberText(1e20), std::string("1E+20"));
+  const auto [fields, shown] = pressAll(toFields({"12.5", "7.5", "80,000", "", "3", ""}), "E");
+  QCOMPARE(textsOf(fields), (QStringList{"12.5", "7.5", "$80,000", "$193,524", "3", "$64,508"}));
   QVERIFY(shown.isEmpty());
 }
 
