@@ -3,10 +3,10 @@
 // and the desktop recording. Reports median and worst per handler, for the
 // handler alone and with the repaint it causes.
 #include "app/appearance.h"
+#include "app/main_window.h"
 #include "directory/company_directory.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
-#include "app/main_window.h"
 #include "wizard/steps.h"
 
 #include <QApplication>
@@ -102,53 +102,63 @@ int main(int argc, char **argv) {
   // Next from every step but the last, Back from every step but the first;
   // the counts confirm that each press really moved.
   int moved[2] = {0, 0};
-  auto toStep = [&](int step) { b.click(b.get(QStringLiteral("Label1(%1)").arg(step).toLatin1().constData())); };
-  rows.push_back({"Next", b.measure([&](int i) { toStep(i % (wizard::kSteps - 1)); }, [&](int) {
-                    const int before = b.window.state().step;
-                    b.click(next);
-                    moved[0] += b.window.state().step == before + 1;
-                  })});
-  rows.push_back({"Back", b.measure([&](int i) { toStep(1 + i % (wizard::kSteps - 1)); }, [&](int) {
-                    const int before = b.window.state().step;
-                    b.click(back);
-                    moved[1] += b.window.state().step == before - 1;
-                  })});
+  auto toStep = [&](int step) {
+    b.click(b.get(QStringLiteral("Label1(%1)").arg(step).toLatin1().constData()));
+  };
+  rows.push_back({"Next", b.measure([&](int i) { toStep(i % (wizard::kSteps - 1)); },
+                                    [&](int) {
+                                      const int before = b.window.state().step;
+                                      b.click(next);
+                                      moved[0] += b.window.state().step == before + 1;
+                                    })});
+  rows.push_back({"Back", b.measure([&](int i) { toStep(1 + i % (wizard::kSteps - 1)); },
+                                    [&](int) {
+                                      const int before = b.window.state().step;
+                                      b.click(back);
+                                      moved[1] += b.window.state().step == before - 1;
+                                    })});
   if (moved[0] != kRuns || moved[1] != kRuns) {
     std::fprintf(stderr, "Next moved %d and Back %d of %d times\n", moved[0], moved[1], kRuns);
     return 1;
   }
-  rows.push_back({"step click", b.measure(nothing, [&](int i) {
-                    b.click(b.get(QStringLiteral("Label1(%1)").arg(i % wizard::kSteps).toLatin1().constData()));
-                  })});
+  rows.push_back(
+      {"step click", b.measure(nothing, [&](int i) {
+         b.click(
+             b.get(QStringLiteral("Label1(%1)").arg(i % wizard::kSteps).toLatin1().constData()));
+       })});
   rows.push_back({"list selection", b.measure(nothing, [&](int) {
                     list->selectionModel()->setCurrentIndex(list->model()->index(anyRow(), 0),
                                                             QItemSelectionModel::ClearAndSelect);
                   })});
   // A prefix of some row's list text, in lower case, confirmed with Enter.
   rows.push_back({"prefix search", b.measure(
-                    [&](int) {
-                      std::string text = listText(kCompanyDirectory[std::size_t(anyRow())]);
-                      text.resize(1 + random() % 6);
-                      symbol->setText(QString::fromStdString(text).toLower());
-                      symbol->setFocus();
-                    },
-                    [&](int) { QTest::keyClick(symbol, Qt::Key_Return); })});
+                                       [&](int) {
+                                         std::string text =
+                                             listText(kCompanyDirectory[std::size_t(anyRow())]);
+                                         text.resize(1 + random() % 6);
+                                         symbol->setText(QString::fromStdString(text).toLower());
+                                         symbol->setFocus();
+                                       },
+                                       [&](int) { QTest::keyClick(symbol, Qt::Key_Return); })});
   const char *calculator[] = {"txtIntr", "txtDuration", "txtPresVal", "txtFutrVal", "txtshares"};
   rows.push_back({"estimate", b.measure(
-                    [&](int i) {
-                      const QString typed[] = {QString::number(1 + i % 25), QString::number(5 + i % 30),
-                                               QStringLiteral("1,000,000"), QString(),
-                                               QString::number(1000 + i)};
-                      for (int k = 0; k < 5; ++k)
-                        b.get<QLineEdit>(calculator[k])->setText(typed[k]);
-                    },
-                    [&](int) { b.click(b.get("cmdCalcValue")); })});
-  rows.push_back({"calculator Clear", b.measure(
-                    [&](int) { b.get<QLineEdit>("txtPresVal")->setText(QStringLiteral("$1,000")); },
-                    [&](int) { b.click(b.get("Command9")); })});
+                                  [&](int i) {
+                                    const QString typed[] = {QString::number(1 + i % 25),
+                                                             QString::number(5 + i % 30),
+                                                             QStringLiteral("1,000,000"), QString(),
+                                                             QString::number(1000 + i)};
+                                    for (int k = 0; k < 5; ++k)
+                                      b.get<QLineEdit>(calculator[k])->setText(typed[k]);
+                                  },
+                                  [&](int) { b.click(b.get("cmdCalcValue")); })});
+  rows.push_back(
+      {"calculator Clear",
+       b.measure([&](int) { b.get<QLineEdit>("txtPresVal")->setText(QStringLiteral("$1,000")); },
+                 [&](int) { b.click(b.get("Command9")); })});
   rows.push_back({"company Clear", b.measure([&](int) { b.window.selectRowFromCode(anyRow()); },
                                              [&](int) { b.click(b.get("Command7")); })});
-  rows.push_back({"R (random company)", b.measure(nothing, [&](int) { b.click(b.get("Command16")); })});
+  rows.push_back(
+      {"R (random company)", b.measure(nothing, [&](int) { b.click(b.get("Command16")); })});
 
   std::printf("handlers (%d runs each, offscreen, microseconds)\n", kRuns);
   std::printf("  %-20s %10s %10s %14s %14s\n", "handler", "median", "worst", "+paint median",

@@ -40,10 +40,13 @@ const QString kListMark = QStringLiteral("ZLISTZ");
 
 QString markOf(LinkInput input) {
   switch (input) {
-  case LinkInput::SymbolBox: return kSymbolMark;
+  case LinkInput::SymbolBox:
+    return kSymbolMark;
   case LinkInput::NameBox:
-  case LinkInput::NamePrefix: return kNameMark;
-  case LinkInput::ListSymbol: return kListMark;
+  case LinkInput::NamePrefix:
+    return kNameMark;
+  case LinkInput::ListSymbol:
+    return kListMark;
   }
   return {};
 }

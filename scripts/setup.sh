@@ -42,6 +42,19 @@ kelvo_install_clang() {
   kelvo_install_packages "libclang-rt-$major-dev"
 }
 
+# Every C++ file is laid out as .clang-format says (the big tables are fenced
+# off with "clang-format off"); a file that is not fails the run.
+kelvo_check_format() {
+  local files
+  if git -C "$KELVO_ROOT" rev-parse --git-dir >/dev/null 2>&1; then
+    mapfile -t files < <(git -C "$KELVO_ROOT" ls-files '*.cpp' '*.h')
+  else
+    mapfile -t files < <(cd "$KELVO_ROOT" && find src tests fuzz bench -name '*.cpp' -o -name '*.h')
+  fi
+  (cd "$KELVO_ROOT" && clang-format --dry-run --Werror "${files[@]}") ||
+    { echo "Some files are not formatted: run clang-format -i on them." >&2; return 1; }
+}
+
 kelvo_build() { # build-dir [extra cmake args...]
   local dir=$1; shift
   cmake -S "$KELVO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

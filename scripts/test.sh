@@ -4,8 +4,9 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick \
   desktop-file-utils appstream dpkg-dev file librsvg2-bin \
-  locales-all
+  locales-all clang-format
 kelvo_install_clang
+kelvo_check_format
 
 kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"

@@ -81,9 +81,10 @@ QFont controlFont(FontRole role) {
   case FontRole::Link: {
     // Verdana is not on Linux desktops; DejaVu Sans is its metric cousin.
     const QStringList families = QFontDatabase::families();
-    const QString face = families.contains(QStringLiteral("Verdana"))       ? QStringLiteral("Verdana")
-                         : families.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
-                                                                            : wizardFamily();
+    const QString face = families.contains(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
+                         : families.contains(QStringLiteral("DejaVu Sans"))
+                             ? QStringLiteral("DejaVu Sans")
+                             : wizardFamily();
     return pixelFont(face, 11, false);
   }
   case FontRole::Box:

@@ -23,6 +23,7 @@ constexpr int kOff = wizard::kMarkerOffRgb;
 // 2115, 2355, 2415, 2295, 375 and 885 twips; the menu has room to the right),
 // and the maker's two address labels, widened from 1815 and 1710 twips to
 // hold the addresses this build shows.
+// clang-format off
 constexpr std::array kRows = std::to_array<ControlRow>({
     // name, index, kind, container, text, left, top, width, height, tab, font, fg, bg, flags, accessible
     {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, "Opens the maker's page in your browser"},
@@ -120,6 +121,7 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"Command27", -1, K::Button, 6, "Launch Calculator and Financials Page", 420, 2820, 4155, 615, 67, F::Normal, N, N, kNoFlags, nullptr},
     {"Command15", -1, K::Button, 6, "Tessel's 10th Lecture: Intelligent Speculation", 120, 3840, 4695, 495, 54, F::Normal, N, N, kNoFlags, nullptr},
 });
+// clang-format on
 
 } // namespace
 

@@ -29,16 +29,16 @@ inline constexpr int kNoColour = -1;
 inline constexpr int kNoTab = -1;
 
 struct ControlRow {
-  const char *name;  // design name, also the Qt object name ("Label1" rows get "(i)")
-  int index;         // index within a control array, -1 for plain controls
+  const char *name; // design name, also the Qt object name ("Label1" rows get "(i)")
+  int index;        // index within a control array, -1 for plain controls
   ControlKind kind;
-  int container;     // kOnWindow, kOnMenu or a page number
-  const char *text;  // caption or initial text; nullptr: filled in by the window
+  int container;                // kOnWindow, kOnMenu or a page number
+  const char *text;             // caption or initial text; nullptr: filled in by the window
   int left, top, width, height; // twips
-  int tab;           // keyboard order, kNoTab when the control takes no focus
+  int tab;                      // keyboard order, kNoTab when the control takes no focus
   FontRole font;
-  int foreground;    // 0xRRGGBB or kNoColour
-  int background;    // 0xRRGGBB or kNoColour
+  int foreground; // 0xRRGGBB or kNoColour
+  int background; // 0xRRGGBB or kNoColour
   unsigned flags;
   // For assistive tools. Buttons and labels are named by their caption (without
   // the "&"), and this text becomes their description; boxes, the list and

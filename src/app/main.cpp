@@ -1,9 +1,9 @@
 // kelvo-wizard: a training wizard for long-term stock investors.
 
 #include "app/layout.h"
+#include "app/run_wizard.h"
 #include "links/link_actions.h"
 #include "links/link_overrides.h"
-#include "app/run_wizard.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -69,9 +69,8 @@ int main(int argc, char **argv) {
   parser.addOption(listControlsOption);
   // Qt's own options are passed on to the window unchanged.
   for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
-                           "geometry", "style", "stylesheet", "session", "reverse",
-                           "widgetcount"}) {
+                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "display", "geometry",
+                           "style", "stylesheet", "session", "reverse", "widgetcount"}) {
     const bool flag = qstrcmp(name, "reverse") == 0 || qstrcmp(name, "widgetcount") == 0;
     QCommandLineOption option(QString::fromLatin1(name), QString(),
                               flag ? QString() : QStringLiteral("value"));
@@ -99,7 +98,8 @@ int main(int argc, char **argv) {
 
   if (!displayAvailable()) {
     std::fputs("kelvo-wizard needs a graphical desktop (X11 or Wayland), and none was found: "
-               "start it from a desktop session.\n", stderr);
+               "start it from a desktop session.\n",
+               stderr);
     return 2;
   }
   if (parser.isSet(listControlsOption))

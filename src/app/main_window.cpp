@@ -8,9 +8,9 @@
 #include "app/widgets.h"
 
 #include "directory/company_directory.h"
+#include "links/link_actions.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
-#include "links/link_actions.h"
 #include "valuation/valuation.h"
 
 #include <QCoreApplication>
@@ -53,7 +53,6 @@ constexpr ToolTip kToolTips[] = {
 // clang-format on
 
 std::string utf8(const QString &text) { return text.toStdString(); }
-
 
 } // namespace
 
@@ -201,12 +200,24 @@ void MainWindow::buildControls() {
 
     QWidget *w = nullptr;
     switch (row.kind) {
-    case ControlKind::Label: w = makeLabel(row, container); break;
-    case ControlKind::Button: w = makeButton(row, container); break;
-    case ControlKind::TextBox: w = makeTextBox(row, container); break;
-    case ControlKind::List: w = makeList(row, container); break;
-    case ControlKind::Panel: w = makePanel(row, container); break;
-    case ControlKind::Marker: w = makeMarker(row, container); break;
+    case ControlKind::Label:
+      w = makeLabel(row, container);
+      break;
+    case ControlKind::Button:
+      w = makeButton(row, container);
+      break;
+    case ControlKind::TextBox:
+      w = makeTextBox(row, container);
+      break;
+    case ControlKind::List:
+      w = makeList(row, container);
+      break;
+    case ControlKind::Panel:
+      w = makePanel(row, container);
+      break;
+    case ControlKind::Marker:
+      w = makeMarker(row, container);
+      break;
     case ControlKind::Line:
     case ControlKind::Outline:
       w = new LineShape(rgbColour(row.foreground), row.kind == ControlKind::Outline, container);
@@ -240,8 +251,9 @@ void MainWindow::setUpFocusOrder(QList<QPair<int, QWidget *>> tabOrder) {
 // The welcome page's labels show the maker's credit, web site and e-mail
 // address, which are values of the build.
 void MainWindow::showMakerTexts() {
-  const std::pair<const char *, QString> makerTexts[] = {
-      {"Label37", makerCreditText()}, {"Label38", makerWebsiteText()}, {"Label2", makerEmailText()}};
+  const std::pair<const char *, QString> makerTexts[] = {{"Label37", makerCreditText()},
+                                                         {"Label38", makerWebsiteText()},
+                                                         {"Label2", makerEmailText()}};
   for (const auto &[name, text] : makerTexts) {
     auto *label = control<QLabel>(QString::fromLatin1(name));
     label->setText(text);
@@ -263,8 +275,7 @@ void MainWindow::bindHandlers() {
   connect(button("cmdCancel"), &QPushButton::clicked, this, &MainWindow::askToEndProgram);
   connect(button("Command16"), &QPushButton::clicked, this, &MainWindow::pickRandomCompany);
   connect(button("Command7"), &QPushButton::clicked, this, &MainWindow::clearCompany);
-  connect(button("cmdCalcValue"), &QPushButton::clicked, this,
-          &MainWindow::estimateIntrinsicValue);
+  connect(button("cmdCalcValue"), &QPushButton::clicked, this, &MainWindow::estimateIntrinsicValue);
   connect(button("Command9"), &QPushButton::clicked, this, &MainWindow::clearCalculator);
   connect(button("Command13"), &QPushButton::clicked, this, [this] { links_->showHelp(); });
 
@@ -408,8 +419,8 @@ QStringList MainWindow::controlPlaces() const {
     QPoint origin;
     for (const QWidget *p = w; p && p != this; p = p->parentWidget()) {
       // A page panel counts where it sits in view: at the side menu's top.
-      const bool page = std::find(pages_.panels.begin(), pages_.panels.end(), p) !=
-                        pages_.panels.end();
+      const bool page =
+          std::find(pages_.panels.begin(), pages_.panels.end(), p) != pages_.panels.end();
       origin += QPoint(p->x(), page ? pages_.menu->y() : p->y());
     }
     lines << QStringLiteral("%1 %2 %3 %4 %5")
@@ -521,11 +532,14 @@ void MainWindow::estimateIntrinsicValue() {
   const EstimateResult result = kelvo::estimateIntrinsicValue(readCalculator(*this));
   writeCalculator(*this, result.fields);
   if (result.message)
-    dialogs_.message(QString::fromStdString(*result.message), QString::fromUtf8(kCalculatorMessageTitle),
-                     MessageButtons::Ok, MessageIcon::Information);
+    dialogs_.message(QString::fromStdString(*result.message),
+                     QString::fromUtf8(kCalculatorMessageTitle), MessageButtons::Ok,
+                     MessageIcon::Information);
 }
 
-void MainWindow::clearCalculator() { writeCalculator(*this, kelvo::clearCalculator(readCalculator(*this))); }
+void MainWindow::clearCalculator() {
+  writeCalculator(*this, kelvo::clearCalculator(readCalculator(*this)));
+}
 
 // --- Window behaviour: placement, the pinned top edge, the background ---
 
@@ -564,7 +578,7 @@ int MainWindow::pinnedTop() const {
   if (!screen)
     return pixels(kPinnedTopTwips);
   return pinnedTopEdge(pixels(kPinnedTopTwips), frameGeometry().height(),
-                   screen->availableGeometry());
+                       screen->availableGeometry());
 }
 
 // A window repaint (first display, uncovering, restoring, the program's own
@@ -611,8 +625,8 @@ bool MainWindow::focusNextPrevChild(bool next) {
       break;
     const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
     const QRect area(w->mapTo(this, QPoint(0, 0)), w->size());
-    if (w != this && w->window() == this && takesTab && w->isEnabled() &&
-        w->isVisibleTo(this) && area.intersects(rect())) {
+    if (w != this && w->window() == this && takesTab && w->isEnabled() && w->isVisibleTo(this) &&
+        area.intersects(rect())) {
       w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
       return true;
     }

@@ -61,15 +61,15 @@ public:
   QString toolTipFor(const QString &name) const;
 
   // The user's actions, as the controls run them.
-  void goToNextStep();       // cmdNext
-  void goToPreviousStep();   // cmdBack
-  void goToStep(int step);   // Label1(step)
-  void restartWizard();      // cmdFinished
-  void askToEndProgram();    // cmdCancel
-  void pickRandomCompany();  // Command16, "R"
-  void clearCompany();       // Command7, the company page's "Clear"
+  void goToNextStep();           // cmdNext
+  void goToPreviousStep();       // cmdBack
+  void goToStep(int step);       // Label1(step)
+  void restartWizard();          // cmdFinished
+  void askToEndProgram();        // cmdCancel
+  void pickRandomCompany();      // Command16, "R"
+  void clearCompany();           // Command7, the company page's "Clear"
   void estimateIntrinsicValue(); // cmdCalcValue
-  void clearCalculator();    // Command9, the calculator's "Clear"
+  void clearCalculator();        // Command9, the calculator's "Clear"
   // Selects a directory row from code (-1 clears the selection); the row
   // handling runs at once when a row is selected.
   void selectRow(int row);
@@ -98,8 +98,8 @@ private:
   void render(const wizard::State &state);
   void showPage(int page);
   void moveFocusToPage(int page);
-  void showSelectedCompany(); // the directory list's row handling
-  void selectRowByPrefix();   // Enter in, or leaving, the symbol box
+  void showSelectedCompany();   // the directory list's row handling
+  void selectRowByPrefix();     // Enter in, or leaving, the symbol box
   void pickBackgroundCompany(); // a double-click on the window's background
   void lookUpSymbol();
   void repaintWholeWindow();

@@ -19,7 +19,8 @@ void ClickLabel::mousePressEvent(QMouseEvent *event) {
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   event->accept();
   if (click)
@@ -95,7 +96,8 @@ void WizardButton::keyPressEvent(QKeyEvent *event) {
 QRect WizardButton::captionRect() const { return rect().adjusted(4, 3, -4, -3); }
 
 QRect WizardButton::captionBounds() const {
-  return fontMetrics().boundingRect(captionRect(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+  return fontMetrics().boundingRect(
+      captionRect(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
 void WizardButton::paintEvent(QPaintEvent *) {

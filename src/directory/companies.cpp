@@ -5,6 +5,7 @@
 
 namespace kelvo {
 
+// clang-format off
 const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory = {{
     {"A", "Agilent Technologies", "Agilent Technologies"},
     {"AA", "Alcoa", "Alcoa"},
@@ -1688,6 +1689,7 @@ const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory = {{
     {"ZQK", "Quiksilver", "Quiksilver"},
     {"ZRAN", "Zoran Corporation ", "Zoran Corporation"},
 }};
+// clang-format on
 
 } // namespace kelvo
 // clang-format on

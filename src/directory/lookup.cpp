@@ -42,9 +42,9 @@ std::string listText(const DirectoryEntry &entry) {
 }
 
 int findSymbol(std::string_view symbol) {
-  const auto it = std::lower_bound(
-      kCompanyDirectory.begin(), kCompanyDirectory.end(), symbol,
-      [](const DirectoryEntry &e, std::string_view s) { return e.symbol < s; });
+  const auto it =
+      std::lower_bound(kCompanyDirectory.begin(), kCompanyDirectory.end(), symbol,
+                       [](const DirectoryEntry &e, std::string_view s) { return e.symbol < s; });
   if (it == kCompanyDirectory.end() || it->symbol != symbol)
     return -1;
   return int(it - kCompanyDirectory.begin());
@@ -56,9 +56,9 @@ int findSymbol(std::string_view symbol) {
 int findListPrefix(std::string_view text) {
   if (text.empty())
     return -1;
-  const auto it = std::partition_point(
-      kCompanyDirectory.begin(), kCompanyDirectory.end(),
-      [text](const DirectoryEntry &e) { return comparePrefix(e, text) < 0; });
+  const auto it =
+      std::partition_point(kCompanyDirectory.begin(), kCompanyDirectory.end(),
+                           [text](const DirectoryEntry &e) { return comparePrefix(e, text) < 0; });
   if (it == kCompanyDirectory.end() || comparePrefix(*it, text) != 0)
     return -1;
   return int(it - kCompanyDirectory.begin());

@@ -6,8 +6,8 @@ namespace kelvo {
 
 void showGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
   for (std::string_view text : sequence)
-    dialogs.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    kAppTitle, MessageButtons::Ok, MessageIcon::None);
+    dialogs.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kAppTitle,
+                    MessageButtons::Ok, MessageIcon::None);
 }
 
 } // namespace kelvo

@@ -8,7 +8,6 @@ namespace kelvo {
 
 namespace {
 
-
 // Seven characters as the user sees them: a pair of UTF-16 units that makes
 // one character is never cut in half.
 QString firstCharacters(const QString &text, int count) {
@@ -32,10 +31,14 @@ QString listSymbolOf(int row) {
 
 QString inputText(LinkInput input, const LinkInputs &inputs) {
   switch (input) {
-  case LinkInput::SymbolBox: return inputs.symbolBox;
-  case LinkInput::NameBox: return inputs.nameBox;
-  case LinkInput::NamePrefix: return firstCharacters(inputs.nameBox, 7);
-  case LinkInput::ListSymbol: return inputs.listSymbol;
+  case LinkInput::SymbolBox:
+    return inputs.symbolBox;
+  case LinkInput::NameBox:
+    return inputs.nameBox;
+  case LinkInput::NamePrefix:
+    return firstCharacters(inputs.nameBox, 7);
+  case LinkInput::ListSymbol:
+    return inputs.listSymbol;
   }
   return {};
 }

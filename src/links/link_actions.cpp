@@ -1,11 +1,11 @@
 #include "links/link_actions.h"
 
-#include "platform/desktop.h"
+#include "guidance/show_guidance.h"
 #include "links/handover_messages.h"
 #include "links/hosts.h"
 #include "links/link_launcher.h"
 #include "links/link_overrides.h"
-#include "guidance/show_guidance.h"
+#include "platform/desktop.h"
 
 namespace kelvo {
 
@@ -75,7 +75,8 @@ void LinkActions::trigger(const QString &control) {
     // Full screen for the browser, if it has come to the front by now.
     desktop_.sendKey(DesktopKey::F11);
     break;
-  case LinkAfter::Nothing: break;
+  case LinkAfter::Nothing:
+    break;
   }
 }
 

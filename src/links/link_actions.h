@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <functional>
 
-
 namespace kelvo {
 
 class Dialogs;
@@ -24,9 +23,9 @@ QString makerCreditText();
 
 // What a link reads from the window, afresh at every click.
 struct LinkContext {
-  std::function<QString()> symbolBox;   // text of ssymbol
-  std::function<QString()> nameBox;     // text of txtTitle
-  std::function<int()> selectedRow;     // selected row of List1, -1 for none
+  std::function<QString()> symbolBox; // text of ssymbol
+  std::function<QString()> nameBox;   // text of txtTitle
+  std::function<int()> selectedRow;   // selected row of List1, -1 for none
 };
 
 // What a control would open now, and where its address came from.

@@ -101,7 +101,8 @@ LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QStri
   LinkCatalogue catalogue;
   for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
     if (catalogue.find(group.control)) {
-      addLink(problems, reportProblem(file, group.line, QStringLiteral("the group is there twice")));
+      addLink(problems,
+              reportProblem(file, group.line, QStringLiteral("the group is there twice")));
       continue;
     }
     LinkTemplate link;
@@ -145,9 +146,10 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
     while (index < links_.size() && links_[index].control != group.control)
       ++index;
     if (index == links_.size()) {
-      addLink(problems,
+      addLink(
+          problems,
           reportProblem(file, group.line,
-                 QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
+                        QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
       continue;
     }
     for (const LinkFileValue &value : group.values) {

@@ -27,7 +27,6 @@ public:
   void pause(int ms) override;
   void bringToFront() override;
 
-
 private:
   QWidget *window_ = nullptr;
   void handOver(const QUrl &url, const QString &target, bool email);

@@ -37,8 +37,8 @@ double decimalValue(const DecimalParts &p) {
     text += p.exponent;
   }
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                         std::chars_format::general);
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (ec == std::errc() && end == text.data() + text.size())
     return value;
 
@@ -153,8 +153,8 @@ std::optional<double> readAmount(std::string_view text) {
 
   // The number: grouping commas only between digits of the whole part.
   DecimalParts parts;
-  while (i < n && (isDigit(text[i]) || (text[i] == ',' && !parts.whole.empty() && i + 1 < n &&
-                                        isDigit(text[i + 1])))) {
+  while (i < n && (isDigit(text[i]) ||
+                   (text[i] == ',' && !parts.whole.empty() && i + 1 < n && isDigit(text[i + 1])))) {
     if (text[i] != ',')
       parts.whole += text[i];
     ++i;

@@ -30,12 +30,12 @@ std::string plainNumberText(double value);
 
 // The six fields of the calculator page, top to bottom.
 struct CalculatorFields {
-  std::string rate;         // txtIntr
-  std::string years;        // txtDuration
-  std::string earnings;     // txtPresVal
-  std::string futureValue;  // txtFutrVal
-  std::string shares;       // txtshares
-  std::string perShare;     // IV
+  std::string rate;        // txtIntr
+  std::string years;       // txtDuration
+  std::string earnings;    // txtPresVal
+  std::string futureValue; // txtFutrVal
+  std::string shares;      // txtshares
+  std::string perShare;    // IV
   bool operator==(const CalculatorFields &) const = default;
 };
 
@@ -49,8 +49,8 @@ inline constexpr std::string_view kNoFiniteFutureValue =
     "The growth rate and number of years give no finite future value.";
 
 struct EstimateResult {
-  CalculatorFields fields;             // the texts after the estimate
-  std::optional<std::string> message;  // at most one message (information icon)
+  CalculatorFields fields;            // the texts after the estimate
+  std::optional<std::string> message; // at most one message (information icon)
 };
 
 // "Estimate the Intrinsic Value".

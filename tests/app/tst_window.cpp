@@ -5,10 +5,10 @@
 #include "support/window_fixture.h"
 
 #include "app/layout.h"
-#include "directory/row_picker.h"
 #include "app/widgets.h"
-#include "links/link_actions.h"
 #include "directory/company_directory.h"
+#include "directory/row_picker.h"
+#include "links/link_actions.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -65,22 +65,37 @@ private slots:
   void captionsExactly_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("online tools") << "Command28" << "o n l i n e   t o o l s  ";
-    QTest::newRow("step 1") << "Label1(1)" << "Company  ( Understanding ) ";
-    QTest::newRow("step 2") << "Label1(2)" << "Sustainable Comp Advantages ? ";
-    QTest::newRow("step 3") << "Label1(3)" << "Management  ( Trust and Ability )";
-    QTest::newRow("title") << "Label3" << " Kelvo Training Wizard";
-    QTest::newRow("back") << "cmdBack" << "< &Back";
-    QTest::newRow("next") << "cmdNext" << "&Next >";
-    QTest::newRow("restart") << "cmdFinished" << "&Restart";
-    QTest::newRow("end") << "cmdCancel" << "End";
-    QTest::newRow("margin of safety") << "Command3"
-                                      << "Bargain Price gives us a \"Margin of Safety.\"  View Tessel-Corvin Resources";
-    QTest::newRow("rate") << "txtIntr" << "4";
-    QTest::newRow("years") << "txtDuration" << "20";
-    QTest::newRow("earnings") << "txtPresVal" << "1,000,000";
-    QTest::newRow("future value") << "txtFutrVal" << "";
-    QTest::newRow("shares") << "txtshares" << "100";
+    QTest::newRow("online tools") << "Command28"
+                                  << "o n l i n e   t o o l s  ";
+    QTest::newRow("step 1") << "Label1(1)"
+                            << "Company  ( Understanding ) ";
+    QTest::newRow("step 2") << "Label1(2)"
+                            << "Sustainable Comp Advantages ? ";
+    QTest::newRow("step 3") << "Label1(3)"
+                            << "Management  ( Trust and Ability )";
+    QTest::newRow("title") << "Label3"
+                           << " Kelvo Training Wizard";
+    QTest::newRow("back") << "cmdBack"
+                          << "< &Back";
+    QTest::newRow("next") << "cmdNext"
+                          << "&Next >";
+    QTest::newRow("restart") << "cmdFinished"
+                             << "&Restart";
+    QTest::newRow("end") << "cmdCancel"
+                         << "End";
+    QTest::newRow("margin of safety")
+        << "Command3"
+        << "Bargain Price gives us a \"Margin of Safety.\"  View Tessel-Corvin Resources";
+    QTest::newRow("rate") << "txtIntr"
+                          << "4";
+    QTest::newRow("years") << "txtDuration"
+                           << "20";
+    QTest::newRow("earnings") << "txtPresVal"
+                              << "1,000,000";
+    QTest::newRow("future value") << "txtFutrVal"
+                                  << "";
+    QTest::newRow("shares") << "txtshares"
+                            << "100";
   }
   void captionsExactly() {
     QFETCH(QString, control);
@@ -109,13 +124,18 @@ private slots:
     QFETCH(WizardFace, face);
     QFETCH(bool, tahoma);
     Window t(false, face);
-    QCOMPARE(t.w->control(QStringLiteral("cmdNext"))->font().family() == QLatin1String("Tahoma"), tahoma);
+    QCOMPARE(t.w->control(QStringLiteral("cmdNext"))->font().family() == QLatin1String("Tahoma"),
+             tahoma);
     for (const QString &name : t.w->controlNames()) {
       QWidget *w = t.w->control(name);
       if (auto *b = qobject_cast<WizardButton *>(w)) {
         const QRect need = b->captionBounds();
-        QVERIFY2(b->rect().contains(need),
-                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5").arg(name).arg(need.width()).arg(need.height()).arg(b->width()).arg(b->height())));
+        QVERIFY2(b->rect().contains(need), qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5")
+                                                          .arg(name)
+                                                          .arg(need.width())
+                                                          .arg(need.height())
+                                                          .arg(b->width())
+                                                          .arg(b->height())));
       } else if (auto *l = qobject_cast<QLabel *>(w)) {
         QFont f = l->font();
         if (name.startsWith(QLatin1String("Label1(")))
@@ -124,7 +144,12 @@ private slots:
         const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect need = fm.boundingRect(l->rect(), flags, l->text());
         QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5").arg(name).arg(need.width()).arg(need.height()).arg(l->width()).arg(l->height())));
+                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5")
+                                .arg(name)
+                                .arg(need.width())
+                                .arg(need.height())
+                                .arg(l->width())
+                                .arg(l->height())));
       }
     }
   }
@@ -135,7 +160,8 @@ private slots:
     QCOMPARE(t.name(), QStringLiteral("Hormel Foods "));
     QCOMPARE(t.w->selectedRow(), 736);
     QCOMPARE(t.list()->model()->rowCount(), 1681);
-    QCOMPARE(t.list()->model()->index(736, 0).data().toString(), QStringLiteral("HRL  Hormel Foods"));
+    QCOMPARE(t.list()->model()->index(736, 0).data().toString(),
+             QStringLiteral("HRL  Hormel Foods"));
     QCOMPARE(t.page(), 1);
     QCOMPARE(t.step(), 0);
     QVERIFY(!t.back());
@@ -153,16 +179,34 @@ private slots:
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("name");
-    QTest::newRow("ms + Enter finds MSC first") << "ms" << "enter" << 1006 << "MSC" << "Material Sciences";
-    QTest::newRow("hr + Tab finds HR before HRB") << "hr" << "tab" << 734 << "HR" << "";
-    QTest::newRow("msft + click elsewhere") << "msft" << "click" << 1007 << "MSFT" << "Microsoft Corporation";
-    QTest::newRow("brk + Enter") << "brk" << "enter" << 239 << "BRK/A" << "Berkshire Hathaway";
-    QTest::newRow("bbdb.to + Enter") << "bbdb.to" << "enter" << 170 << "BBDB.TO" << "Bombardier Incorporated 'B'";
-    QTest::newRow("typed into the name") << "ko   coca" << "enter" << 860 << "KO" << "Coca-Cola ";
-    QTest::newRow("typing alone selects nothing") << "ko" << "none" << 736 << "ko" << "Hormel Foods ";
+    QTest::newRow("ms + Enter finds MSC first") << "ms"
+                                                << "enter" << 1006 << "MSC"
+                                                << "Material Sciences";
+    QTest::newRow("hr + Tab finds HR before HRB") << "hr"
+                                                  << "tab" << 734 << "HR"
+                                                  << "";
+    QTest::newRow("msft + click elsewhere") << "msft"
+                                            << "click" << 1007 << "MSFT"
+                                            << "Microsoft Corporation";
+    QTest::newRow("brk + Enter") << "brk"
+                                 << "enter" << 239 << "BRK/A"
+                                 << "Berkshire Hathaway";
+    QTest::newRow("bbdb.to + Enter") << "bbdb.to"
+                                     << "enter" << 170 << "BBDB.TO"
+                                     << "Bombardier Incorporated 'B'";
+    QTest::newRow("typed into the name") << "ko   coca"
+                                         << "enter" << 860 << "KO"
+                                         << "Coca-Cola ";
+    QTest::newRow("typing alone selects nothing") << "ko"
+                                                  << "none" << 736 << "ko"
+                                                  << "Hormel Foods ";
     // No row found: the selection is cleared, the typed text stays.
-    QTest::newRow("no row found") << "qqq" << "enter" << -1 << "qqq" << "Hormel Foods ";
-    QTest::newRow("empty text") << "" << "enter" << -1 << "" << "Hormel Foods ";
+    QTest::newRow("no row found") << "qqq"
+                                  << "enter" << -1 << "qqq"
+                                  << "Hormel Foods ";
+    QTest::newRow("empty text") << ""
+                                << "enter" << -1 << ""
+                                << "Hormel Foods ";
   }
   void symbolEntry() {
     QFETCH(QString, typed);
@@ -213,17 +257,22 @@ private slots:
     Window t;
     t.doubleClickRow(860);
     QCOMPARE(t.symbol(), QStringLiteral("KO"));
-    QCOMPARE(t.desktop.log.value(0).section(QLatin1Char(' '), 0, 1), QStringLiteral("open OwnedMaximized"));
-    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("Symbol=KO%20%20%20")), qPrintable(t.desktop.log.join(QLatin1Char('|'))));
+    QCOMPARE(t.desktop.log.value(0).section(QLatin1Char(' '), 0, 1),
+             QStringLiteral("open OwnedMaximized"));
+    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("Symbol=KO%20%20%20")),
+             qPrintable(t.desktop.log.join(QLatin1Char('|'))));
   }
 
   // The link labels react to a click: a double-click is one hand-over, not two.
   void doubleClickOnLinkLabelHandsOverOnce_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("web site") << "Label38" << "open PlainNormal";
-    QTest::newRow("e-mail") << "Label2" << "email PlainNormal";
-    QTest::newRow("title") << "Label3" << "open PlainNormal";
+    QTest::newRow("web site") << "Label38"
+                              << "open PlainNormal";
+    QTest::newRow("e-mail") << "Label2"
+                            << "email PlainNormal";
+    QTest::newRow("title") << "Label3"
+                           << "open PlainNormal";
   }
   void doubleClickOnLinkLabelHandsOverOnce() {
     QFETCH(QString, label);
@@ -244,11 +293,21 @@ private slots:
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
-    QTest::newRow("trailing line feed") << "ssymbol" << "" << 0 << "msft\n" << "MSFT";
-    QTest::newRow("CR LF and a second line") << "txtTitle" << "" << 0 << "Acme\r\nWidgets" << "Acme";
-    QTest::newRow("into the middle") << "txtTitle" << "abcd" << 2 << "X\nY" << "abXcd";
-    QTest::newRow("tab and bell dropped") << "txtPresVal" << "" << 0 << "1\t000\a000" << "1000000";
-    QTest::newRow("line break first") << "txtshares" << "100" << 3 << "\n5" << "100";
+    QTest::newRow("trailing line feed") << "ssymbol"
+                                        << "" << 0 << "msft\n"
+                                        << "MSFT";
+    QTest::newRow("CR LF and a second line") << "txtTitle"
+                                             << "" << 0 << "Acme\r\nWidgets"
+                                             << "Acme";
+    QTest::newRow("into the middle") << "txtTitle"
+                                     << "abcd" << 2 << "X\nY"
+                                     << "abXcd";
+    QTest::newRow("tab and bell dropped") << "txtPresVal"
+                                          << "" << 0 << "1\t000\a000"
+                                          << "1000000";
+    QTest::newRow("line break first") << "txtshares"
+                                      << "100" << 3 << "\n5"
+                                      << "100";
   }
   void pasteIntoSingleLineBox() {
     QFETCH(QString, box);
@@ -281,11 +340,13 @@ private slots:
     t.click("cmdNext");
     QCOMPARE(t.w->selectedRow(), 1007);
     QCOMPARE(t.name(), QStringLiteral("Microsoft Corporation"));
-    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  MSFT"));
+    QCOMPARE(t.caption(),
+             QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  MSFT"));
     t.clickStep(1);
     t.desktop.log.clear();
     t.click("Command23");
-    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("/q/h?s=MSFT")), qPrintable(t.desktop.log.value(0)));
+    QVERIFY2(t.desktop.log.value(0).endsWith(QLatin1String("/q/h?s=MSFT")),
+             qPrintable(t.desktop.log.value(0)));
   }
 
   // The typical request: "ko" typed on step 1, then Next, by mouse and by Alt+N.
@@ -308,7 +369,8 @@ private slots:
     QCOMPARE(t.w->selectedRow(), 860);
     QCOMPARE(t.step(), 2);
     QCOMPARE(t.page(), 2);
-    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  KO"));
+    QCOMPARE(t.caption(),
+             QStringLiteral("Kelvo Training Wizard - Sustainable Comp Advantages ?  of  KO"));
     QVERIFY(t.dialogs.shown.isEmpty());
   }
 
@@ -381,10 +443,12 @@ private slots:
       t.click("Command16");
       const int row = t.w->selectedRow();
       QVERIFY(row >= 0 && row <= 1680);
-      QCOMPARE(t.symbol(), QString::fromLatin1(kCompanyDirectory[std::size_t(row)].symbol.data(),
-                                               qsizetype(kCompanyDirectory[std::size_t(row)].symbol.size())));
-      QCOMPARE(t.name(), QString::fromLatin1(kCompanyDirectory[std::size_t(row)].titleName.data(),
-                                             qsizetype(kCompanyDirectory[std::size_t(row)].titleName.size())));
+      QCOMPARE(t.symbol(),
+               QString::fromLatin1(kCompanyDirectory[std::size_t(row)].symbol.data(),
+                                   qsizetype(kCompanyDirectory[std::size_t(row)].symbol.size())));
+      QCOMPARE(t.name(), QString::fromLatin1(
+                             kCompanyDirectory[std::size_t(row)].titleName.data(),
+                             qsizetype(kCompanyDirectory[std::size_t(row)].titleName.size())));
     }
   }
 
@@ -396,10 +460,12 @@ private slots:
     QTest::mouseDClick(t.w->control(QStringLiteral("picMenu")), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(t.w->selectedRow(), 736);
     // Pointer over the page sets cnt to 1; over a control it does not.
-    QMouseEvent overButton(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent overButton(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(t.w->control(QStringLiteral("Command2")), &overButton);
     QCOMPARE(t.pageCounter(), 0);
-    QMouseEvent overPage(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent overPage(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(t.panel(3), &overPage);
     QCOMPARE(t.pageCounter(), 1);
     t.w->randomRows().reseed(7);
@@ -409,7 +475,8 @@ private slots:
     QVERIFY(row != 736);
     QCOMPARE(t.page(), 1);
     QCOMPARE(t.step(), 1);
-    QCOMPARE(t.caption(), QStringLiteral("Kelvo Training Wizard - Management  ( Trust and Ability )"));
+    QCOMPARE(t.caption(),
+             QStringLiteral("Kelvo Training Wizard - Management  ( Trust and Ability )"));
     QVERIFY(t.back() && t.next());
   }
 
@@ -452,9 +519,10 @@ private slots:
                                  << "Enter a Value for the Average Earnings.";
     // No finite future value: the field is emptied instead of keeping an
     // older figure that the per-share step would then use.
-    QTest::newRow("no finite future value") << QStringList{"100000", "1000", "1,000,000", "$2,191,123", "100"}
-                                            << QStringList{"", "1,000,000", "0"}
-                                            << "The growth rate and number of years give no finite future value.";
+    QTest::newRow("no finite future value")
+        << QStringList{"100000", "1000", "1,000,000", "$2,191,123", "100"}
+        << QStringList{"", "1,000,000", "0"}
+        << "The growth rate and number of years give no finite future value.";
     QTest::newRow("no shares") << QStringList{"4", "20", "1,000,000", "", "0"}
                                << QStringList{"$2,191,123", "$1,000,000", "$"} << "";
   }
@@ -499,7 +567,8 @@ private slots:
     QCOMPARE(t.box("txtDuration")->text(), QStringLiteral("20"));
     QCOMPARE(t.box("IV")->text(), QStringLiteral("$21,911"));
     t.click("cmdCalcValue");
-    QCOMPARE(t.dialogs.texts(), QStringList{QStringLiteral("Enter a Value for the Average Earnings.")});
+    QCOMPARE(t.dialogs.texts(),
+             QStringList{QStringLiteral("Enter a Value for the Average Earnings.")});
   }
 };
 

@@ -2,17 +2,17 @@
 // show: recorded through the facades instead of performed.
 
 #include "directory/company_directory.h"
-#include "support/recording_desktop.h"
-#include "support/scripted_dialogs.h"
 #include "guidance/guidance.h"
 #include "links/hosts.h"
 #include "links/link_actions.h"
 #include "links/link_catalogue.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
 
 #include <QCoreApplication>
-#include <QTest>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 
 using namespace kelvo;
@@ -49,9 +49,9 @@ struct Window {
   int row = findSymbol("KO");
   RecordingDesktop desktop;
   LoggingDialogs dialogs{desktop.log};
-  LinkActions actions{dialogs, desktop,
-                      LinkContext{[this] { return symbol; }, [this] { return name; },
-                                  [this] { return row; }}};
+  LinkActions actions{
+      dialogs, desktop,
+      LinkContext{[this] { return symbol; }, [this] { return name; }, [this] { return row; }}};
 };
 
 QString makerAddress() { return "http://" + qs(hosts::kMaker); }
@@ -82,15 +82,42 @@ void TestLinkActions::guard_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("prompt"); // empty: the link opens
 
-  QTest::newRow("Competitors, no symbol") << "Command11" << "" << "Coca-Cola " << "Enter a Stock Symbol";
-  QTest::newRow("Financial Report, no symbol") << "Command5" << "" << "Coca-Cola " << "Enter a Stock Symbol";
-  QTest::newRow("SEC, no name") << "Command10" << "KO" << "" << "Enter the Company Name";
-  QTest::newRow("Competitors, no name") << "Command11" << "KO" << "" << "";
-  QTest::newRow("SEC, no symbol") << "Command10" << "" << "Coca-Cola " << "";
-  QTest::newRow("Competitors, a space") << "Command11" << " " << "" << "";
-  QTest::newRow("SEC, a space") << "Command10" << "" << " " << "";
-  QTest::newRow("headlines, no symbol") << "Command23" << "" << "" << "";
-  QTest::newRow("online tools, nothing typed") << "Command28" << "" << "" << "";
+  QTest::newRow("Competitors, no symbol") << "Command11"
+                                          << ""
+                                          << "Coca-Cola "
+                                          << "Enter a Stock Symbol";
+  QTest::newRow("Financial Report, no symbol") << "Command5"
+                                               << ""
+                                               << "Coca-Cola "
+                                               << "Enter a Stock Symbol";
+  QTest::newRow("SEC, no name") << "Command10"
+                                << "KO"
+                                << ""
+                                << "Enter the Company Name";
+  QTest::newRow("Competitors, no name") << "Command11"
+                                        << "KO"
+                                        << ""
+                                        << "";
+  QTest::newRow("SEC, no symbol") << "Command10"
+                                  << ""
+                                  << "Coca-Cola "
+                                  << "";
+  QTest::newRow("Competitors, a space") << "Command11"
+                                        << " "
+                                        << ""
+                                        << "";
+  QTest::newRow("SEC, a space") << "Command10"
+                                << ""
+                                << " "
+                                << "";
+  QTest::newRow("headlines, no symbol") << "Command23"
+                                        << ""
+                                        << ""
+                                        << "";
+  QTest::newRow("online tools, nothing typed") << "Command28"
+                                               << ""
+                                               << ""
+                                               << "";
 }
 
 void TestLinkActions::guard() {
@@ -108,8 +135,12 @@ void TestLinkActions::guard() {
     QVERIFY(w.desktop.log.first().startsWith("open OwnedMaximized http://"));
     return;
   }
-  const ScriptedDialogs::Shown box{ScriptedDialogs::Shown::Message, prompt, "Kelvo Wizard",
-                                   MessageButtons::Ok, MessageIcon::None, QString()};
+  const ScriptedDialogs::Shown box{ScriptedDialogs::Shown::Message,
+                                   prompt,
+                                   "Kelvo Wizard",
+                                   MessageButtons::Ok,
+                                   MessageIcon::None,
+                                   QString()};
   QCOMPARE(w.dialogs.shown, QList<ScriptedDialogs::Shown>{box});
   QCOMPARE(w.desktop.log, QStringList{"box " + prompt}); // and nothing handed over
 }
@@ -119,34 +150,60 @@ void TestLinkActions::sequence_data() {
   QTest::addColumn<QString>("symbol");
   QTest::addColumn<QStringList>("expected");
 
-  QTest::newRow("research button") << "Command11" << "KO"
+  QTest::newRow("research button")
+      << "Command11"
+      << "KO"
       << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield", "pause 300"};
-  QTest::newRow("list double-click") << "List1" << "KO"
+  QTest::newRow("list double-click")
+      << "List1"
+      << "KO"
       << QStringList{"open OwnedMaximized http://" + qs(hosts::kClearStation) +
                          "/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
                      "yield", "pause 300"};
-  QTest::newRow("page double-click") << "picStart" << "KO"
+  QTest::newRow("page double-click")
+      << "picStart"
+      << "KO"
       << QStringList{"open OwnedMaximized http://" + qs(hosts::kAdvfn) +
                          "/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=KO&s_ok=OK&"
                          "reportbug_desc=",
                      "yield", "pause 300"};
-  QTest::newRow("calculator and financials") << "Command27" << "KO"
-      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=KO", "yield", "pause 100",
-                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
-  QTest::newRow("calculator, no symbol") << "Command27" << ""
-      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=", "yield", "pause 100",
-                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
-  QTest::newRow("online tools") << "Command28" << "KO"
-      << QStringList{"open OwnedMaximized " + makerAddress() + "/2.htm", "yield", "pause 300",
-                     "key F11"};
-  QTest::newRow("e-mail label") << "Label2" << "KO"
-      << QStringList{"email PlainNormal " + qs(hosts::kMakerEmail)};
-  QTest::newRow("web site label") << "Label38" << "KO"
-      << QStringList{"open PlainNormal " + makerAddress()};
-  QTest::newRow("title label") << "Label3" << "KO"
-      << QStringList{"open PlainNormal " + makerAddress() + "/marvanellc.htm"};
-  QTest::newRow("unknown control") << "Command99" << "KO" << QStringList{};
-  QTest::newRow("help is no link") << "Command13" << "KO" << QStringList{};
+  QTest::newRow("calculator and financials")
+      << "Command27"
+      << "KO"
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=KO",
+                     "yield",
+                     "pause 100",
+                     "front",
+                     "program OwnedMaximized calc.exe",
+                     "yield",
+                     "pause 30"};
+  QTest::newRow("calculator, no symbol")
+      << "Command27"
+      << ""
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=",
+                     "yield",
+                     "pause 100",
+                     "front",
+                     "program OwnedMaximized calc.exe",
+                     "yield",
+                     "pause 30"};
+  QTest::newRow("online tools") << "Command28"
+                                << "KO"
+                                << QStringList{"open OwnedMaximized " + makerAddress() + "/2.htm",
+                                               "yield", "pause 300", "key F11"};
+  QTest::newRow("e-mail label") << "Label2"
+                                << "KO"
+                                << QStringList{"email PlainNormal " + qs(hosts::kMakerEmail)};
+  QTest::newRow("web site label") << "Label38"
+                                  << "KO" << QStringList{"open PlainNormal " + makerAddress()};
+  QTest::newRow("title label") << "Label3"
+                               << "KO"
+                               << QStringList{"open PlainNormal " + makerAddress() +
+                                              "/marvanellc.htm"};
+  QTest::newRow("unknown control") << "Command99"
+                                   << "KO" << QStringList{};
+  QTest::newRow("help is no link") << "Command13"
+                                   << "KO" << QStringList{};
 }
 
 void TestLinkActions::sequence() {
@@ -169,17 +226,21 @@ void TestLinkActions::desktopOpensNothing_data() {
   QTest::addColumn<int>("icon");
 
   const QString page = yahooAddress() + "/q/co?s=KO";
-  QTest::newRow("research page refused") << "Command11" << true << false
+  QTest::newRow("research page refused")
+      << "Command11" << true << false
       << QStringList{"open OwnedMaximized " + page,
                      "box The page could not be opened: no web browser took it. Copy this "
-                     "address into your web browser:\n\n" + page,
+                     "address into your web browser:\n\n" +
+                         page,
                      "yield", "pause 300"}
       << int(MessageIcon::Warning);
   const QString email = qs(hosts::kMakerEmail);
-  QTest::newRow("e-mail refused") << "Label2" << true << false
+  QTest::newRow("e-mail refused")
+      << "Label2" << true << false
       << QStringList{"email PlainNormal " + email,
                      "box The e-mail address could not be opened: no mail program took it. "
-                     "Write to this address from your mail program:\n\n" + email}
+                     "Write to this address from your mail program:\n\n" +
+                         email}
       << int(MessageIcon::Warning);
   const QString stats = yahooAddress() + "/q/ks?s=KO";
   const QString noCalculator =
@@ -187,15 +248,22 @@ void TestLinkActions::desktopOpensNothing_data() {
       "qalculate-qt, qalculate-gtk, speedcrunch, galculator, mate-calc, kalk, xcalc, and for "
       "the Flatpak apps org.gnome.Calculator and org.kde.kcalc. Install one of them to have it "
       "start here.";
-  QTest::newRow("no calculator") << "Command27" << false << true
-      << QStringList{"open OwnedMaximized " + stats, "yield", "pause 100", "front",
-                     "program OwnedMaximized calc.exe", "yield", "pause 30", noCalculator}
+  QTest::newRow("no calculator")
+      << "Command27" << false << true
+      << QStringList{"open OwnedMaximized " + stats,    "yield", "pause 100", "front",
+                     "program OwnedMaximized calc.exe", "yield", "pause 30",  noCalculator}
       << int(MessageIcon::Information);
-  QTest::newRow("page refused, calculator still started") << "Command27" << true << false
+  QTest::newRow("page refused, calculator still started")
+      << "Command27" << true << false
       << QStringList{"open OwnedMaximized " + stats,
                      "box The page could not be opened: no web browser took it. Copy this "
-                     "address into your web browser:\n\n" + stats,
-                     "yield", "pause 100", "front", "program OwnedMaximized calc.exe", "yield",
+                     "address into your web browser:\n\n" +
+                         stats,
+                     "yield",
+                     "pause 100",
+                     "front",
+                     "program OwnedMaximized calc.exe",
+                     "yield",
                      "pause 30"}
       << int(MessageIcon::Warning);
 }
@@ -229,7 +297,8 @@ void TestLinkActions::advantagesBeforeSearch() {
   expected << "open OwnedMaximized http://" + qs(hosts::kGoogle) + "/search?q=site:+" +
                   qs(hosts::kBerkshireAddress) +
                   "++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0"
-           << "yield" << "pause 300";
+           << "yield"
+           << "pause 300";
   QCOMPARE(w.desktop.log, expected);
 }
 
@@ -254,9 +323,10 @@ void TestLinkActions::nestedClickInsideYield() {
     w.actions.trigger("Command23");
   });
   w.actions.trigger("Command11");
-  QCOMPARE(w.desktop.log, (QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield",
-                                       "open OwnedMaximized " + yahooAddress() + "/q/h?s=PEP", "yield",
-                                       "pause 300", "pause 300"}));
+  QCOMPARE(w.desktop.log,
+           (QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield",
+                        "open OwnedMaximized " + yahooAddress() + "/q/h?s=PEP", "yield",
+                        "pause 300", "pause 300"}));
 }
 
 void TestLinkActions::everyControlHandsOverOnce() {
@@ -280,7 +350,6 @@ void TestLinkActions::makerTexts() {
                                        "email PlainNormal " + makerEmailText()}));
   QCOMPARE(makerEmailText(), qs(hosts::kMakerEmail));
   QCOMPARE(makerWebsiteText(), "http://" + qs(hosts::kMaker));
-
 }
 
 QTEST_GUILESS_MAIN(TestLinkActions)

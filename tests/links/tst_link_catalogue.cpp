@@ -100,17 +100,17 @@ void TestLinkCatalogue::address_data() {
                     "{sec}/cgi-bin/browse-edgar?company=" + kSecTail,
                     "{sec}/cgi-bin/browse-edgar?company=Bombard" + kSecTail,
                     "{sec}/cgi-bin/browse-edgar?company=AT%26T%20Co" + kSecTail});
-  row("Command11", {"{yahoo}/q/co?s=KO", "{yahoo}/q/co?s=", "{yahoo}/q/co?s=BBDB.TO",
-                    "{yahoo}/q/co?s=T"});
+  row("Command11",
+      {"{yahoo}/q/co?s=KO", "{yahoo}/q/co?s=", "{yahoo}/q/co?s=BBDB.TO", "{yahoo}/q/co?s=T"});
   row("Command17", {"{gfinance}/finance?q=KO%20%20%20", "{gfinance}/finance?q=KO%20%20%20",
                     "{gfinance}/finance?q=BBDB.TO", "{gfinance}/finance?q="});
   row("Command19", {"{yahoo}/q/pr?s=KO%20%20%20", "{yahoo}/q/pr?s=KO%20%20%20",
                     "{yahoo}/q/pr?s=BBDB.TO", "{yahoo}/q/pr?s="});
-  row("Command23", {"{yahoo}/q/h?s=KO", "{yahoo}/q/h?s=", "{yahoo}/q/h?s=BBDB.TO",
-                    "{yahoo}/q/h?s=T"});
-  row("Command24", {"{bw}/Search?searchTerm=KO" + kBwTail, "{bw}/Search?searchTerm=" + kBwTail,
-                    "{bw}/Search?searchTerm=BBDB.TO" + kBwTail,
-                    "{bw}/Search?searchTerm=T" + kBwTail});
+  row("Command23",
+      {"{yahoo}/q/h?s=KO", "{yahoo}/q/h?s=", "{yahoo}/q/h?s=BBDB.TO", "{yahoo}/q/h?s=T"});
+  row("Command24",
+      {"{bw}/Search?searchTerm=KO" + kBwTail, "{bw}/Search?searchTerm=" + kBwTail,
+       "{bw}/Search?searchTerm=BBDB.TO" + kBwTail, "{bw}/Search?searchTerm=T" + kBwTail});
   row("List1", {"{clear}/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
                 "{clear}/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
                 "{clear}/cgi-bin/fundamentals?Event=comparisons&Symbol=BBDB.TO",
@@ -132,8 +132,8 @@ void TestLinkCatalogue::address_data() {
        "Search",
        "{google}/search?hl=en&q=management+competition+legal AT%26T%20Corporation&btnG=Google+"
        "Search"});
-  row("Command8", {kAdvfn + "KO" + kAdvfnTail, kAdvfn + kAdvfnTail,
-                   kAdvfn + "BBDB.TO" + kAdvfnTail, kAdvfn + "T" + kAdvfnTail});
+  row("Command8", {kAdvfn + "KO" + kAdvfnTail, kAdvfn + kAdvfnTail, kAdvfn + "BBDB.TO" + kAdvfnTail,
+                   kAdvfn + "T" + kAdvfnTail});
   row("Command22", {"{google}/search?q=site:+{brk}++manage&num=30&hl=en&lr=&safe=off&"
                     "as_qdr=all&filter=0"});
   row("Command3", {"{fsense}/resources/corvin.htm"});
@@ -148,10 +148,10 @@ void TestLinkCatalogue::address_data() {
   row("Command18", {"{dealbook}/?excamp=GGDBelmontcorvin"});
   row("Command20", {"{groups}/BerkshireHathawayShareholders/messageboard.msnw"});
   row("Command15", {"{wiley}/legacy/products/subject/finance/{lecture}"});
-  row("Command27", {"{yahoo}/q/ks?s=KO", "{yahoo}/q/ks?s=", "{yahoo}/q/ks?s=BBDB.TO",
-                    "{yahoo}/q/ks?s=T"});
-  row("picStart", {kAdvfn + "KO" + kAdvfnTail, kAdvfn + kAdvfnTail,
-                   kAdvfn + "BBDB.TO" + kAdvfnTail, kAdvfn + "T" + kAdvfnTail});
+  row("Command27",
+      {"{yahoo}/q/ks?s=KO", "{yahoo}/q/ks?s=", "{yahoo}/q/ks?s=BBDB.TO", "{yahoo}/q/ks?s=T"});
+  row("picStart", {kAdvfn + "KO" + kAdvfnTail, kAdvfn + kAdvfnTail, kAdvfn + "BBDB.TO" + kAdvfnTail,
+                   kAdvfn + "T" + kAdvfnTail});
   row("Label2", {"{email}"});
   row("Label38", {"{maker}"});
   row("Label3", {"{maker}/marvanellc.htm"});
@@ -169,11 +169,16 @@ void TestLinkCatalogue::address() {
 void TestLinkCatalogue::listSymbol_data() {
   QTest::addColumn<QString>("symbol"); // empty: no row selected
   QTest::addColumn<QString>("expected");
-  QTest::newRow("three letters padded") << "HRL" << "HRL  ";
-  QTest::newRow("four letters padded") << "AAPL" << "AAPL ";
-  QTest::newRow("five letters whole") << "AEISE" << "AEISE";
-  QTest::newRow("seven characters whole") << "BBDB.TO" << "BBDB.TO";
-  QTest::newRow("no selection") << "" << "";
+  QTest::newRow("three letters padded") << "HRL"
+                                        << "HRL  ";
+  QTest::newRow("four letters padded") << "AAPL"
+                                       << "AAPL ";
+  QTest::newRow("five letters whole") << "AEISE"
+                                      << "AEISE";
+  QTest::newRow("seven characters whole") << "BBDB.TO"
+                                          << "BBDB.TO";
+  QTest::newRow("no selection") << ""
+                                << "";
 }
 
 void TestLinkCatalogue::listSymbol() {
@@ -223,8 +228,8 @@ void TestLinkCatalogue::hostileInput_data() {
   };
   for (const Probe &p : probes)
     for (const auto &[name, t] : texts)
-      QTest::addRow("%s, %s", p.control, name) << p.control << p.key << p.expected << t.first
-                                               << t.second;
+      QTest::addRow("%s, %s", p.control, name)
+          << p.control << p.key << p.expected << t.first << t.second;
 }
 
 void TestLinkCatalogue::hostileInput() {

@@ -7,11 +7,11 @@
 
 #include "support/window_fixture.h"
 
-#include "directory/company_directory.h"
 #include "app/page_display.h"
-#include "wizard/steps.h"
-#include "valuation/valuation.h"
 #include "app/widgets.h"
+#include "directory/company_directory.h"
+#include "valuation/valuation.h"
+#include "wizard/steps.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
@@ -29,10 +29,10 @@ using kelvo::testing::Window;
 namespace {
 
 constexpr int kHistory = 20;
-const char *const kBoxes[] = {"ssymbol", "txtTitle", "txtIntr", "txtDuration",
+const char *const kBoxes[] = {"ssymbol",    "txtTitle",   "txtIntr",   "txtDuration",
                               "txtPresVal", "txtFutrVal", "txtshares", "IV"};
-const char *const kCalculator[] = {"txtIntr", "txtDuration", "txtPresVal",
-                                   "txtFutrVal", "txtshares", "IV"};
+const char *const kCalculator[] = {"txtIntr",    "txtDuration", "txtPresVal",
+                                   "txtFutrVal", "txtshares",   "IV"};
 using CalcTexts = std::array<QString, 6>;
 
 QString fromView(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
@@ -87,8 +87,9 @@ public:
     QObject::connect(t.button("Command7"), &QPushButton::clicked, [this] { ++h_.symbolClears; });
     QObject::connect(t.button("Command16"), &QPushButton::clicked, [this] { ++h_.randomPicks; });
     QObject::connect(t.button("cmdCancel"), &QPushButton::clicked, [this] { ++h_.exits; });
-    QObject::connect(t.list()->selectionModel(), &QItemSelectionModel::selectionChanged,
-                     [this](const QItemSelection &selected) { h_.selections += !selected.isEmpty(); });
+    QObject::connect(
+        t.list()->selectionModel(), &QItemSelectionModel::selectionChanged,
+        [this](const QItemSelection &selected) { h_.selections += !selected.isEmpty(); });
     QObject::connect(t.list(), &QListView::clicked, [this] { ++h_.selections; });
 
     // Points of the window's own background, for its double-click.
@@ -121,14 +122,20 @@ public:
     // "R" reseeds from the clock; seeding the picker again after every
     // action keeps a replay's later picks those of the failing run.
     t_.w->randomRows().reseed(rng_());
-    history_.back() += QStringLiteral("  [step %1 page %2 row %3]").arg(t_.step()).arg(t_.page()).arg(t_.w->selectedRow());
+    history_.back() += QStringLiteral("  [step %1 page %2 row %3]")
+                           .arg(t_.step())
+                           .arg(t_.page())
+                           .arg(t_.w->selectedRow());
     if (trace_) // not through the test log, which stops after a few thousand lines
       std::fprintf(stderr, "%s\n", qPrintable(history_.back()));
     return check();
   }
 
   QString report(const QString &why) const {
-    QString out = QStringLiteral("%1\n  seed %2, action %3; the last actions:").arg(why).arg(seed_).arg(number_);
+    QString out = QStringLiteral("%1\n  seed %2, action %3; the last actions:")
+                      .arg(why)
+                      .arg(seed_)
+                      .arg(number_);
     for (const QString &a : history_)
       out += QStringLiteral("\n    ") + a;
     return out;
@@ -140,7 +147,9 @@ public:
 private:
   int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool chance(int percent) { return uniform(0, 99) < percent; }
-  template <class T, std::size_t N> const T &pick(const T (&items)[N]) { return items[uniform(0, int(N) - 1)]; }
+  template <class T, std::size_t N> const T &pick(const T (&items)[N]) {
+    return items[uniform(0, int(N) - 1)];
+  }
 
   void note(const QString &what) {
     history_.push_back(QStringLiteral("#%1 %2").arg(number_).arg(what));
@@ -151,7 +160,8 @@ private:
   static QString nameOf(const QWidget *w) {
     if (!w)
       return QStringLiteral("(none)");
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
   }
 
   Snapshot snapshot() const {
@@ -168,11 +178,13 @@ private:
 
   // Random text as a person might type it, now and then far too much of it.
   QString text(bool allowLong) {
-    static const char *const numbers[] = {"4", "20", "1,000,000", "$1,234.50", "(12)", "-5", "0", "7.",
-                                          "1e308", "1D3", " 250000 ", "12-", "1.5.5", "99999999999",
-                                          "3,00", "$", "+", "NaN", "inf", "0.0001", "400", "-1"};
-    static const char *const pieces[] = {"é", "ß", "Ω", "€", "中", "文", "日本", "😀", "👍🏽", "ǅ", "ﬃ",
-                                         "İ", " ", "ko", "ms", "x", "7", ".", "/", "$", ",", "ς"};
+    static const char *const numbers[] = {
+        "4",     "20",  "1,000,000", "$1,234.50", "(12)",  "-5",          "0",    "7.",
+        "1e308", "1D3", " 250000 ",  "12-",       "1.5.5", "99999999999", "3,00", "$",
+        "+",     "NaN", "inf",       "0.0001",    "400",   "-1"};
+    static const char *const pieces[] = {"é",        "ß", "Ω", "€", "中", "文", "日本", "😀",
+                                         "👍🏽", "ǅ", "ﬃ", "İ", " ",  "ko", "ms",   "x",
+                                         "7",        ".", "/", "$", ",",  "ς"};
     const int kind = uniform(0, 99);
     if (allowLong && kind < 1) {
       QString s;
@@ -213,7 +225,9 @@ private:
     return hit;
   }
   QPoint centreOf(QWidget *c) const { return c->mapTo(t_.w.get(), c->rect().center()); }
-  bool reachable(QWidget *c) const { return t_.w->rect().contains(centreOf(c)) && t_.w->childAt(centreOf(c)); }
+  bool reachable(QWidget *c) const {
+    return t_.w->rect().contains(centreOf(c)) && t_.w->childAt(centreOf(c));
+  }
 
   void clickControl(QWidget *c, const QString &why) {
     if (reachable(c)) {
@@ -244,8 +258,8 @@ private:
       const QStringList names = t_.w->controlNames();
       clickControl(t_.w->control(names[uniform(0, int(names.size()) - 1)]), QStringLiteral("any"));
     } else if (roll < 32) {
-      static const char *const nav[] = {"cmdNext", "cmdNext", "cmdBack", "cmdFinished", "cmdCancel", "Command16",
-                                        "Command7", "Command13"};
+      static const char *const nav[] = {"cmdNext",   "cmdNext",   "cmdBack",  "cmdFinished",
+                                        "cmdCancel", "Command16", "Command7", "Command13"};
       clickControl(t_.button(pick(nav)), QStringLiteral("button"));
     } else if (roll < 40) {
       clickControl(t_.stepLabel(uniform(0, wizard::kSteps - 1)), QStringLiteral("step"));
@@ -256,7 +270,8 @@ private:
     } else if (roll < 55) {
       if (auto p = pagePoint()) {
         clickAt(*p, true);
-        note(QStringLiteral("double-click page %1 at %2,%3").arg(t_.page()).arg(p->x()).arg(p->y()));
+        note(
+            QStringLiteral("double-click page %1 at %2,%3").arg(t_.page()).arg(p->x()).arg(p->y()));
       } else {
         note(QStringLiteral("no free point on page %1").arg(t_.page()));
       }
@@ -268,8 +283,8 @@ private:
     } else if (roll < 76) {
       type(t_.box(pick(kBoxes)));
     } else if (roll < 88) {
-      static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab,
-                                     Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+      static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,  Qt::Key_Backtab,
+                                     Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left, Qt::Key_Right};
       const Qt::Key key = pick(keys);
       QWidget *focus = QApplication::focusWidget();
       QWidget *target = focus ? focus : t_.w.get();
@@ -279,7 +294,9 @@ private:
       static const Qt::Key keys[] = {Qt::Key_N, Qt::Key_B, Qt::Key_R};
       const Qt::Key key = pick(keys);
       QWidget *focus = QApplication::focusWidget();
-      const char *owner = key == Qt::Key_N ? "cmdNext" : key == Qt::Key_B ? "cmdBack" : "cmdFinished";
+      const char *owner = key == Qt::Key_N   ? "cmdNext"
+                          : key == Qt::Key_B ? "cmdBack"
+                                             : "cmdFinished";
       // With its button disabled no shortcut takes the key, and a text box
       // with the focus types the letter as the toolkit does.
       if (!t_.button(owner)->isEnabled())
@@ -290,11 +307,12 @@ private:
       if (auto p = pagePoint()) {
         QWidget *hit = t_.w->childAt(*p);
         const QPoint local = hit->mapFrom(t_.w.get(), *p);
-        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(hit->mapToGlobal(local)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(hit->mapToGlobal(local)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(hit, &move);
         pointerOnPage_ = t_.page();
-        note(QStringLiteral("pointer over page %1 at %2,%3").arg(t_.page()).arg(p->x()).arg(p->y()));
+        note(
+            QStringLiteral("pointer over page %1 at %2,%3").arg(t_.page()).arg(p->x()).arg(p->y()));
       } else {
         note(QStringLiteral("no free point on page %1").arg(t_.page()));
       }
@@ -326,7 +344,9 @@ private:
     else
       QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
     listClick_ = true;
-    note(QStringLiteral("%1 row %2").arg(twice ? QStringLiteral("double-click") : QStringLiteral("click")).arg(row));
+    note(QStringLiteral("%1 row %2")
+             .arg(twice ? QStringLiteral("double-click") : QStringLiteral("click"))
+             .arg(row));
   }
 
   // Focus by mouse where the box can be reached, else as by Tab; then the
@@ -357,8 +377,9 @@ private:
       i += n;
     }
     typedInto_ = box;
-    note(QStringLiteral("type %1 %2 into %3").arg(replace ? QStringLiteral("over") : QStringLiteral("after"),
-                                                  shortText(s), nameOf(box)));
+    note(QStringLiteral("type %1 %2 into %3")
+             .arg(replace ? QStringLiteral("over") : QStringLiteral("after"), shortText(s),
+                  nameOf(box)));
   }
 
   QString check() {
@@ -370,7 +391,8 @@ private:
       inView += pages.panels[std::size_t(i)]->y() == pages.menu->y();
       const bool on = pages.labels[std::size_t(i)]->font().bold();
       bold += on;
-      if (pages.markers[std::size_t(i)]->fill() != rgbColour(on ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb))
+      if (pages.markers[std::size_t(i)]->fill() !=
+          rgbColour(on ? wizard::kMarkerOnRgb : wizard::kMarkerOffRgb))
         return QStringLiteral("step %1's marker disagrees with its label").arg(i);
     }
     if (inView != 1)
@@ -384,7 +406,9 @@ private:
                      now.page == now.step))
       startUp_ = false;
     if (startUp_ && (now.page != 1 || now.step != 0))
-      return QStringLiteral("start-up state shows page %1 with step %2").arg(now.page).arg(now.step);
+      return QStringLiteral("start-up state shows page %1 with step %2")
+          .arg(now.page)
+          .arg(now.step);
     if (!startUp_ && now.page != now.step)
       return QStringLiteral("page %1 in view but step %2 highlighted").arg(now.page).arg(now.step);
 
@@ -394,14 +418,18 @@ private:
       return e;
 
     if (pointerOnPage_ >= 0 && t_.pageCounter() != 1)
-      return QStringLiteral("pointer over page %1 left cnt at %2").arg(pointerOnPage_).arg(t_.pageCounter());
+      return QStringLiteral("pointer over page %1 left cnt at %2")
+          .arg(pointerOnPage_)
+          .arg(t_.pageCounter());
     if (t_.endRequests != 0)
       return QStringLiteral("the program ended although Exit was answered No");
-    if (h_.exits && (t_.dialogs.shown.isEmpty() || t_.dialogs.shown.last().text != QLatin1String("Exit Program?")))
+    if (h_.exits && (t_.dialogs.shown.isEmpty() ||
+                     t_.dialogs.shown.last().text != QLatin1String("Exit Program?")))
       return QStringLiteral("Exit did not ask");
     for (const auto &s : t_.dialogs.shown)
       if (s.kind == ScriptedDialogs::Shown::Input &&
-          (s.text != QLatin1String("Enter a Stock Symbol to study: ") || s.defaultText != QLatin1String("KO")))
+          (s.text != QLatin1String("Enter a Stock Symbol to study: ") ||
+           s.defaultText != QLatin1String("KO")))
         return QStringLiteral("unexpected input box %1").arg(s.text);
     for (qsizetype i = logBefore_; i < t_.desktop.log.size(); ++i) {
       const QString &line = t_.desktop.log[i];
@@ -411,8 +439,9 @@ private:
       // ASCII, and the scheme and host stay the link's own.
       const QString address = line.section(QLatin1Char(' '), 2);
       const QUrl url(address);
-      const bool printable = std::all_of(address.begin(), address.end(),
-                                         [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+      const bool printable = std::all_of(address.begin(), address.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+      });
       if (!printable || url.host().isEmpty() ||
           (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
         return QStringLiteral("malformed address handed over: %1").arg(line.left(200));
@@ -441,10 +470,14 @@ private:
       if (typedInto_ == t_.box("ssymbol") || typedInto_ == t_.box("txtTitle"))
         return {};
       if (now.symbol != fromView(entry.symbol))
-        return QStringLiteral("row %1 selected but the symbol box shows %2").arg(now.row).arg(shortText(now.symbol));
+        return QStringLiteral("row %1 selected but the symbol box shows %2")
+            .arg(now.row)
+            .arg(shortText(now.symbol));
       const int exact = findSymbol(utf8(now.symbol));
       if (exact >= 0 && now.name != fromView(kCompanyDirectory[std::size_t(exact)].titleName))
-        return QStringLiteral("row %1 selected but the name box shows %2").arg(now.row).arg(shortText(now.name));
+        return QStringLiteral("row %1 selected but the name box shows %2")
+            .arg(now.row)
+            .arg(shortText(now.name));
     }
     if (h_.nextRan && now.symbol != now.symbol.toUpper())
       return QStringLiteral("symbol %1 not upper-cased by Next").arg(shortText(now.symbol));
@@ -454,16 +487,20 @@ private:
   // The estimate's fields are exactly what the estimate makes of the texts
   // before the press; nothing else touches them but typing and Clear.
   QString checkCalculator(const Snapshot &now) {
-    auto texts = [](const CalcTexts &c) { return QStringList(c.begin(), c.end()).join(QLatin1String(" | ")); };
+    auto texts = [](const CalcTexts &c) {
+      return QStringList(c.begin(), c.end()).join(QLatin1String(" | "));
+    };
     if (h_.estimates > 1 || (h_.estimates && (h_.calcClears || typedInto_)))
       return QStringLiteral("more than one calculator event in one action");
     if (h_.estimates) {
-      const CalculatorFields in{utf8(before_.calc[0]), utf8(before_.calc[1]), utf8(before_.calc[2]),
-                                utf8(before_.calc[3]), utf8(before_.calc[4]), utf8(before_.calc[5])};
+      const CalculatorFields in{utf8(before_.calc[0]), utf8(before_.calc[1]),
+                                utf8(before_.calc[2]), utf8(before_.calc[3]),
+                                utf8(before_.calc[4]), utf8(before_.calc[5])};
       const EstimateResult r = estimateIntrinsicValue(in);
-      const CalcTexts expected{QString::fromStdString(r.fields.rate), QString::fromStdString(r.fields.years),
-                               QString::fromStdString(r.fields.earnings), QString::fromStdString(r.fields.futureValue),
-                               QString::fromStdString(r.fields.shares), QString::fromStdString(r.fields.perShare)};
+      const CalcTexts expected{
+          QString::fromStdString(r.fields.rate),     QString::fromStdString(r.fields.years),
+          QString::fromStdString(r.fields.earnings), QString::fromStdString(r.fields.futureValue),
+          QString::fromStdString(r.fields.shares),   QString::fromStdString(r.fields.perShare)};
       QStringList messages;
       for (const auto &s : t_.dialogs.shown)
         if (s.title == fromView(kCalculatorMessageTitle))
@@ -479,7 +516,8 @@ private:
         }
       }
       if (messages != (r.message ? QStringList{QString::fromStdString(*r.message)} : QStringList{}))
-        return QStringLiteral("estimate messages %1 for %2").arg(messages.join(QLatin1Char('/')), texts(before_.calc));
+        return QStringLiteral("estimate messages %1 for %2")
+            .arg(messages.join(QLatin1Char('/')), texts(before_.calc));
       if (now.calc != expected)
         return QStringLiteral("stale estimate: shows %1, expected %2 from %3")
             .arg(texts(now.calc), texts(expected), texts(before_.calc));
@@ -533,8 +571,8 @@ private slots:
   void randomActions() {
     QFETCH(quint64, seed);
     const int actions = int(envNumber("KELVO_SOAK_ACTIONS", 5000));
-    qInfo("soak seed %llu, %d actions (replay with KELVO_SOAK_SEED=%llu)", static_cast<unsigned long long>(seed),
-          actions, static_cast<unsigned long long>(seed));
+    qInfo("soak seed %llu, %d actions (replay with KELVO_SOAK_SEED=%llu)",
+          static_cast<unsigned long long>(seed), actions, static_cast<unsigned long long>(seed));
 
     Window t;
     Soak soak(t, seed);

@@ -15,7 +15,7 @@ class ScriptedDialogs final : public Dialogs {
 public:
   struct Shown {
     enum Kind { Message, Input } kind;
-    QString text;     // message text or input prompt
+    QString text; // message text or input prompt
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
@@ -31,7 +31,11 @@ public:
 
   QList<Shown> shown;
   QStringList texts() const; // the texts (or prompts) shown, in order
-  void clear() { shown.clear(); answers_.clear(); inputs_.clear(); }
+  void clear() {
+    shown.clear();
+    answers_.clear();
+    inputs_.clear();
+  }
 
   MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
                         MessageIcon icon) override;

@@ -39,8 +39,12 @@ struct Window {
     }
   }
 
-  QLineEdit *box(const char *name) const { return w->control<QLineEdit>(QString::fromLatin1(name)); }
-  QPushButton *button(const char *name) const { return w->control<QPushButton>(QString::fromLatin1(name)); }
+  QLineEdit *box(const char *name) const {
+    return w->control<QLineEdit>(QString::fromLatin1(name));
+  }
+  QPushButton *button(const char *name) const {
+    return w->control<QPushButton>(QString::fromLatin1(name));
+  }
   QListView *list() const { return w->control<QListView>(QStringLiteral("List1")); }
   QWidget *panel(int i) const { return w->control(QStringLiteral("picStart(%1)").arg(i)); }
   QWidget *stepLabel(int i) const { return w->control(QStringLiteral("Label1(%1)").arg(i)); }
@@ -68,7 +72,9 @@ struct Window {
   bool back() const { return button("cmdBack")->isEnabled(); }
   bool next() const { return button("cmdNext")->isEnabled(); }
 
-  void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+  void click(QWidget *widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+  }
   void click(const char *name) { click(w->control(QString::fromLatin1(name))); }
   void clickStep(int i) { click(stepLabel(i)); }
   // Clicks a row of the directory list as a user would.

@@ -28,9 +28,9 @@ CalculatorFields toFields(const QStringList &t) {
 }
 
 QStringList textsOf(const CalculatorFields &f) {
-  return {QString::fromStdString(f.rate),        QString::fromStdString(f.years),
-          QString::fromStdString(f.earnings),    QString::fromStdString(f.futureValue),
-          QString::fromStdString(f.shares),      QString::fromStdString(f.perShare)};
+  return {QString::fromStdString(f.rate),     QString::fromStdString(f.years),
+          QString::fromStdString(f.earnings), QString::fromStdString(f.futureValue),
+          QString::fromStdString(f.shares),   QString::fromStdString(f.perShare)};
 }
 
 // Presses in order: E estimates, C clears. Returns the fields and the last
@@ -198,18 +198,30 @@ void TestValuation::dollarsOfText_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("formatted");
 
-  QTest::newRow("cents round up") << "1,000,000.75" << "$1,000,001";
-  QTest::newRow("plain") << "1000000" << "$1,000,000";
-  QTest::newRow("already formatted") << "$2,191,123" << "$2,191,123";
-  QTest::newRow("parentheses") << "(1,234.5)" << "-$1,235";
-  QTest::newRow("exponent text") << "1E+18" << "$1,000,000,000,000,000,000";
-  QTest::newRow("blanks around") << "  42  " << "$42";
-  QTest::newRow("zero text") << "0" << "$";
-  QTest::newRow("unreadable kept") << "abc" << "abc";
-  QTest::newRow("words kept") << "100 shares" << "100 shares";
-  QTest::newRow("dollar alone kept") << "$" << "$";
-  QTest::newRow("empty kept") << "" << "";
-  QTest::newRow("overflow kept") << "1E400" << "1E400";
+  QTest::newRow("cents round up") << "1,000,000.75"
+                                  << "$1,000,001";
+  QTest::newRow("plain") << "1000000"
+                         << "$1,000,000";
+  QTest::newRow("already formatted") << "$2,191,123"
+                                     << "$2,191,123";
+  QTest::newRow("parentheses") << "(1,234.5)"
+                               << "-$1,235";
+  QTest::newRow("exponent text") << "1E+18"
+                                 << "$1,000,000,000,000,000,000";
+  QTest::newRow("blanks around") << "  42  "
+                                 << "$42";
+  QTest::newRow("zero text") << "0"
+                             << "$";
+  QTest::newRow("unreadable kept") << "abc"
+                                   << "abc";
+  QTest::newRow("words kept") << "100 shares"
+                              << "100 shares";
+  QTest::newRow("dollar alone kept") << "$"
+                                     << "$";
+  QTest::newRow("empty kept") << ""
+                              << "";
+  QTest::newRow("overflow kept") << "1E400"
+                                 << "1E400";
 }
 
 void TestValuation::dollarsOfText() {
@@ -236,10 +248,10 @@ void TestValuation::plainNumberText_data() {
   QTest::newRow("1e20") << 1e20 << "1E+20";
   QTest::newRow("small") << 0.0001 << "0.0001";
   QTest::newRow("smaller") << 0.00001 << "1E-05";
-  QTest::newRow("largest stays readable") << std::numeric_limits<double>::max()
-                                         << "1.79769313486231E+308";
-  QTest::newRow("largest negative stays readable") << -std::numeric_limits<double>::max()
-                                                  << "-1.79769313486231E+308";
+  QTest::newRow("largest stays readable")
+      << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+  QTest::newRow("largest negative stays readable")
+      << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
   QTest::newRow("infinity") << kInf << "";
 }
 
@@ -264,12 +276,12 @@ void TestValuation::estimate_data() {
 
   QTest::newRow("initial texts") << initial << "E" << estimated << "";
   QTest::newRow("second press the same") << initial << "EE" << estimated << "";
-  QTest::newRow("second example")
-      << QStringList{"7", "10", "250000", "", "1000", ""} << "E"
-      << QStringList{"7", "10", "$250,000", "$491,788", "1000", "$492"} << "";
-  QTest::newRow("third example")
-      << QStringList{"-2", "5", "500,000", "", "50", ""} << "E"
-      << QStringList{"-2", "5", "$500,000", "$451,960", "50", "$9,039"} << "";
+  QTest::newRow("second example") << QStringList{"7", "10", "250000", "", "1000", ""} << "E"
+                                  << QStringList{"7", "10", "$250,000", "$491,788", "1000", "$492"}
+                                  << "";
+  QTest::newRow("third example") << QStringList{"-2", "5", "500,000", "", "50", ""} << "E"
+                                 << QStringList{"-2", "5", "$500,000", "$451,960", "50", "$9,039"}
+                                 << "";
   QTest::newRow("fourth example, fractional years")
       << QStringList{"12.5", "7.5", "80,000", "", "3", ""} << "E"
       << QStringList{"12.5", "7.5", "$80,000", "$193,524", "3", "$64,508"} << "";
@@ -278,12 +290,10 @@ void TestValuation::estimate_data() {
       << QStringList{"7", "10", "$250,000", "$491,788", "1000", "$492"} << "";
 
   QTest::newRow("rate 0") << QStringList{"0", "20", "$1,000,000", "$2,191,123", "100", "$21,911"}
-                          << "E"
-                          << QStringList{"0", "20", "$1,000,000", "$2,191,123", "100", "0"}
+                          << "E" << QStringList{"0", "20", "$1,000,000", "$2,191,123", "100", "0"}
                           << rateAndYears;
   QTest::newRow("rate empty") << QStringList{"", "20", "1,000,000", "", "100", "$21,911"} << "E"
-                              << QStringList{"", "20", "1,000,000", "", "100", "0"}
-                              << rateAndYears;
+                              << QStringList{"", "20", "1,000,000", "", "100", "0"} << rateAndYears;
   QTest::newRow("rate abc") << QStringList{"abc", "20", "1,000,000", "", "100", "12.50"} << "E"
                             << QStringList{"abc", "20", "1,000,000", "", "100", "12.5"}
                             << rateAndYears;
@@ -314,8 +324,7 @@ void TestValuation::estimate_data() {
       << QStringList{"4", "20", "1", "1E20", "100", ""} << "E"
       << QStringList{"4", "20", "1", "1E20", "100", "$1,000,000,000,000,000,000"} << "";
   QTest::newRow("shares 0") << QStringList{"4", "20", "1,000,000", "", "0", "$21,911"} << "E"
-                            << QStringList{"4", "20", "$1,000,000", "$2,191,123", "0", "$"}
-                            << "";
+                            << QStringList{"4", "20", "$1,000,000", "$2,191,123", "0", "$"} << "";
   QTest::newRow("shares empty") << QStringList{"4", "20", "1000000", "", "", ""} << "E"
                                 << QStringList{"4", "20", "$1,000,000", "$2,191,123", "", "$"}
                                 << "";

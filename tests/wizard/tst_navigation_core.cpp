@@ -70,28 +70,31 @@ private slots:
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("start-up") << "" << 0 << 1 << 0 << "off/on" << P + "Click to Navigate";
-    QTest::newRow("next keeps the company page") << "next" << 1 << 1 << 1 << "on/on"
-                                                 << P + "Company  ( Understanding )  of  KO";
-    QTest::newRow("next to the last step") << "next next next next next next" << 6 << 6 << 6
-                                           << "on/off" << P + "IV Estimator of  KO";
-    QTest::newRow("back to the welcome page") << "next back" << 0 << 0 << 1 << "off/on"
-                                              << P + "Click to Navigate";
-    QTest::newRow("side menu, last step") << "step:6" << 6 << 6 << 0 << "on/off" << P + "IV Estimator";
-    QTest::newRow("restart keeps caption and counter") << "next next next restart" << 0 << 0 << 3
-                                                       << "off/on"
-                                                       << P + "Management  ( Trust and Ability ) of  KO";
-    QTest::newRow("selection shows the counter's page") << "next next next step:5 select" << 3 << 3
-                                                        << 3 << "on/on" << P + "Tools";
+    QTest::newRow("next keeps the company page")
+        << "next" << 1 << 1 << 1 << "on/on" << P + "Company  ( Understanding )  of  KO";
+    QTest::newRow("next to the last step")
+        << "next next next next next next" << 6 << 6 << 6 << "on/off" << P + "IV Estimator of  KO";
+    QTest::newRow("back to the welcome page")
+        << "next back" << 0 << 0 << 1 << "off/on" << P + "Click to Navigate";
+    QTest::newRow("side menu, last step")
+        << "step:6" << 6 << 6 << 0 << "on/off" << P + "IV Estimator";
+    QTest::newRow("restart keeps caption and counter")
+        << "next next next restart" << 0 << 0 << 3 << "off/on"
+        << P + "Management  ( Trust and Ability ) of  KO";
+    QTest::newRow("selection shows the counter's page")
+        << "next next next step:5 select" << 3 << 3 << 3 << "on/on" << P + "Tools";
     QTest::newRow("pointer, then a selection") << "step:4 pointer select" << 1 << 1 << 1 << "on/on"
                                                << P + "Bargain Price / Intrinsic Value";
     QTest::newRow("next ignored on the last step")
         << "next next next next next next step:1 select next" << 6 << 6 << 6 << "on/on"
         << P + "Company  ( Understanding ) ";
-    QTest::newRow("back ignored on the first step") << "step:3 select back" << 0 << 0 << 0 << "on/on"
-                                                    << P + "Management  ( Trust and Ability )";
-    QTest::newRow("clear") << "next clear" << 1 << 1 << 1 << "on/on" << "Kelvo Training Wizard ";
-    QTest::newRow("a step out of range is ignored") << "step:7" << 0 << 1 << 0 << "off/on"
-                                                    << P + "Click to Navigate";
+    QTest::newRow("back ignored on the first step")
+        << "step:3 select back" << 0 << 0 << 0 << "on/on"
+        << P + "Management  ( Trust and Ability )";
+    QTest::newRow("clear") << "next clear" << 1 << 1 << 1 << "on/on"
+                           << "Kelvo Training Wizard ";
+    QTest::newRow("a step out of range is ignored")
+        << "step:7" << 0 << 1 << 0 << "off/on" << P + "Click to Navigate";
   }
   void transitions() {
     QFETCH(QString, events);
@@ -112,14 +115,15 @@ private slots:
     QTest::addColumn<bool>("copied");
     QTest::addColumn<int>("step");
     QTest::newRow("both present") << "next next" << false << QStringList{} << false << 2;
-    QTest::newRow("symbol empty") << "next next:-:Acme" << true << QStringList{"Enter a Stock Symbol"}
-                                  << false << 1;
+    QTest::newRow("symbol empty") << "next next:-:Acme" << true
+                                  << QStringList{"Enter a Stock Symbol"} << false << 1;
     QTest::newRow("both empty") << "next next:-:-" << true
                                 << QStringList{"Enter a Stock Symbol", "Enter the Company Name"}
                                 << true << 1;
-    QTest::newRow("name empty") << "next next:XYZ:-" << false << QStringList{"Enter the Company Name"}
-                                << true << 1;
-    QTest::newRow("other steps never ask") << "step:3 next:-:-" << false << QStringList{} << false << 4;
+    QTest::newRow("name empty") << "next next:XYZ:-" << false
+                                << QStringList{"Enter the Company Name"} << true << 1;
+    QTest::newRow("other steps never ask")
+        << "step:3 next:-:-" << false << QStringList{} << false << 4;
   }
   void gate() {
     QFETCH(QString, events);
@@ -128,7 +132,8 @@ private slots:
     QTEST(r.messages, "messages");
     QTEST(r.copied, "copied");
     QTEST(r.state.step, "step");
-    QCOMPARE(r.state.pageCounter, r.state.step == 1 ? 2 : r.state.step); // the target, even when stopped
+    QCOMPARE(r.state.pageCounter,
+             r.state.step == 1 ? 2 : r.state.step); // the target, even when stopped
   }
 };
 
