@@ -32,52 +32,36 @@ class AccessibilityTest : public QObject {
 private slots:
   void initTestCase() { QAccessible::setActive(true); }
 
+  // clang-format off
   void namesAndRoles_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     const int button = QAccessible::Button, text = QAccessible::EditableText;
-    QTest::newRow("next") << "cmdNext"
-                          << "Next >" << button;
-    QTest::newRow("back") << "cmdBack"
-                          << "< Back" << button;
-    QTest::newRow("restart") << "cmdFinished"
-                             << "Restart" << button;
-    QTest::newRow("end") << "cmdCancel"
-                         << "End" << button;
-    QTest::newRow("random") << "Command16"
-                            << "R" << button;
-    QTest::newRow("online tools") << "Command28"
-                                  << "o n l i n e t o o l s" << button;
-    QTest::newRow("symbol") << "ssymbol"
-                            << "Stock symbol" << text;
-    QTest::newRow("company") << "txtTitle"
-                             << "Company name" << text;
-    QTest::newRow("list") << "List1"
-                          << "Company directory" << int(QAccessible::List);
-    QTest::newRow("rate") << "txtIntr"
-                          << "Est. Growth Rate Above Discount Rate in Yearly %" << text;
-    QTest::newRow("years") << "txtDuration"
-                           << "Number of Periods Years" << text;
-    QTest::newRow("earnings") << "txtPresVal"
-                              << "Avg. Earnings (3-yr.)" << text;
-    QTest::newRow("future value") << "txtFutrVal"
-                                  << "Est. Future Value" << text;
-    QTest::newRow("shares") << "txtshares"
-                            << "Number of Shares Outstanding" << text;
-    QTest::newRow("per share") << "IV"
-                               << "Estimated intrinsic value per share" << text;
-    QTest::newRow("page 3") << "picStart(3)"
-                            << "Management ( Trust and Ability )" << int(QAccessible::Grouping);
-    QTest::newRow("side menu") << "picMenu"
-                               << "Steps" << int(QAccessible::Grouping);
-    QTest::newRow("step label") << "Label1(6)"
-                                << "IV Estimator" << int(QAccessible::StaticText);
+    QTest::newRow("next") << "cmdNext" << "Next >" << button;
+    QTest::newRow("back") << "cmdBack" << "< Back" << button;
+    QTest::newRow("restart") << "cmdFinished" << "Restart" << button;
+    QTest::newRow("end") << "cmdCancel" << "End" << button;
+    QTest::newRow("random") << "Command16" << "R" << button;
+    QTest::newRow("online tools") << "Command28" << "o n l i n e t o o l s" << button;
+    QTest::newRow("symbol") << "ssymbol" << "Stock symbol" << text;
+    QTest::newRow("company") << "txtTitle" << "Company name" << text;
+    QTest::newRow("list") << "List1" << "Company directory" << int(QAccessible::List);
+    QTest::newRow("rate") << "txtIntr" << "Est. Growth Rate Above Discount Rate in Yearly %" << text;
+    QTest::newRow("years") << "txtDuration" << "Number of Periods Years" << text;
+    QTest::newRow("earnings") << "txtPresVal" << "Avg. Earnings (3-yr.)" << text;
+    QTest::newRow("future value") << "txtFutrVal" << "Est. Future Value" << text;
+    QTest::newRow("shares") << "txtshares" << "Number of Shares Outstanding" << text;
+    QTest::newRow("per share") << "IV" << "Estimated intrinsic value per share" << text;
+    QTest::newRow("page 3") << "picStart(3)" << "Management ( Trust and Ability )" << int(QAccessible::Grouping);
+    QTest::newRow("side menu") << "picMenu" << "Steps" << int(QAccessible::Grouping);
+    QTest::newRow("step label") << "Label1(6)" << "IV Estimator" << int(QAccessible::StaticText);
     QTest::newRow("maker e-mail") << "Label2"
                                   << QString::fromLatin1(hosts::kMakerEmail.data(),
                                                          qsizetype(hosts::kMakerEmail.size()))
                                   << int(QAccessible::StaticText);
   }
+  // clang-format on
   void namesAndRoles() {
     QFETCH(QString, control);
     Window t;
@@ -102,36 +86,35 @@ private slots:
 
   // On every page Tab visits the window's enabled buttons and that page's
   // controls in the design's order, and nothing of the pages out of view.
+  // clang-format off
   void tabOrderPerPage_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("page 0, Back disabled")
-        << 0 << QStringList{"cmdFinished", "cmdNext", "cmdCancel", "Command13"};
+    QTest::newRow("page 0, Back disabled") << 0 << QStringList{"cmdFinished", "cmdNext", "cmdCancel", "Command13"};
     QTest::newRow("page 1") << 1
-                            << QStringList{"cmdFinished", "cmdNext",   "cmdBack",   "cmdCancel",
-                                           "txtTitle",    "ssymbol",   "Command5",  "Command6",
-                                           "Command7",    "Command10", "Command11", "Command13",
-                                           "List1",       "Command16", "Command17", "Command19",
-                                           "Command23",   "Command24", "Command28"};
+                            << QStringList{"cmdFinished", "cmdNext",   "cmdBack",   "cmdCancel", "txtTitle",
+                                           "ssymbol",     "Command5",  "Command6",  "Command7",  "Command10",
+                                           "Command11",   "Command13", "List1",     "Command16", "Command17",
+                                           "Command19",   "Command23", "Command24", "Command28"};
     QTest::newRow("page 2") << 2
-                            << QStringList{"cmdFinished",  "cmdNext",   "cmdBack",  "cmdCancel",
-                                           "cmdBrowseImg", "Command13", "Command21"};
+                            << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "cmdBrowseImg",
+                                           "Command13", "Command21"};
     QTest::newRow("page 3") << 3
-                            << QStringList{"cmdFinished", "cmdNext",   "cmdBack",  "cmdCancel",
-                                           "Command2",    "Command13", "Command8", "Command22"};
+                            << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "Command2",
+                                           "Command13", "Command8", "Command22"};
     QTest::newRow("page 4") << 4
-                            << QStringList{"cmdFinished", "cmdNext",  "cmdBack",   "cmdCancel",
-                                           "Command3",    "Command4", "Command13", "Command26"};
+                            << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "Command3",
+                                           "Command4", "Command13", "Command26"};
     QTest::newRow("page 5") << 5
-                            << QStringList{"cmdFinished", "cmdNext",   "cmdBack",   "cmdCancel",
-                                           "Command1",    "Command12", "Command13", "Command14",
-                                           "Command18",   "Command20"};
+                            << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "Command1",
+                                           "Command12", "Command13", "Command14", "Command18", "Command20"};
     QTest::newRow("page 6, Next disabled")
         << 6
-        << QStringList{"cmdFinished", "cmdBack",    "cmdCancel",  "txtDuration", "cmdCalcValue",
-                       "txtIntr",     "txtFutrVal", "txtPresVal", "txtshares",   "IV",
+        << QStringList{"cmdFinished", "cmdBack",    "cmdCancel", "txtDuration", "cmdCalcValue",
+                       "txtIntr",     "txtFutrVal", "txtPresVal", "txtshares",  "IV",
                        "Command9",    "Command13",  "Command15",  "Command27"};
   }
+  // clang-format on
   void tabOrderPerPage() {
     QFETCH(int, page);
     QFETCH(QStringList, order);
@@ -158,23 +141,17 @@ private slots:
   // When the page in view changes under a focused control, the focus goes
   // to the first control of the new page (Next when it has none), and the
   // symbol box does not take that as being left: no prefix search runs.
+  // clang-format off
   void focusFollowsThePageInView_data() {
     QTest::addColumn<QString>("focused");
     QTest::addColumn<QString>("how"); // step:N, or "list" for a selection by the arrow keys
     QTest::addColumn<QString>("expected");
-    QTest::newRow("symbol box, side menu") << "ssymbol"
-                                           << "step:3"
-                                           << "Command2";
-    QTest::newRow("calculator field, side menu") << "txtshares"
-                                                 << "step:4"
-                                                 << "Command3";
-    QTest::newRow("to a page without controls") << "txtTitle"
-                                                << "step:0"
-                                                << "cmdNext";
-    QTest::newRow("list selection shows page cnt") << "List1"
-                                                   << "list"
-                                                   << "Command2";
+    QTest::newRow("symbol box, side menu") << "ssymbol" << "step:3" << "Command2";
+    QTest::newRow("calculator field, side menu") << "txtshares" << "step:4" << "Command3";
+    QTest::newRow("to a page without controls") << "txtTitle" << "step:0" << "cmdNext";
+    QTest::newRow("list selection shows page cnt") << "List1" << "list" << "Command2";
   }
+  // clang-format on
   void focusFollowsThePageInView() {
     QFETCH(QString, focused);
     QFETCH(QString, how);
@@ -221,38 +198,27 @@ private slots:
 
   // The small buttons and the link labels explain themselves; the research
   // ones name the address a click opens with the texts of the moment.
+  // clang-format off
   void toolTips_data() {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("first");   // the explaining line
+    QTest::addColumn<QString>("first");  // the explaining line
     QTest::addColumn<QString>("address"); // how the address ends; empty: none
-    QTest::newRow("R") << "Command16"
-                       << "Picks a company at random from the directory list."
-                       << "";
-    QTest::newRow("G") << "Command17"
-                       << "Opens a quote page for the company selected in the list:"
+    QTest::newRow("R") << "Command16" << "Picks a company at random from the directory list." << "";
+    QTest::newRow("G") << "Command17" << "Opens a quote page for the company selected in the list:"
                        << "/finance?q=KO%20%20%20";
-    QTest::newRow("Y") << "Command19"
-                       << "Opens the profile of the company selected in the list:"
+    QTest::newRow("Y") << "Command19" << "Opens the profile of the company selected in the list:"
                        << "/q/pr?s=KO%20%20%20";
-    QTest::newRow("N") << "Command23"
-                       << "Opens the news headlines for the symbol in the symbol box:"
+    QTest::newRow("N") << "Command23" << "Opens the news headlines for the symbol in the symbol box:"
                        << "/q/h?s=PEP";
-    QTest::newRow("BW")
-        << "Command24"
-        << "Searches business news for the symbol in the symbol box:"
-        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6";
-    QTest::newRow("web site") << "Label38"
-                              << "Opens the maker's web site in your browser:"
-                              << QString::fromUtf8(hosts::kMaker.data(),
-                                                   qsizetype(hosts::kMaker.size()));
-    QTest::newRow("e-mail") << "Label2"
-                            << "Writes to the maker with your mail program:"
-                            << QString::fromUtf8(hosts::kMakerEmail.data(),
-                                                 qsizetype(hosts::kMakerEmail.size()));
-    QTest::newRow("title") << "Label3"
-                           << "Opens the maker's page in your browser:"
-                           << "/marvanellc.htm";
+    QTest::newRow("BW") << "Command24" << "Searches business news for the symbol in the symbol box:"
+                        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6";
+    QTest::newRow("web site") << "Label38" << "Opens the maker's web site in your browser:"
+                              << QString::fromUtf8(hosts::kMaker.data(), qsizetype(hosts::kMaker.size()));
+    QTest::newRow("e-mail") << "Label2" << "Writes to the maker with your mail program:"
+                            << QString::fromUtf8(hosts::kMakerEmail.data(), qsizetype(hosts::kMakerEmail.size()));
+    QTest::newRow("title") << "Label3" << "Opens the maker's page in your browser:" << "/marvanellc.htm";
   }
+  // clang-format on
   void toolTips() {
     QFETCH(QString, control);
     QFETCH(QString, address);

@@ -62,41 +62,28 @@ private slots:
     QVERIFY(!(t.w->windowFlags() & Qt::WindowMaximizeButtonHint));
   }
 
+  // clang-format off
   void captionsExactly_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("online tools") << "Command28"
-                                  << "o n l i n e   t o o l s  ";
-    QTest::newRow("step 1") << "Label1(1)"
-                            << "Company  ( Understanding ) ";
-    QTest::newRow("step 2") << "Label1(2)"
-                            << "Sustainable Comp Advantages ? ";
-    QTest::newRow("step 3") << "Label1(3)"
-                            << "Management  ( Trust and Ability )";
-    QTest::newRow("title") << "Label3"
-                           << " Kelvo Training Wizard";
-    QTest::newRow("back") << "cmdBack"
-                          << "< &Back";
-    QTest::newRow("next") << "cmdNext"
-                          << "&Next >";
-    QTest::newRow("restart") << "cmdFinished"
-                             << "&Restart";
-    QTest::newRow("end") << "cmdCancel"
-                         << "End";
-    QTest::newRow("margin of safety")
-        << "Command3"
-        << "Bargain Price gives us a \"Margin of Safety.\"  View Tessel-Corvin Resources";
-    QTest::newRow("rate") << "txtIntr"
-                          << "4";
-    QTest::newRow("years") << "txtDuration"
-                           << "20";
-    QTest::newRow("earnings") << "txtPresVal"
-                              << "1,000,000";
-    QTest::newRow("future value") << "txtFutrVal"
-                                  << "";
-    QTest::newRow("shares") << "txtshares"
-                            << "100";
+    QTest::newRow("online tools") << "Command28" << "o n l i n e   t o o l s  ";
+    QTest::newRow("step 1") << "Label1(1)" << "Company  ( Understanding ) ";
+    QTest::newRow("step 2") << "Label1(2)" << "Sustainable Comp Advantages ? ";
+    QTest::newRow("step 3") << "Label1(3)" << "Management  ( Trust and Ability )";
+    QTest::newRow("title") << "Label3" << " Kelvo Training Wizard";
+    QTest::newRow("back") << "cmdBack" << "< &Back";
+    QTest::newRow("next") << "cmdNext" << "&Next >";
+    QTest::newRow("restart") << "cmdFinished" << "&Restart";
+    QTest::newRow("end") << "cmdCancel" << "End";
+    QTest::newRow("margin of safety") << "Command3"
+                                      << "Bargain Price gives us a \"Margin of Safety.\"  View Tessel-Corvin Resources";
+    QTest::newRow("rate") << "txtIntr" << "4";
+    QTest::newRow("years") << "txtDuration" << "20";
+    QTest::newRow("earnings") << "txtPresVal" << "1,000,000";
+    QTest::newRow("future value") << "txtFutrVal" << "";
+    QTest::newRow("shares") << "txtshares" << "100";
   }
+  // clang-format on
   void captionsExactly() {
     QFETCH(QString, control);
     Window t(false);
@@ -173,41 +160,25 @@ private slots:
   }
 
   // Typed text, then Enter or leaving the box, through real key events.
+  // clang-format off
   void symbolEntry_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("how"); // enter, tab, click, none
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("name");
-    QTest::newRow("ms + Enter finds MSC first") << "ms"
-                                                << "enter" << 1006 << "MSC"
-                                                << "Material Sciences";
-    QTest::newRow("hr + Tab finds HR before HRB") << "hr"
-                                                  << "tab" << 734 << "HR"
-                                                  << "";
-    QTest::newRow("msft + click elsewhere") << "msft"
-                                            << "click" << 1007 << "MSFT"
-                                            << "Microsoft Corporation";
-    QTest::newRow("brk + Enter") << "brk"
-                                 << "enter" << 239 << "BRK/A"
-                                 << "Berkshire Hathaway";
-    QTest::newRow("bbdb.to + Enter") << "bbdb.to"
-                                     << "enter" << 170 << "BBDB.TO"
-                                     << "Bombardier Incorporated 'B'";
-    QTest::newRow("typed into the name") << "ko   coca"
-                                         << "enter" << 860 << "KO"
-                                         << "Coca-Cola ";
-    QTest::newRow("typing alone selects nothing") << "ko"
-                                                  << "none" << 736 << "ko"
-                                                  << "Hormel Foods ";
+    QTest::newRow("ms + Enter finds MSC first") << "ms" << "enter" << 1006 << "MSC" << "Material Sciences";
+    QTest::newRow("hr + Tab finds HR before HRB") << "hr" << "tab" << 734 << "HR" << "";
+    QTest::newRow("msft + click elsewhere") << "msft" << "click" << 1007 << "MSFT" << "Microsoft Corporation";
+    QTest::newRow("brk + Enter") << "brk" << "enter" << 239 << "BRK/A" << "Berkshire Hathaway";
+    QTest::newRow("bbdb.to + Enter") << "bbdb.to" << "enter" << 170 << "BBDB.TO" << "Bombardier Incorporated 'B'";
+    QTest::newRow("typed into the name") << "ko   coca" << "enter" << 860 << "KO" << "Coca-Cola ";
+    QTest::newRow("typing alone selects nothing") << "ko" << "none" << 736 << "ko" << "Hormel Foods ";
     // No row found: the selection is cleared, the typed text stays.
-    QTest::newRow("no row found") << "qqq"
-                                  << "enter" << -1 << "qqq"
-                                  << "Hormel Foods ";
-    QTest::newRow("empty text") << ""
-                                << "enter" << -1 << ""
-                                << "Hormel Foods ";
+    QTest::newRow("no row found") << "qqq" << "enter" << -1 << "qqq" << "Hormel Foods ";
+    QTest::newRow("empty text") << "" << "enter" << -1 << "" << "Hormel Foods ";
   }
+  // clang-format on
   void symbolEntry() {
     QFETCH(QString, typed);
     QFETCH(QString, how);
@@ -264,16 +235,15 @@ private slots:
   }
 
   // The link labels react to a click: a double-click is one hand-over, not two.
+  // clang-format off
   void doubleClickOnLinkLabelHandsOverOnce_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("web site") << "Label38"
-                              << "open PlainNormal";
-    QTest::newRow("e-mail") << "Label2"
-                            << "email PlainNormal";
-    QTest::newRow("title") << "Label3"
-                           << "open PlainNormal";
+    QTest::newRow("web site") << "Label38" << "open PlainNormal";
+    QTest::newRow("e-mail") << "Label2" << "email PlainNormal";
+    QTest::newRow("title") << "Label3" << "open PlainNormal";
   }
+  // clang-format on
   void doubleClickOnLinkLabelHandsOverOnce() {
     QFETCH(QString, label);
     QFETCH(QString, kind);
@@ -287,28 +257,20 @@ private slots:
 
   // Single-line boxes keep a paste up to its first line break and drop other
   // control characters, wherever the caret stands.
+  // clang-format off
   void pasteIntoSingleLineBox_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
-    QTest::newRow("trailing line feed") << "ssymbol"
-                                        << "" << 0 << "msft\n"
-                                        << "MSFT";
-    QTest::newRow("CR LF and a second line") << "txtTitle"
-                                             << "" << 0 << "Acme\r\nWidgets"
-                                             << "Acme";
-    QTest::newRow("into the middle") << "txtTitle"
-                                     << "abcd" << 2 << "X\nY"
-                                     << "abXcd";
-    QTest::newRow("tab and bell dropped") << "txtPresVal"
-                                          << "" << 0 << "1\t000\a000"
-                                          << "1000000";
-    QTest::newRow("line break first") << "txtshares"
-                                      << "100" << 3 << "\n5"
-                                      << "100";
+    QTest::newRow("trailing line feed") << "ssymbol" << "" << 0 << "msft\n" << "MSFT";
+    QTest::newRow("CR LF and a second line") << "txtTitle" << "" << 0 << "Acme\r\nWidgets" << "Acme";
+    QTest::newRow("into the middle") << "txtTitle" << "abcd" << 2 << "X\nY" << "abXcd";
+    QTest::newRow("tab and bell dropped") << "txtPresVal" << "" << 0 << "1\t000\a000" << "1000000";
+    QTest::newRow("line break first") << "txtshares" << "100" << 3 << "\n5" << "100";
   }
+  // clang-format on
   void pasteIntoSingleLineBox() {
     QFETCH(QString, box);
     QFETCH(QString, before);

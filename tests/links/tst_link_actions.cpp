@@ -76,49 +76,24 @@ private slots:
   void makerTexts();
 };
 
+// clang-format off
 void TestLinkActions::guard_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("symbol");
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("prompt"); // empty: the link opens
 
-  QTest::newRow("Competitors, no symbol") << "Command11"
-                                          << ""
-                                          << "Coca-Cola "
-                                          << "Enter a Stock Symbol";
-  QTest::newRow("Financial Report, no symbol") << "Command5"
-                                               << ""
-                                               << "Coca-Cola "
-                                               << "Enter a Stock Symbol";
-  QTest::newRow("SEC, no name") << "Command10"
-                                << "KO"
-                                << ""
-                                << "Enter the Company Name";
-  QTest::newRow("Competitors, no name") << "Command11"
-                                        << "KO"
-                                        << ""
-                                        << "";
-  QTest::newRow("SEC, no symbol") << "Command10"
-                                  << ""
-                                  << "Coca-Cola "
-                                  << "";
-  QTest::newRow("Competitors, a space") << "Command11"
-                                        << " "
-                                        << ""
-                                        << "";
-  QTest::newRow("SEC, a space") << "Command10"
-                                << ""
-                                << " "
-                                << "";
-  QTest::newRow("headlines, no symbol") << "Command23"
-                                        << ""
-                                        << ""
-                                        << "";
-  QTest::newRow("online tools, nothing typed") << "Command28"
-                                               << ""
-                                               << ""
-                                               << "";
+  QTest::newRow("Competitors, no symbol") << "Command11" << "" << "Coca-Cola " << "Enter a Stock Symbol";
+  QTest::newRow("Financial Report, no symbol") << "Command5" << "" << "Coca-Cola " << "Enter a Stock Symbol";
+  QTest::newRow("SEC, no name") << "Command10" << "KO" << "" << "Enter the Company Name";
+  QTest::newRow("Competitors, no name") << "Command11" << "KO" << "" << "";
+  QTest::newRow("SEC, no symbol") << "Command10" << "" << "Coca-Cola " << "";
+  QTest::newRow("Competitors, a space") << "Command11" << " " << "" << "";
+  QTest::newRow("SEC, a space") << "Command10" << "" << " " << "";
+  QTest::newRow("headlines, no symbol") << "Command23" << "" << "" << "";
+  QTest::newRow("online tools, nothing typed") << "Command28" << "" << "" << "";
 }
+// clang-format on
 
 void TestLinkActions::guard() {
   QFETCH(QString, control);
@@ -145,66 +120,42 @@ void TestLinkActions::guard() {
   QCOMPARE(w.desktop.log, QStringList{"box " + prompt}); // and nothing handed over
 }
 
+// clang-format off
 void TestLinkActions::sequence_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("symbol");
   QTest::addColumn<QStringList>("expected");
 
-  QTest::newRow("research button")
-      << "Command11"
-      << "KO"
+  QTest::newRow("research button") << "Command11" << "KO"
       << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/co?s=KO", "yield", "pause 300"};
-  QTest::newRow("list double-click")
-      << "List1"
-      << "KO"
+  QTest::newRow("list double-click") << "List1" << "KO"
       << QStringList{"open OwnedMaximized http://" + qs(hosts::kClearStation) +
                          "/cgi-bin/fundamentals?Event=comparisons&Symbol=KO%20%20%20",
                      "yield", "pause 300"};
-  QTest::newRow("page double-click")
-      << "picStart"
-      << "KO"
+  QTest::newRow("page double-click") << "picStart" << "KO"
       << QStringList{"open OwnedMaximized http://" + qs(hosts::kAdvfn) +
                          "/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=KO&s_ok=OK&"
                          "reportbug_desc=",
                      "yield", "pause 300"};
-  QTest::newRow("calculator and financials")
-      << "Command27"
-      << "KO"
-      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=KO",
-                     "yield",
-                     "pause 100",
-                     "front",
-                     "program OwnedMaximized calc.exe",
-                     "yield",
-                     "pause 30"};
-  QTest::newRow("calculator, no symbol")
-      << "Command27"
-      << ""
-      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=",
-                     "yield",
-                     "pause 100",
-                     "front",
-                     "program OwnedMaximized calc.exe",
-                     "yield",
-                     "pause 30"};
-  QTest::newRow("online tools") << "Command28"
-                                << "KO"
-                                << QStringList{"open OwnedMaximized " + makerAddress() + "/2.htm",
-                                               "yield", "pause 300", "key F11"};
-  QTest::newRow("e-mail label") << "Label2"
-                                << "KO"
-                                << QStringList{"email PlainNormal " + qs(hosts::kMakerEmail)};
-  QTest::newRow("web site label") << "Label38"
-                                  << "KO" << QStringList{"open PlainNormal " + makerAddress()};
-  QTest::newRow("title label") << "Label3"
-                               << "KO"
-                               << QStringList{"open PlainNormal " + makerAddress() +
-                                              "/marvanellc.htm"};
-  QTest::newRow("unknown control") << "Command99"
-                                   << "KO" << QStringList{};
-  QTest::newRow("help is no link") << "Command13"
-                                   << "KO" << QStringList{};
+  QTest::newRow("calculator and financials") << "Command27" << "KO"
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=KO", "yield", "pause 100",
+                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
+  QTest::newRow("calculator, no symbol") << "Command27" << ""
+      << QStringList{"open OwnedMaximized " + yahooAddress() + "/q/ks?s=", "yield", "pause 100",
+                     "front", "program OwnedMaximized calc.exe", "yield", "pause 30"};
+  QTest::newRow("online tools") << "Command28" << "KO"
+      << QStringList{"open OwnedMaximized " + makerAddress() + "/2.htm", "yield", "pause 300",
+                     "key F11"};
+  QTest::newRow("e-mail label") << "Label2" << "KO"
+      << QStringList{"email PlainNormal " + qs(hosts::kMakerEmail)};
+  QTest::newRow("web site label") << "Label38" << "KO"
+      << QStringList{"open PlainNormal " + makerAddress()};
+  QTest::newRow("title label") << "Label3" << "KO"
+      << QStringList{"open PlainNormal " + makerAddress() + "/marvanellc.htm"};
+  QTest::newRow("unknown control") << "Command99" << "KO" << QStringList{};
+  QTest::newRow("help is no link") << "Command13" << "KO" << QStringList{};
 }
+// clang-format on
 
 void TestLinkActions::sequence() {
   QFETCH(QString, control);
@@ -218,6 +169,7 @@ void TestLinkActions::sequence() {
 
 // A refused hand-over is told at once, with the address to copy, and the
 // sequence around it runs on; no calculator is told after the page.
+// clang-format off
 void TestLinkActions::desktopOpensNothing_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<bool>("refuse");     // the desktop refuses the address
@@ -226,21 +178,17 @@ void TestLinkActions::desktopOpensNothing_data() {
   QTest::addColumn<int>("icon");
 
   const QString page = yahooAddress() + "/q/co?s=KO";
-  QTest::newRow("research page refused")
-      << "Command11" << true << false
+  QTest::newRow("research page refused") << "Command11" << true << false
       << QStringList{"open OwnedMaximized " + page,
                      "box The page could not be opened: no web browser took it. Copy this "
-                     "address into your web browser:\n\n" +
-                         page,
+                     "address into your web browser:\n\n" + page,
                      "yield", "pause 300"}
       << int(MessageIcon::Warning);
   const QString email = qs(hosts::kMakerEmail);
-  QTest::newRow("e-mail refused")
-      << "Label2" << true << false
+  QTest::newRow("e-mail refused") << "Label2" << true << false
       << QStringList{"email PlainNormal " + email,
                      "box The e-mail address could not be opened: no mail program took it. "
-                     "Write to this address from your mail program:\n\n" +
-                         email}
+                     "Write to this address from your mail program:\n\n" + email}
       << int(MessageIcon::Warning);
   const QString stats = yahooAddress() + "/q/ks?s=KO";
   const QString noCalculator =
@@ -248,25 +196,19 @@ void TestLinkActions::desktopOpensNothing_data() {
       "qalculate-qt, qalculate-gtk, speedcrunch, galculator, mate-calc, kalk, xcalc, and for "
       "the Flatpak apps org.gnome.Calculator and org.kde.kcalc. Install one of them to have it "
       "start here.";
-  QTest::newRow("no calculator")
-      << "Command27" << false << true
-      << QStringList{"open OwnedMaximized " + stats,    "yield", "pause 100", "front",
-                     "program OwnedMaximized calc.exe", "yield", "pause 30",  noCalculator}
+  QTest::newRow("no calculator") << "Command27" << false << true
+      << QStringList{"open OwnedMaximized " + stats, "yield", "pause 100", "front",
+                     "program OwnedMaximized calc.exe", "yield", "pause 30", noCalculator}
       << int(MessageIcon::Information);
-  QTest::newRow("page refused, calculator still started")
-      << "Command27" << true << false
+  QTest::newRow("page refused, calculator still started") << "Command27" << true << false
       << QStringList{"open OwnedMaximized " + stats,
                      "box The page could not be opened: no web browser took it. Copy this "
-                     "address into your web browser:\n\n" +
-                         stats,
-                     "yield",
-                     "pause 100",
-                     "front",
-                     "program OwnedMaximized calc.exe",
-                     "yield",
+                     "address into your web browser:\n\n" + stats,
+                     "yield", "pause 100", "front", "program OwnedMaximized calc.exe", "yield",
                      "pause 30"}
       << int(MessageIcon::Warning);
 }
+// clang-format on
 
 void TestLinkActions::desktopOpensNothing() {
   QFETCH(QString, control);

@@ -166,20 +166,17 @@ void TestLinkCatalogue::address() {
   QCOMPARE(composeLinkUrl(*link, State(state)), expected);
 }
 
+// clang-format off
 void TestLinkCatalogue::listSymbol_data() {
   QTest::addColumn<QString>("symbol"); // empty: no row selected
   QTest::addColumn<QString>("expected");
-  QTest::newRow("three letters padded") << "HRL"
-                                        << "HRL  ";
-  QTest::newRow("four letters padded") << "AAPL"
-                                       << "AAPL ";
-  QTest::newRow("five letters whole") << "AEISE"
-                                      << "AEISE";
-  QTest::newRow("seven characters whole") << "BBDB.TO"
-                                          << "BBDB.TO";
-  QTest::newRow("no selection") << ""
-                                << "";
+  QTest::newRow("three letters padded") << "HRL" << "HRL  ";
+  QTest::newRow("four letters padded") << "AAPL" << "AAPL ";
+  QTest::newRow("five letters whole") << "AEISE" << "AEISE";
+  QTest::newRow("seven characters whole") << "BBDB.TO" << "BBDB.TO";
+  QTest::newRow("no selection") << "" << "";
 }
+// clang-format on
 
 void TestLinkCatalogue::listSymbol() {
   QFETCH(QString, symbol);

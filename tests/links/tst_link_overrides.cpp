@@ -34,6 +34,7 @@ private slots:
   void overrides();
 };
 
+// clang-format off
 void TestLinkOverrides::overrides_data() {
   QTest::addColumn<QStringList>("files"); // path, content, path, content, ...; "<dir>": a folder
   QTest::addColumn<QString>("dataDirs");  // XDG_DATA_DIRS, {tmp} for the test's folder
@@ -56,9 +57,7 @@ void TestLinkOverrides::overrides_data() {
       << "Command11" << example << user << QStringList{};
   QTest::newRow("another control keeps its address")
       << QStringList{user, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"} << d12
-      << "Command23"
-      << "open OwnedMaximized {yahoo}/q/h?s=KO"
-      << "" << QStringList{};
+      << "Command23" << "open OwnedMaximized {yahoo}/q/h?s=KO" << "" << QStringList{};
   QTest::newRow("every placeholder")
       << QStringList{user, "[cmdBrowseImg]\naddress=https://s.example/?a={symbol}&b={name}&c="
                            "{name7}&d={listsymbol}#{symbol}"}
@@ -74,8 +73,8 @@ void TestLinkOverrides::overrides_data() {
                      "[Command11]\naddress=https://www.example.org/q/{symbol}\n"}
       << d12 << "Command11" << example << user << QStringList{};
   QTest::newRow("first data dir over second")
-      << QStringList{kSystem2, "[Command11]\naddress=https://second.example/{symbol}\n", kSystem1,
-                     "[Command11]\naddress=https://www.example.org/q/{symbol}\n"}
+      << QStringList{kSystem2, "[Command11]\naddress=https://second.example/{symbol}\n",
+                     kSystem1, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"}
       << d12 << "Command11" << example << kSystem1 << QStringList{};
   QTest::newRow("files of a dir in name order")
       << QStringList{"d1/kelvo-wizard/links/20-b.conf",
@@ -86,11 +85,10 @@ void TestLinkOverrides::overrides_data() {
   QTest::newRow("relative data dir ignored")
       << QStringList{"d2/kelvo-wizard/links/site.conf",
                      "[Command11]\naddress=https://relative.example/{symbol}\n"}
-      << "d2:{tmp}/d1"
-      << "Command11" << competitors << "" << QStringList{};
+      << "d2:{tmp}/d1" << "Command11" << competitors << "" << QStringList{};
   QTest::newRow("e-mail label to a web page")
-      << QStringList{user, "[Label2]\naddress=https://www.example.org/contact\n"} << d12 << "Label2"
-      << "open PlainNormal https://www.example.org/contact" << user << QStringList{};
+      << QStringList{user, "[Label2]\naddress=https://www.example.org/contact\n"} << d12
+      << "Label2" << "open PlainNormal https://www.example.org/contact" << user << QStringList{};
   QTest::newRow("empty file") << QStringList{user, ""} << d12 << "Command11" << competitors << ""
                               << QStringList{};
   QTest::newRow("no file") << QStringList{} << d12 << "Command11" << competitors << ""
@@ -110,8 +108,8 @@ void TestLinkOverrides::overrides_data() {
       << QStringList{"{tmp}/" + user + ":3: line longer than 4096 bytes"};
   QTest::newRow("e-mail label to mailto")
       << QStringList{user, "[Label2]\naddress=mailto:someone@example.org\n"} << d12 << "Label2"
-      << "email PlainNormal {email}"
-      << "" << QStringList{"{tmp}/" + user + ":2: only http and https addresses are accepted"};
+      << "email PlainNormal {email}" << ""
+      << QStringList{"{tmp}/" + user + ":2: only http and https addresses are accepted"};
   QTest::newRow("value outside a group")
       << QStringList{user, "address=https://bad.example/\n[Command11]\n"} << d12 << "Command11"
       << competitors << ""
@@ -128,8 +126,7 @@ void TestLinkOverrides::overrides_data() {
   bad("javascript", "address=javascript:alert(document.cookie)",
       "only http and https addresses are accepted");
   bad("file", "address=file:///etc/passwd", "only http and https addresses are accepted");
-  bad("placeholder as the host", "address=https://{symbol}/",
-      "a placeholder cannot stand in the host");
+  bad("placeholder as the host", "address=https://{symbol}/", "a placeholder cannot stand in the host");
   bad("placeholder in the host", "address=https://finance.example{symbol}",
       "a placeholder cannot stand in the host");
   bad("user name before the host", "address=https://finance.example@evil.example/{symbol}",
@@ -138,10 +135,11 @@ void TestLinkOverrides::overrides_data() {
       "a control character in the address");
 
   // Bytes that are not UTF-8 cannot go through a QString column.
-  QTest::newRow("bad UTF-8") << QStringList{user, "[Command11]\naddress=https://x.example/<FF>\n"}
-                             << d12 << "Command11" << competitors << ""
-                             << QStringList{"{tmp}/" + user + ":2: not valid UTF-8"};
+  QTest::newRow("bad UTF-8")
+      << QStringList{user, "[Command11]\naddress=https://x.example/<FF>\n"} << d12 << "Command11"
+      << competitors << "" << QStringList{"{tmp}/" + user + ":2: not valid UTF-8"};
 }
+// clang-format on
 
 void TestLinkOverrides::overrides() {
   QFETCH(QStringList, files);

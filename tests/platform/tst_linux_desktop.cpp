@@ -48,49 +48,39 @@ bool installStandIn(const QTemporaryDir &dir, const QString &entry, int status =
 void TestLinuxDesktop::init() { savedPath_ = qgetenv("PATH"); }
 void TestLinuxDesktop::cleanup() { qputenv("PATH", savedPath_); }
 
+// clang-format off
 void TestLinuxDesktop::calculator_data() {
   QTest::addColumn<QStringList>("installed");
   QTest::addColumn<QString>("program"); // what the wizard asks for
   QTest::addColumn<QString>("started"); // name and arguments, one a line; empty: nothing
 
-  QTest::newRow("only kcalc") << QStringList{"kcalc"} << "calc.exe"
-                              << "kcalc";
+  QTest::newRow("only kcalc") << QStringList{"kcalc"} << "calc.exe" << "kcalc";
   QTest::newRow("first of the list wins")
-      << QStringList{"xcalc", "kcalc", "gnome-calculator"} << "calc.exe"
-      << "gnome-calculator";
-  QTest::newRow("order of the list, not of PATH") << QStringList{"xcalc", "mate-calc"} << "calc.exe"
-                                                  << "mate-calc";
+      << QStringList{"xcalc", "kcalc", "gnome-calculator"} << "calc.exe" << "gnome-calculator";
+  QTest::newRow("order of the list, not of PATH")
+      << QStringList{"xcalc", "mate-calc"} << "calc.exe" << "mate-calc";
   QTest::newRow("qalculate before speedcrunch")
-      << QStringList{"kalk", "speedcrunch", "qalculate-gtk"} << "calc.exe"
-      << "qalculate-gtk";
+      << QStringList{"kalk", "speedcrunch", "qalculate-gtk"} << "calc.exe" << "qalculate-gtk";
   QTest::newRow("qt before gtk") << QStringList{"qalculate-gtk", "qalculate-qt"} << "calc.exe"
                                  << "qalculate-qt";
   QTest::newRow("galculator before mate-calc")
-      << QStringList{"mate-calc", "galculator", "speedcrunch"} << "calc.exe"
-      << "speedcrunch";
-  QTest::newRow("kalk before xcalc") << QStringList{"xcalc", "kalk"} << "calc.exe"
-                                     << "kalk";
-  QTest::newRow("last resort") << QStringList{"xcalc"} << "calc.exe"
-                               << "xcalc";
-  QTest::newRow("any case of the name") << QStringList{"galculator"} << "CALC.EXE"
-                                        << "galculator";
+      << QStringList{"mate-calc", "galculator", "speedcrunch"} << "calc.exe" << "speedcrunch";
+  QTest::newRow("kalk before xcalc") << QStringList{"xcalc", "kalk"} << "calc.exe" << "kalk";
+  QTest::newRow("last resort") << QStringList{"xcalc"} << "calc.exe" << "xcalc";
+  QTest::newRow("any case of the name") << QStringList{"galculator"} << "CALC.EXE" << "galculator";
   QTest::newRow("a Flatpak app when no program")
-      << QStringList{"flatpak:org.kde.kcalc"} << "calc.exe"
-      << "flatpak\nrun\norg.kde.kcalc";
+      << QStringList{"flatpak:org.kde.kcalc"} << "calc.exe" << "flatpak\nrun\norg.kde.kcalc";
   QTest::newRow("a program before any Flatpak app")
-      << QStringList{"flatpak:org.gnome.Calculator", "xcalc"} << "calc.exe"
-      << "xcalc";
+      << QStringList{"flatpak:org.gnome.Calculator", "xcalc"} << "calc.exe" << "xcalc";
   QTest::newRow("flatpak without a calculator")
-      << QStringList{"flatpak:org.example.Other"} << "calc.exe"
-      << "";
-  QTest::newRow("none installed") << QStringList{} << "calc.exe"
-                                  << "";
+      << QStringList{"flatpak:org.example.Other"} << "calc.exe" << "";
+  QTest::newRow("none installed") << QStringList{} << "calc.exe" << "";
   QTest::newRow("a program named like the request is not run")
-      << QStringList{"calc.exe"} << "calc.exe"
-      << "";
-  QTest::newRow("other names start nothing") << QStringList{"kcalc", "notepad.exe"} << "notepad.exe"
-                                             << "";
+      << QStringList{"calc.exe"} << "calc.exe" << "";
+  QTest::newRow("other names start nothing") << QStringList{"kcalc", "notepad.exe"}
+                                             << "notepad.exe" << "";
 }
+// clang-format on
 
 void TestLinuxDesktop::calculator() {
   QFETCH(QStringList, installed);

@@ -194,35 +194,25 @@ void TestValuation::dollarsOfValue() {
   QCOMPARE(QString::fromStdString(kelvo::formatDollars(value)), text);
 }
 
+// clang-format off
 void TestValuation::dollarsOfText_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("formatted");
 
-  QTest::newRow("cents round up") << "1,000,000.75"
-                                  << "$1,000,001";
-  QTest::newRow("plain") << "1000000"
-                         << "$1,000,000";
-  QTest::newRow("already formatted") << "$2,191,123"
-                                     << "$2,191,123";
-  QTest::newRow("parentheses") << "(1,234.5)"
-                               << "-$1,235";
-  QTest::newRow("exponent text") << "1E+18"
-                                 << "$1,000,000,000,000,000,000";
-  QTest::newRow("blanks around") << "  42  "
-                                 << "$42";
-  QTest::newRow("zero text") << "0"
-                             << "$";
-  QTest::newRow("unreadable kept") << "abc"
-                                   << "abc";
-  QTest::newRow("words kept") << "100 shares"
-                              << "100 shares";
-  QTest::newRow("dollar alone kept") << "$"
-                                     << "$";
-  QTest::newRow("empty kept") << ""
-                              << "";
-  QTest::newRow("overflow kept") << "1E400"
-                                 << "1E400";
+  QTest::newRow("cents round up") << "1,000,000.75" << "$1,000,001";
+  QTest::newRow("plain") << "1000000" << "$1,000,000";
+  QTest::newRow("already formatted") << "$2,191,123" << "$2,191,123";
+  QTest::newRow("parentheses") << "(1,234.5)" << "-$1,235";
+  QTest::newRow("exponent text") << "1E+18" << "$1,000,000,000,000,000,000";
+  QTest::newRow("blanks around") << "  42  " << "$42";
+  QTest::newRow("zero text") << "0" << "$";
+  QTest::newRow("unreadable kept") << "abc" << "abc";
+  QTest::newRow("words kept") << "100 shares" << "100 shares";
+  QTest::newRow("dollar alone kept") << "$" << "$";
+  QTest::newRow("empty kept") << "" << "";
+  QTest::newRow("overflow kept") << "1E400" << "1E400";
 }
+// clang-format on
 
 void TestValuation::dollarsOfText() {
   QFETCH(QString, text);

@@ -47,6 +47,7 @@ void run(Window &t, const QString &events) {
 class NavigationTest : public QObject {
   Q_OBJECT
 private slots:
+  // clang-format off
   void stateTable_data() {
     QTest::addColumn<QString>("events");
     QTest::addColumn<int>("step");
@@ -56,56 +57,49 @@ private slots:
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("start-up") << "" << 0 << 1 << false << true << P + "Click to Navigate";
-    QTest::newRow("S0* next keeps the company page")
-        << "next" << 1 << 1 << true << true << P + "Company  ( Understanding )  of  HRL";
-    QTest::newRow("S1 next passes the gate")
-        << "next next" << 2 << 2 << true << true << P + "Sustainable Comp Advantages ?  of  HRL";
+    QTest::newRow("S0* next keeps the company page") << "next" << 1 << 1 << true << true
+                                                      << P + "Company  ( Understanding )  of  HRL";
+    QTest::newRow("S1 next passes the gate") << "next next" << 2 << 2 << true << true
+                                            << P + "Sustainable Comp Advantages ?  of  HRL";
     QTest::newRow("S2 next") << "next next next" << 3 << 3 << true << true
                              << P + "Management  ( Trust and Ability ) of  HRL";
     QTest::newRow("S3 next") << "next next next next" << 4 << 4 << true << true
                              << P + "Bargain Price / Intrinsic Value of  HRL";
-    QTest::newRow("S4 next") << "next next next next next" << 5 << 5 << true << true
-                             << P + "Tools of  HRL";
-    QTest::newRow("S5 next disables Next")
-        << "next next next next next next" << 6 << 6 << true << false << P + "IV Estimator of  HRL";
-    QTest::newRow("S6 back") << "next next next next next next back" << 5 << 5 << true << true
-                             << P + "Tools";
+    QTest::newRow("S4 next") << "next next next next next" << 5 << 5 << true << true << P + "Tools of  HRL";
+    QTest::newRow("S5 next disables Next") << "next next next next next next" << 6 << 6 << true
+                                           << false << P + "IV Estimator of  HRL";
+    QTest::newRow("S6 back") << "next next next next next next back" << 5 << 5 << true << true << P + "Tools";
     QTest::newRow("S2 back") << "next next back" << 1 << 1 << true << true
                              << P + "Company  ( Understanding ) ";
-    QTest::newRow("S1 back disables Back")
-        << "next back" << 0 << 0 << false << true << P + "Click to Navigate";
-    QTest::newRow("label 0") << "next next label:0" << 0 << 0 << false << true
-                             << P + "Click to Navigate";
-    QTest::newRow("label 3") << "label:3" << 3 << 3 << true << true
-                             << P + "Management  ( Trust and Ability )";
+    QTest::newRow("S1 back disables Back") << "next back" << 0 << 0 << false << true << P + "Click to Navigate";
+    QTest::newRow("label 0") << "next next label:0" << 0 << 0 << false << true << P + "Click to Navigate";
+    QTest::newRow("label 3") << "label:3" << 3 << 3 << true << true << P + "Management  ( Trust and Ability )";
     QTest::newRow("label 6") << "label:6" << 6 << 6 << true << false << P + "IV Estimator";
     QTest::newRow("label 6 then back") << "label:6 back" << 5 << 5 << true << true << P + "Tools";
-    QTest::newRow("restart keeps the caption")
-        << "next next next restart" << 0 << 0 << false << true
-        << P + "Management  ( Trust and Ability ) of  HRL";
-    QTest::newRow("exit answered No")
-        << "next exitNo" << 1 << 1 << true << true << P + "Company  ( Understanding )  of  HRL";
+    QTest::newRow("restart keeps the caption") << "next next next restart" << 0 << 0 << false << true
+                                               << P + "Management  ( Trust and Ability ) of  HRL";
+    QTest::newRow("exit answered No") << "next exitNo" << 1 << 1 << true << true
+                                      << P + "Company  ( Understanding )  of  HRL";
     QTest::newRow("selection shows page cnt") << "next next next select" << 3 << 3 << true << true
                                               << P + "Management  ( Trust and Ability ) of  HRL";
-    QTest::newRow("pointer over a page, then a selection")
-        << "next next next move select" << 1 << 1 << true << true
-        << P + "Management  ( Trust and Ability ) of  HRL";
-    QTest::newRow("selection at start-up shows page 0")
-        << "select" << 0 << 0 << false << true << P + "Click to Navigate";
-    QTest::newRow("background pick shows page cnt")
-        << "label:3 dblclick" << 0 << 0 << true << true << P + "Management  ( Trust and Ability )";
+    QTest::newRow("pointer over a page, then a selection") << "next next next move select" << 1 << 1
+                                                           << true << true
+                                                           << P + "Management  ( Trust and Ability ) of  HRL";
+    QTest::newRow("selection at start-up shows page 0") << "select" << 0 << 0 << false << true
+                                                        << P + "Click to Navigate";
+    QTest::newRow("background pick shows page cnt") << "label:3 dblclick" << 0 << 0 << true << true
+                                                    << P + "Management  ( Trust and Ability )";
     // A selection can leave Next enabled on the last step or Back on the
     // first; the press is then ignored.
-    QTest::newRow("next on step 6 while enabled")
-        << "next next next next next next label:1 select next" << 6 << 6 << true << true
-        << P + "Company  ( Understanding ) ";
+    QTest::newRow("next on step 6 while enabled") << "next next next next next next label:1 select next"
+                                                  << 6 << 6 << true << true << P + "Company  ( Understanding ) ";
     QTest::newRow("back on step 0 while enabled") << "label:3 select back" << 0 << 0 << true << true
                                                   << P + "Management  ( Trust and Ability )";
     // Back leaves cnt at 1, so the selection brings step 1 back.
-    QTest::newRow("selection after back uses cnt")
-        << "next back select next" << 2 << 2 << true << true
-        << P + "Sustainable Comp Advantages ?  of  KO";
+    QTest::newRow("selection after back uses cnt") << "next back select next" << 2 << 2 << true << true
+                                                   << P + "Sustainable Comp Advantages ?  of  KO";
   }
+  // clang-format on
 
   void stateTable() {
     QFETCH(QString, events);
@@ -128,6 +122,7 @@ private slots:
 
   // The gate on leaving step 1: what is in the boxes, what the input box
   // answers, the boxes shown and where the wizard ends up.
+  // clang-format off
   void gate_data() {
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<QString>("name");
@@ -138,44 +133,18 @@ private slots:
     QTest::addColumn<QString>("nameAfter");
 
     const QString prompt = QStringLiteral("Enter a Stock Symbol to study: ");
-    QTest::newRow("empty symbol, KO accepted") << ""
-                                               << ""
-                                               << "KO" << QStringList{prompt} << 2 << "KO"
-                                               << "Coca-Cola ";
-    QTest::newRow("empty symbol, lower-case typed") << ""
-                                                    << ""
-                                                    << "msft" << QStringList{prompt} << 2 << "MSFT"
-                                                    << "Microsoft Corporation";
-    QTest::newRow("both empty, cancelled")
-        << ""
-        << ""
-        << "<cancel>" << QStringList{prompt, "Enter a Stock Symbol", "Enter the Company Name"} << 1
-        << ""
-        << "";
-    QTest::newRow("name kept, cancelled")
-        << ""
-        << "Acme Widgets"
-        << "<cancel>" << QStringList{prompt, "Enter a Stock Symbol"} << 1 << ""
-        << "Acme Widgets";
-    QTest::newRow("unknown symbol, no name")
-        << "xyz"
-        << ""
-        << "" << QStringList{"Enter the Company Name"} << 1 << "XYZ"
-        << "XYZ";
-    QTest::newRow("unknown symbol with a name") << "xyz"
-                                                << "Something"
-                                                << "" << QStringList{} << 2 << "XYZ"
-                                                << "Something";
-    QTest::newRow("symbol with spaces matches nothing") << " KO"
-                                                        << "Mine"
-                                                        << "" << QStringList{} << 2 << " KO"
-                                                        << "Mine";
-    QTest::newRow("input typed but unknown")
-        << ""
-        << ""
-        << "qqq" << QStringList{prompt, "Enter the Company Name"} << 1 << "QQQ"
-        << "QQQ";
+    QTest::newRow("empty symbol, KO accepted") << "" << "" << "KO" << QStringList{prompt} << 2 << "KO" << "Coca-Cola ";
+    QTest::newRow("empty symbol, lower-case typed") << "" << "" << "msft" << QStringList{prompt} << 2 << "MSFT" << "Microsoft Corporation";
+    QTest::newRow("both empty, cancelled") << "" << "" << "<cancel>"
+                                           << QStringList{prompt, "Enter a Stock Symbol", "Enter the Company Name"} << 1 << "" << "";
+    QTest::newRow("name kept, cancelled") << "" << "Acme Widgets" << "<cancel>"
+                                          << QStringList{prompt, "Enter a Stock Symbol"} << 1 << "" << "Acme Widgets";
+    QTest::newRow("unknown symbol, no name") << "xyz" << "" << "" << QStringList{"Enter the Company Name"} << 1 << "XYZ" << "XYZ";
+    QTest::newRow("unknown symbol with a name") << "xyz" << "Something" << "" << QStringList{} << 2 << "XYZ" << "Something";
+    QTest::newRow("symbol with spaces matches nothing") << " KO" << "Mine" << "" << QStringList{} << 2 << " KO" << "Mine";
+    QTest::newRow("input typed but unknown") << "" << "" << "qqq" << QStringList{prompt, "Enter the Company Name"} << 1 << "QQQ" << "QQQ";
   }
+  // clang-format on
 
   void gate() {
     QFETCH(QString, symbol);

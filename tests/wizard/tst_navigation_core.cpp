@@ -61,6 +61,7 @@ Run run(const QString &events) {
 class NavigationCoreTest : public QObject {
   Q_OBJECT
 private slots:
+  // clang-format off
   void transitions_data() {
     QTest::addColumn<QString>("events");
     QTest::addColumn<int>("step");
@@ -70,32 +71,30 @@ private slots:
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("start-up") << "" << 0 << 1 << 0 << "off/on" << P + "Click to Navigate";
-    QTest::newRow("next keeps the company page")
-        << "next" << 1 << 1 << 1 << "on/on" << P + "Company  ( Understanding )  of  KO";
-    QTest::newRow("next to the last step")
-        << "next next next next next next" << 6 << 6 << 6 << "on/off" << P + "IV Estimator of  KO";
-    QTest::newRow("back to the welcome page")
-        << "next back" << 0 << 0 << 1 << "off/on" << P + "Click to Navigate";
-    QTest::newRow("side menu, last step")
-        << "step:6" << 6 << 6 << 0 << "on/off" << P + "IV Estimator";
-    QTest::newRow("restart keeps caption and counter")
-        << "next next next restart" << 0 << 0 << 3 << "off/on"
-        << P + "Management  ( Trust and Ability ) of  KO";
-    QTest::newRow("selection shows the counter's page")
-        << "next next next step:5 select" << 3 << 3 << 3 << "on/on" << P + "Tools";
+    QTest::newRow("next keeps the company page") << "next" << 1 << 1 << 1 << "on/on"
+                                                 << P + "Company  ( Understanding )  of  KO";
+    QTest::newRow("next to the last step") << "next next next next next next" << 6 << 6 << 6
+                                           << "on/off" << P + "IV Estimator of  KO";
+    QTest::newRow("back to the welcome page") << "next back" << 0 << 0 << 1 << "off/on"
+                                              << P + "Click to Navigate";
+    QTest::newRow("side menu, last step") << "step:6" << 6 << 6 << 0 << "on/off" << P + "IV Estimator";
+    QTest::newRow("restart keeps caption and counter") << "next next next restart" << 0 << 0 << 3
+                                                       << "off/on"
+                                                       << P + "Management  ( Trust and Ability ) of  KO";
+    QTest::newRow("selection shows the counter's page") << "next next next step:5 select" << 3 << 3
+                                                        << 3 << "on/on" << P + "Tools";
     QTest::newRow("pointer, then a selection") << "step:4 pointer select" << 1 << 1 << 1 << "on/on"
                                                << P + "Bargain Price / Intrinsic Value";
     QTest::newRow("next ignored on the last step")
         << "next next next next next next step:1 select next" << 6 << 6 << 6 << "on/on"
         << P + "Company  ( Understanding ) ";
-    QTest::newRow("back ignored on the first step")
-        << "step:3 select back" << 0 << 0 << 0 << "on/on"
-        << P + "Management  ( Trust and Ability )";
-    QTest::newRow("clear") << "next clear" << 1 << 1 << 1 << "on/on"
-                           << "Kelvo Training Wizard ";
-    QTest::newRow("a step out of range is ignored")
-        << "step:7" << 0 << 1 << 0 << "off/on" << P + "Click to Navigate";
+    QTest::newRow("back ignored on the first step") << "step:3 select back" << 0 << 0 << 0 << "on/on"
+                                                    << P + "Management  ( Trust and Ability )";
+    QTest::newRow("clear") << "next clear" << 1 << 1 << 1 << "on/on" << "Kelvo Training Wizard ";
+    QTest::newRow("a step out of range is ignored") << "step:7" << 0 << 1 << 0 << "off/on"
+                                                    << P + "Click to Navigate";
   }
+  // clang-format on
   void transitions() {
     QFETCH(QString, events);
     const State s = run(events).state;
