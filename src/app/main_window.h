@@ -50,7 +50,6 @@ public:
   RowPicker &randomRows() { return picker_; }
   const WizardPages &pages() const { return pages_; }
   int selectedRow() const;
-  bool topEdgePinned() const { return pinTop_; }
   // Where a window repaint puts the outer top edge on the current screen.
   int pinnedTop() const;
   // Every control as "NAME X Y W H": its rectangle in the window's logical

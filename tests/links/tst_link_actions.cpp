@@ -2,7 +2,6 @@
 // show: recorded through the facades instead of performed.
 
 #include "directory/company_directory.h"
-#include "guidance/guidance.h"
 #include "links/hosts.h"
 #include "links/link_actions.h"
 #include "links/link_catalogue.h"
@@ -227,30 +226,33 @@ void TestLinkActions::desktopOpensNothing() {
   QCOMPARE(int(w.dialogs.shown[0].icon), icon);
 }
 
+// The four teaching boxes come before the search, nothing between them; the
+// texts themselves are the guidance tests' business, so each box is known
+// here by how it begins.
 void TestLinkActions::advantagesBeforeSearch() {
   Window w;
   w.symbol.clear();
   w.name.clear();
   w.row = -1;
   w.actions.trigger("Command21");
-  QStringList expected;
-  for (std::string_view text : advantageTexts())
-    expected << "box " + qs(text);
-  expected << "open OwnedMaximized http://" + qs(hosts::kGoogle) + "/search?q=site:+" +
-                  qs(hosts::kBerkshireAddress) +
-                  "++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0"
-           << "yield"
-           << "pause 300";
-  QCOMPARE(w.desktop.log, expected);
+  const QStringList starts{"box Competitive Advantages can include", "box Just as Marketing",
+                           "box There can also be advantages", "box Furthermore, the Value"};
+  QCOMPARE(w.desktop.log.size(), 7);
+  for (int i = 0; i < 4; ++i)
+    QVERIFY2(w.desktop.log[i].startsWith(starts[i]), qPrintable(w.desktop.log[i]));
+  QCOMPARE(w.desktop.log.mid(4),
+           (QStringList{"open OwnedMaximized http://" + qs(hosts::kGoogle) + "/search?q=site:+" +
+                            qs(hosts::kBerkshireAddress) +
+                            "++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0",
+                        "yield", "pause 300"}));
 }
 
 void TestLinkActions::help() {
   Window w;
   w.actions.showHelp();
-  QStringList expected;
-  for (std::string_view text : helpTexts())
-    expected << "box " + qs(text);
-  QCOMPARE(w.desktop.log, expected); // nine boxes in order, nothing opened
+  QCOMPARE(w.desktop.log.size(), 9); // nine boxes in order, nothing opened
+  QVERIFY(w.desktop.log.first().startsWith("box This software will help you"));
+  QCOMPARE(w.desktop.log.last(), "box This software is dedicated to my daughter with love.");
   for (const ScriptedDialogs::Shown &box : w.dialogs.shown)
     QVERIFY(box.title == "Kelvo Wizard" && box.buttons == MessageButtons::Ok &&
             box.icon == MessageIcon::None);
