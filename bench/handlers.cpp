@@ -23,7 +23,10 @@
 #include <string>
 #include <vector>
 
-using namespace kelvo;
+using namespace kelvo::app;
+using namespace kelvo::directory;
+using namespace kelvo::platform;
+using namespace kelvo::wizard;
 using Clock = std::chrono::steady_clock;
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-using namespace kelvo;
+using namespace kelvo::directory;
 
 namespace {
 

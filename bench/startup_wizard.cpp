@@ -6,5 +6,5 @@
 
 int main(int argc, char **argv) {
   QuitAfterFirstPaint quitter;
-  return kelvo::runWizard(argc, argv, &quitter);
+  return runWizard(argc, argv, &quitter);
 }

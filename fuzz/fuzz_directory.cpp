@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-using namespace kelvo;
+using namespace kelvo::directory;
 
 namespace {
 

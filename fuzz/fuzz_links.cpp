@@ -21,7 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
-using namespace kelvo;
+using namespace kelvo::directory;
+using namespace kelvo::links;
 
 namespace {
 

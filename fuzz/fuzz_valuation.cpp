@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string_view>
 
-using namespace kelvo;
+using namespace kelvo::valuation;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-namespace kelvo {
+namespace kelvo::app {
 
 namespace {
 
@@ -97,4 +97,4 @@ QFont controlFont(FontRole role) {
   return pixelFont(wizardFamily(), 11, false); // 8.25 pt
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -7,7 +7,7 @@
 
 class QApplication;
 
-namespace kelvo {
+namespace kelvo::app {
 
 // The face the window draws in: the Tahoma-compatible one the layout was
 // drawn for when it is installed, or the desktop's sans serif in its place
@@ -27,4 +27,4 @@ QString wizardFamily();
 QFont windowFont();
 QFont controlFont(FontRole role);
 
-} // namespace kelvo
+} // namespace kelvo::app

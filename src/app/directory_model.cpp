@@ -2,7 +2,9 @@
 
 #include "directory/company_directory.h"
 
-namespace kelvo {
+namespace kelvo::app {
+
+using namespace kelvo::directory;
 
 int DirectoryModel::rowCount(const QModelIndex &parent) const {
   return parent.isValid() ? 0 : kDirectoryRows;
@@ -16,4 +18,4 @@ QVariant DirectoryModel::data(const QModelIndex &index, int role) const {
   return {};
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -1,7 +1,7 @@
 #pragma once
 #include <QAbstractListModel>
 
-namespace kelvo {
+namespace kelvo::app {
 
 // The directory list's rows, read straight from the constant table: the list
 // is "filled" in one step without copying 1,681 texts at start-up.
@@ -13,4 +13,4 @@ public:
   QVariant data(const QModelIndex &index, int role) const override;
 };
 
-} // namespace kelvo
+} // namespace kelvo::app

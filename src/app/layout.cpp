@@ -4,7 +4,9 @@
 
 #include <array>
 
-namespace kelvo {
+namespace kelvo::app {
+
+using namespace kelvo::wizard;
 
 namespace {
 
@@ -127,4 +129,4 @@ constexpr std::array kRows = std::to_array<ControlRow>({
 
 std::span<const ControlRow> windowLayout() { return kRows; }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <span>
 
-namespace kelvo {
+namespace kelvo::app {
 
 enum class ControlKind { Label, Button, TextBox, List, Panel, Marker, Line, Outline };
 enum class FontRole { Normal, Title, Link, Box, List };
@@ -61,4 +61,4 @@ inline QColor rgbColour(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | uns
 
 std::span<const ControlRow> windowLayout();
 
-} // namespace kelvo
+} // namespace kelvo::app

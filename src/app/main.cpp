@@ -24,14 +24,14 @@ void print(std::FILE *to, const QString &text) { std::fputs(qUtf8Printable(text)
 
 // What the window shows for a link control.
 QString captionOf(const QString &control) {
-  for (const kelvo::ControlRow &row : kelvo::windowLayout())
+  for (const kelvo::app::ControlRow &row : kelvo::app::windowLayout())
     if (control == QLatin1String(row.name) && row.text)
       return QString::fromUtf8(row.text).replace(u'\n', u' ');
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
-    return kelvo::makerWebsiteText();
+    return kelvo::links::makerWebsiteText();
   if (control == QLatin1String("Label2"))
-    return kelvo::makerEmailText();
+    return kelvo::links::makerEmailText();
   if (control == QLatin1String("List1"))
     return QStringLiteral("(double-click on a company of the list)");
   return QStringLiteral("(double-click on the background of any page)");
@@ -39,7 +39,7 @@ QString captionOf(const QString &control) {
 
 // One line a control: name, caption, address template, where it came from.
 void listLinks() {
-  for (const kelvo::LinkTemplate &link : kelvo::activeLinkCatalogue().links())
+  for (const kelvo::links::LinkTemplate &link : kelvo::links::activeLinkCatalogue().links())
     print(stdout, QStringLiteral("%1\t%2\t%3\t%4\n")
                       .arg(link.control, captionOf(link.control), link.address,
                            link.origin.isEmpty() ? QStringLiteral("built in") : link.origin));
@@ -103,6 +103,6 @@ int main(int argc, char **argv) {
     return 2;
   }
   if (parser.isSet(listControlsOption))
-    return kelvo::listControls(argc, argv);
-  return kelvo::runWizard(argc, argv);
+    return kelvo::app::listControls(argc, argv);
+  return kelvo::app::runWizard(argc, argv);
 }

@@ -23,7 +23,12 @@
 #include <QWindow>
 #include <algorithm>
 
-namespace kelvo {
+namespace kelvo::app {
+
+using namespace kelvo::directory;
+using namespace kelvo::valuation;
+using namespace kelvo::links;
+using namespace kelvo::platform;
 
 namespace {
 
@@ -41,14 +46,14 @@ struct ToolTip {
 };
 // clang-format off
 constexpr ToolTip kToolTips[] = {
-    {"Command16", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Picks a company at random from the directory list."), false},
-    {"Command17", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Opens a quote page for the company selected in the list:"), true},
-    {"Command19", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Opens the profile of the company selected in the list:"), true},
-    {"Command23", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Opens the news headlines for the symbol in the symbol box:"), true},
-    {"Command24", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Searches business news for the symbol in the symbol box:"), true},
-    {"Label38", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Opens the maker's web site in your browser:"), true},
-    {"Label2", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Writes to the maker with your mail program:"), true},
-    {"Label3", QT_TRANSLATE_NOOP("kelvo::MainWindow", "Opens the maker's page in your browser:"), true},
+    {"Command16", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Picks a company at random from the directory list."), false},
+    {"Command17", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens a quote page for the company selected in the list:"), true},
+    {"Command19", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the profile of the company selected in the list:"), true},
+    {"Command23", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the news headlines for the symbol in the symbol box:"), true},
+    {"Command24", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Searches business news for the symbol in the symbol box:"), true},
+    {"Label38", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's web site in your browser:"), true},
+    {"Label2", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Writes to the maker with your mail program:"), true},
+    {"Label3", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's page in your browser:"), true},
 };
 // clang-format on
 
@@ -529,7 +534,7 @@ void writeCalculator(const MainWindow &window, const CalculatorFields &fields) {
 } // namespace
 
 void MainWindow::estimateIntrinsicValue() {
-  const EstimateResult result = kelvo::estimateIntrinsicValue(readCalculator(*this));
+  const EstimateResult result = valuation::estimateIntrinsicValue(readCalculator(*this));
   writeCalculator(*this, result.fields);
   if (result.message)
     dialogs_.message(QString::fromStdString(*result.message),
@@ -538,7 +543,7 @@ void MainWindow::estimateIntrinsicValue() {
 }
 
 void MainWindow::clearCalculator() {
-  writeCalculator(*this, kelvo::clearCalculator(readCalculator(*this)));
+  writeCalculator(*this, valuation::clearCalculator(readCalculator(*this)));
 }
 
 // --- Window behaviour: placement, the pinned top edge, the background ---
@@ -681,4 +686,4 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
   return QWidget::eventFilter(watched, event);
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -17,11 +17,17 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 
-namespace kelvo {
-
+namespace kelvo::platform {
 class Desktop;
 class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::links {
 class LinkActions;
+} // namespace kelvo::links
+
+namespace kelvo::app {
+
 struct ControlRow;
 
 // The outer top edge a window repaint puts the window at: the designed
@@ -33,7 +39,7 @@ int pinnedTopEdge(int designedTop, int frameHeight, const QRect &available);
 class MainWindow final : public QWidget {
   Q_OBJECT
 public:
-  MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent = nullptr);
+  MainWindow(platform::Dialogs &dialogs, platform::Desktop &desktop, QWidget *parent = nullptr);
   ~MainWindow() override;
 
   // A control by its design name ("cmdNext", "Label1(3)", "picStart(6)").
@@ -47,7 +53,7 @@ public:
   std::function<void()> endProgram;
 
   const wizard::State &state() const { return state_; }
-  RowPicker &randomRows() { return picker_; }
+  directory::RowPicker &randomRows() { return picker_; }
   const WizardPages &pages() const { return pages_; }
   int selectedRow() const;
   // Where a window repaint puts the outer top edge on the current screen.
@@ -107,8 +113,8 @@ private:
   QString symbolText() const;
   QString nameText() const;
 
-  Dialogs &dialogs_;
-  Desktop &desktop_;
+  platform::Dialogs &dialogs_;
+  platform::Desktop &desktop_;
   wizard::State state_;
   QHash<QString, QWidget *> controls_;
   WizardPages pages_;
@@ -119,8 +125,8 @@ private:
   QPushButton *nextButton_ = nullptr;
   QPushButton *restartButton_ = nullptr;
   QList<QWidget *> focusOrder_; // the design's keyboard order
-  std::unique_ptr<LinkActions> links_;
-  RowPicker picker_;
+  std::unique_ptr<links::LinkActions> links_;
+  directory::RowPicker picker_;
   bool selectingFromCode_ = false;
   bool programMovesFocus_ = false;
   int rowBeforePress_ = -2;
@@ -128,4 +134,4 @@ private:
   bool centred_ = false;
 };
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPainter>
 
-namespace kelvo {
+namespace kelvo::app {
+
+using namespace kelvo::wizard;
 
 StepMarker::StepMarker(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -45,4 +47,4 @@ void highlightStep(WizardPages &pages, int n) {
   }
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

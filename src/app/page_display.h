@@ -8,7 +8,7 @@
 
 class QLabel;
 
-namespace kelvo {
+namespace kelvo::app {
 
 // A filled rectangle of the side menu; it does not react to the mouse.
 class StepMarker : public QWidget {
@@ -40,4 +40,4 @@ void bringPageIntoView(WizardPages &pages, int n);
 // Step n bold with a green marker, the others plain with grey markers.
 void highlightStep(WizardPages &pages, int n);
 
-} // namespace kelvo
+} // namespace kelvo::app

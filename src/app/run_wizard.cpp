@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <cstdio>
 
-namespace kelvo {
+namespace kelvo::app {
+
+using namespace kelvo::platform;
 
 int runWizard(int &argc, char **argv, QObject *watcher) {
   QApplication app(argc, argv);
@@ -35,4 +37,4 @@ int listControls(int &argc, char **argv) {
   return 0;
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -2,7 +2,7 @@
 
 class QObject;
 
-namespace kelvo {
+namespace kelvo::app {
 
 // Builds the application and its one window the way the program starts, shows
 // it and runs the event loop. `watcher`, when given, also sees the window's
@@ -14,4 +14,4 @@ int runWizard(int &argc, char **argv, QObject *watcher = nullptr);
 // tests, which drive the real window from outside.
 int listControls(int &argc, char **argv);
 
-} // namespace kelvo
+} // namespace kelvo::app

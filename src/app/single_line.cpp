@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kelvo {
+namespace kelvo::app {
 
 QString singleLineText(const QString &text, int &cursor) {
   cursor = std::clamp(cursor, 0, int(text.size()));
@@ -42,4 +42,4 @@ QValidator::State SingleLineValidator::validate(QString &input, int &pos) const 
   return Acceptable;
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -5,7 +5,7 @@
 
 #include <QValidator>
 
-namespace kelvo {
+namespace kelvo::app {
 
 // `text` is the box's text after an edit and `cursor` the caret after the
 // inserted part. A line break (CR or LF) cuts the inserted part there; the
@@ -19,4 +19,4 @@ public:
   State validate(QString &input, int &pos) const override;
 };
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-namespace kelvo {
+namespace kelvo::app {
 
 namespace {
 
@@ -42,4 +42,4 @@ void fitTextsToBoxes(QWidget *window) {
     shrinkUntil(button, [button](const QFont &) { return buttonFits(button); });
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

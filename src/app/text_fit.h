@@ -3,7 +3,7 @@
 
 class QWidget;
 
-namespace kelvo {
+namespace kelvo::app {
 
 // Every label and button text of the window that would be cut in its box at
 // the current face gets a smaller pixel size for that one control, a pixel at
@@ -11,4 +11,4 @@ namespace kelvo {
 // highlighted. With the face the layout was drawn for nothing changes.
 void fitTextsToBoxes(QWidget *window);
 
-} // namespace kelvo
+} // namespace kelvo::app

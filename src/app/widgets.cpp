@@ -7,7 +7,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace kelvo {
+namespace kelvo::app {
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
   setAttribute(Qt::WA_NoMousePropagation);
@@ -37,7 +37,7 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
 namespace {
 // Assistive tools see a panel as a group of controls, not as a frame border.
 QAccessibleInterface *panelAccessible(const QString &className, QObject *object) {
-  if (className == QLatin1String("kelvo::Panel") && object && object->isWidgetType())
+  if (className == QLatin1String("kelvo::app::Panel") && object && object->isWidgetType())
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
   return nullptr;
 }
@@ -132,4 +132,4 @@ void LineShape::paintEvent(QPaintEvent *) {
   }
 }
 
-} // namespace kelvo
+} // namespace kelvo::app

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace kelvo {
+namespace kelvo::app {
 
 // A label that reports clicks and keeps mouse events to itself (a click on a
 // label is never a click on the window background).
@@ -73,4 +73,4 @@ private:
   bool outline_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::app

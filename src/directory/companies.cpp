@@ -3,7 +3,7 @@
 // clang-format off
 #include "directory/company_directory.h"
 
-namespace kelvo {
+namespace kelvo::directory {
 
 // clang-format off
 const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory = {{
@@ -1691,5 +1691,5 @@ const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory = {{
 }};
 // clang-format on
 
-} // namespace kelvo
+} // namespace kelvo::directory
 // clang-format on

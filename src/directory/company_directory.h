@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvo {
+namespace kelvo::directory {
 
 struct DirectoryEntry {
   std::string_view symbol;    // 1 to 7 of A-Z . /
@@ -33,4 +33,4 @@ int findSymbol(std::string_view symbol);
 // without regard to ASCII case; -1 for no row or an empty text.
 int findListPrefix(std::string_view text);
 
-} // namespace kelvo
+} // namespace kelvo::directory

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kelvo {
+namespace kelvo::directory {
 
 namespace {
 
@@ -64,4 +64,4 @@ int findListPrefix(std::string_view text) {
   return int(it - kCompanyDirectory.begin());
 }
 
-} // namespace kelvo
+} // namespace kelvo::directory

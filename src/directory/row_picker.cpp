@@ -6,7 +6,7 @@
 #include <chrono>
 #include <cmath>
 
-namespace kelvo {
+namespace kelvo::directory {
 
 void RowPicker::reseedFromClock() {
   engine_.seed(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -31,4 +31,4 @@ int RowPicker::backgroundRowFor(float r) {
 int RowPicker::pickAnyRow() { return anyRowFor(next()); }
 int RowPicker::pickBackgroundRow() { return backgroundRowFor(next()); }
 
-} // namespace kelvo
+} // namespace kelvo::directory

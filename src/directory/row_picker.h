@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-namespace kelvo {
+namespace kelvo::directory {
 
 // The background double-click picks among rows 1 to this one only: row 0 and
 // the rows after it are never picked that way, though the directory has more.
@@ -34,4 +34,4 @@ private:
   std::mt19937_64 engine_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::directory

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace kelvo {
+namespace kelvo::guidance {
 
 using GuidanceSequence = std::span<const std::string_view>;
 
@@ -15,4 +15,4 @@ extern const std::array<std::string_view, 4> kAdvantageTexts;
 inline GuidanceSequence helpTexts() { return kHelpTexts; }
 inline GuidanceSequence advantageTexts() { return kAdvantageTexts; }
 
-} // namespace kelvo
+} // namespace kelvo::guidance

@@ -2,7 +2,9 @@
 
 #include "platform/dialogs.h"
 
-namespace kelvo {
+namespace kelvo::guidance {
+
+using namespace kelvo::platform;
 
 void showGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
   for (std::string_view text : sequence)
@@ -10,4 +12,4 @@ void showGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
                     MessageButtons::Ok, MessageIcon::None);
 }
 
-} // namespace kelvo
+} // namespace kelvo::guidance

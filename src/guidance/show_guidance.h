@@ -3,12 +3,15 @@
 
 #include "guidance/guidance.h"
 
-namespace kelvo {
-
+namespace kelvo::platform {
+class Desktop;
 class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::guidance {
 
 // Each text in an OK-only box without icon under the program's title. There
 // is no way to cut the sequence short: closing a box counts as OK.
-void showGuidance(GuidanceSequence sequence, Dialogs &dialogs);
+void showGuidance(GuidanceSequence sequence, platform::Dialogs &dialogs);
 
-} // namespace kelvo
+} // namespace kelvo::guidance

@@ -1,6 +1,6 @@
 #include "guidance/guidance.h"
 
-namespace kelvo {
+namespace kelvo::guidance {
 
 const std::array<std::string_view, 9> kHelpTexts = {
     "This software will help you become a better stock investor.  It is simple to navigate.  "
@@ -28,4 +28,4 @@ const std::array<std::string_view, 4> kAdvantageTexts = {
     "too much in compensation for their services.",
 };
 
-} // namespace kelvo
+} // namespace kelvo::guidance

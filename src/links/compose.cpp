@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <QUrl>
 
-namespace kelvo {
+namespace kelvo::links {
+
+using namespace kelvo::directory;
 
 namespace {
 
@@ -54,4 +56,4 @@ QString composeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs) {
   return address;
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

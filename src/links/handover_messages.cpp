@@ -3,7 +3,9 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
-namespace kelvo {
+namespace kelvo::links {
+
+using namespace kelvo::platform;
 
 void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
   desktop.refused = [&dialogs](const QString &target, bool email) {
@@ -35,4 +37,4 @@ QString noCalculatorText() {
       .arg(programs.join(QLatin1String(", ")), apps.join(QLatin1String(" and ")));
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

@@ -4,19 +4,21 @@
 
 #include <QString>
 
-namespace kelvo {
-
+namespace kelvo::platform {
 class Desktop;
 class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::links {
 
 // From now on every address or e-mail address the desktop refuses is shown
 // in a warning box, as text the user can copy.
-void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs);
+void reportRefusedHandOvers(platform::Desktop &desktop, platform::Dialogs &dialogs);
 QString refusedHandOverText(const QString &target, bool email);
 
 // The box shown when no calculator program could be started; it names the
 // programs that were looked for.
-void reportNoCalculator(Dialogs &dialogs);
+void reportNoCalculator(platform::Dialogs &dialogs);
 QString noCalculatorText();
 
-} // namespace kelvo
+} // namespace kelvo::links

@@ -7,7 +7,10 @@
 #include "links/link_overrides.h"
 #include "platform/desktop.h"
 
-namespace kelvo {
+namespace kelvo::links {
+
+using namespace kelvo::guidance;
+using namespace kelvo::platform;
 
 QString makerWebsiteText() { return QStringLiteral("http://") + QString::fromUtf8(hosts::kMaker); }
 QString makerEmailText() { return QString::fromUtf8(hosts::kMakerEmail); }
@@ -82,4 +85,4 @@ void LinkActions::trigger(const QString &control) {
 
 void LinkActions::showHelp() { showGuidance(helpTexts(), dialogs_); }
 
-} // namespace kelvo
+} // namespace kelvo::links

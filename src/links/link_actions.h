@@ -8,10 +8,13 @@
 #include <QStringList>
 #include <functional>
 
-namespace kelvo {
-
-class Dialogs;
+namespace kelvo::platform {
 class Desktop;
+class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::links {
+
 class LinkCatalogue;
 
 // What the welcome page's labels show: the maker's web site (Label38), its
@@ -37,7 +40,7 @@ struct LinkPreview {
 class LinkActions {
 public:
   // `catalogue` defaults to the one this run has loaded (ActiveLinkCatalogue).
-  LinkActions(Dialogs &dialogs, Desktop &desktop, LinkContext context,
+  LinkActions(platform::Dialogs &dialogs, platform::Desktop &desktop, LinkContext context,
               const LinkCatalogue *catalogue = nullptr);
 
   // The controls that open something: push buttons by their click, "List1"
@@ -60,9 +63,9 @@ private:
   LinkInputs currentInputs() const;
 
   const LinkCatalogue &catalogue_;
-  Dialogs &dialogs_;
-  Desktop &desktop_;
+  platform::Dialogs &dialogs_;
+  platform::Desktop &desktop_;
   LinkContext context_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::links

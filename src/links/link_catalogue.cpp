@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 
-namespace kelvo {
+namespace kelvo::links {
 
 namespace {
 
@@ -197,4 +197,4 @@ const LinkTemplate *findLink(std::string_view control) {
       QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

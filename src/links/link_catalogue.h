@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-namespace kelvo {
+namespace kelvo::links {
 
 // Where a variable piece of an address comes from.
 enum class LinkInput {
@@ -98,4 +98,4 @@ QString inputText(LinkInput input, const LinkInputs &inputs);
 // name cannot change the address's structure; literals go in as written.
 QString composeLinkUrl(const LinkTemplate &link, const LinkInputs &inputs);
 
-} // namespace kelvo
+} // namespace kelvo::links

@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 #include <QUrl>
 
-namespace kelvo {
+namespace kelvo::links {
 
 namespace {
 
@@ -161,4 +161,4 @@ QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
   return {};
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

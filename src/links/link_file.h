@@ -13,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace kelvo {
+namespace kelvo::links {
 
 // Longer lines are reported and skipped.
 inline constexpr qsizetype kLinkFileMaxLine = 4096;
@@ -45,4 +45,4 @@ QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces);
 // A text from a file, made safe and short enough to quote in a report.
 QString quoteForReport(const QString &text);
 
-} // namespace kelvo
+} // namespace kelvo::links

@@ -3,7 +3,9 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
-namespace kelvo {
+namespace kelvo::links {
+
+using namespace kelvo::platform;
 
 void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
                       Desktop &desktop) {
@@ -30,4 +32,4 @@ void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialog
   desktop.pause(link.pauseMs);
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

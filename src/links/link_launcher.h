@@ -3,14 +3,16 @@
 
 #include "links/link_catalogue.h"
 
-namespace kelvo {
-
-class Dialogs;
+namespace kelvo::platform {
 class Desktop;
+class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::links {
 
 // A link whose target is an e-mail address goes to the desktop's mail
 // hand-over; every other link is a web address.
-void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialogs &dialogs,
-                      Desktop &desktop);
+void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs,
+                      platform::Dialogs &dialogs, platform::Desktop &desktop);
 
-} // namespace kelvo
+} // namespace kelvo::links

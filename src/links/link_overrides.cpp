@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace kelvo {
+namespace kelvo::links {
 
 LinkSearchPaths LinkSearchPaths::fromEnvironment() {
   LinkSearchPaths paths;
@@ -61,4 +61,4 @@ const LinkCatalogue &activeLinkCatalogue() {
   return catalogue;
 }
 
-} // namespace kelvo
+} // namespace kelvo::links

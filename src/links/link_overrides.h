@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace kelvo {
+namespace kelvo::links {
 
 struct LinkSearchPaths {
   QStringList dataDirs; // most important first, as in XDG_DATA_DIRS
@@ -31,4 +31,4 @@ LinkCatalogue loadLinkCatalogue(const LinkSearchPaths &paths, QStringList *probl
 // paths; each problem is written to standard error as one line.
 const LinkCatalogue &activeLinkCatalogue();
 
-} // namespace kelvo
+} // namespace kelvo::links

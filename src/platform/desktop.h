@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // How a text is handed over. OwnedMaximized: owned by the main window, shown
 // maximized (research links). PlainNormal: no owner, the desktop's default
@@ -59,4 +59,4 @@ protected:
   }
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

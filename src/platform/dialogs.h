@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace kelvo {
+namespace kelvo::platform {
 
 inline const QString kAppTitle = QStringLiteral("Kelvo Wizard");
 
@@ -24,4 +24,4 @@ public:
                         const QString &title = kAppTitle) = 0;
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

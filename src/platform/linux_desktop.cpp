@@ -18,7 +18,7 @@
 #define KELVO_USE_XTEST 1
 #endif
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // Neither style can be honoured fully on Linux: there is no portable way to
 // ask the browser for a maximized window, nor to make it owned by ours. The
@@ -151,4 +151,4 @@ void LinuxDesktop::bringToFront() {
   window_->activateWindow();
 }
 
-} // namespace kelvo
+} // namespace kelvo::platform

@@ -9,7 +9,7 @@
 class QUrl;
 class QWidget;
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // The real hand-over on a Linux desktop (X11 or Wayland).
 class LinuxDesktop final : public Desktop {
@@ -35,4 +35,4 @@ private:
   QObject openers_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace kelvo {
+namespace kelvo::platform {
 
 MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
                                  MessageIcon icon) {
@@ -34,4 +34,4 @@ QString QtDialogs::input(const QString &prompt, const QString &defaultText, cons
   return ok ? text : QString();
 }
 
-} // namespace kelvo
+} // namespace kelvo::platform

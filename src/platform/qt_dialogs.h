@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // The real boxes, owned by the main window.
 class QtDialogs final : public Dialogs {
@@ -20,4 +20,4 @@ private:
   QWidget *parent_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

@@ -6,7 +6,7 @@
 // input, divides by zero or ends in inf/NaN is skipped without a word, its
 // value stays 0 and its field keeps its text, and the next step runs.
 
-namespace kelvo {
+namespace kelvo::valuation {
 namespace {
 
 // A finite reading, or 0 when the text overflows.
@@ -76,4 +76,4 @@ CalculatorFields clearCalculator(const CalculatorFields &before) {
   return f;
 }
 
-} // namespace kelvo
+} // namespace kelvo::valuation

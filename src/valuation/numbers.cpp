@@ -10,7 +10,7 @@
 // std::from_chars / std::to_chars, which ignore the process locale: a German
 // or French desktop must not turn "1,000" or "0.5" into something else.
 
-namespace kelvo {
+namespace kelvo::valuation {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -246,4 +246,4 @@ std::string plainNumberText(double value) {
   return out;
 }
 
-} // namespace kelvo
+} // namespace kelvo::valuation

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvo {
+namespace kelvo::valuation {
 
 // Leading-number rule: blanks, tabs and line feeds are skipped anywhere; an
 // optional sign, digits with at most one ".", an optional exponent (E or D);
@@ -59,4 +59,4 @@ EstimateResult estimateIntrinsicValue(const CalculatorFields &before);
 // The calculator's "Clear": empties earnings, future value and shares.
 CalculatorFields clearCalculator(const CalculatorFields &before);
 
-} // namespace kelvo
+} // namespace kelvo::valuation

@@ -10,7 +10,13 @@
 #include <QLabel>
 #include <QToolTip>
 
-using namespace kelvo;
+using namespace kelvo::app;
+using namespace kelvo::directory;
+using namespace kelvo::links;
+using namespace kelvo::platform;
+using namespace kelvo::wizard;
+namespace wizard = kelvo::wizard;
+namespace hosts = kelvo::hosts;
 using kelvo::testing::Window;
 
 namespace {

@@ -15,7 +15,11 @@
 #include <QMouseEvent>
 #include <cmath>
 
-using namespace kelvo;
+using namespace kelvo::app;
+using namespace kelvo::directory;
+using namespace kelvo::links;
+using namespace kelvo::platform;
+using namespace kelvo::wizard;
 using kelvo::testing::Window;
 
 class WindowTest : public QObject {

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-using kelvo::DirectoryEntry;
-using kelvo::kCompanyDirectory;
+using namespace kelvo::directory;
 using RowTest = std::function<bool(const DirectoryEntry &)>;
 Q_DECLARE_METATYPE(RowTest)
 
@@ -51,7 +50,7 @@ int naiveFind(const std::string &text) {
   static const std::vector<std::string> rows = [] {
     std::vector<std::string> upper;
     for (const DirectoryEntry &e : kCompanyDirectory)
-      upper.push_back(upperAscii(kelvo::listText(e)));
+      upper.push_back(upperAscii(kelvo::directory::listText(e)));
     return upper;
   }();
   const std::string wanted = upperAscii(text);
@@ -143,7 +142,7 @@ void TestDirectory::longestTexts() {
   std::size_t name = 0, text = 0;
   for (const DirectoryEntry &e : kCompanyDirectory) {
     name = std::max(name, e.listName.size());
-    text = std::max(text, kelvo::listText(e).size());
+    text = std::max(text, kelvo::directory::listText(e).size());
   }
   QCOMPARE(name, std::size_t(34));
   QCOMPARE(text, std::size_t(39));
@@ -154,7 +153,7 @@ void TestDirectory::orderIsStrict() {
   for (std::size_t i = 1; i < kCompanyDirectory.size(); ++i) {
     const DirectoryEntry &a = kCompanyDirectory[i - 1], &b = kCompanyDirectory[i];
     QVERIFY2(a.symbol < b.symbol, qPrintable(q(b.symbol)));
-    QVERIFY2(upperAscii(kelvo::listText(a)) < upperAscii(kelvo::listText(b)),
+    QVERIFY2(upperAscii(kelvo::directory::listText(a)) < upperAscii(kelvo::directory::listText(b)),
              qPrintable(q(b.symbol)));
   }
 }
@@ -198,7 +197,7 @@ void TestDirectory::tellingRows() {
   QFETCH(QByteArray, listText);
   QFETCH(QByteArray, titleName);
   const DirectoryEntry &row = kCompanyDirectory[std::size_t(index)];
-  QCOMPARE(kelvo::listText(row), s(listText));
+  QCOMPARE(kelvo::directory::listText(row), s(listText));
   QCOMPARE(std::string(row.titleName), s(titleName));
 }
 
@@ -228,7 +227,7 @@ void TestDirectory::listTextFill() {
   QFETCH(QByteArray, name);
   QFETCH(QByteArray, expected);
   const std::string sym = s(symbol), nm = s(name);
-  QCOMPARE(kelvo::listText(DirectoryEntry{sym, nm, nm}), s(expected));
+  QCOMPARE(kelvo::directory::listText(DirectoryEntry{sym, nm, nm}), s(expected));
 }
 
 void TestDirectory::findSymbol_data() {
@@ -259,12 +258,12 @@ void TestDirectory::findSymbol_data() {
 void TestDirectory::findSymbol() {
   QFETCH(QByteArray, symbol);
   QFETCH(int, expected);
-  QCOMPARE(kelvo::findSymbol(s(symbol)), expected);
+  QCOMPARE(kelvo::directory::findSymbol(s(symbol)), expected);
 }
 
 void TestDirectory::findSymbolFindsEveryRow() {
-  for (int i = 0; i < kelvo::kDirectoryRows; ++i)
-    QCOMPARE(kelvo::findSymbol(kCompanyDirectory[std::size_t(i)].symbol), i);
+  for (int i = 0; i < kDirectoryRows; ++i)
+    QCOMPARE(kelvo::directory::findSymbol(kCompanyDirectory[std::size_t(i)].symbol), i);
 }
 
 void TestDirectory::findListPrefix_data() {
@@ -302,7 +301,7 @@ void TestDirectory::findListPrefix_data() {
 void TestDirectory::findListPrefix() {
   QFETCH(QByteArray, text);
   QFETCH(int, expected);
-  QCOMPARE(kelvo::findListPrefix(s(text)), expected);
+  QCOMPARE(kelvo::directory::findListPrefix(s(text)), expected);
 }
 
 // The lookup searches by halving; it must answer what the list's top-down
@@ -310,7 +309,7 @@ void TestDirectory::findListPrefix() {
 void TestDirectory::findListPrefixMatchesListSearch() {
   std::vector<std::string> texts;
   for (const DirectoryEntry &e : kCompanyDirectory) {
-    const std::string text = kelvo::listText(e);
+    const std::string text = kelvo::directory::listText(e);
     for (std::size_t n = 1; n <= std::min<std::size_t>(text.size(), 12); ++n) {
       std::string prefix = text.substr(0, n);
       texts.push_back(prefix);
@@ -328,7 +327,7 @@ void TestDirectory::findListPrefixMatchesListSearch() {
     texts.push_back(text);
   }
   for (const std::string &text : texts)
-    QVERIFY2(kelvo::findListPrefix(text) == naiveFind(text), text.c_str());
+    QVERIFY2(kelvo::directory::findListPrefix(text) == naiveFind(text), text.c_str());
 }
 
 QTEST_APPLESS_MAIN(TestDirectory)

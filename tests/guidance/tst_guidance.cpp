@@ -7,7 +7,8 @@
 
 #include <QTest>
 
-using namespace kelvo;
+using namespace kelvo::guidance;
+using namespace kelvo::platform;
 
 class TestGuidance : public QObject {
   Q_OBJECT

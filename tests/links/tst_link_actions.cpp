@@ -14,7 +14,10 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace kelvo;
+using namespace kelvo::directory;
+using namespace kelvo::links;
+using namespace kelvo::platform;
+namespace hosts = kelvo::hosts;
 
 namespace {
 

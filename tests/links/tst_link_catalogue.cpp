@@ -9,7 +9,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-using namespace kelvo;
+using namespace kelvo::directory;
+using namespace kelvo::links;
+namespace hosts = kelvo::hosts;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace kelvo;
+using namespace kelvo::platform;
 
 class TestLinuxDesktop : public QObject {
   Q_OBJECT

@@ -23,7 +23,12 @@
 #include <deque>
 #include <random>
 
-using namespace kelvo;
+using namespace kelvo::app;
+using namespace kelvo::directory;
+using namespace kelvo::valuation;
+using namespace kelvo::platform;
+using namespace kelvo::wizard;
+namespace wizard = kelvo::wizard;
 using kelvo::testing::Window;
 
 namespace {

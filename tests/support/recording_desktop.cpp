@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <utility>
 
-namespace kelvo {
+namespace kelvo::platform {
 
 QString RecordingDesktop::styleName(ShellStyle style) {
   return style == ShellStyle::OwnedMaximized ? QStringLiteral("OwnedMaximized")
@@ -38,4 +38,4 @@ void RecordingDesktop::pause(int ms) { log << QStringLiteral("pause %1").arg(ms)
 
 void RecordingDesktop::bringToFront() { log << QStringLiteral("front"); }
 
-} // namespace kelvo
+} // namespace kelvo::platform

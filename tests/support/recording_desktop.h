@@ -4,7 +4,7 @@
 
 #include "platform/desktop.h"
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // Records every hand-over as one line instead of performing it, for tests:
 //   "open OwnedMaximized http://…", "email PlainNormal info@…",
@@ -29,4 +29,4 @@ public:
   static QString styleName(ShellStyle style);
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

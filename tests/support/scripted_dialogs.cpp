@@ -1,6 +1,6 @@
 #include "support/scripted_dialogs.h"
 
-namespace kelvo {
+namespace kelvo::platform {
 
 QStringList ScriptedDialogs::texts() const {
   QStringList out;
@@ -28,4 +28,4 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &defaultText
   return inputs_.takeFirst().value_or(QString());
 }
 
-} // namespace kelvo
+} // namespace kelvo::platform

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace kelvo {
+namespace kelvo::platform {
 
 // Answers from a queue and records every box, for tests.
 class ScriptedDialogs final : public Dialogs {
@@ -46,4 +46,4 @@ private:
   QList<std::optional<QString>> inputs_;
 };
 
-} // namespace kelvo
+} // namespace kelvo::platform

@@ -18,6 +18,9 @@
 
 namespace kelvo::testing {
 
+using namespace kelvo::app;
+using namespace kelvo::platform;
+
 struct Window {
   ScriptedDialogs dialogs;
   RecordingDesktop desktop;

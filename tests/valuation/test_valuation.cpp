@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-using namespace kelvo;
+using namespace kelvo::valuation;
 
 namespace {
 
@@ -39,10 +39,10 @@ std::pair<CalculatorFields, QString> pressAll(CalculatorFields f, const QString 
   QString message;
   for (QChar p : presses) {
     if (p == u'C') {
-      f = kelvo::clearCalculator(f);
+      f = kelvo::valuation::clearCalculator(f);
       continue;
     }
-    EstimateResult r = kelvo::estimateIntrinsicValue(f);
+    EstimateResult r = kelvo::valuation::estimateIntrinsicValue(f);
     f = r.fields;
     message = r.message ? QString::fromStdString(*r.message) : QString();
   }
@@ -139,10 +139,10 @@ void TestValuation::numberRules() {
   QFETCH(double, amount);
   const std::string s = text.toStdString();
 
-  const double readLeading = kelvo::readLeadingNumber(s);
+  const double readLeading = kelvo::valuation::readLeadingNumber(s);
   QVERIFY2(sameNumber(readLeading, leading), showText(readLeading));
 
-  const std::optional<double> readAmount = kelvo::readAmount(s);
+  const std::optional<double> readAmount = kelvo::valuation::readAmount(s);
   if (std::isnan(amount))
     QVERIFY2(!readAmount, showText(readAmount.value_or(0)));
   else
@@ -191,7 +191,7 @@ void TestValuation::dollarsOfValue_data() {
 void TestValuation::dollarsOfValue() {
   QFETCH(double, value);
   QFETCH(QString, text);
-  QCOMPARE(QString::fromStdString(kelvo::formatDollars(value)), text);
+  QCOMPARE(QString::fromStdString(kelvo::valuation::formatDollars(value)), text);
 }
 
 // clang-format off
@@ -217,8 +217,9 @@ void TestValuation::dollarsOfText_data() {
 void TestValuation::dollarsOfText() {
   QFETCH(QString, text);
   QFETCH(QString, formatted);
-  QCOMPARE(QString::fromStdString(kelvo::formatDollars(std::string_view(text.toStdString()))),
-           formatted);
+  QCOMPARE(
+      QString::fromStdString(kelvo::valuation::formatDollars(std::string_view(text.toStdString()))),
+      formatted);
 }
 
 void TestValuation::plainNumberText_data() {
@@ -248,7 +249,7 @@ void TestValuation::plainNumberText_data() {
 void TestValuation::plainNumberText() {
   QFETCH(double, value);
   QFETCH(QString, text);
-  QCOMPARE(QString::fromStdString(kelvo::plainNumberText(value)), text);
+  QCOMPARE(QString::fromStdString(kelvo::valuation::plainNumberText(value)), text);
 }
 
 void TestValuation::estimate_data() {
@@ -404,13 +405,13 @@ void TestValuation::foreignLocale() {
   QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "locale not installed");
   const auto restore = qScopeGuard([&] { std::setlocale(LC_ALL, previous.c_str()); });
 
-  QVERIFY(sameNumber(kelvo::readLeadingNumber("0.25"), 0.25));
-  QVERIFY(sameNumber(kelvo::readLeadingNumber("4,5"), 4.0));
-  QVERIFY(sameNumber(kelvo::readAmount("$1,000.5").value_or(kNaN), 1000.5));
-  QVERIFY(!kelvo::readAmount("1.000,5"));
-  QCOMPARE(kelvo::formatDollars(1234567.5), std::string("$1,234,568"));
-  QCOMPARE(kelvo::plainNumberText(9039.2), std::string("9039.2"));
-  QCOMPARE(kelvo::plainNumberText(1e20), std::string("1E+20"));
+  QVERIFY(sameNumber(kelvo::valuation::readLeadingNumber("0.25"), 0.25));
+  QVERIFY(sameNumber(kelvo::valuation::readLeadingNumber("4,5"), 4.0));
+  QVERIFY(sameNumber(kelvo::valuation::readAmount("$1,000.5").value_or(kNaN), 1000.5));
+  QVERIFY(!kelvo::valuation::readAmount("1.000,5"));
+  QCOMPARE(kelvo::valuation::formatDollars(1234567.5), std::string("$1,234,568"));
+  QCOMPARE(kelvo::valuation::plainNumberText(9039.2), std::string("9039.2"));
+  QCOMPARE(kelvo::valuation::plainNumberText(1e20), std::string("1E+20"));
   const auto [fields, shown] = pressAll(toFields({"12.5", "7.5", "80,000", "", "3", ""}), "E");
   QCOMPARE(textsOf(fields), (QStringList{"12.5", "7.5", "$80,000", "$193,524", "3", "$64,508"}));
   QVERIFY(shown.isEmpty());

@@ -7,7 +7,11 @@
 #include "app/page_display.h"
 #include <QMouseEvent>
 
-using namespace kelvo;
+using namespace kelvo::app;
+using namespace kelvo::directory;
+using namespace kelvo::platform;
+using namespace kelvo::wizard;
+namespace wizard = kelvo::wizard;
 using kelvo::testing::Window;
 
 namespace {
