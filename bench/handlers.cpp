@@ -27,6 +27,7 @@ using namespace kelvo::app;
 using namespace kelvo::directory;
 using namespace kelvo::platform;
 using namespace kelvo::wizard;
+namespace wizard = kelvo::wizard;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -158,7 +159,7 @@ int main(int argc, char **argv) {
       {"calculator Clear",
        b.measure([&](int) { b.get<QLineEdit>("txtPresVal")->setText(QStringLiteral("$1,000")); },
                  [&](int) { b.click(b.get("Command9")); })});
-  rows.push_back({"company Clear", b.measure([&](int) { b.window.selectRowFromCode(anyRow()); },
+  rows.push_back({"company Clear", b.measure([&](int) { b.window.selectRow(anyRow()); },
                                              [&](int) { b.click(b.get("Command7")); })});
   rows.push_back(
       {"R (random company)", b.measure(nothing, [&](int) { b.click(b.get("Command16")); })});

@@ -48,7 +48,7 @@ int main() {
       NanosPerCall(prefixes, [](const std::string &s) { return findListPrefix(s); });
   std::printf("lookups (ns per call, %zu symbols / %zu prefixes, hits and misses)\n",
               symbols.size(), prefixes.size());
-  std::printf("  %-22s %8.1f ns\n", "FindSymbol", symbolNs);
-  std::printf("  %-22s %8.1f ns   (target: < 1000 ns each)\n", "FindListPrefix", prefixNs);
+  std::printf("  %-22s %8.1f ns\n", "findSymbol", symbolNs);
+  std::printf("  %-22s %8.1f ns   (target: < 1000 ns each)\n", "findListPrefix", prefixNs);
   return 0;
 }

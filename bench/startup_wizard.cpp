@@ -1,4 +1,4 @@
-// The program's own start-up, through the same RunWizard as its main(),
+// The program's own start-up, through the same runWizard as its main(),
 // ending after the main window's first painted frame.
 #include "first_paint.h"
 
@@ -6,5 +6,5 @@
 
 int main(int argc, char **argv) {
   QuitAfterFirstPaint quitter;
-  return runWizard(argc, argv, &quitter);
+  return kelvo::app::runWizard(argc, argv, &quitter);
 }
