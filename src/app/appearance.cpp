@@ -15,6 +15,11 @@ QString &family() {
   return name;
 }
 
+bool &designFace() {
+  static bool used = false;
+  return used;
+}
+
 QString registerTahomaOnce() {
   // Only the regular face: the package's bold face carries bold metrics but
   // draws regular strokes, so Qt's synthetic bold of the regular face is
@@ -54,6 +59,7 @@ void prepareApplication(QApplication &app, WizardFace face) {
   if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
     QApplication::setStyle(fusion);
   family() = face == WizardFace::Preferred ? registerTahoma() : QString();
+  designFace() = !family().isEmpty();
   if (family().isEmpty())
     family() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   QIcon icon;
@@ -65,6 +71,8 @@ void prepareApplication(QApplication &app, WizardFace face) {
   if (!icon.isNull())
     app.setWindowIcon(icon);
 }
+
+bool usesDesignFace() { return designFace(); }
 
 QString wizardFamily() {
   if (family().isEmpty())

@@ -21,6 +21,9 @@ void prepareApplication(QApplication &app, WizardFace face = WizardFace::Preferr
 
 // The face the window uses: Tahoma when available, else the desktop's sans.
 QString wizardFamily();
+// Whether that is the face the layout was drawn for, in which every text
+// fits its box as designed (the window test checks it).
+bool usesDesignFace();
 
 // Sizes are pixels at 96 dpi (8.25 pt = 11 px), so the fixed layout holds at
 // any desktop font setting; Qt scales logical pixels on high-DPI screens.

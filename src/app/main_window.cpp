@@ -80,7 +80,10 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context));
 
   buildControls();
-  fitTextsToBoxes(this);
+  // With the face the layout was drawn for every text fits; only a stand-in
+  // face needs the fitting pass.
+  if (!usesDesignFace())
+    fitTextsToBoxes(this);
   bindHandlers();
   startUp();
 }

@@ -14,11 +14,11 @@ namespace {
 // Override files are a few lines each; anything this large is not one.
 constexpr qint64 kMaxOverrideFileBytes = 1024 * 1024;
 
-QString reportProblem(const QString &file, int line, const QString &what) {
+QString problemLine(const QString &file, int line, const QString &what) {
   return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
 }
 
-void addLink(QStringList *problems, const QString &report) {
+void addProblem(QStringList *problems, const QString &report) {
   if (problems)
     problems->append(report);
 }
@@ -101,8 +101,8 @@ LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QStri
   LinkCatalogue catalogue;
   for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
     if (catalogue.find(group.control)) {
-      addLink(problems,
-              reportProblem(file, group.line, QStringLiteral("the group is there twice")));
+      addProblem(problems,
+                 problemLine(file, group.line, QStringLiteral("the group is there twice")));
       continue;
     }
     LinkTemplate link;
@@ -111,10 +111,10 @@ LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QStri
       const QString wrong = value.key == u"address" ? setAddress(link, value.value, {})
                                                     : setBuiltInKey(link, value.key, value.value);
       if (!wrong.isEmpty())
-        addLink(problems, reportProblem(file, value.line, wrong));
+        addProblem(problems, problemLine(file, value.line, wrong));
     }
     if (link.pieces.isEmpty()) {
-      addLink(problems, reportProblem(file, group.line, QStringLiteral("no address")));
+      addProblem(problems, problemLine(file, group.line, QStringLiteral("no address")));
       continue;
     }
     catalogue.links_.append(link);
@@ -146,10 +146,10 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
     while (index < links_.size() && links_[index].control != group.control)
       ++index;
     if (index == links_.size()) {
-      addLink(
+      addProblem(
           problems,
-          reportProblem(file, group.line,
-                        QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
+          problemLine(file, group.line,
+                      QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
       continue;
     }
     for (const LinkFileValue &value : group.values) {
@@ -159,7 +159,7 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
                                 ? setAddress(links_[index], value.value, file)
                                 : QStringLiteral("unknown key %1").arg(quoteForReport(value.key));
       if (!wrong.isEmpty())
-        addLink(problems, reportProblem(file, value.line, wrong));
+        addProblem(problems, problemLine(file, value.line, wrong));
     }
   }
 }
@@ -170,16 +170,16 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
     return;
   // Line 0 stands for the whole file.
   if (!info.isFile()) {
-    addLink(problems, reportProblem(path, 0, QStringLiteral("not a regular file")));
+    addProblem(problems, problemLine(path, 0, QStringLiteral("not a regular file")));
     return;
   }
   QFile file(path);
   if (info.size() > kMaxOverrideFileBytes) {
-    addLink(problems, reportProblem(path, 0, QStringLiteral("larger than 1 MiB")));
+    addProblem(problems, problemLine(path, 0, QStringLiteral("larger than 1 MiB")));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    addLink(problems, reportProblem(path, 0, QStringLiteral("cannot be read")));
+    addProblem(problems, problemLine(path, 0, QStringLiteral("cannot be read")));
     return;
   }
   applyOverrides(file.read(kMaxOverrideFileBytes), path, problems);
@@ -190,11 +190,6 @@ const LinkTemplate *LinkCatalogue::find(QStringView control) const {
     if (link.control == control)
       return &link;
   return nullptr;
-}
-
-const LinkTemplate *findLink(std::string_view control) {
-  return LinkCatalogue::builtIn().find(
-      QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
 }
 
 } // namespace kelvo::links

@@ -58,7 +58,7 @@ struct LinkTemplate {
 struct LinkInputs {
   QString symbolBox;
   QString nameBox;
-  QString listSymbol; // already padded; see ListSymbolOf
+  QString listSymbol; // already padded; see listSymbolOf
 };
 
 // One control per link. Override files may change only the address of a
@@ -82,9 +82,6 @@ public:
 private:
   QList<LinkTemplate> links_;
 };
-
-// The row of `control` in the built-in catalogue, or nullptr.
-const LinkTemplate *findLink(std::string_view control);
 
 // The selected directory row's symbol padded with spaces to five characters
 // (longer symbols whole); empty for no row or a row out of range.

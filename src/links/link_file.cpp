@@ -8,7 +8,7 @@ namespace kelvo::links {
 
 namespace {
 
-QString reportProblem(const QString &file, int line, const QString &what) {
+QString problemLine(const QString &file, int line, const QString &what) {
   return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
 }
 
@@ -54,7 +54,7 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
     const bool looksLikeGroup = raw.trimmed().startsWith('[');
     auto skip = [&](const QString &what) {
       if (problems)
-        problems->append(reportProblem(file, number, what));
+        problems->append(problemLine(file, number, what));
       if (looksLikeGroup) {
         inGroup = false;
         inBadGroup = true;

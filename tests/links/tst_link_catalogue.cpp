@@ -163,7 +163,7 @@ void TestLinkCatalogue::address() {
   QFETCH(QString, control);
   QFETCH(QString, state);
   QFETCH(QString, expected);
-  const LinkTemplate *link = findLink(control.toStdString());
+  const LinkTemplate *link = LinkCatalogue::builtIn().find(control);
   QVERIFY(link);
   QCOMPARE(composeLinkUrl(*link, State(state)), expected);
 }
@@ -237,7 +237,7 @@ void TestLinkCatalogue::hostileInput() {
   QFETCH(QString, expected);
   QFETCH(QString, text);
   QFETCH(QString, prefix);
-  const LinkTemplate *link = findLink(control.toStdString());
+  const LinkTemplate *link = LinkCatalogue::builtIn().find(control);
   QVERIFY(link);
   // A plain word shows the structure the address must keep.
   const QUrl plain = QUrl(composeLinkUrl(*link, {"X", "X", {}}), QUrl::TolerantMode);
