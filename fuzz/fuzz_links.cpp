@@ -42,6 +42,7 @@ const QString kListMark = QStringLiteral("ZLISTZ");
 QString markOf(LinkInput input) {
   switch (input) {
   case LinkInput::SymbolBox:
+  case LinkInput::YahooSymbol:
     return kSymbolMark;
   case LinkInput::NameBox:
   case LinkInput::NamePrefix:

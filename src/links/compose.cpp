@@ -31,6 +31,15 @@ QString listSymbolOf(int row) {
   return symbol.size() < 5 ? symbol.leftJustified(5, QLatin1Char(' ')) : symbol;
 }
 
+QString yahooSymbolOf(const QString &symbol) {
+  QString written = symbol;
+  written.replace(u'/', u'-');
+  const qsizetype n = written.size();
+  if (n >= 3 && written.at(n - 2) == u'.' && written.at(n - 1).isLetter())
+    written[n - 2] = u'-';
+  return written;
+}
+
 QString inputText(LinkInput input, const LinkInputs &inputs) {
   switch (input) {
   case LinkInput::SymbolBox:
@@ -41,6 +50,8 @@ QString inputText(LinkInput input, const LinkInputs &inputs) {
     return firstCharacters(inputs.nameBox, 7);
   case LinkInput::ListSymbol:
     return inputs.listSymbol;
+  case LinkInput::YahooSymbol:
+    return yahooSymbolOf(inputs.symbolBox);
   }
   return {};
 }

@@ -14,10 +14,11 @@ namespace kelvo::links {
 
 // Where a variable piece of an address comes from.
 enum class LinkInput {
-  SymbolBox,  // {symbol}: ssymbol, unchanged
-  NameBox,    // {name}: txtTitle, unchanged
-  NamePrefix, // {name7}: the first seven characters of txtTitle
-  ListSymbol, // {listsymbol}: the selected directory row's symbol, padded to five
+  SymbolBox,   // {symbol}: ssymbol, unchanged
+  NameBox,     // {name}: txtTitle, unchanged
+  NamePrefix,  // {name7}: the first seven characters of txtTitle
+  ListSymbol,  // {listsymbol}: the selected directory row's symbol, padded to five
+  YahooSymbol, // {yahoosymbol}: ssymbol written as Yahoo's paths expect (BRK.B as BRK-B)
 };
 
 enum class LinkStyle { OwnedMaximized, PlainNormal };
@@ -86,6 +87,11 @@ private:
 // The selected directory row's symbol padded with spaces to five characters
 // (longer symbols whole); empty for no row or a row out of range.
 QString listSymbolOf(int row);
+
+// A symbol as Yahoo writes it in its paths: "/" becomes "-", and so does a
+// "." before a final single letter (BRK/A, BRK.B as BRK-A, BRK-B); an exchange
+// suffix stays (BBDB.TO).
+QString yahooSymbolOf(const QString &symbol);
 
 // The text of one input, unencoded (what a guard looks at).
 QString inputText(LinkInput input, const LinkInputs &inputs);

@@ -21,6 +21,8 @@ std::optional<LinkInput> placeholderInput(QStringView name) {
     return LinkInput::NamePrefix;
   if (name == u"listsymbol")
     return LinkInput::ListSymbol;
+  if (name == u"yahoosymbol")
+    return LinkInput::YahooSymbol;
   return std::nullopt;
 }
 

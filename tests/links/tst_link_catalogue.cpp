@@ -73,6 +73,8 @@ private slots:
   void address();
   void listSymbol_data();
   void listSymbol();
+  void yahooSymbol_data();
+  void yahooSymbol();
   void hostileInput_data();
   void hostileInput();
 };
@@ -187,6 +189,25 @@ void TestLinkCatalogue::listSymbol() {
   QVERIFY(symbol.isEmpty() || row >= 0);
   QCOMPARE(listSymbolOf(row), expected);
   QCOMPARE(listSymbolOf(kDirectoryRows), QString()); // out of range reads as no selection
+}
+
+// clang-format off
+void TestLinkCatalogue::yahooSymbol_data() {
+  QTest::addColumn<QString>("symbol");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("plain") << "KO" << "KO";
+  QTest::newRow("class share with a dot") << "BRK.B" << "BRK-B";
+  QTest::newRow("class share with a slash") << "BRK/A" << "BRK-A";
+  QTest::newRow("exchange suffix kept") << "BBDB.TO" << "BBDB.TO";
+  QTest::newRow("a dot alone is no class") << ".B" << ".B";
+  QTest::newRow("empty") << "" << "";
+}
+// clang-format on
+
+void TestLinkCatalogue::yahooSymbol() {
+  QFETCH(QString, symbol);
+  QFETCH(QString, expected);
+  QCOMPARE(yahooSymbolOf(symbol), expected);
 }
 
 void TestLinkCatalogue::hostileInput_data() {

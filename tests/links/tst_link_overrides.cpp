@@ -63,9 +63,9 @@ void TestLinkOverrides::overrides_data() {
       << "Command23" << "open OwnedMaximized {yahoo}/q/h?s=KO" << "" << QStringList{};
   QTest::newRow("every placeholder")
       << QStringList{user, "[cmdBrowseImg]\naddress=https://s.example/?a={symbol}&b={name}&c="
-                           "{name7}&d={listsymbol}#{symbol}"}
+                           "{name7}&d={listsymbol}&e={yahoosymbol}#{symbol}"}
       << d12 << "cmdBrowseImg"
-      << "open OwnedMaximized https://s.example/?a=KO&b=Coca-Cola%20&c=Coca-Co&d=KO%20%20%20#KO"
+      << "open OwnedMaximized https://s.example/?a=KO&b=Coca-Cola%20&c=Coca-Co&d=KO%20%20%20&e=KO#KO"
       << user << QStringList{};
   QTest::newRow("comments, blanks, CR LF")
       << QStringList{user, "# mine\r\n\r\n  [ Command11 ]  \r\n  address =  "
