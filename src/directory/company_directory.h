@@ -22,6 +22,10 @@ inline constexpr std::string_view kStartUpSymbol = "HRL";
 // The table itself (companies.cpp). Index = row of the directory list.
 extern const std::array<DirectoryEntry, kDirectoryRows> kCompanyDirectory;
 
+// A symbol of one to four characters filled with spaces to five; a longer
+// one whole. The list's symbol field, and the symbol the list gives links.
+std::string symbolPaddedToFive(std::string_view symbol);
+
 // The row as the list shows it: the symbol filled with spaces to 5 characters
 // (symbols of 1-4 characters) or 9 (5-7 characters), then listName unchanged.
 std::string listText(const DirectoryEntry &entry);

@@ -34,8 +34,15 @@ int comparePrefix(const DirectoryEntry &entry, std::string_view text) {
 
 } // namespace
 
+std::string symbolPaddedToFive(std::string_view symbol) {
+  std::string padded(symbol);
+  if (padded.size() < 5)
+    padded.resize(5, ' ');
+  return padded;
+}
+
 std::string listText(const DirectoryEntry &entry) {
-  std::string text(entry.symbol);
+  std::string text = symbolPaddedToFive(entry.symbol);
   text.resize(std::size_t(fieldWidth(entry.symbol.size())), ' ');
   text.append(entry.listName);
   return text;

@@ -27,8 +27,8 @@ QString firstCharacters(const QString &text, int count) {
 QString listSymbolOf(int row) {
   if (row < 0 || row >= kDirectoryRows)
     return {};
-  QString symbol = QString::fromUtf8(kCompanyDirectory[static_cast<std::size_t>(row)].symbol);
-  return symbol.size() < 5 ? symbol.leftJustified(5, QLatin1Char(' ')) : symbol;
+  return QString::fromStdString(
+      symbolPaddedToFive(kCompanyDirectory[static_cast<std::size_t>(row)].symbol));
 }
 
 QString yahooSymbolOf(const QString &symbol) {

@@ -50,18 +50,20 @@ LinkPreview LinkActions::preview(const QString &control) const {
 }
 
 void LinkActions::trigger(const QString &control) {
-  const LinkTemplate *link = catalogue_.find(control);
-  if (!link)
+  const LinkTemplate *found = catalogue_.find(control);
+  if (!found)
     return;
+  // A copy: the catalogue may be reloaded by a handler nested in a yield.
+  const LinkTemplate link = *found;
 
-  if (link->before == LinkBefore::AdvantageTexts)
+  if (link.before == LinkBefore::AdvantageTexts)
     showGuidance(advantageTexts(), dialogs_);
 
   // Read now, not earlier: a handler nested in an earlier yield may have
   // changed the boxes or the list selection.
-  openResearchLink(*link, currentInputs(), dialogs_, desktop_);
+  openResearchLink(link, currentInputs(), dialogs_, desktop_);
 
-  switch (link->after) {
+  switch (link.after) {
   case LinkAfter::Calculator: {
     // The wizard comes back in front of the browser, then the calculator is
     // started last so that it lies in front of both.
@@ -69,7 +71,7 @@ void LinkActions::trigger(const QString &control) {
     const bool started =
         desktop_.startProgram(QStringLiteral("calc.exe"), ShellStyle::OwnedMaximized);
     desktop_.yieldToMessageLoop();
-    desktop_.pause(link->afterPauseMs);
+    desktop_.pause(link.afterPauseMs);
     if (!started)
       reportNoCalculator(dialogs_);
     break;

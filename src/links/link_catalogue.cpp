@@ -14,6 +14,8 @@ namespace {
 // Override files are a few lines each; anything this large is not one.
 constexpr qint64 kMaxOverrideFileBytes = 1024 * 1024;
 
+constexpr QStringView kSettingsGroup = u"settings";
+
 QString problemLine(const QString &file, int line, const QString &what) {
   return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
 }
@@ -23,13 +25,25 @@ void addProblem(QStringList *problems, const QString &report) {
     problems->append(report);
 }
 
+void addProblems(QStringList *problems, const QString &file, const QList<LinkFileProblem> &found) {
+  if (problems)
+    problems->append(problemReports(file, found));
+}
+
+// Reads a yes-or-no setting; returns what is wrong, or an empty text.
+QString setSwitch(bool &value, const QString &key, const QString &text) {
+  if (text == u"on" || text == u"off") {
+    value = text == u"on";
+    return {};
+  }
+  return QStringLiteral("%1 is on or off").arg(key);
+}
+
 // A value of one of the keys only the built-in catalogue uses; returns what
 // is wrong, or an empty text.
 QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
   bool number = false;
-  if (key == u"site") {
-    link.site = value;
-  } else if (key == u"email") {
+  if (key == u"email") {
     static const QRegularExpression plainEmail(QStringLiteral("^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$"));
     if (!plainEmail.match(value).hasMatch())
       return QStringLiteral("not a plain e-mail address");
@@ -45,9 +59,9 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
       return QStringLiteral("guard is symbol or name");
   } else if (key == u"style") {
     if (value == u"owned")
-      link.style = LinkStyle::OwnedMaximized;
+      link.style = platform::ShellStyle::OwnedMaximized;
     else if (value == u"plain")
-      link.style = LinkStyle::PlainNormal;
+      link.style = platform::ShellStyle::PlainNormal;
     else
       return QStringLiteral("style is owned or plain");
   } else if (key == u"pause") {
@@ -69,21 +83,26 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
     link.afterPauseMs = value.toInt(&number);
     if (!number || link.afterPauseMs < 0)
       return QStringLiteral("after-pause is a number of milliseconds");
+  } else if (key == u"retired") {
+    return setSwitch(link.builtInRetired, key, value);
   } else {
     return QStringLiteral("unknown key %1").arg(quoteForReport(key));
   }
   return {};
 }
 
-QString setAddress(LinkTemplate &link, const QString &value, const QString &origin) {
+QString setAddress(LinkTemplate &link, const LinkFileValue &value, LinkSource source,
+                   const QString &origin) {
   QList<LinkPiece> pieces;
-  const QString wrong = splitLinkAddress(value, &pieces);
+  const QString wrong = splitLinkAddress(value.value, &pieces);
   if (!wrong.isEmpty())
     return wrong;
-  link.address = value;
+  link.address = value.value;
   link.pieces = pieces;
   link.target = LinkTarget::Address;
+  link.source = source;
   link.origin = origin;
+  link.originLine = source == LinkSource::BuiltIn ? 0 : value.line;
   return {};
 }
 
@@ -99,26 +118,28 @@ QString LinkTemplate::prompt() const {
 LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,
                                              QStringList *problems) {
   LinkCatalogue catalogue;
-  for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
+  QList<LinkFileProblem> found;
+  for (const LinkFileGroup &group : readLinkFile(text, &found)) {
     if (catalogue.find(group.control)) {
-      addProblem(problems,
-                 problemLine(file, group.line, QStringLiteral("the group is there twice")));
+      found.append({group.line, QStringLiteral("the group is there twice")});
       continue;
     }
     LinkTemplate link;
     link.control = group.control;
     for (const LinkFileValue &value : group.values) {
-      const QString wrong = value.key == u"address" ? setAddress(link, value.value, {})
-                                                    : setBuiltInKey(link, value.key, value.value);
+      const QString wrong = value.key == u"address"
+                                ? setAddress(link, value, LinkSource::BuiltIn, {})
+                                : setBuiltInKey(link, value.key, value.value);
       if (!wrong.isEmpty())
-        addProblem(problems, problemLine(file, value.line, wrong));
+        found.append({value.line, wrong});
     }
     if (link.pieces.isEmpty()) {
-      addProblem(problems, problemLine(file, group.line, QStringLiteral("no address")));
+      found.append({group.line, QStringLiteral("the group has no address")});
       continue;
     }
     catalogue.links_.append(link);
   }
+  addProblems(problems, file, found);
   return catalogue;
 }
 
@@ -139,32 +160,55 @@ const LinkCatalogue &LinkCatalogue::builtIn() {
   return catalogue;
 }
 
+QByteArray LinkCatalogue::todaySetText() {
+  QFile file(QStringLiteral(":/kelvo/links/today.conf"));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
-                                   QStringList *problems) {
-  for (const LinkFileGroup &group : readLinkFile(text, file, problems)) {
+                                   QStringList *problems, LinkSettings *settings,
+                                   LinkSource source) {
+  QList<LinkFileProblem> found;
+  for (const LinkFileGroup &group : readLinkFile(text, &found)) {
+    if (group.control == kSettingsGroup) {
+      if (!settings) {
+        found.append({group.line, QStringLiteral("[settings] is read from the user's own "
+                                                 "links.conf only")});
+        continue;
+      }
+      for (const LinkFileValue &value : group.values) {
+        const QString wrong =
+            value.key == u"today"
+                ? setSwitch(settings->today, value.key, value.value)
+                : QStringLiteral("unknown setting %1").arg(quoteForReport(value.key));
+        if (!wrong.isEmpty())
+          found.append({value.line, wrong});
+      }
+      continue;
+    }
     qsizetype index = 0;
     while (index < links_.size() && links_[index].control != group.control)
       ++index;
     if (index == links_.size()) {
-      addProblem(
-          problems,
-          problemLine(file, group.line,
-                      QStringLiteral("unknown control %1").arg(quoteForReport(group.control))));
+      found.append(
+          {group.line, QStringLiteral("unknown control %1").arg(quoteForReport(group.control))});
       continue;
     }
     for (const LinkFileValue &value : group.values) {
       // Only the address can be changed: the guard, style and sequence
       // belong to the control.
       const QString wrong = value.key == u"address"
-                                ? setAddress(links_[index], value.value, file)
+                                ? setAddress(links_[index], value, source, file)
                                 : QStringLiteral("unknown key %1").arg(quoteForReport(value.key));
       if (!wrong.isEmpty())
-        addProblem(problems, problemLine(file, value.line, wrong));
+        found.append({value.line, wrong});
     }
   }
+  addProblems(problems, file, found);
 }
 
-void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems) {
+void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems,
+                                      LinkSettings *settings) {
   const QFileInfo info(path);
   if (!info.exists())
     return;
@@ -182,7 +226,7 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
     addProblem(problems, problemLine(path, 0, QStringLiteral("cannot be read")));
     return;
   }
-  applyOverrides(file.read(kMaxOverrideFileBytes), path, problems);
+  applyOverrides(file.read(kMaxOverrideFileBytes), path, problems, settings);
 }
 
 const LinkTemplate *LinkCatalogue::find(QStringView control) const {

@@ -4,6 +4,8 @@
 // packager, and composed into an address from the texts the window holds at
 // the moment of the click. QtCore only.
 
+#include "platform/desktop.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,8 +23,6 @@ enum class LinkInput {
   YahooSymbol, // {yahoosymbol}: ssymbol written as Yahoo's paths expect (BRK.B as BRK-B)
 };
 
-enum class LinkStyle { OwnedMaximized, PlainNormal };
-
 // What a control's pieces make: a web address, or an e-mail address for the
 // desktop's mail hand-over.
 enum class LinkTarget { Address, Email };
@@ -37,22 +37,35 @@ struct LinkPiece {
   QString literal;
 };
 
+// Where a control's address comes from, lowest first.
+enum class LinkSource { BuiltIn, TodaySet, OverrideFile };
+
 struct LinkTemplate {
   QString control;
-  QString site;
   QString address;         // the template as written, placeholders and all
   QList<LinkPiece> pieces; // the same, split into literals and inputs
   LinkTarget target = LinkTarget::Address;
   std::optional<LinkInput> guard;
-  LinkStyle style = LinkStyle::OwnedMaximized;
+  platform::ShellStyle style = platform::ShellStyle::OwnedMaximized;
   int pauseMs = 300;
   LinkBefore before = LinkBefore::Nothing;
   LinkAfter after = LinkAfter::Nothing;
   int afterPauseMs = 0;
+  bool builtInRetired = false; // its site has retired the built-in address
+  LinkSource source = LinkSource::BuiltIn;
   QString origin; // the file the address came from; empty when built in
+  int originLine = 0;
 
   // "Enter a Stock Symbol" or "Enter the Company Name" for a guarded link.
   QString prompt() const;
+  // Whether the address in use is a built-in one its site has retired.
+  bool isRetired() const { return builtInRetired && source == LinkSource::BuiltIn; }
+};
+
+// What a user's own links.conf holds besides addresses, in its [settings]
+// group.
+struct LinkSettings {
+  bool today = false; // today=on: the built-in set of today's addresses is used
 };
 
 // The texts a link may read, taken from the window at the moment of the click.
@@ -72,10 +85,18 @@ public:
   static LinkCatalogue fromBuiltInText(const QByteArray &text, const QString &file,
                                        QStringList *problems);
 
+  // The set of today's addresses that the program carries; empty if missing.
+  static QByteArray todaySetText();
+
   // Applies one override file's text; bad entries are reported and skipped.
-  void applyOverrides(const QByteArray &text, const QString &file, QStringList *problems);
+  // With `settings`, the file may have a [settings] group (the user's own
+  // links.conf); without, such a group is reported.
+  void applyOverrides(const QByteArray &text, const QString &file, QStringList *problems,
+                      LinkSettings *settings = nullptr,
+                      LinkSource source = LinkSource::OverrideFile);
   // The same from a file on disk; a missing file is no problem.
-  void applyOverrideFile(const QString &path, QStringList *problems);
+  void applyOverrideFile(const QString &path, QStringList *problems,
+                         LinkSettings *settings = nullptr);
 
   const LinkTemplate *find(QStringView control) const;
   const QList<LinkTemplate> &links() const { return links_; }

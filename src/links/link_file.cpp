@@ -3,14 +3,11 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUrl>
+#include <algorithm>
 
 namespace kelvo::links {
 
 namespace {
-
-QString problemLine(const QString &file, int line, const QString &what) {
-  return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);
-}
 
 std::optional<LinkInput> placeholderInput(QStringView name) {
   if (name == u"symbol")
@@ -42,8 +39,17 @@ QString quoteForReport(const QString &text) {
   return u'"' + shown + u'"';
 }
 
-QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
-                                  QStringList *problems) {
+QStringList problemReports(const QString &file, QList<LinkFileProblem> problems) {
+  std::stable_sort(
+      problems.begin(), problems.end(),
+      [](const LinkFileProblem &a, const LinkFileProblem &b) { return a.line < b.line; });
+  QStringList reports;
+  for (const LinkFileProblem &problem : problems)
+    reports << QStringLiteral("%1:%2: %3").arg(file).arg(problem.line).arg(problem.what);
+  return reports;
+}
+
+QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem> *problems) {
   QList<LinkFileGroup> groups;
   // After a group line that could not be read, its values belong to nothing.
   bool inGroup = false;
@@ -56,7 +62,7 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
     const bool looksLikeGroup = raw.trimmed().startsWith('[');
     auto skip = [&](const QString &what) {
       if (problems)
-        problems->append(problemLine(file, number, what));
+        problems->append({number, what});
       if (looksLikeGroup) {
         inGroup = false;
         inBadGroup = true;
@@ -78,10 +84,15 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
 
     if (line.startsWith(u'[')) {
       if (!line.endsWith(u']')) {
-        skip(QStringLiteral("a group line ends with \"]\""));
+        skip(QStringLiteral("the group line has no closing \"]\""));
         continue;
       }
-      groups.append({number, line.mid(1, line.size() - 2).trimmed(), {}});
+      const QString name = line.mid(1, line.size() - 2).trimmed();
+      if (name.isEmpty()) {
+        skip(QStringLiteral("the group line names no control"));
+        continue;
+      }
+      groups.append({number, name, {}});
       inGroup = true;
       inBadGroup = false;
       continue;
@@ -89,23 +100,28 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
 
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) {
-      skip(QStringLiteral("expected \"[control]\", \"key=value\" or a \"#\" comment"));
+      skip(QStringLiteral("neither a [control] line, a key=value line nor a \"#\" comment"));
       continue;
     }
     if (inBadGroup)
       continue; // its group has been reported already
-    if (!inGroup) {
-      skip(QStringLiteral("%1 outside any [control] group")
-               .arg(quoteForReport(line.left(equals).trimmed())));
+    const QString key = line.left(equals).trimmed();
+    if (key.isEmpty()) {
+      skip(QStringLiteral("a value without a key before its \"=\""));
       continue;
     }
-    groups.last().values.append(
-        {number, line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+    if (!inGroup) {
+      skip(QStringLiteral("%1 outside any [control] group").arg(quoteForReport(key)));
+      continue;
+    }
+    groups.last().values.append({number, key, line.mid(equals + 1).trimmed()});
   }
   return groups;
 }
 
 QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
+  if (address.isEmpty())
+    return QStringLiteral("the address is empty");
   for (QChar c : address)
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
       return QStringLiteral("a control character in the address");

@@ -24,6 +24,12 @@ struct LinkFileValue {
   QString value;
 };
 
+// One problem of a file: its line (0 for the whole file) and what is wrong.
+struct LinkFileProblem {
+  int line = 0;
+  QString what;
+};
+
 struct LinkFileGroup {
   int line = 0;
   QString control;
@@ -31,11 +37,13 @@ struct LinkFileGroup {
 };
 
 // The groups of a file in order. Lines that cannot be read (too long, not
-// UTF-8, no "=", a value outside any group) are reported to `problems` as
-// "FILE:LINE: what is wrong" and skipped; after a group line that cannot be
-// read, its values are skipped with it.
-QList<LinkFileGroup> readLinkFile(const QByteArray &text, const QString &file,
-                                  QStringList *problems);
+// UTF-8, no "=", a value outside any group) are added to `problems` and
+// skipped; after a group line that cannot be read, its values are skipped
+// with it.
+QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem> *problems);
+
+// The problems of one file as "FILE:LINE: what is wrong" lines, in line order.
+QStringList problemReports(const QString &file, QList<LinkFileProblem> problems);
 
 // Splits an address template into literals and inputs. Only http and https,
 // a plain host name (and port) with no placeholder in it, and the four known

@@ -17,8 +17,7 @@ void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialog
   }
 
   const QString target = composeLinkUrl(link, inputs);
-  const ShellStyle style = link.style == LinkStyle::OwnedMaximized ? ShellStyle::OwnedMaximized
-                                                                   : ShellStyle::PlainNormal;
+  const ShellStyle style = link.style;
   if (link.target == LinkTarget::Email)
     desktop.openEmail(target, style);
   else

@@ -2,7 +2,7 @@
 // show: recorded through the facades instead of performed.
 
 #include "directory/company_directory.h"
-#include "links/hosts.h"
+#include "expected_hosts.h"
 #include "links/link_actions.h"
 #include "links/link_catalogue.h"
 #include "support/recording_desktop.h"
@@ -17,7 +17,7 @@
 using namespace kelvo::directory;
 using namespace kelvo::links;
 using namespace kelvo::platform;
-namespace hosts = kelvo::hosts;
+namespace hosts = kelvo::expected_hosts;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // states, and what hostile company names do to them.
 
 #include "directory/company_directory.h"
-#include "links/hosts.h"
+#include "expected_hosts.h"
 #include "links/link_catalogue.h"
 
 #include <QTest>
@@ -11,7 +11,7 @@
 
 using namespace kelvo::directory;
 using namespace kelvo::links;
-namespace hosts = kelvo::hosts;
+namespace hosts = kelvo::expected_hosts;
 
 namespace {
 
@@ -77,6 +77,8 @@ private slots:
   void yahooSymbol();
   void hostileInput_data();
   void hostileInput();
+  void todaySet_data();
+  void todaySet();
 };
 
 void TestLinkCatalogue::address_data() {
@@ -86,11 +88,13 @@ void TestLinkCatalogue::address_data() {
 
   const QStringList states = {"KO selected", "cleared, row kept", "seven-character symbol",
                               "AT&T, no selection"};
-  // One line per control: its address in each of the four states above.
+  // One line per control: its address in each of the four states above. An
+  // address without inputs is checked once, with every input filled in, so
+  // that an input it must not read shows.
   auto row = [&](const char *control, const QStringList &perState) {
-    for (int i = 0; i < states.size(); ++i)
+    for (int i = 0; i < (perState.size() == 1 ? 1 : states.size()); ++i)
       QTest::addRow("%s, %s", control, qPrintable(states[i]))
-          << control << states[i] << expand(perState.size() == 1 ? perState[0] : perState[i]);
+          << control << states[i] << expand(perState[i]);
   };
 
   row("Command5", {"{msn}/investor/research/sreport.asp?Symbol=KO" + kMsnTail,
@@ -283,6 +287,50 @@ void TestLinkCatalogue::hostileInput() {
 
   expected.replace("{S}", text).replace("{N}", text).replace("{P}", prefix);
   QCOMPARE(QUrlQuery(url).queryItemValue(key, QUrl::FullyDecoded), expected);
+}
+
+// The set of today's addresses the program carries: read without a problem,
+// with Yahoo's way of writing class shares, and marking which built-in
+// addresses are retired.
+void TestLinkCatalogue::todaySet_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QString>("expected"); // with "BRK.B" and "AT&T Corporation"; empty: built in
+  QTest::addColumn<bool>("retired");     // the built-in address
+  QTest::newRow("R.O.E. data, class share")
+      << "Command8"
+      << "https://finance.yahoo.com/quote/BRK-B/key-statistics/" << true;
+  QTest::newRow("background, same page")
+      << "picStart"
+      << "https://finance.yahoo.com/quote/BRK-B/key-statistics/" << true;
+  QTest::newRow("G reads the symbol box")
+      << "Command17"
+      << "https://www.google.com/search?q=BRK.B&tbm=fin" << true;
+  QTest::newRow("EDGAR over https")
+      << "Command10"
+      << "https://www.sec.gov/cgi-bin/"
+         "browse-edgar?action=getcompany&company=AT%26T%20Co&owner=include"
+      << false;
+  QTest::newRow("discussion group") << "Command20"
+                                    << "https://finance.yahoo.com/quote/BRK-B/community/" << true;
+  QTest::newRow("a search that still works") << "Command21"
+                                             << "" << false;
+}
+
+void TestLinkCatalogue::todaySet() {
+  QFETCH(QString, control);
+  QFETCH(QString, expected);
+  QFETCH(bool, retired);
+  QStringList problems;
+  LinkCatalogue catalogue = LinkCatalogue::builtIn();
+  QCOMPARE(catalogue.find(control)->isRetired(), retired);
+  catalogue.applyOverrides(LinkCatalogue::todaySetText(), "today.conf", &problems, nullptr,
+                           LinkSource::TodaySet);
+  QCOMPARE(problems, QStringList());
+  const LinkTemplate *link = catalogue.find(control);
+  QVERIFY(!link->isRetired());
+  QCOMPARE(link->source, expected.isEmpty() ? LinkSource::BuiltIn : LinkSource::TodaySet);
+  if (!expected.isEmpty())
+    QCOMPARE(composeLinkUrl(*link, {"BRK.B", "AT&T Corporation", listSymbolOf(-1)}), expected);
 }
 
 QTEST_APPLESS_MAIN(TestLinkCatalogue)

@@ -3,7 +3,7 @@
 // from, and what a bad file reports.
 
 #include "directory/company_directory.h"
-#include "links/hosts.h"
+#include "expected_hosts.h"
 #include "links/link_actions.h"
 #include "links/link_overrides.h"
 #include "support/recording_desktop.h"
@@ -17,7 +17,7 @@
 using namespace kelvo::directory;
 using namespace kelvo::links;
 using namespace kelvo::platform;
-namespace hosts = kelvo::hosts;
+namespace hosts = kelvo::expected_hosts;
 
 namespace {
 
@@ -118,12 +118,25 @@ void TestLinkOverrides::overrides_data() {
       << competitors << ""
       << QStringList{"{tmp}/" + user + ":1: \"address\" outside any [control] group"};
 
+  QTest::newRow("problems in line order, each saying what is wrong")
+      << QStringList{user, "[Command99]\naddress=https://x.example/\n[Command11]\naddress=\n"
+                           "[Command23\naddress=https://x.example/\n[settings]\ntoday=yes\n"}
+      << d12 << "Command11" << competitors << ""
+      << QStringList{"{tmp}/" + user + ":1: unknown control \"Command99\"",
+                     "{tmp}/" + user + ":4: the address is empty",
+                     "{tmp}/" + user + ":5: the group line has no closing \"]\"",
+                     "{tmp}/" + user + ":8: today is on or off"};
+  QTest::newRow("settings only in the user's file")
+      << QStringList{kSystem1, "[settings]\ntoday=on\n"} << d12 << "Command11" << competitors
+      << "" << QStringList{"{tmp}/" + QString(kSystem1) +
+                           ":1: [settings] is read from the user's own links.conf only"};
   bad("a key only built-in links have", "guard=name", "unknown key \"guard\"");
+  bad("a value without a key", "=https://x.example/", "a value without a key before its \"=\"");
   bad("unknown placeholder", "address=https://x.example/{ticker}",
       "unknown placeholder \"{ticker}\"");
   bad("unclosed placeholder", "address=https://x.example/{symbol", "\"{\" without a closing \"}\"");
   bad("no equals sign", "address https://x.example/",
-      "expected \"[control]\", \"key=value\" or a \"#\" comment");
+      "neither a [control] line, a key=value line nor a \"#\" comment");
   bad("over-long line", "address=https://x.example/" + QString(4100, 'a'),
       "line longer than 4096 bytes");
   bad("javascript", "address=javascript:alert(document.cookie)",
