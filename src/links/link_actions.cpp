@@ -3,6 +3,7 @@
 #include "guidance/show_guidance.h"
 #include "links/handover_messages.h"
 #include "links/hosts.h"
+#include "links/link_descriptions.h"
 #include "links/link_launcher.h"
 #include "links/link_overrides.h"
 #include "platform/desktop.h"
@@ -82,6 +83,18 @@ void LinkActions::trigger(const QString &control) {
     break;
   case LinkAfter::Nothing:
     break;
+  }
+}
+
+QString LinkActions::toolTip(const QString &control) const {
+  const LinkTemplate *link = catalogue_.find(control);
+  return link ? linkToolTip(*link, composeLinkUrl(*link, currentInputs())) : QString();
+}
+
+void LinkActions::openAddressOnly(const QString &control) {
+  if (const LinkTemplate *found = catalogue_.find(control)) {
+    const LinkTemplate link = *found;
+    openResearchLink(link, currentInputs(), dialogs_, desktop_);
   }
 }
 

@@ -39,7 +39,8 @@ struct LinkPreview {
 
 class LinkActions {
 public:
-  // `catalogue` defaults to the one this run has loaded (ActiveLinkCatalogue).
+  // `catalogue` defaults to the one this run uses (ActiveLinks), whose
+  // reloads take effect at the next click.
   LinkActions(platform::Dialogs &dialogs, platform::Desktop &desktop, LinkContext context,
               const LinkCatalogue *catalogue = nullptr);
 
@@ -55,6 +56,15 @@ public:
   // What `trigger(control)` would hand over with the window's texts as they
   // are now; an empty target for a name that opens nothing.
   LinkPreview preview(const QString &control) const;
+
+  // The tooltip of a link control with the window's texts as they are now
+  // (what it opens, what it reads, the address); empty for other names.
+  QString toolTip(const QString &control) const;
+
+  // Hands over the control's address as trigger() does (guard, hand-over,
+  // yield, pause), without the teaching boxes before it or the calculator
+  // or key after it.
+  void openAddressOnly(const QString &control);
 
   // "Help": the nine teaching texts.
   void showHelp();
