@@ -142,7 +142,7 @@ void ResearchLinksWindow::buildControls() {
   auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-  resize(960, 640);
+  resize(1060, 680);
 }
 
 void ResearchLinksWindow::refresh() {
@@ -174,14 +174,17 @@ void ResearchLinksWindow::refresh() {
                                     actions_->preview(control).target, linkOriginText(*link)});
     item->setData(0, kControlRole, control);
     item->setToolTip(0, actions_->toolTip(control));
+    item->setToolTip(1, link->address);
+    item->setToolTip(2, item->text(2));
     if (control == selected)
       current = item;
   }
   links_->expandAll();
   for (int column = 0; column < links_->columnCount(); ++column)
     links_->resizeColumnToContents(column);
-  links_->setColumnWidth(1, std::min(links_->columnWidth(1), 320));
-  links_->setColumnWidth(2, std::min(links_->columnWidth(2), 320));
+  // Long captions and addresses are cut; their cells' tooltips hold them whole.
+  for (int column = 0; column < 3; ++column)
+    links_->setColumnWidth(column, std::min(links_->columnWidth(column), 280));
   if (!current && links_->topLevelItemCount() > 0)
     current = links_->topLevelItem(0)->child(0);
   links_->setCurrentItem(current);
