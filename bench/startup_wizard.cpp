@@ -4,7 +4,10 @@
 
 #include "app/run_wizard.h"
 
+#include <QApplication>
+
 int main(int argc, char **argv) {
+  QApplication app(argc, argv);
   QuitAfterFirstPaint quitter;
-  return kelvo::app::runWizard(argc, argv, &quitter);
+  return kelvo::app::runWizard(app, &quitter);
 }

@@ -13,8 +13,7 @@ namespace kelvo::app {
 
 using namespace kelvo::platform;
 
-int runWizard(int &argc, char **argv, QObject *watcher) {
-  QApplication app(argc, argv);
+int runWizard(QApplication &app, QObject *watcher) {
   prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
@@ -26,8 +25,7 @@ int runWizard(int &argc, char **argv, QObject *watcher) {
   return app.exec();
 }
 
-int listControls(int &argc, char **argv) {
-  QApplication app(argc, argv);
+int listControls(QApplication &app) {
   prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
