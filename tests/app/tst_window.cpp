@@ -490,7 +490,8 @@ private slots:
         << QStringList{"", "1,000,000", "0"}
         << "The growth rate and number of years give no finite future value.";
     QTest::newRow("no shares") << QStringList{"4", "20", "1,000,000", "", "0"}
-                               << QStringList{"$2,191,123", "$1,000,000", "$"} << "";
+                               << QStringList{"$2,191,123", "$1,000,000", ""}
+                               << "Enter the Number of Shares Outstanding.";
   }
   void calculatorPage() {
     QFETCH(QStringList, typed);
