@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start-up, through the same runWizard as its main(),
 // ending after the main window's first painted frame.
 #include "first_paint.h"

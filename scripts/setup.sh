@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (those that are missing),
 # then configures and builds into build/. Sourced by run.sh and test.sh.
 set -euo pipefail

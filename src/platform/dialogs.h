@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every modal box the program shows goes through this facade, so that tests
 // can answer it by script and see exactly what was shown.

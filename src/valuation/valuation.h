@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The offline intrinsic-value estimator: number reading, dollar format and
 // the estimate itself, all pure functions in US notation whatever the locale.

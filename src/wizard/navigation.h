@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the wizard moves between its steps, as pure functions of its state:
 // the window holds one State, hands it with an event to these functions and

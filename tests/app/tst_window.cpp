@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real main window: controls at their designed places, texts that fit
 // their boxes, start-up, symbol entry and the directory list through real
 // key and mouse events, the random picks, the top-edge pin and the calculator.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program starts in an X server: its window appears with its caption,
 # at its fixed size, with the WM_CLASS its desktop entry names, pinned at its
 # top edge and centred across the screen;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long seeded runs of random user actions on the real window, every one a
 // real mouse or key event, with the window's promises checked after each.
 // Each run has a fresh window: a few fixed seeds, the same on every run, and

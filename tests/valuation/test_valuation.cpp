@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator's number rules, dollar format and estimate, checked against
 // hand-worked figures; the same texts must come out under a German or French
 // locale.
