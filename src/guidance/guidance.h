@@ -8,6 +8,13 @@
 #include <span>
 #include <string_view>
 
+// Marks a text for the translators without Qt: lupdate reads it as
+// QT_TRANSLATE_NOOP (see translations/CMakeLists.txt); showGuidance translates
+// each text in the context "kelvo::guidance".
+#ifndef KELVO_TRANSLATE_NOOP
+#define KELVO_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace kelvo::guidance {
 
 using GuidanceSequence = std::span<const std::string_view>;

@@ -5,14 +5,17 @@
 
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
+#include <string>
+
 namespace kelvo::guidance {
 
 using namespace kelvo::platform;
 
 void showGuidance(GuidanceSequence sequence, Dialogs &dialogs) {
   for (std::string_view text : sequence)
-    dialogs.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kAppTitle,
-                    MessageButtons::Ok, MessageIcon::None);
+    dialogs.message(QCoreApplication::translate("kelvo::guidance", std::string(text).c_str()),
+                    kAppTitle, MessageButtons::Ok, MessageIcon::None);
 }
 
 } // namespace kelvo::guidance

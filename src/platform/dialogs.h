@@ -9,7 +9,8 @@
 
 namespace kelvo::platform {
 
-inline const QString kAppTitle = QStringLiteral("Kelvo Wizard");
+inline const QString kAppTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::platform", "Kelvo Wizard"));
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Information, Warning };

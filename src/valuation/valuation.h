@@ -47,7 +47,9 @@ struct CalculatorFields {
 // Marks a text for the translators: lupdate reads it as QT_TRANSLATE_NOOP
 // (see translations/CMakeLists.txt), and the window shows the message through
 // QCoreApplication::translate("kelvo::valuation", text).
+#ifndef KELVO_TRANSLATE_NOOP
 #define KELVO_TRANSLATE_NOOP(context, text) text
+#endif
 
 inline constexpr std::string_view kCalculatorMessageTitle =
     KELVO_TRANSLATE_NOOP("kelvo::valuation", "Present/Future Value Input Error");

@@ -15,17 +15,24 @@
 
 namespace kelvo::wizard {
 
-inline const QString kCaptionPrefix = QStringLiteral("Kelvo Training Wizard - ");
-inline const QString kPlainCaption = QStringLiteral("Kelvo Training Wizard");
-inline const QString kClearedCaption = QStringLiteral("Kelvo Training Wizard ");
+inline const QString kCaptionPrefix =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard - "));
+inline const QString kPlainCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard"));
+inline const QString kClearedCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard "));
 
 // The boxes Next and Exit may show.
-inline const QString kAskSymbolPrompt = QStringLiteral("Enter a Stock Symbol to study: ");
+inline const QString kAskSymbolPrompt =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol to study: "));
 inline const QString kAskSymbolDefault = QStringLiteral("KO");
-inline const QString kSymbolMissing = QStringLiteral("Enter a Stock Symbol");
-inline const QString kNameMissing = QStringLiteral("Enter the Company Name");
-inline const QString kExitQuestion = QStringLiteral("Exit Program?");
-inline const QString kExitTitle = QStringLiteral("End Program");
+inline const QString kSymbolMissing =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol"));
+inline const QString kNameMissing =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter the Company Name"));
+inline const QString kExitQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Exit Program?"));
+inline const QString kExitTitle = QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "End Program"));
 
 struct State {
   int step = kWelcomeStep;      // highlighted in the side menu; Next and Back count from it
