@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends the event loop once the watched window has painted its first frame,
 // so that a start-up run measures exactly one painted frame.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times every handler of the real main window that runs without a pause of
 // its own, as the user's event triggers it, with dialogs answered by script
 // and the desktop recording. Reports median and worst per handler, for the

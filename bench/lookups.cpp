@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nanoseconds per call of the directory's symbol lookup and list-prefix
 // search, over every symbol and a spread of typed prefixes, hits and misses.
 #include "directory/company_directory.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts two programs in turn, RUNS times each, and reports the median wall
 // time of the whole process and its median peak resident memory.
 // Usage: bench_startup_runner RUNS PROGRAM_A PROGRAM_B

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The web sites the research buttons point to are configuration of the build,
 # written into one generated header (links/hosts.h).
 set(KELVO_HOST_GOOGLE        "www.google.com"            CACHE STRING "Google web search host")

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install layout of a freedesktop application, and the Debian package built from it with
 #   cpack -G DEB   (run in the build directory after building).
 include(GNUInstallDirs)
@@ -23,6 +26,9 @@ install(FILES "${KELVO_DATA_DIR}/icons/kelvo-wizard.svg"
 # only *.conf files of that folder are read.
 install(FILES "${KELVO_DATA_DIR}/links/today.conf.example"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvo-wizard/links)
+
+# The licence, where Debian looks for a package's copyright.
+install(FILES "${KELVO_DATA_DIR}/copyright" DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvo-wizard)
 
 # Debian package. Depends is worked out by dpkg-shlibdeps from the installed binary, so it names
 # exactly the Qt and system libraries this build links against; the icon and menu caches are

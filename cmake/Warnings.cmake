@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every target of ours compiles warning-free at this level.
 add_library(kelvo_warnings INTERFACE)
 target_compile_options(kelvo_warnings INTERFACE -Wall -Wextra -Wpedantic)

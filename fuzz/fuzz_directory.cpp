@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes through the directory's symbol lookup and list-prefix
 // search. The lookups are binary searches over the sorted table; each must
 // answer exactly what a plain scan from the top answers.

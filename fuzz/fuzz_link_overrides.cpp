@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary override files and inputs: every address the parser accepts
 // composes to an address whose scheme and host are the ones the file wrote,
 // whatever the symbol, company name and selected row hold; and every problem

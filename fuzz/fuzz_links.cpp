@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary symbol, company name and selected row through every research
 // link's address. Whatever the texts hold, the address keeps its scheme, host,
 // path and query fields, and each text reads back from its field unchanged.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary text through the calculator's number rules, dollar format and
 // estimate: no crash, no undefined behaviour, and every dollar text the
 // program writes reads back as the whole-dollar value it stands for.

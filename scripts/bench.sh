@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
 # Qt window, the window's handlers, and the directory lookups.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]

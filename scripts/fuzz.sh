@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every fuzz target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs each for a bounded time on a copy of
 # its seed corpus. Usage: scripts/fuzz.sh [SECONDS per target, default 10]

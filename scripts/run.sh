@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up on a Debian 12 machine and starts the wizard.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

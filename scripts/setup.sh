@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (those that are missing),
 # then configures and builds into build/. Sourced by run.sh and test.sh.
 set -euo pipefail
@@ -7,7 +9,8 @@ KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELVO_BUILD=${KELVO_BUILD:-$KELVO_ROOT/build}
 
 # Build and run-time packages; the test-only ones are added by test.sh.
-KELVO_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libx11-dev libxtst-dev
+KELVO_PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools
+                qt6-translations-l10n libgl-dev libx11-dev libxtst-dev
                 fonts-wine fonts-dejavu-core xdg-utils)
 
 kelvo_install_packages() {

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up on a Debian 12 machine and runs every test.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick \
   desktop-file-utils appstream dpkg-dev file librsvg2-bin \
-  locales-all clang-format
+  locales-all clang-format reuse openbox poppler-utils shared-mime-info qt6-gtk-platformtheme
 kelvo_install_clang
 kelvo_check_format
+# Every file states its copyright and licence (REUSE); scripts/spdx-headers.sh
+# adds the header to new files.
+(cd "$KELVO_ROOT" && reuse lint)
 
 kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the committed PNG icons from the SVG artwork (needs rsvg-convert, Debian: librsvg2-bin).
 # 16 px comes from its own hand-hinted drawing; the larger sizes from the main artwork.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's controls as one table in the units of the design (twips,
 // 15 to a logical pixel), converted in one place.

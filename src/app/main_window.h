@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one main window: every control of the design, built from the layout
 // table; the wizard's state, rendered into the controls; and the handlers of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window shows of the wizard's state: one page panel in view, one
 // step highlighted in the side menu.

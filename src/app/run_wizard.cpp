@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/run_wizard.h"
 
 #include "app/appearance.h"
@@ -13,8 +16,7 @@ namespace kelvo::app {
 
 using namespace kelvo::platform;
 
-int runWizard(int &argc, char **argv, QObject *watcher) {
-  QApplication app(argc, argv);
+int runWizard(QApplication &app, QObject *watcher) {
   prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;
@@ -26,8 +28,7 @@ int runWizard(int &argc, char **argv, QObject *watcher) {
   return app.exec();
 }
 
-int listControls(int &argc, char **argv) {
-  QApplication app(argc, argv);
+int listControls(QApplication &app) {
   prepareApplication(app);
   QtDialogs dialogs;
   LinuxDesktop desktop;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a single-line box keeps of what is typed, pasted or dropped into it:
 // everything up to the first line break of the inserted text, and no

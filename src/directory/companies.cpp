@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The directory rows: symbol, name as listed, name as looked up. The two
 // names differ at most by a trailing space, kept inside the quotes on purpose.
 // clang-format off

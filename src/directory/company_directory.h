@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The built-in directory of listed companies and market indexes: a constant
 // table in ascending symbol order, and the two lookups over it.

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "links/handover_messages.h"
 
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+
+#include <QCoreApplication>
 
 namespace kelvo::links {
 
@@ -16,11 +21,13 @@ void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
 
 QString refusedHandOverText(const QString &target, bool email) {
   if (email)
-    return QStringLiteral("The e-mail address could not be opened: no mail program took it. "
-                          "Write to this address from your mail program:\n\n%1")
+    return QCoreApplication::translate(
+               "kelvo::links", "The e-mail address could not be opened: no mail program took it. "
+                               "Write to this address from your mail program:\n\n%1")
         .arg(target);
-  return QStringLiteral("The page could not be opened: no web browser took it. "
-                        "Copy this address into your web browser:\n\n%1")
+  return QCoreApplication::translate("kelvo::links",
+                                     "The page could not be opened: no web browser took it. "
+                                     "Copy this address into your web browser:\n\n%1")
       .arg(target);
 }
 
@@ -32,8 +39,10 @@ QString noCalculatorText() {
   QStringList programs, apps;
   for (const QString &name : calculatorPrograms())
     (name.startsWith(QLatin1String("org.")) ? apps : programs) << name;
-  return QStringLiteral("No calculator program was found. The wizard looked for %1, and for the "
-                        "Flatpak apps %2. Install one of them to have it start here.")
+  return QCoreApplication::translate(
+             "kelvo::links",
+             "No calculator program was found. The wizard looked for %1, and for the "
+             "Flatpak apps %2. Install one of them to have it start here.")
       .arg(programs.join(QLatin1String(", ")), apps.join(QLatin1String(" and ")));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the user is told when the desktop opens nothing: an address or the
 // e-mail address it refused, or no calculator program to start.

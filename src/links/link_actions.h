@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's research buttons, list and panel double-clicks, contact
 // labels and the Help button, as one object the main window binds to.

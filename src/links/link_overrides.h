@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where override files are looked up, by the XDG base-directory rules through
 // QStandardPaths, and the catalogue the program runs with: the built-in one,

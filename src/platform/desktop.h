@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything the program hands to the desktop: addresses, the e-mail address,
 // the calculator program, a key press, and the yield and pause that follow.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every modal box the program shows goes through this facade, so that tests
 // can answer it by script and see exactly what was shown.
@@ -6,7 +9,8 @@
 
 namespace kelvo::platform {
 
-inline const QString kAppTitle = QStringLiteral("Kelvo Wizard");
+inline const QString kAppTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::platform", "Kelvo Wizard"));
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Information, Warning };

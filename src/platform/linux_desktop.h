@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The hand-over to a Linux desktop: xdg-open for addresses and e-mail, the
 // first calculator installed, XTest for a key on X11.

@@ -1,9 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/qt_dialogs.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
 
 namespace kelvo::platform {
+
+namespace {
+
+// A window manager cuts a title that does not fit the box ("End P…gram"). The
+// title bar draws in the title font and also holds the window's icon and its
+// buttons, about a title-bar height each; the box is kept at least that wide,
+// as far as the screen allows.
+void widenForTitle(QMessageBox &box) {
+  const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+  int wanted = title.horizontalAdvance(box.windowTitle()) + 5 * (title.height() + 8);
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    wanted = qMin(wanted, screen->availableGeometry().width() * 9 / 10);
+  // QMessageBox sets its own fixed size from its layout when shown, so the
+  // width goes into the layout.
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
                                  MessageIcon icon) {
@@ -19,10 +48,12 @@ MessageAnswer QtDialogs::message(const QString &text, const QString &title, Mess
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
+    widenForTitle(box);
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok); // Escape and the close button count as OK
+  widenForTitle(box);
   box.exec();
   return MessageAnswer::Ok;
 }

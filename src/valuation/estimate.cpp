@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "valuation/valuation.h"
 
 #include <cmath>
@@ -35,6 +38,8 @@ EstimateResult estimateIntrinsicValue(const CalculatorFields &before) {
 
   if (growthRate == 0 || periods == 0)
     return stopWith(std::move(f), kRateAndYearsRequired);
+  if (presentValue == 0 && amountTooLarge(f.earnings))
+    return stopWith(std::move(f), kEarningsTooLargeToRead);
   if (presentValue == 0 && futureValue == 0)
     return stopWith(std::move(f), kEarningsRequired);
 
@@ -47,7 +52,9 @@ EstimateResult estimateIntrinsicValue(const CalculatorFields &before) {
       // Only a future value the estimate computes itself can be missing; the
       // field then holds an earlier result, which must not be divided below.
       f.futureValue.clear();
-      return stopWith(std::move(f), kNoFiniteFutureValue);
+      const bool finiteGrowth = std::isfinite(std::pow(1 + growthRate, periods));
+      return stopWith(std::move(f),
+                      finiteGrowth ? kEarningsTooLargeToEstimate : kNoFiniteFutureValue);
     }
     // A value the user typed stays when the compounding gives nothing finite.
     if (std::isfinite(compounded))
@@ -59,7 +66,11 @@ EstimateResult estimateIntrinsicValue(const CalculatorFields &before) {
   // Read back from the shown text: the per-share figure uses whole dollars.
   const std::optional<double> future = readAmount(f.futureValue);
   const std::optional<double> shares = readAmount(f.shares);
-  if (future && shares && *shares != 0) {
+  if (!shares || *shares == 0) {
+    f.perShare.clear();
+    return stopWith(std::move(f), kSharesRequired);
+  }
+  if (future) {
     if (const double perShare = *future / *shares; std::isfinite(perShare))
       f.perShare = plainNumberText(perShare);
   }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "valuation/valuation.h"
 
 #include <algorithm>
@@ -117,7 +120,11 @@ double readLeadingNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::optional<double> readAmount(std::string_view text) {
+namespace {
+
+enum class AmountReading { Read, NotAnAmount, TooLarge };
+
+AmountReading readAmountInto(std::string_view text, double &out) {
   std::size_t i = 0;
   const std::size_t n = text.size();
   auto skipBlanks = [&] {
@@ -165,7 +172,7 @@ std::optional<double> readAmount(std::string_view text) {
       parts.fraction += text[i++];
   }
   if (parts.whole.empty() && parts.fraction.empty())
-    return std::nullopt;
+    return AmountReading::NotAnAmount;
   if (i < n && isExponentMark(text[i])) {
     ++i;
     if (i < n && (text[i] == '+' || text[i] == '-'))
@@ -173,7 +180,7 @@ std::optional<double> readAmount(std::string_view text) {
     while (i < n && isDigit(text[i]))
       parts.exponent += text[i++];
     if (parts.exponent.empty())
-      return std::nullopt;
+      return AmountReading::NotAnAmount;
   }
 
   // After the number: the sign and "$", then ")" last.
@@ -185,12 +192,27 @@ std::optional<double> readAmount(std::string_view text) {
     skipBlanks();
   }
   if (i != n || openParen != closeParen || (openParen && sign))
-    return std::nullopt;
+    return AmountReading::NotAnAmount;
 
   const double value = decimalValue(parts);
   if (!std::isfinite(value))
+    return AmountReading::TooLarge;
+  out = negative || openParen ? -value : value;
+  return AmountReading::Read;
+}
+
+} // namespace
+
+std::optional<double> readAmount(std::string_view text) {
+  double value = 0;
+  if (readAmountInto(text, value) != AmountReading::Read)
     return std::nullopt;
-  return negative || openParen ? -value : value;
+  return value;
+}
+
+bool amountTooLarge(std::string_view text) {
+  double value = 0;
+  return readAmountInto(text, value) == AmountReading::TooLarge;
 }
 
 std::string formatDollars(double value) {

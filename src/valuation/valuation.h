@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The offline intrinsic-value estimator: number reading, dollar format and
 // the estimate itself, all pure functions in US notation whatever the locale.
@@ -17,6 +20,8 @@ double readLeadingNumber(std::string_view text);
 // Amount rule: the whole text must be one number ("$", "," grouping, signs
 // before or after, parentheses for a negative amount, blanks around it).
 std::optional<double> readAmount(std::string_view text);
+// Whether the text has the amount rule's form but a value too large for a double.
+bool amountTooLarge(std::string_view text);
 
 // "$#,###,###,###": rounded half away from zero, every digit shown, "-$" for
 // negatives, "$" alone for a value that rounds to zero; empty for inf/NaN.
@@ -39,14 +44,32 @@ struct CalculatorFields {
   bool operator==(const CalculatorFields &) const = default;
 };
 
-inline constexpr std::string_view kCalculatorMessageTitle = "Present/Future Value Input Error";
-inline constexpr std::string_view kRateAndYearsRequired =
-    "Interest Rate and Duration are Required Input Values.";
-inline constexpr std::string_view kEarningsRequired = "Enter a Value for the Average Earnings.";
+// Marks a text for the translators: lupdate reads it as QT_TRANSLATE_NOOP
+// (see translations/CMakeLists.txt), and the window shows the message through
+// QCoreApplication::translate("kelvo::valuation", text).
+#ifndef KELVO_TRANSLATE_NOOP
+#define KELVO_TRANSLATE_NOOP(context, text) text
+#endif
+
+inline constexpr std::string_view kCalculatorMessageTitle =
+    KELVO_TRANSLATE_NOOP("kelvo::valuation", "Present/Future Value Input Error");
+inline constexpr std::string_view kRateAndYearsRequired = KELVO_TRANSLATE_NOOP(
+    "kelvo::valuation", "Interest Rate and Duration are Required Input Values.");
+inline constexpr std::string_view kEarningsRequired =
+    KELVO_TRANSLATE_NOOP("kelvo::valuation", "Enter a Value for the Average Earnings.");
+// Earnings typed in full that no double can hold are not "no value".
+inline constexpr std::string_view kEarningsTooLargeToRead =
+    KELVO_TRANSLATE_NOOP("kelvo::valuation", "The Average Earnings are too large to read.");
 // A power that overflows or is undefined leaves no future value to show; the
 // estimate says so instead of dividing an earlier figure by the shares.
-inline constexpr std::string_view kNoFiniteFutureValue =
-    "The growth rate and number of years give no finite future value.";
+inline constexpr std::string_view kNoFiniteFutureValue = KELVO_TRANSLATE_NOOP(
+    "kelvo::valuation", "The growth rate and number of years give no finite future value.");
+// The growth factor is finite, so it is the earnings that carry it past the largest double.
+inline constexpr std::string_view kEarningsTooLargeToEstimate = KELVO_TRANSLATE_NOOP(
+    "kelvo::valuation", "The Average Earnings are too large to estimate with.");
+// Without a share count there is no per-share value, which "$" would show as zero.
+inline constexpr std::string_view kSharesRequired =
+    KELVO_TRANSLATE_NOOP("kelvo::valuation", "Enter the Number of Shares Outstanding.");
 
 struct EstimateResult {
   CalculatorFields fields;            // the texts after the estimate

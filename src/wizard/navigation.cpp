@@ -1,10 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "wizard/navigation.h"
+
+#include <QCoreApplication>
 
 namespace kelvo::wizard {
 
 namespace {
 
-QString stepCaption(int step) { return QString::fromLatin1(kStepCaptions[std::size_t(step)]); }
+QString stepCaption(int step) {
+  return QCoreApplication::translate("kelvo::wizard", kStepCaptions[std::size_t(step)]);
+}
+
+// The caption of the window on a step, and with the symbol studied.
+QString captionOf(int step) {
+  return QCoreApplication::translate("kelvo::wizard", "Kelvo Training Wizard - %1")
+      .arg(stepCaption(step));
+}
 
 State show(State state, int step) {
   state.page = step;
@@ -18,7 +31,7 @@ State goToStep(State state, int step) {
   if (step < 0 || step > kLastStep)
     return state;
   state = show(state, step);
-  state.caption = kCaptionPrefix + stepCaption(step);
+  state.caption = captionOf(step);
   state.backEnabled = step != kWelcomeStep;
   state.nextEnabled = step != kLastStep;
   return state;
@@ -31,7 +44,7 @@ State goBack(State state) {
     return state;
   const int target = state.step - 1;
   state = show(state, target);
-  state.caption = kCaptionPrefix + stepCaption(target);
+  state.caption = captionOf(target);
   if (target == kWelcomeStep)
     state.backEnabled = false;
   state.nextEnabled = true;
@@ -93,7 +106,8 @@ NextEnd finishNext(State state, const QString &symbol, const QString &name) {
   if (target == kLastStep)
     state.nextEnabled = false;
   state.backEnabled = true;
-  state.caption = kCaptionPrefix + stepCaption(target) + QStringLiteral(" of  ") + symbol;
+  state.caption = QCoreApplication::translate("kelvo::wizard", "Kelvo Training Wizard - %1 of  %2")
+                      .arg(stepCaption(target), symbol);
   return {state, {}, false};
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the wizard moves between its steps, as pure functions of its state:
 // the window holds one State, hands it with an event to these functions and
@@ -12,17 +15,24 @@
 
 namespace kelvo::wizard {
 
-inline const QString kCaptionPrefix = QStringLiteral("Kelvo Training Wizard - ");
-inline const QString kPlainCaption = QStringLiteral("Kelvo Training Wizard");
-inline const QString kClearedCaption = QStringLiteral("Kelvo Training Wizard ");
+inline const QString kCaptionPrefix =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard - "));
+inline const QString kPlainCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard"));
+inline const QString kClearedCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard "));
 
 // The boxes Next and Exit may show.
-inline const QString kAskSymbolPrompt = QStringLiteral("Enter a Stock Symbol to study: ");
+inline const QString kAskSymbolPrompt =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol to study: "));
 inline const QString kAskSymbolDefault = QStringLiteral("KO");
-inline const QString kSymbolMissing = QStringLiteral("Enter a Stock Symbol");
-inline const QString kNameMissing = QStringLiteral("Enter the Company Name");
-inline const QString kExitQuestion = QStringLiteral("Exit Program?");
-inline const QString kExitTitle = QStringLiteral("End Program");
+inline const QString kSymbolMissing =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol"));
+inline const QString kNameMissing =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter the Company Name"));
+inline const QString kExitQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Exit Program?"));
+inline const QString kExitTitle = QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "End Program"));
 
 struct State {
   int step = kWelcomeStep;      // highlighted in the side menu; Next and Back count from it

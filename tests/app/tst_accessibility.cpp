@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive tools and keyboard users get: names and roles through Qt's
 // accessibility interface, and the Tab order of each page.
 

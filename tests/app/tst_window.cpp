@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real main window: controls at their designed places, texts that fit
 // their boxes, start-up, symbol entry and the directory list through real
 // key and mouse events, the random picks, the top-edge pin and the calculator.
@@ -490,7 +493,8 @@ private slots:
         << QStringList{"", "1,000,000", "0"}
         << "The growth rate and number of years give no finite future value.";
     QTest::newRow("no shares") << QStringList{"4", "20", "1,000,000", "", "0"}
-                               << QStringList{"$2,191,123", "$1,000,000", "$"} << "";
+                               << QStringList{"$2,191,123", "$1,000,000", ""}
+                               << "Enter the Number of Shares Outstanding.";
   }
   void calculatorPage() {
     QFETCH(QStringList, typed);

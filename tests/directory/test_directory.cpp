@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The company table's shape, its telling rows, and the two lookups over it.
 
 #include "directory/company_directory.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every research button, link label and double-click of the real program,
 # clicked in an X server: the stand-in opener must log exactly the address
 # each one stands for, composed from the start-up company (HRL, "Hormel

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program with a user's links.conf of one group (XDG_CONFIG_HOME in
 # a scratch folder): the button it names opens the file's address, composed
 # from the start-up company (HRL), and another button still opens its

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pinned top edge on a real X server of a given size, at scale 1 and 2:
 # where the window first appears, that a dragged window stays put while the
 # caret blinks in the symbol box and the pointer lights a button, and that a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An opener that fails: the real program shows a warning box titled "Kelvo
 # Wizard" after the title label's page and after the e-mail label's address
 # were handed over, and each box closes with Return. A screenshot of the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window at scale 1 and 2: exactly 609x438 and 1218x876 device
 # pixels, placed alike, and the 2x picture halved looks like the 1x one,
 # right and bottom edges included (nothing cut off, nothing left unpainted).

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program starts in an X server: its window appears with its caption,
-# at its fixed size, pinned at its top edge and centred across the screen;
+# at its fixed size, with the WM_CLASS its desktop entry names, pinned at its
+# top edge and centred across the screen;
 # without any display it says so in one sentence instead of aborting.
 # Usage: e2e_start.sh <kelvo-wizard> <artefact folder>
 set -uo pipefail
@@ -41,6 +44,13 @@ e2e_wait_window "$E2E_MAIN_CAPTION"
 read -r x y w h < <(e2e_geometry "$WIN")
 e2e_note "window $WIN at $x,$y size ${w}x$h"
 [[ "$w" == 609 && "$h" == 438 ]] || e2e_fail "window is ${w}x$h, not 609x438"
+# Docks match a window to its launcher by WM_CLASS: its class is the desktop
+# entry's StartupWMClass.
+entry="$(dirname "${BASH_SOURCE[0]}")/../../data/example.marvane.KelvoWizard.desktop"
+wm_class="$(xprop -id "$WIN" WM_CLASS)"
+startup_class="$(sed -n 's/^StartupWMClass=//p' "$entry")"
+[[ -n "$startup_class" && "$wm_class" == *", \"$startup_class\"" ]] ||
+  e2e_fail "WM_CLASS is '$wm_class', the desktop entry's StartupWMClass '$startup_class'"
 # 2000 twips from the top of the screen, rounded as every position is.
 [[ "$y" == 133 ]] || e2e_fail "window top is at y=$y, not 133"
 screen_w="$(xwininfo -root | awk '/^ *Width:/ { print $NF }')"

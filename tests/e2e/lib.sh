@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers shared by the end-to-end scripts: they run the real binary in its
 # own X server and drive it with synthetic mouse and key events. Every wait
 # is bounded, and whatever was started is stopped on exit.

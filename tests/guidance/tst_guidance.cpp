@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The teaching texts, word for word with the details an editor would be
 // tempted to tidy, each shown in its own plain OK box.
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The command line of the real binary, with no display at all: --help,
-# --version and --list-links answer and exit 0, an unknown option is one line
-# on standard error and status 2, and --list-links names the override file an
-# address came from.
+# --version and --list-links answer and exit 0, also beside Qt's own options;
+# an unknown option or any other argument is one line on standard error and
+# status 2; a failed write is status 1; and --list-links names the override
+# file an address came from.
 # Usage: command_line.sh <kelvo-wizard> <version> <Yahoo! Finance host>
 set -uo pipefail
 BIN="$1" VERSION="$2" YAHOO="$3"
@@ -29,6 +33,54 @@ run version --version
 [[ $RC == 0 ]] || fail "--version: status $RC"
 [[ "$(cat "$TMP/version.out")" == "kelvo-wizard $VERSION" ]] ||
   fail "--version printed '$(cat "$TMP/version.out")'"
+
+grep -q '^Usage: kelvo-wizard \[options\]$' "$TMP/help.out" ||
+  fail "--help's usage line: $(head -1 "$TMP/help.out")"
+grep -q 'XDG_CONFIG_HOME/kelvo-wizard/links.conf' "$TMP/help.out" ||
+  fail "--help does not say where link override files are read from"
+grep -q -- '-platform' "$TMP/help.out" && fail "--help lists Qt's options"
+
+run helpall --help-all
+[[ $RC == 0 ]] || fail "--help-all: status $RC"
+for qt in platform style reverse session; do
+  grep -q -- "-$qt\b" "$TMP/helpall.out" || fail "--help-all does not list Qt's -$qt"
+done
+
+# Qt's options, and the two it reads on Windows only, stand beside ours;
+# anything that is not an option is refused in one line with status 2.
+# arguments | status | standard output, or (for status 2) a text of the one line on standard error
+while IFS='|' read -r args want text; do
+  read -ra argv <<<"$args"
+  run row "${argv[@]}"
+  [[ $RC == "$want" ]] || fail "'$args': status $RC, expected $want"
+  if [[ $want == 0 ]]; then
+    [[ "$(cat "$TMP/row.out")" == "$text" ]] || fail "'$args' printed '$(cat "$TMP/row.out")'"
+  else
+    [[ "$(wc -l <"$TMP/row.err")" == 1 ]] && grep -qF -- "$text" "$TMP/row.err" ||
+      fail "'$args': expected one line naming '$text', got: $(cat "$TMP/row.err")"
+  fi
+done <<ROWS
+-style fusion -reverse --version|0|kelvo-wizard $VERSION
+-platform xcb -session abc -style=fusion -v|0|kelvo-wizard $VERSION
+-fontengine freetype -dialogs=none --version|0|kelvo-wizard $VERSION
+foo|2|'foo'
+--version foo|2|'foo'
+-style|2|style
+ROWS
+
+# A failed write is not a success.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$TMP/config" \
+  XDG_DATA_DIRS="$TMP/data" "$BIN" --list-links >/dev/full 2>"$TMP/full.err"
+RC=$?
+[[ $RC == 1 ]] || fail "--list-links > /dev/full: status $RC, expected 1"
+[[ "$(wc -l <"$TMP/full.err")" == 1 ]] || fail "--list-links > /dev/full said: $(cat "$TMP/full.err")"
+
+# A display that names no server: one clear line instead of Qt's abort.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99 "$BIN" >"$TMP/nodisplay.out" 2>"$TMP/nodisplay.err"
+RC=$?
+[[ $RC == 2 ]] || fail "DISPLAY=:99: status $RC, expected 2"
+[[ "$(cat "$TMP/nodisplay.err")" == *"graphical desktop"*"DISPLAY=:99"* &&
+   "$(wc -l <"$TMP/nodisplay.err")" == 1 ]] || fail "DISPLAY=:99 said: $(cat "$TMP/nodisplay.err")"
 
 run unknown --no-such-option
 [[ $RC == 2 ]] || fail "unknown option: status $RC, expected 2"

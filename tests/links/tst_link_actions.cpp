@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each control hands to the desktop, in which order, and what the boxes
 // show: recorded through the facades instead of performed.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Addresses as the browser receives them, for every link and a few window
 // states, and what hostile company names do to them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Override files of a packager (XDG_DATA_DIRS) and of the user
 // (XDG_CONFIG_HOME): which address each control then opens, where it came
 // from, and what a bad file reports.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this build tree into a scratch directory and checks its
 # metadata and contents. Slow (about half a minute): cpack installs the tree and runs
 # dpkg-shlibdeps on the program.
@@ -64,7 +66,14 @@ usr/share/metainfo/example.marvane.KelvoWizard.metainfo.xml file
 usr/share/icons/hicolor/48x48/apps/kelvo-wizard.png         file
 usr/share/icons/hicolor/scalable/apps/kelvo-wizard.svg      file
 usr/share/kelvo-wizard/links/today.conf.example             file
+usr/share/doc/kelvo-wizard/copyright                        file
 EOF
+
+# The licence the program is under, in Debian's machine-readable form.
+copyright=$out/root/usr/share/doc/kelvo-wizard/copyright
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" &&
+  grep -q '^License: GPL-3.0-or-later$' "$copyright" ||
+  fail "usr/share/doc/kelvo-wizard/copyright does not state GPL-3.0-or-later in Debian's format"
 
 # Everything is owned by root and readable by all, so an unprivileged user can start it.
 bad=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || substr($1, 8, 1) != "r" {print}')

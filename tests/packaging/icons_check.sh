@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window icon resources and the committed PNG renderings of the artwork.
 # A resource alias pointing at the wrong size, or a PNG left stale after the SVG was edited,
 # would show a blurred or outdated icon without any build error.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build the way a distribution package does (DESTDIR, prefix /usr) and checks that
 # the staged tree is exactly a well-formed desktop application: the right files, nothing else,
 # accepted by the freedesktop validators, and pointing at one another correctly.
@@ -38,6 +40,7 @@ share/icons/hicolor/48x48/apps/kelvo-wizard.png    png:48
 share/icons/hicolor/256x256/apps/kelvo-wizard.png  png:256
 share/icons/hicolor/scalable/apps/kelvo-wizard.svg svg
 share/kelvo-wizard/links/today.conf.example        links-example
+share/doc/kelvo-wizard/copyright                   file
 EOF
 )
 
@@ -72,6 +75,9 @@ while read -r path kind; do
           || fail "$path: Icon '$icon' has no installed $size image"
       done
       [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$path: Icon '$icon' has no scalable image"
+      # The window's WM_CLASS is the program's name (see e2e_start for the real window).
+      [ "$(desktop_key StartupWMClass)" = "$exec_word" ] ||
+        fail "$path: StartupWMClass '$(desktop_key StartupWMClass)' is not the program's WM_CLASS '$exec_word'"
       ;;
     metainfo)
       out=$(appstreamcli validate --no-net "$f" 2>&1) || fail "appstreamcli rejects $path: $out"
@@ -79,6 +85,9 @@ while read -r path kind; do
         || fail "$path: the launchable is not the installed desktop entry $(basename "$desktop")"
       grep -q "<icon type=\"stock\">$(desktop_key Icon)</icon>" "$f" \
         || fail "$path: the icon differs from the desktop entry's"
+      grep -q '<project_license>GPL-3.0-or-later</project_license>' "$f" ||
+        fail "$path: project_license is not GPL-3.0-or-later"
+      grep -q '<developer id="[^"]\+">' "$f" || fail "$path: no <developer id=\"…\">"
       ;;
     png:*)
       n=${kind#png:}

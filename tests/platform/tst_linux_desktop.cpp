@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Linux hand-over of addresses and the calculator, with stand-in
 // programs on a private PATH that record how they were started.
 

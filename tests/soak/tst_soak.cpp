@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long seeded runs of random user actions on the real window, every one a
 // real mouse or key event, with the window's promises checked after each.
 // Each run has a fresh window: a few fixed seeds, the same on every run, and
@@ -510,8 +513,10 @@ private:
       for (const auto &s : t_.dialogs.shown)
         if (s.title == fromView(kCalculatorMessageTitle))
           messages << s.text;
-      if (!messages.isEmpty()) {
-        const bool noFinite = messages.first() == fromView(kNoFiniteFutureValue);
+      // Only the share count's message comes after the results are written.
+      if (!messages.isEmpty() && messages.first() != fromView(kSharesRequired)) {
+        const bool noFinite = messages.first() == fromView(kNoFiniteFutureValue) ||
+                              messages.first() == fromView(kEarningsTooLargeToEstimate);
         for (int i = 0; i < 5; ++i) {
           const bool emptied = noFinite && i == 3 && now.calc[3].isEmpty();
           if (now.calc[std::size_t(i)] != before_.calc[std::size_t(i)] && !emptied)

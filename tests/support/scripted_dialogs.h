@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Dialogs answered by script, for tests and benchmarks: every box shown is
 // recorded with its text, title, buttons and icon.

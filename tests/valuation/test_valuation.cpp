@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator's number rules, dollar format and estimate, checked against
 // hand-worked figures; the same texts must come out under a German or French
 // locale.
@@ -262,6 +265,7 @@ void TestValuation::estimate_data() {
   const QString rateAndYears = QString::fromUtf8(kRateAndYearsRequired);
   const QString earnings = QString::fromUtf8(kEarningsRequired);
   const QString noFuture = QString::fromUtf8(kNoFiniteFutureValue);
+  const QString shares = QString::fromUtf8(kSharesRequired);
   const QStringList initial{"4", "20", "1,000,000", "", "100", ""};
   const QStringList estimated{"4", "20", "$1,000,000", "$2,191,123", "100", "$21,911"};
 
@@ -301,9 +305,19 @@ void TestValuation::estimate_data() {
       << QStringList{"4,5", "20", "$1,000,000", "$2,191,123", "100", "$21,911"} << "";
   QTest::newRow("clear then estimate")
       << estimated << "CE" << QStringList{"4", "20", "", "", "", "0"} << earnings;
-  QTest::newRow("unreadable earnings")
+  QTest::newRow("unreadable earnings") << QStringList{"4", "20", "abc", "", "100", ""} << "E"
+                                       << QStringList{"4", "20", "abc", "", "100", "0"} << earnings;
+  QTest::newRow("earnings too large to read")
       << QStringList{"4", "20", "1E400", "", "100", ""} << "E"
-      << QStringList{"4", "20", "1E400", "", "100", "0"} << earnings;
+      << QStringList{"4", "20", "1E400", "", "100", "0"}
+      << "The Average Earnings are too large to read.";
+  QTest::newRow("earnings of 5,000 digits")
+      << QStringList{"4", "20", QString(5000, u'9'), "5000000", "100", ""} << "E"
+      << QStringList{"4", "20", QString(5000, u'9'), "5000000", "100", "0"}
+      << "The Average Earnings are too large to read.";
+  QTest::newRow("earnings that read as zero")
+      << QStringList{"4", "20", "0.0000000001E-320", "", "100", ""} << "E"
+      << QStringList{"4", "20", "0.0000000001E-320", "", "100", "0"} << earnings;
 
   QTest::newRow("typed future value used as is")
       << QStringList{"4", "20", "1,000,000", "5000000", "100", ""} << "E"
@@ -315,13 +329,14 @@ void TestValuation::estimate_data() {
       << QStringList{"4", "20", "1", "1E20", "100", ""} << "E"
       << QStringList{"4", "20", "1", "1E20", "100", "$1,000,000,000,000,000,000"} << "";
   QTest::newRow("shares 0") << QStringList{"4", "20", "1,000,000", "", "0", "$21,911"} << "E"
-                            << QStringList{"4", "20", "$1,000,000", "$2,191,123", "0", "$"} << "";
+                            << QStringList{"4", "20", "$1,000,000", "$2,191,123", "0", ""}
+                            << "Enter the Number of Shares Outstanding.";
   QTest::newRow("shares empty") << QStringList{"4", "20", "1000000", "", "", ""} << "E"
-                                << QStringList{"4", "20", "$1,000,000", "$2,191,123", "", "$"}
-                                << "";
+                                << QStringList{"4", "20", "$1,000,000", "$2,191,123", "", ""}
+                                << shares;
   QTest::newRow("shares unreadable")
-      << QStringList{"4", "20", "1000000", "", "100 shares", ""} << "E"
-      << QStringList{"4", "20", "$1,000,000", "$2,191,123", "100 shares", "$"} << "";
+      << QStringList{"4", "20", "1000000", "", "100 shares", "$5"} << "E"
+      << QStringList{"4", "20", "$1,000,000", "$2,191,123", "100 shares", ""} << shares;
   QTest::newRow("shares too small to divide by")
       << QStringList{"4", "20", "1000000", "", "1E-320", ""} << "E"
       << QStringList{"4", "20", "$1,000,000", "$2,191,123", "1E-320", "$"} << "";
@@ -365,9 +380,12 @@ void TestValuation::estimate_data() {
   QTest::newRow("zero to a negative power")
       << QStringList{"-100", "-5", "1,000,000", "", "100", ""} << "E"
       << QStringList{"-100", "-5", "1,000,000", "", "100", "0"} << noFuture;
-  QTest::newRow("product overflows")
-      << QStringList{"100", "1000", "1E300", "", "100", ""} << "E"
-      << QStringList{"100", "1000", "1E300", "", "100", "0"} << noFuture;
+  QTest::newRow("product overflows") << QStringList{"100", "1000", "1E300", "", "100", ""} << "E"
+                                     << QStringList{"100", "1000", "1E300", "", "100", "0"}
+                                     << "The Average Earnings are too large to estimate with.";
+  QTest::newRow("earnings of 1e308") << QStringList{"4", "20", "1e308", "$2,191,123", "100", ""}
+                                     << "E" << QStringList{"4", "20", "1e308", "", "100", "0"}
+                                     << "The Average Earnings are too large to estimate with.";
   // A future value the user typed is never erased: the compounding of empty
   // earnings overflows, so the typed value stays and is divided.
   QTest::newRow("typed future value, no finite compounding")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Navigation through the real window: every state and event of the wizard,
 // the step-1 gate with scripted answers, Exit, and the page display routines.
 

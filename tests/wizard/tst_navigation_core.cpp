@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wizard's navigation as pure functions of its state, without a window:
 // every event of the side menu and the buttons, the directory selection,
 // and both halves of Next with the gate on leaving the company page.
