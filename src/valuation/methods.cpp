@@ -212,7 +212,7 @@ ChartSeries chartSeries(const WorkbenchInputs &in) {
   ChartSeries chart;
   if (in.price && *in.price > 0 && *in.price <= kLargestShown)
     chart.price = in.price;
-  if (!in.growth)
+  if (!in.growth || !std::isfinite(*in.growth))
     return chart;
   constexpr double kStep = 0.5;
   const double first = *in.growth - kStep * (kChartPoints / 2);
