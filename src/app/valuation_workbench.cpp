@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kelvo::app {
 namespace {
 
@@ -265,14 +267,32 @@ QWidget *ValuationWorkbench::buildSensitivity() {
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setTabKeyNavigation(false); // Tab leaves the grid; arrows move in it
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  for (int r = 0; r < valuation::kGridSize; ++r)
+  for (int i = 0; i < valuation::kGridSize; ++i) {
+    grid_->setHorizontalHeaderItem(i, new QTableWidgetItem);
+    grid_->setVerticalHeaderItem(i, new QTableWidgetItem);
     for (int c = 0; c < valuation::kGridSize; ++c) {
       auto *item = new QTableWidgetItem;
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      grid_->setItem(r, c, item);
+      grid_->setItem(i, c, item);
     }
+  }
+  // Sizes fixed once for wide figures: a keystroke then changes texts but
+  // never the window's layout. A longer text is elided; its tooltip has it.
+  QFont bold = grid_->font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  const int pad = 2 * fm.averageCharWidth();
+  const int column =
+      std::max(fm.horizontalAdvance(QStringLiteral("$99,999,999.99")),
+               fm.horizontalAdvance(tr("Growth %1").arg(QStringLiteral("-100.0%")))) +
+      pad;
+  auto *across = grid_->horizontalHeader();
+  across->setSectionResizeMode(QHeaderView::Fixed);
+  across->setDefaultSectionSize(column);
+  auto *down = grid_->verticalHeader();
+  down->setSectionResizeMode(QHeaderView::Fixed);
+  down->setDefaultSectionSize(fm.height() + fm.height() / 2);
+  down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("-100.0%"))) + pad);
   grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   layout->addWidget(caption);
   layout->addWidget(grid_);
@@ -333,8 +353,15 @@ void ValuationWorkbench::recompute() {
     rows << (sens.discountRates[i] ? tr("Discount %1").arg(rateText(*sens.discountRates[i]))
                                    : tr("Discount"));
   }
-  grid_->setHorizontalHeaderLabels(columns);
-  grid_->setVerticalHeaderLabels(rows);
+  // Only what changed is set: every change of an item repaints its cell.
+  auto set = [](QTableWidgetItem *item, int role, const QVariant &value) {
+    if (item->data(role) != value)
+      item->setData(role, value);
+  };
+  for (int i = 0; i < valuation::kGridSize; ++i) {
+    set(grid_->horizontalHeaderItem(i), Qt::DisplayRole, columns[i]);
+    set(grid_->verticalHeaderItem(i), Qt::DisplayRole, rows[i]);
+  }
   QFont plain = grid_->font(), bold = plain;
   bold.setBold(true);
   for (int r = 0; r < valuation::kGridSize; ++r)
@@ -342,18 +369,21 @@ void ValuationWorkbench::recompute() {
       QTableWidgetItem *item = grid_->item(r, c);
       const Figure &cell = sens.cells[r][c];
       const bool bargain = sens.bargain[r][c];
-      item->setText(cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value))
-                              : QStringLiteral("—"));
-      item->setToolTip(cell.ok() ? QString() : reasonText(cell.reason));
+      const QString text = cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value))
+                                     : QStringLiteral("—");
+      set(item, Qt::DisplayRole, text);
+      set(item, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
       // Highlight and its text are the pair the palette keeps readable; bold
       // says the same without colour.
-      item->setBackground(bargain ? pal.brush(QPalette::Highlight) : QBrush());
-      item->setForeground(bargain ? pal.brush(QPalette::HighlightedText) : QBrush());
-      item->setFont(bargain ? bold : plain);
-      item->setData(Qt::AccessibleDescriptionRole,
-                    bargain     ? tr("The price is at or below the buy-below price of this value.")
-                    : cell.ok() ? QString()
-                                : reasonText(cell.reason));
+      set(item, Qt::BackgroundRole,
+          bargain ? QVariant(pal.brush(QPalette::Highlight)) : QVariant());
+      set(item, Qt::ForegroundRole,
+          bargain ? QVariant(pal.brush(QPalette::HighlightedText)) : QVariant());
+      set(item, Qt::FontRole, bargain ? bold : plain);
+      set(item, Qt::AccessibleDescriptionRole,
+          bargain     ? tr("The price is at or below the buy-below price of this value.")
+          : cell.ok() ? QString()
+                      : reasonText(cell.reason));
     }
 
   QStringList names;
