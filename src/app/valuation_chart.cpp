@@ -24,13 +24,17 @@ double niceStep(double range) {
 QString moneyText(double v) { return QString::fromStdString(valuation::formatMoney(v)); }
 QString percentText(double v) { return QString::fromStdString(valuation::formatPercent(v / 100)); }
 
-// Series colours keep the palette's highlight lightness and turn its hue, so
-// they stand out against the palette's base as well as the highlight does;
-// each series also has its own dash pattern, so colour is never the only cue.
+// Series colours turn the palette's highlight hue round the circle, darker
+// than the highlight on a light base and lighter on a dark one, so that every
+// hue (yellow too) stands out against the base; each series also has its own
+// dash pattern, so colour is never the only cue.
 QColor seriesColour(const QPalette &palette, int index) {
   const QColor highlight = palette.color(QPalette::Highlight).toHsl();
+  const bool darkBase = palette.color(QPalette::Base).lightness() < 128;
+  const int lightness =
+      darkBase ? std::max(highlight.lightness(), 170) : std::min(highlight.lightness(), 100);
   const int hue = (std::max(highlight.hslHue(), 0) + index * 72) % 360;
-  return QColor::fromHsl(hue, std::max(highlight.hslSaturation(), 160), highlight.lightness());
+  return QColor::fromHsl(hue, std::max(highlight.hslSaturation(), 160), lightness);
 }
 
 constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -191,6 +192,15 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   chain(close);
 
   recompute();
+
+  // Opens wide enough for the longest reason where the screen allows.
+  const QFontMetrics fm = fontMetrics();
+  const int longest = fm.horizontalAdvance(reasonText(Reason::NeedsDiscountAboveGrowthAfter)) -
+                      fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
+  QSize wanted = sizeHint() + QSize(std::max(0, longest), 0);
+  if (const QScreen *s = screen())
+    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.95);
+  resize(wanted);
 }
 
 QWidget *ValuationWorkbench::buildInputs() {
@@ -216,9 +226,10 @@ QWidget *ValuationWorkbench::buildResults() {
   auto *grid = new QGridLayout(box);
   const QFontMetrics fm = fontMetrics();
   const int padding = 2 * fm.averageCharWidth() + 8;
-  const int valueWidth =
-      fm.horizontalAdvance(reasonText(Reason::NeedsDiscountAboveGrowthAfter)) + padding;
-  const int sideWidth = fm.horizontalAdvance(reasonText(Reason::NeedsMarginFrom0To100)) + padding;
+  // Wide enough for the usual reasons; a longer one still shows whole in the
+  // box's tooltip and to assistive tools, and the columns grow with the window.
+  const int valueWidth = fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue)) + padding;
+  const int sideWidth = fm.horizontalAdvance(reasonText(Reason::NoPositiveValue)) + padding;
   const QString headers[] = {tr("Method"), tr("Value per share"), tr("Margin of safety"),
                              tr("Buy below")};
   for (int c = 0; c < 4; ++c) {
@@ -294,6 +305,9 @@ QWidget *ValuationWorkbench::buildSensitivity() {
   down->setDefaultSectionSize(fm.height() + fm.height() / 2);
   down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("-100.0%"))) + pad);
   grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  grid_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(caption);
   layout->addWidget(grid_);
   layout->addStretch(1);
