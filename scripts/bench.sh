@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
-# Qt window, the window's handlers, and the directory lookups.
+# Qt window, the window's handlers, the Valuation Workbench and the
+# directory lookups.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -27,6 +28,9 @@ echo "== kelvo benchmarks ($(nproc) cores, $(date -u +%Y-%m-%d))"
 "$bin/bench_lookups"
 echo
 QT_QPA_PLATFORM=offscreen "$bin/bench_handlers" 2>/dev/null
+echo
+# The workbench opens as a real X11 window would, so under Xvfb too.
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "$bin/bench_workbench" 2>/dev/null
 echo
 # Start-up on a real X server (Xvfb) through the xcb platform, as on a desktop.
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \

@@ -1,0 +1,443 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/valuation_workbench.h"
+
+#include "app/valuation_chart.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace kelvo::app {
+namespace {
+
+using valuation::Figure;
+using valuation::Reason;
+
+struct InputRow {
+  const char *label;
+  const char *defaultText;
+};
+// clang-format off
+constexpr InputRow kInputRows[] = {
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings per share"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth rate (% a year)"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Years of growth"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discount rate (% a year)"), "10"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth after that (% a year)"), "2.5"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Book value per share"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "AAA bond yield (%)"), "4.4"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Current price"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Margin of safety (%)"), "25"},
+};
+
+struct MethodRow {
+  const char *name;
+  const char *note; // how it is computed, one line
+};
+// In valuation::kMethods order.
+constexpr MethodRow kMethodRows[] = {
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Wizard's estimate"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (1 + g − r)^n: the IV Estimator page compounds at the growth above the discount rate.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham formula"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (8.5 + 2g) × 4.4 / Y: Graham's price for growth, scaled by today's bond yield.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham number"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "√(22.5 × E × B): at most 15 times earnings and 1.5 times book value.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discounted earnings"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "n years of earnings growing at g, then at t for ever, all discounted at r.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings power value"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E / r: today's earnings for ever, with no growth, discounted at r.")},
+};
+// clang-format on
+static_assert(std::size(kMethodRows) == valuation::kMethodCount);
+static_assert(std::size(kInputRows) == 9);
+
+QString reasonText(Reason reason) {
+  const char *const context = "kelvo::app::ValuationWorkbench";
+  switch (reason) {
+  case Reason::None:
+  case Reason::NeedsPrice: // the margin stays empty without a price
+    return {};
+  case Reason::NeedsEarnings:
+    return QCoreApplication::translate(context, "needs earnings per share");
+  case Reason::NeedsPositiveEarnings:
+    return QCoreApplication::translate(context, "needs positive earnings");
+  case Reason::NeedsGrowthRate:
+    return QCoreApplication::translate(context, "needs a growth rate");
+  case Reason::NeedsYears:
+    return QCoreApplication::translate(context, "needs years of growth");
+  case Reason::NeedsWholeYears:
+    return QCoreApplication::translate(context, "needs whole years from 1 to 100");
+  case Reason::NeedsDiscountRate:
+    return QCoreApplication::translate(context, "needs a discount rate");
+  case Reason::NeedsPositiveDiscountRate:
+    return QCoreApplication::translate(context, "needs a positive discount rate");
+  case Reason::NeedsDiscountAboveMinus100:
+    return QCoreApplication::translate(context, "needs a discount rate above -100%");
+  case Reason::NeedsGrowthAfter:
+    return QCoreApplication::translate(context, "needs the growth after that");
+  case Reason::NeedsDiscountAboveGrowthAfter:
+    return QCoreApplication::translate(context,
+                                       "needs a discount rate above the growth after that");
+  case Reason::NeedsPositiveBookValue:
+    return QCoreApplication::translate(context, "needs a positive book value");
+  case Reason::NeedsPositiveBondYield:
+    return QCoreApplication::translate(context, "needs a positive bond yield");
+  case Reason::NeedsPositivePrice:
+    return QCoreApplication::translate(context, "needs a positive price");
+  case Reason::NeedsMargin:
+    return QCoreApplication::translate(context, "needs a margin of safety");
+  case Reason::NeedsMarginFrom0To100:
+    return QCoreApplication::translate(context, "needs a margin from 0 to 100%");
+  case Reason::NoPositiveValue:
+    return QCoreApplication::translate(context, "no positive value");
+  case Reason::Undefined:
+    return QCoreApplication::translate(context, "not defined for these inputs");
+  case Reason::TooLarge:
+    return QCoreApplication::translate(context, "too large to show");
+  }
+  return {};
+}
+
+QString moneyOrReason(const Figure &f) {
+  return f.ok() ? QString::fromStdString(valuation::formatMoney(f.value)) : reasonText(f.reason);
+}
+
+QString percentOrReason(const Figure &f) {
+  return f.ok() ? QString::fromStdString(valuation::formatPercent(f.value)) : reasonText(f.reason);
+}
+
+QString rateText(double percent) {
+  return QString::fromStdString(valuation::formatPercent(percent / 100));
+}
+
+void showText(QLineEdit *box, const QString &text) {
+  if (box->text() == text)
+    return;
+  box->setText(text);
+  box->setCursorPosition(0); // a long reason shows its beginning
+  box->setToolTip(text);
+}
+
+QLineEdit *resultBox(const QString &name, const QString &note, int minimumWidth) {
+  auto *box = new QLineEdit;
+  box->setReadOnly(true);
+  box->setAccessibleName(name);
+  box->setAccessibleDescription(note);
+  box->setMinimumWidth(minimumWidth);
+  return box;
+}
+
+} // namespace
+
+ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle(tr("Valuation Workbench"));
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(buildInputs());
+  top->addWidget(buildResults(), 1);
+
+  auto *middle = new QHBoxLayout;
+  middle->addWidget(buildSensitivity());
+  chart_ = new ValuationChart;
+  auto *chartBox = new QGroupBox(tr("Value per share against the growth rate"));
+  auto *chartLayout = new QVBoxLayout(chartBox);
+  chartLayout->addWidget(chart_);
+  middle->addWidget(chartBox, 1);
+
+  copy_ = new QPushButton(tr("Copy"));
+  copy_->setToolTip(tr("Puts the inputs and results on the clipboard as plain text."));
+  connect(copy_, &QPushButton::clicked, this, &ValuationWorkbench::copySummary);
+  auto *close = new QPushButton(tr("Close"));
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(copy_);
+  buttons->addWidget(close);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(middle, 1);
+  layout->addLayout(buttons);
+
+  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+  // Tab goes through the inputs, the results, the grid, then the buttons.
+  QWidget *previous = inputs_[0];
+  auto chain = [&](QWidget *next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int i = 1; i < kInputCount; ++i)
+    chain(inputs_[i]);
+  for (const ResultRow &row : rows_)
+    for (QLineEdit *box : {row.value, row.margin, row.buyBelow})
+      chain(box);
+  chain(grid_);
+  chain(copy_);
+  chain(close);
+
+  recompute();
+
+  // Opens wide enough for the longest reason where the screen allows.
+  const QFontMetrics fm = fontMetrics();
+  const int longest = fm.horizontalAdvance(reasonText(Reason::NeedsDiscountAboveGrowthAfter)) -
+                      fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
+  QSize wanted = sizeHint() + QSize(std::max(0, longest), 0);
+  if (const QScreen *s = screen())
+    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.95);
+  resize(wanted);
+}
+
+QWidget *ValuationWorkbench::buildInputs() {
+  auto *box = new QGroupBox(tr("Inputs"));
+  auto *form = new QFormLayout(box);
+  for (int i = 0; i < kInputCount; ++i) {
+    const QString label = tr(kInputRows[i].label);
+    auto *edit = new QLineEdit(QString::fromLatin1(kInputRows[i].defaultText));
+    edit->setAccessibleName(label);
+    edit->setClearButtonEnabled(false);
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+      if (!filling_)
+        recompute();
+    });
+    inputs_[i] = edit;
+    form->addRow(label, edit);
+  }
+  return box;
+}
+
+QWidget *ValuationWorkbench::buildResults() {
+  auto *box = new QGroupBox(tr("Value per share by method"));
+  auto *grid = new QGridLayout(box);
+  const QFontMetrics fm = fontMetrics();
+  const int padding = 2 * fm.averageCharWidth() + 8;
+  // Wide enough for the usual reasons; a longer one still shows whole in the
+  // box's tooltip and to assistive tools, and the columns grow with the window.
+  const int valueWidth = fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue)) + padding;
+  const int sideWidth = fm.horizontalAdvance(reasonText(Reason::NoPositiveValue)) + padding;
+  const QString headers[] = {tr("Method"), tr("Value per share"), tr("Margin of safety"),
+                             tr("Buy below")};
+  for (int c = 0; c < 4; ++c) {
+    auto *header = new QLabel(headers[c]);
+    QFont bold = header->font();
+    bold.setBold(true);
+    header->setFont(bold);
+    grid->addWidget(header, 0, c);
+  }
+  for (int m = 0; m < valuation::kMethodCount; ++m) {
+    const QString name = tr(kMethodRows[m].name);
+    const QString note = tr(kMethodRows[m].note);
+    auto *nameLabel = new QLabel(name);
+    // The value box alone carries the method's name for assistive tools.
+    nameLabel->setAccessibleName(tr("Method: %1").arg(name));
+    ResultRow &row = rows_[m];
+    row.value = resultBox(name, note, valueWidth);
+    row.margin = resultBox(tr("%1 margin of safety").arg(name), note, sideWidth);
+    row.buyBelow = resultBox(tr("%1 buy below").arg(name), note, sideWidth);
+    nameLabel->setBuddy(row.value);
+    auto *noteLabel = new QLabel(note);
+    noteLabel->setForegroundRole(QPalette::PlaceholderText);
+    noteLabel->setContentsMargins(fm.averageCharWidth() * 2, 0, 0, fm.height() / 3);
+    const int r = 1 + 2 * m;
+    grid->addWidget(nameLabel, r, 0);
+    grid->addWidget(row.value, r, 1);
+    grid->addWidget(row.margin, r, 2);
+    grid->addWidget(row.buyBelow, r, 3);
+    grid->addWidget(noteLabel, r + 1, 0, 1, 4);
+  }
+  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(1 + 2 * valuation::kMethodCount, 1);
+  return box;
+}
+
+QWidget *ValuationWorkbench::buildSensitivity() {
+  auto *box = new QGroupBox(tr("How sensitive it is"));
+  auto *layout = new QVBoxLayout(box);
+  auto *caption = new QLabel(tr("Discounted earnings per share: discount rate down, growth rate "
+                                "across. Shaded: the price is at or below the buy-below price."));
+  caption->setWordWrap(true);
+  grid_ = new QTableWidget(valuation::kGridSize, valuation::kGridSize);
+  grid_->setAccessibleName(tr("Sensitivity"));
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::NoSelection);
+  grid_->setTabKeyNavigation(false); // Tab leaves the grid; arrows move in it
+  for (int i = 0; i < valuation::kGridSize; ++i) {
+    grid_->setHorizontalHeaderItem(i, new QTableWidgetItem);
+    grid_->setVerticalHeaderItem(i, new QTableWidgetItem);
+    for (int c = 0; c < valuation::kGridSize; ++c) {
+      auto *item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      grid_->setItem(i, c, item);
+    }
+  }
+  // Sizes fixed once for wide figures: a keystroke then changes texts but
+  // never the window's layout. A longer text is elided; its tooltip has it.
+  QFont bold = grid_->font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  const int pad = 2 * fm.averageCharWidth();
+  const int column =
+      std::max(fm.horizontalAdvance(QStringLiteral("$99,999,999.99")),
+               fm.horizontalAdvance(tr("Growth %1").arg(QStringLiteral("-100.0%")))) +
+      pad;
+  auto *across = grid_->horizontalHeader();
+  across->setSectionResizeMode(QHeaderView::Fixed);
+  across->setDefaultSectionSize(column);
+  auto *down = grid_->verticalHeader();
+  down->setSectionResizeMode(QHeaderView::Fixed);
+  down->setDefaultSectionSize(fm.height() + fm.height() / 2);
+  down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("-100.0%"))) + pad);
+  grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  grid_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  layout->addWidget(caption);
+  layout->addWidget(grid_);
+  layout->addStretch(1);
+  return box;
+}
+
+void ValuationWorkbench::fillFromCalculator(const valuation::CalculatorFields &page) {
+  const valuation::CalculatorInputs taken = valuation::inputsFromCalculator(
+      page, valuation::readWorkbenchInput(inputs_[Discount]->text().toStdString()));
+  auto text = [](std::optional<double> v) {
+    return v ? QString::fromStdString(valuation::plainNumberText(*v)) : QString();
+  };
+  filling_ = true;
+  inputs_[Earnings]->setText(text(taken.earnings));
+  inputs_[Growth]->setText(text(taken.growth));
+  inputs_[Years]->setText(text(taken.years));
+  filling_ = false;
+  recompute();
+}
+
+valuation::WorkbenchInputs ValuationWorkbench::readInputs() const {
+  auto read = [this](Input i) {
+    return valuation::readWorkbenchInput(inputs_[i]->text().toStdString());
+  };
+  valuation::WorkbenchInputs in;
+  in.earnings = read(Earnings);
+  in.growth = read(Growth);
+  in.years = read(Years);
+  in.discount = read(Discount);
+  in.growthAfter = read(GrowthAfter);
+  in.bookValue = read(BookValue);
+  in.bondYield = read(BondYield);
+  in.price = read(Price);
+  in.margin = read(Margin);
+  return in;
+}
+
+void ValuationWorkbench::recompute() {
+  const valuation::WorkbenchInputs in = readInputs();
+
+  for (int m = 0; m < valuation::kMethodCount; ++m) {
+    const Figure value = valuation::methodValue(valuation::kMethods[m], in);
+    showText(rows_[m].value, moneyOrReason(value));
+    // Without a value the value box says why; the other two stay empty.
+    showText(rows_[m].margin,
+             value.ok() ? percentOrReason(valuation::marginOfSafety(value, in)) : QString());
+    showText(rows_[m].buyBelow,
+             value.ok() ? moneyOrReason(valuation::buyBelow(value, in)) : QString());
+  }
+
+  const valuation::SensitivityGrid sens = valuation::sensitivityGrid(in);
+  const QPalette &pal = palette();
+  QStringList columns, rows;
+  for (int i = 0; i < valuation::kGridSize; ++i) {
+    columns << (sens.growthRates[i] ? tr("Growth %1").arg(rateText(*sens.growthRates[i]))
+                                    : tr("Growth"));
+    rows << (sens.discountRates[i] ? tr("Discount %1").arg(rateText(*sens.discountRates[i]))
+                                   : tr("Discount"));
+  }
+  // Only what changed is set: every change of an item repaints its cell.
+  auto set = [](QTableWidgetItem *item, int role, const QVariant &value) {
+    if (item->data(role) != value)
+      item->setData(role, value);
+  };
+  for (int i = 0; i < valuation::kGridSize; ++i) {
+    set(grid_->horizontalHeaderItem(i), Qt::DisplayRole, columns[i]);
+    set(grid_->verticalHeaderItem(i), Qt::DisplayRole, rows[i]);
+  }
+  QFont plain = grid_->font(), bold = plain;
+  bold.setBold(true);
+  for (int r = 0; r < valuation::kGridSize; ++r)
+    for (int c = 0; c < valuation::kGridSize; ++c) {
+      QTableWidgetItem *item = grid_->item(r, c);
+      const Figure &cell = sens.cells[r][c];
+      const bool bargain = sens.bargain[r][c];
+      const QString text = cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value))
+                                     : QStringLiteral("—");
+      set(item, Qt::DisplayRole, text);
+      set(item, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
+      // Highlight and its text are the pair the palette keeps readable; bold
+      // says the same without colour.
+      set(item, Qt::BackgroundRole,
+          bargain ? QVariant(pal.brush(QPalette::Highlight)) : QVariant());
+      set(item, Qt::ForegroundRole,
+          bargain ? QVariant(pal.brush(QPalette::HighlightedText)) : QVariant());
+      set(item, Qt::FontRole, bargain ? bold : plain);
+      set(item, Qt::AccessibleDescriptionRole,
+          bargain     ? tr("The price is at or below the buy-below price of this value.")
+          : cell.ok() ? QString()
+                      : reasonText(cell.reason));
+    }
+
+  QStringList names;
+  for (const MethodRow &row : kMethodRows)
+    names << tr(row.name);
+  chart_->setSeries(valuation::chartSeries(in), names);
+}
+
+void ValuationWorkbench::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && grid_)
+    recompute(); // the shading follows a new palette
+}
+
+study::Valuation ValuationWorkbench::snapshot() const {
+  study::Valuation v;
+  for (int i = 0; i < kInputCount; ++i)
+    v.inputs.append({tr(kInputRows[i].label), inputs_[i]->text()});
+  for (int m = 0; m < valuation::kMethodCount; ++m)
+    v.results.append({tr(kMethodRows[m].name), rows_[m].value->text(), rows_[m].margin->text(),
+                      rows_[m].buyBelow->text()});
+  return v;
+}
+
+QString ValuationWorkbench::summaryText() const {
+  const study::Valuation v = snapshot();
+  QStringList lines{tr("Valuation Workbench"), QString()};
+  for (const study::ValuationInput &input : v.inputs)
+    lines << tr("%1: %2").arg(input.label, input.value);
+  lines << QString();
+  for (const study::ValuationResult &result : v.results) {
+    lines << tr("%1: %2").arg(result.method, result.value);
+    if (!result.margin.isEmpty())
+      lines << tr("    Margin of safety: %1").arg(result.margin);
+    if (!result.buyBelow.isEmpty())
+      lines << tr("    Buy below: %1").arg(result.buyBelow);
+  }
+  return lines.join(u'\n') + u'\n';
+}
+
+void ValuationWorkbench::copySummary() { QGuiApplication::clipboard()->setText(summaryText()); }
+
+} // namespace kelvo::app
