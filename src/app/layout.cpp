@@ -75,7 +75,7 @@ constexpr std::array kRows = std::to_array<ControlRow>({
     {"Command17", -1, K::Button, 1, "G", 3840, 1200, 435, 375, 56, F::Normal, N, N, kNoFlags, "Google Finance page of the company selected in the list"},
     {"Command19", -1, K::Button, 1, "Y", 4320, 1200, 435, 375, 58, F::Normal, N, N, kNoFlags, "Yahoo! Finance profile of the company selected in the list"},
     {"Command6", -1, K::Button, 1, "Look up symbol", 300, 1620, 1395, 375, 31, F::Normal, N, N, kNoFlags, nullptr},
-    {"ssymbol", -1, K::TextBox, 1, "", 1740, 1620, 1095, 345, 28, F::Box, N, N, kNoFlags, "Stock symbol"},
+    {"ssymbol", -1, K::SymbolBox, 1, "", 1740, 1620, 1095, 345, 28, F::Box, N, N, kNoFlags, "Stock symbol"},
     {"Command7", -1, K::Button, 1, "Clear", 2880, 1620, 915, 375, 32, F::Normal, N, N, kNoFlags, "Empties the symbol and company name"},
     {"Command23", -1, K::Button, 1, "N", 3840, 1620, 435, 375, 61, F::Normal, N, N, kNoFlags, "Headlines for the symbol"},
     {"Command24", -1, K::Button, 1, "BW", 4320, 1620, 435, 375, 62, F::Normal, N, N, kNoFlags, "BusinessWeek search for the symbol"},

@@ -7,7 +7,7 @@
 
 namespace kelvo::app {
 
-enum class ControlKind { Label, Button, TextBox, List, Panel, Marker, Line, Outline };
+enum class ControlKind { Label, Button, TextBox, SymbolBox, List, Panel, Marker, Line, Outline };
 enum class FontRole { Normal, Title, Link, Box, List };
 
 enum ControlFlag : unsigned {

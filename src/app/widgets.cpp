@@ -1,6 +1,7 @@
 #include "app/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,6 +63,11 @@ void Panel::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void Panel::mousePressEvent(QMouseEvent *event) { event->accept(); }
+
+void Panel::contextMenuEvent(QContextMenuEvent *event) {
+  event->accept();
+  emit backgroundMenuRequested(event->globalPos());
+}
 
 WizardButton::WizardButton(QWidget *parent) : QPushButton(parent) {
   setAttribute(Qt::WA_NoMousePropagation);

@@ -34,8 +34,11 @@ public:
 signals:
   void pointerMoved();
   void doubleClicked();
+  // A right-click on the panel's own surface, not on a control.
+  void backgroundMenuRequested(const QPoint &globalPos);
 
 protected:
+  void contextMenuEvent(QContextMenuEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
