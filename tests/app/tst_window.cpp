@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 
 #include "app/layout.h"
+#include "app/run_wizard.h"
 #include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "directory/row_picker.h"
@@ -64,6 +65,20 @@ private slots:
     QCOMPARE(t.w->size(), QSize(609, 438));
     QCOMPARE(t.w->minimumSize(), t.w->maximumSize());
     QVERIFY(!(t.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
+
+  // After starting the calculator the shipped desktop brings the wizard
+  // back in front of whatever window the user was in.
+  void shippedDesktopBringsWindowToFront() {
+    prepareApplication(*qApp);
+    ShippedWizard wizard;
+    wizard.window.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    wizard.desktop.bringToFront();
+    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
   // clang-format off
