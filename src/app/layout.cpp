@@ -28,7 +28,7 @@ constexpr int kOff = wizard::kMarkerOffRgb;
 // clang-format off
 constexpr std::array kRows = std::to_array<ControlRow>({
     // name, index, kind, container, text, left, top, width, height, tab, font, fg, bg, flags, accessible
-    {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, "Opens the maker's page in your browser"},
+    {"Label3", -1, K::Label, W, " Kelvo Training Wizard", 0, 120, 9135, 315, T, F::Title, N, N, kCentered | kBold | kHelpCursor, kMakerPageDescription},
     {"Label8", -1, K::Label, W, "Some features of this program require a connection to the internet.", 0, 420, 9135, 195, T, F::Normal, N, N, kCentered, nullptr},
     {"picMenu", -1, K::Panel, W, nullptr, 180, 1020, 3735, 4575, T, F::Normal, N, 0x404040, kNoFlags, "Steps"},
     {"picStart", 0, K::Panel, W, nullptr, 3960, 1020, 4875, 4455, T, F::Normal, N, N, kNoFlags, nullptr},

@@ -213,9 +213,7 @@ void MainWindow::startUp() {
   render(wizard::goToStep(state_, wizard::kWelcomeStep));
   companyPage_->fillList();
   selectRow(directory::findSymbol(directory::kStartUpSymbol));
-  wizard::State state = state_;
-  state.page = wizard::kCompanyStep;
-  render(state);
+  render(wizard::startUp());
 }
 
 void MainWindow::render(const wizard::State &state) {
@@ -393,27 +391,6 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
   emit programMenuRequested(event->globalPos());
   event->accept();
-}
-
-// Tab and Shift+Tab follow the design's order but pass over the controls of
-// the pages out of view: a keyboard user never lands on a control that
-// cannot be seen.
-bool MainWindow::focusNextPrevChild(bool next) {
-  QWidget *start = focusWidget() ? focusWidget() : this;
-  QWidget *w = start;
-  for (int guard = 0; guard < 1000; ++guard) {
-    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-    if (!w || w == start)
-      break;
-    const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-    const QRect area(w->mapTo(this, QPoint(0, 0)), w->size());
-    if (w != this && w->window() == this && takesTab && w->isEnabled() && w->isVisibleTo(this) &&
-        area.intersects(rect())) {
-      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-      return true;
-    }
-  }
-  return false;
 }
 
 } // namespace kelvo::app

@@ -96,7 +96,6 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
   void showEvent(QShowEvent *event) override;
-  bool focusNextPrevChild(bool next) override;
 
 private:
   Panel *makePanel(const ControlRow &row, QWidget *parent);

@@ -14,14 +14,6 @@ namespace kelvo::app {
 class ClickLabel;
 class ControlBuilder;
 
-// What the maker's labels do: their description for assistive tools and the
-// first line of their tooltips.
-// clang-format off
-inline constexpr const char *kMakerSiteDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's web site in your browser");
-inline constexpr const char *kMakerMailDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Writes to the maker with your mail program");
-inline constexpr const char *kMakerPageDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's page in your browser");
-// clang-format on
-
 class WizardPage : public Panel {
   Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 
 #include "support/window_fixture.h"
 
+#include "app/calculator_page.h"
 #include "app/layout.h"
 #include "app/run_wizard.h"
 #include "app/widgets.h"
@@ -513,9 +514,8 @@ private slots:
     QFETCH(QString, message);
     Window t;
     t.clickStep(6);
-    const char *boxes[] = {"txtIntr", "txtDuration", "txtPresVal", "txtFutrVal", "txtshares"};
     for (int i = 0; i < 5; ++i)
-      t.typeInto(boxes[i], typed[i]);
+      t.typeInto(kCalculatorBoxNames[std::size_t(i)], typed[i]);
     t.click("cmdCalcValue");
     QCOMPARE(t.box("txtFutrVal")->text(), shown[0]);
     QCOMPARE(t.box("txtPresVal")->text(), shown[1]);

@@ -7,6 +7,8 @@
 
 #include "support/window_fixture.h"
 
+#include "app/calculator_page.h"
+
 #include "app/page_display.h"
 #include "app/widgets.h"
 #include "directory/company_directory.h"
@@ -36,8 +38,7 @@ namespace {
 constexpr int kHistory = 20;
 const char *const kBoxes[] = {"ssymbol",    "txtTitle",   "txtIntr",   "txtDuration",
                               "txtPresVal", "txtFutrVal", "txtshares", "IV"};
-const char *const kCalculator[] = {"txtIntr",    "txtDuration", "txtPresVal",
-                                   "txtFutrVal", "txtshares",   "IV"};
+constexpr auto &kCalculator = kelvo::app::kCalculatorBoxNames;
 using CalcTexts = std::array<QString, 6>;
 
 QString fromView(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
