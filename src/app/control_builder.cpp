@@ -8,7 +8,8 @@
 #include "app/text_boxes.h"
 #include "app/widgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QStyle>
 #include <algorithm>
 
 namespace kelvo::app {
@@ -41,6 +42,41 @@ QWidget *makeTextBox(const ControlRow &row, QWidget *parent) {
   return box;
 }
 
+bool isDark(const QPalette &palette) {
+  return palette.color(QPalette::Window).lightness() <
+         palette.color(QPalette::WindowText).lightness();
+}
+
+// Whether the side menu or a page gives its controls a fixed background.
+bool containerFixesBackground(int container) {
+  for (const ControlRow &row : windowLayout())
+    if (row.kind == ControlKind::Panel &&
+        (container == kOnMenu ? row.index < 0 : row.index == container))
+      return row.background != kNoColour;
+  return false;
+}
+
+// The design fixes some colours and leaves the rest to the desktop. Under a
+// light palette that is the design exactly; under a dark one a fixed colour
+// would meet the desktop's colour for the other half of its pair (black text
+// on dark grey, white text on a fixed light grey), so the other half is
+// fixed too, to what the light palette gives it.
+void completeFixedPair(const ControlRow &row, bool dark, QPalette &palette, QWidget *w) {
+  if (!dark)
+    return;
+  const QPalette light = QApplication::style()->standardPalette();
+  const bool fixedText = row.foreground != kNoColour;
+  const bool fixedBackground = row.background != kNoColour;
+  if (fixedText && !fixedBackground && row.kind == ControlKind::Label &&
+      !containerFixesBackground(row.container)) {
+    palette.setColor(QPalette::Window, light.color(QPalette::Window));
+    w->setAutoFillBackground(true);
+  } else if (fixedBackground && !fixedText &&
+             (row.kind == ControlKind::TextBox || row.kind == ControlKind::List)) {
+    palette.setColor(QPalette::Text, light.color(QPalette::Text));
+  }
+}
+
 // Name, place, font, flags, colours and what assistive tools are told.
 void applyRow(const ControlRow &row, QWidget *w) {
   w->setObjectName(designName(row));
@@ -58,6 +94,7 @@ void applyRow(const ControlRow &row, QWidget *w) {
 
   const bool shape = row.kind == ControlKind::Line || row.kind == ControlKind::Outline;
   QPalette palette = w->palette();
+  const bool dark = isDark(palette);
   if (row.foreground != kNoColour && !shape) {
     palette.setColor(QPalette::WindowText, rgbColour(row.foreground));
     palette.setColor(QPalette::Text, rgbColour(row.foreground));
@@ -67,6 +104,8 @@ void applyRow(const ControlRow &row, QWidget *w) {
     palette.setColor(panel ? QPalette::Window : QPalette::Base, rgbColour(row.background));
     w->setAutoFillBackground(panel);
   }
+  if (!shape && row.kind != ControlKind::Marker)
+    completeFixedPair(row, dark, palette, w);
   w->setPalette(palette);
 
   const QString accessible = shownText(row.accessible);
