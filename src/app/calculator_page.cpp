@@ -18,8 +18,18 @@ std::array<std::string *, 6> texts(CalculatorFields &f) {
   return {&f.rate, &f.years, &f.earnings, &f.futureValue, &f.shares, &f.perShare};
 }
 
-// The estimate's texts are written by the program in English; shown to the
-// user they are translated like every other text of the window.
+// The estimate's messages and their title, for the translators; the estimate
+// itself writes them in English.
+// clang-format off
+[[maybe_unused]] constexpr const char *kEstimateTexts[] = {
+    QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Present/Future Value Input Error"),
+    QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Interest Rate and Duration are Required Input Values."),
+    QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Enter a Value for the Average Earnings."),
+    QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "The growth rate and number of years give no finite future value."),
+};
+// clang-format on
+
+// The estimate's texts in the user's language.
 QString shown(std::string_view text) {
   return QCoreApplication::translate("kelvo::app::MainWindow", std::string(text).c_str());
 }

@@ -38,7 +38,7 @@ QWidget *makeLabel(const ControlRow &row, QWidget *parent) {
 
 QWidget *makeTextBox(const ControlRow &row, QWidget *parent) {
   TextBox *box = row.kind == ControlKind::SymbolBox ? new SymbolBox(parent) : new TextBox(parent);
-  box->setText(shownText(row.text));
+  box->setText(QString::fromUtf8(row.text)); // a value, not a text to translate
   return box;
 }
 
