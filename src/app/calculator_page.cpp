@@ -37,8 +37,10 @@ QString shown(std::string_view text) {
 
 CalculatorPage::CalculatorPage(ControlBuilder &builder, platform::Dialogs &dialogs, QWidget *parent)
     : WizardPage(6, builder, parent), dialogs_(dialogs) {
-  for (std::size_t i = 0; i < boxes_.size(); ++i)
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
     boxes_[i] = builder.get<TextBox>(kCalculatorBoxNames[i]);
+    connect(boxes_[i], &QLineEdit::returnPressed, this, &CalculatorPage::estimate);
+  }
   connect(builder.get<WizardButton>("cmdCalcValue"), &QPushButton::clicked, this,
           &CalculatorPage::estimate);
   connect(builder.get<WizardButton>("Command9"), &QPushButton::clicked, this,

@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QToolTip>
 #include <algorithm>
 
@@ -89,8 +90,10 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context));
   // With the face the layout was drawn for every text fits; only a stand-in
   // face needs the fitting pass.
-  if (!usesDesignFace())
-    fitTextsToBoxes(this);
+  if (!usesDesignFace()) {
+    const QList<QLabel *> steps(pages_.labels.begin(), pages_.labels.end());
+    fitTextsToBoxes(this, {steps, calculatorPage_->findChildren<QLabel *>()});
+  }
   bindHandlers();
   bindLinks();
   startUp();
@@ -145,10 +148,18 @@ void MainWindow::buildControls() {
   setUpKeyboardOrder();
 }
 
+// The design's order, then the welcome page's two link labels.
 void MainWindow::setUpKeyboardOrder() {
   focusOrder_ = controls_.keyboardOrder();
   for (qsizetype i = 1; i < focusOrder_.size(); ++i)
     setTabOrder(focusOrder_[i - 1], focusOrder_[i]);
+  QWidget *last = focusOrder_.isEmpty() ? nullptr : focusOrder_.last();
+  for (ClickLabel *link : {welcomePage_->siteLabel(), welcomePage_->emailLabel()}) {
+    link->setFocusPolicy(Qt::TabFocus);
+    if (last)
+      setTabOrder(last, link);
+    last = link;
+  }
   if (!focusOrder_.isEmpty())
     focusOrder_.first()->setFocus(Qt::OtherFocusReason);
 }
@@ -172,6 +183,8 @@ void MainWindow::bindHandlers() {
             [this, i] { goToStep(i); });
     auto *page = static_cast<WizardPage *>(pages_.panels[std::size_t(i)]);
     connect(page, &Panel::pointerMoved, this, [this] { state_ = wizard::pointerOverPage(state_); });
+    connect(page, &WizardPage::keyboardEntered, this,
+            [this] { state_ = wizard::pointerOverPage(state_); });
   }
 
   for (QWidget *panel : pages_.panels)
@@ -180,9 +193,26 @@ void MainWindow::bindHandlers() {
   connect(static_cast<Panel *>(pages_.menu), &Panel::backgroundMenuRequested, this,
           &MainWindow::programMenuRequested);
 
+  bindShortcuts();
   toolTips_ = std::make_unique<ToolTipFilter>(*this);
   for (const ToolTip &tip : kToolTips)
     control(QString::fromLatin1(tip.control))->installEventFilter(toolTips_.get());
+}
+
+// F1 presses Help and Ctrl+1 to Ctrl+7 click the side menu's steps from top
+// to bottom, wherever the focus is, a text box included.
+void MainWindow::bindShortcuts() {
+  auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, helpButton_, &QPushButton::click);
+  for (int i = 0; i < wizard::kSteps; ++i) {
+    const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i)));
+    auto *step = new QShortcut(keys, this);
+    connect(step, &QShortcut::activated, this, [this, i] { goToStep(i); });
+    pages_.labels[std::size_t(i)]->setToolTip(
+        tr("Goes to this step. Shortcut: %1").arg(keys.toString(QKeySequence::NativeText)));
+  }
+  helpButton_->setToolTip(tr("Shows how to use the wizard. Shortcut: %1")
+                              .arg(QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText)));
 }
 
 // Every link control hands its click to the link actions, which know it by

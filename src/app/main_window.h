@@ -103,6 +103,7 @@ private:
   void setUpKeyboardOrder();
   void bindHandlers();
   void bindLinks();
+  void bindShortcuts();
 
   void startUp();
   void render(const wizard::State &state);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace kelvo::app {
@@ -33,6 +34,29 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
   // second click, or a link label would hand its address over twice.
   pressed_ = false;
   event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  if (press && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    if (!event->isAutoRepeat())
+      emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus())
+    return;
+  QStylePainter p(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.backgroundColor = palette().color(backgroundRole());
+  p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 namespace {

@@ -196,7 +196,7 @@ private slots:
   void tabOrderPerPage_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("page 0, Back disabled") << 0 << QStringList{"cmdFinished", "cmdNext", "cmdCancel", "Command13"};
+    QTest::newRow("page 0, Back disabled") << 0 << QStringList{"cmdFinished", "cmdNext", "cmdCancel", "Command13", "Label38", "Label2"};
     QTest::newRow("page 1") << 1
                             << QStringList{"cmdFinished", "cmdNext",   "cmdBack",   "cmdCancel", "txtTitle",
                                            "ssymbol",     "Command5",  "Command6",  "Command7",  "Command10",
