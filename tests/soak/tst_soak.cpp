@@ -90,6 +90,8 @@ public:
       h_.nextRan = stepAtNextPress_ >= 0 && stepAtNextPress_ < wizard::kSteps - 1;
     });
     QObject::connect(t.button("cmdCalcValue"), &QPushButton::clicked, [this] { ++h_.estimates; });
+    for (const char *box : kCalculator) // Return or Enter in a box estimates too
+      QObject::connect(t.box(box), &QLineEdit::returnPressed, [this] { ++h_.estimates; });
     QObject::connect(t.button("Command9"), &QPushButton::clicked, [this] { ++h_.calcClears; });
     QObject::connect(t.button("Command7"), &QPushButton::clicked, [this] { ++h_.symbolClears; });
     QObject::connect(t.button("Command16"), &QPushButton::clicked, [this] { ++h_.randomPicks; });
