@@ -6,11 +6,12 @@
 // 15 to a logical pixel), converted in one place.
 
 #include <QColor>
+#include <QtGlobal>
 #include <span>
 
 namespace kelvo::app {
 
-enum class ControlKind { Label, Button, TextBox, List, Panel, Marker, Line, Outline };
+enum class ControlKind { Label, Button, TextBox, SymbolBox, List, Panel, Marker, Line, Outline };
 enum class FontRole { Normal, Title, Link, Box, List };
 
 enum ControlFlag : unsigned {
@@ -48,6 +49,14 @@ struct ControlRow {
   // the panels have no caption, so this is their name.
   const char *accessible;
 };
+
+// What the maker's labels do: their description for assistive tools and the
+// first line of their tooltips.
+// clang-format off
+inline constexpr const char *kMakerSiteDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's web site in your browser");
+inline constexpr const char *kMakerMailDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Writes to the maker with your mail program");
+inline constexpr const char *kMakerPageDescription = QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the maker's page in your browser");
+// clang-format on
 
 inline constexpr int kWindowWidthTwips = 9135;
 inline constexpr int kWindowHeightTwips = 6570;

@@ -2,22 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The one main window: every control of the design, built from the layout
-// table; the wizard's state, rendered into the controls; and the handlers of
-// the symbol box, the directory list, the calculator and the research links.
+// The one main window: the side menu, the bottom row of buttons and the
+// seven pages, built from the layout table; the wizard's state, rendered
+// into them. The pages run their own controls.
 
+#include "app/control_builder.h"
 #include "app/page_display.h"
+#include "app/top_edge_pin.h"
 #include "wizard/navigation.h"
 
-#include <QHash>
+#include "valuation/valuation.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "directory/row_picker.h"
 
-class QLineEdit;
-class QListView;
 class QPushButton;
 
 namespace kelvo::platform {
@@ -31,13 +32,11 @@ class LinkActions;
 
 namespace kelvo::app {
 
-struct ControlRow;
-
-// The outer top edge a window repaint puts the window at: the designed
-// height, unless the window would then reach below the screen's available
-// area (a small screen, a large scale factor); then just high enough for all
-// of it to show, but never above the available area.
-int pinnedTopEdge(int designedTop, int frameHeight, const QRect &available);
+class BargainPricePage;
+class CalculatorPage;
+class CompanyPage;
+class WelcomePage;
+class WizardPage;
 
 class MainWindow final : public QWidget {
   Q_OBJECT
@@ -45,7 +44,8 @@ public:
   MainWindow(platform::Dialogs &dialogs, platform::Desktop &desktop, QWidget *parent = nullptr);
   ~MainWindow() override;
 
-  // A control by its design name ("cmdNext", "Label1(3)", "picStart(6)").
+  // A control by its design name ("cmdNext", "Label1(3)", "picStart(6)"),
+  // for tests and tools that drive the window.
   QWidget *control(const QString &name) const;
   template <class T> T *control(const QString &name) const {
     return qobject_cast<T *>(control(name));
@@ -56,9 +56,16 @@ public:
   std::function<void()> endProgram;
 
   const wizard::State &state() const { return state_; }
-  directory::RowPicker &randomRows() { return picker_; }
+  directory::RowPicker &randomRows();
   const WizardPages &pages() const { return pages_; }
   int selectedRow() const;
+  // The company chosen: the symbol box's and the company-name box's texts.
+  QString companySymbol() const;
+  QString companyName() const;
+  // The calculator page's six boxes.
+  valuation::CalculatorFields calculatorFields() const;
+  // The bargain-price page, which has room for one more control.
+  BargainPricePage *bargainPricePage() const { return bargainPricePage_; }
   // Where a window repaint puts the outer top edge on the current screen.
   int pinnedTop() const;
   // Every control as "NAME X Y W H": its rectangle in the window's logical
@@ -82,58 +89,50 @@ public:
   // handling runs at once when a row is selected.
   void selectRow(int row);
 
+signals:
+  // A right-click on the window's or a page's background.
+  void programMenuRequested(const QPoint &globalPos);
+  // The symbol box or the company-name box changed.
+  void companyChanged();
+
 protected:
   void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void contextMenuEvent(QContextMenuEvent *event) override;
   void showEvent(QShowEvent *event) override;
-  bool eventFilter(QObject *watched, QEvent *event) override;
-  bool focusNextPrevChild(bool next) override;
 
 private:
-  // Building the window from its layout table, one factory per kind.
+  Panel *makePanel(const ControlRow &row, QWidget *parent);
   void buildControls();
-  QWidget *makeLabel(const ControlRow &row, QWidget *container);
-  QWidget *makeButton(const ControlRow &row, QWidget *container);
-  QWidget *makeTextBox(const ControlRow &row, QWidget *container);
-  QWidget *makeList(const ControlRow &row, QWidget *container);
-  QWidget *makePanel(const ControlRow &row, QWidget *container);
-  QWidget *makeMarker(const ControlRow &row, QWidget *container);
-  void applyRow(const ControlRow &row, QWidget *w);
-  void setUpFocusOrder(QList<QPair<int, QWidget *>> tabOrder);
-  void showMakerTexts();
+  void setUpKeyboardOrder();
   void bindHandlers();
+  void bindLinks();
+  void bindShortcuts();
 
   void startUp();
   void render(const wizard::State &state);
   void showPage(int page);
   void moveFocusToPage(int page);
-  void showSelectedCompany();   // the directory list's row handling
-  void selectRowByPrefix();     // Enter in, or leaving, the symbol box
   void pickBackgroundCompany(); // a double-click on the window's background
-  void lookUpSymbol();
   void repaintWholeWindow();
-  void pinTopEdge();
-
-  QString symbolText() const;
-  QString nameText() const;
 
   platform::Dialogs &dialogs_;
   platform::Desktop &desktop_;
   wizard::State state_;
-  QHash<QString, QWidget *> controls_;
+  ControlBuilder controls_;
   WizardPages pages_;
-  QLineEdit *symbolBox_ = nullptr; // ssymbol
-  QLineEdit *nameBox_ = nullptr;   // txtTitle
-  QListView *list_ = nullptr;      // List1
+  WelcomePage *welcomePage_ = nullptr;
+  CompanyPage *companyPage_ = nullptr;
+  BargainPricePage *bargainPricePage_ = nullptr;
+  CalculatorPage *calculatorPage_ = nullptr;
+  QPushButton *helpButton_ = nullptr;
   QPushButton *backButton_ = nullptr;
   QPushButton *nextButton_ = nullptr;
   QPushButton *restartButton_ = nullptr;
+  QPushButton *endButton_ = nullptr;
   QList<QWidget *> focusOrder_; // the design's keyboard order
+  std::unique_ptr<QObject> toolTips_;
   std::unique_ptr<links::LinkActions> links_;
-  directory::RowPicker picker_;
-  bool selectingFromCode_ = false;
-  bool programMovesFocus_ = false;
-  int rowBeforePress_ = -2;
-  bool pinTop_ = false;
+  std::unique_ptr<TopEdgePin> topEdge_;
   bool centred_ = false;
 };
 

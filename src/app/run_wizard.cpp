@@ -4,36 +4,30 @@
 #include "app/run_wizard.h"
 
 #include "app/appearance.h"
-#include "app/main_window.h"
-
-#include "platform/linux_desktop.h"
-#include "platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <cstdio>
 
 namespace kelvo::app {
 
-using namespace kelvo::platform;
+ShippedWizard::ShippedWizard() : window(dialogs, desktop) {
+  dialogs.setParent(&window);
+  desktop.setWindow(&window);
+}
 
 int runWizard(QApplication &app, QObject *watcher) {
   prepareApplication(app);
-  QtDialogs dialogs;
-  LinuxDesktop desktop;
-  MainWindow window(dialogs, desktop);
-  dialogs.setParent(&window);
+  ShippedWizard wizard;
   if (watcher)
-    window.installEventFilter(watcher);
-  window.show();
+    wizard.window.installEventFilter(watcher);
+  wizard.window.show();
   return app.exec();
 }
 
 int listControls(QApplication &app) {
   prepareApplication(app);
-  QtDialogs dialogs;
-  LinuxDesktop desktop;
-  const MainWindow window(dialogs, desktop);
-  for (const QString &line : window.controlPlaces())
+  const ShippedWizard wizard;
+  for (const QString &line : wizard.window.controlPlaces())
     std::printf("%s\n", qUtf8Printable(line));
   return 0;
 }

@@ -3,10 +3,25 @@
 
 #pragma once
 
+#include "app/main_window.h"
+
+#include "platform/linux_desktop.h"
+#include "platform/qt_dialogs.h"
+
 class QApplication;
 class QObject;
 
 namespace kelvo::app {
+
+// The window with the real dialogs and desktop, wired to each other as the
+// program runs them: the dialogs belong to the window, and the desktop
+// brings that window back to the front.
+struct ShippedWizard {
+  ShippedWizard();
+  platform::QtDialogs dialogs;
+  platform::LinuxDesktop desktop;
+  MainWindow window;
+};
 
 // Prepares the application, builds its one window the way the program starts, shows
 // it and runs the event loop. `watcher`, when given, also sees the window's

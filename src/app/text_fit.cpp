@@ -38,9 +38,20 @@ template <class Fits> void shrinkUntil(QWidget *control, Fits fits) {
 
 } // namespace
 
-void fitTextsToBoxes(QWidget *window) {
+void fitTextsToBoxes(QWidget *window, const QList<QList<QLabel *>> &groups) {
   for (QLabel *label : window->findChildren<QLabel *>())
     shrinkUntil(label, [label](const QFont &font) { return labelFits(label, font); });
+  for (const QList<QLabel *> &group : groups) {
+    int smallest = 0;
+    for (const QLabel *label : group)
+      if (smallest == 0 || label->font().pixelSize() < smallest)
+        smallest = label->font().pixelSize();
+    for (QLabel *label : group) {
+      QFont font = label->font();
+      font.setPixelSize(smallest);
+      label->setFont(font);
+    }
+  }
   for (WizardButton *button : window->findChildren<WizardButton *>())
     shrinkUntil(button, [button](const QFont &) { return buttonFits(button); });
 }

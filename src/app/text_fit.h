@@ -4,6 +4,9 @@
 #pragma once
 // Texts that fit their boxes whatever face is installed.
 
+#include <QList>
+
+class QLabel;
 class QWidget;
 
 namespace kelvo::app {
@@ -12,6 +15,8 @@ namespace kelvo::app {
 // the current face gets a smaller pixel size for that one control, a pixel at
 // a time, until it fits. Step labels are measured bold, as they are drawn when
 // highlighted. With the face the layout was drawn for nothing changes.
-void fitTextsToBoxes(QWidget *window);
+// The labels of each of `groups` then all take the smallest size any of them
+// needed, so that a group reads as one.
+void fitTextsToBoxes(QWidget *window, const QList<QList<QLabel *>> &groups = {});
 
 } // namespace kelvo::app

@@ -4,10 +4,12 @@
 #include "app/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace kelvo::app {
@@ -35,6 +37,29 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
   // second click, or a link label would hand its address over twice.
   pressed_ = false;
   event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  if (press && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    if (!event->isAutoRepeat())
+      emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus())
+    return;
+  QStylePainter p(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.backgroundColor = palette().color(backgroundRole());
+  p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 namespace {
@@ -65,6 +90,11 @@ void Panel::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void Panel::mousePressEvent(QMouseEvent *event) { event->accept(); }
+
+void Panel::contextMenuEvent(QContextMenuEvent *event) {
+  event->accept();
+  emit backgroundMenuRequested(event->globalPos());
+}
 
 WizardButton::WizardButton(QWidget *parent) : QPushButton(parent) {
   setAttribute(Qt::WA_NoMousePropagation);

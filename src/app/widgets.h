@@ -11,7 +11,8 @@
 namespace kelvo::app {
 
 // A label that reports clicks and keeps mouse events to itself (a click on a
-// label is never a click on the window background).
+// label is never a click on the window background). One that takes the
+// keyboard focus shows a focus frame and is clicked by Return, Enter or Space.
 class ClickLabel : public QLabel {
   Q_OBJECT
 public:
@@ -23,6 +24,8 @@ protected:
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
 
 private:
   bool pressed_ = false;
@@ -37,8 +40,11 @@ public:
 signals:
   void pointerMoved();
   void doubleClicked();
+  // A right-click on the panel's own surface, not on a control.
+  void backgroundMenuRequested(const QPoint &globalPos);
 
 protected:
+  void contextMenuEvent(QContextMenuEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;

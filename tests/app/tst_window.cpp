@@ -7,7 +7,9 @@
 
 #include "support/window_fixture.h"
 
+#include "app/calculator_page.h"
 #include "app/layout.h"
+#include "app/run_wizard.h"
 #include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "directory/row_picker.h"
@@ -67,6 +69,20 @@ private slots:
     QCOMPARE(t.w->size(), QSize(609, 438));
     QCOMPARE(t.w->minimumSize(), t.w->maximumSize());
     QVERIFY(!(t.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
+
+  // After starting the calculator the shipped desktop brings the wizard
+  // back in front of whatever window the user was in.
+  void shippedDesktopBringsWindowToFront() {
+    prepareApplication(*qApp);
+    ShippedWizard wizard;
+    wizard.window.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    wizard.desktop.bringToFront();
+    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
   // clang-format off
@@ -146,6 +162,15 @@ private slots:
                                 .arg(l->height())));
       }
     }
+    // Without the face, each group still reads as one: one size for the
+    // step labels, one for the calculator's labels.
+    for (const QStringList &group :
+         {QStringList{"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)", "Label1(5)",
+                      "Label1(6)"},
+          QStringList{"Label6", "Label5", "Label11", "Label10", "Label12"}})
+      for (const QString &name : group)
+        QCOMPARE(t.w->control(name)->font().pixelSize(),
+                 t.w->control(group.first())->font().pixelSize());
   }
 
   void startUpState() {
@@ -207,6 +232,57 @@ private slots:
     QTEST(t.symbol(), "symbol");
     if (!name.isEmpty())
       QCOMPARE(t.name(), name);
+  }
+
+  // A keyboard user's lookup leaves the company page in view: focus that
+  // enters a page by Tab counts as the pointer crossing it.
+  void keyboardLookupKeepsCompanyPage() {
+    Window t;
+    t.button("cmdFinished")->setFocus(Qt::OtherFocusReason);
+    for (int i = 0; i < 10 && QApplication::focusWidget() != t.box("ssymbol"); ++i)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(t.box("ssymbol"), QStringLiteral("ko"));
+    QTest::keyClick(t.box("ssymbol"), Qt::Key_Return);
+    QCOMPARE(t.symbol(), QStringLiteral("KO"));
+    QCOMPARE(t.page(), 1);
+    QCOMPARE(QApplication::focusWidget(), t.box("ssymbol"));
+  }
+
+  // Everything by keyboard, also while a text box has the focus.
+  // clang-format off
+  void keyboardShortcuts_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<int>("stepAfter");
+    QTest::addColumn<QString>("effect"); // help, $…: the per-share text, or the desktop's hand-over
+    QTest::newRow("F1 in the symbol box") << 1 << "ssymbol" << QKeyCombination(Qt::Key_F1) << 1 << "help";
+    QTest::newRow("Ctrl+4 in the symbol box") << 1 << "ssymbol" << QKeyCombination(Qt::ControlModifier, Qt::Key_4) << 3 << "";
+    QTest::newRow("Ctrl+1 in the rate box") << 6 << "txtIntr" << QKeyCombination(Qt::ControlModifier, Qt::Key_1) << 0 << "";
+    QTest::newRow("Ctrl+7 on Next") << 0 << "cmdNext" << QKeyCombination(Qt::ControlModifier, Qt::Key_7) << 6 << "";
+    QTest::newRow("Return in the shares box") << 6 << "txtshares" << QKeyCombination(Qt::Key_Return) << 6 << "$21,911";
+    QTest::newRow("Enter in the years box") << 6 << "txtDuration" << QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter) << 6 << "$21,911";
+    QTest::newRow("Space on the web link") << 0 << "Label38" << QKeyCombination(Qt::Key_Space) << 0 << "open PlainNormal";
+    QTest::newRow("Return on the e-mail link") << 0 << "Label2" << QKeyCombination(Qt::Key_Return) << 0 << "email PlainNormal";
+  }
+  // clang-format on
+  void keyboardShortcuts() {
+    QFETCH(int, step);
+    QFETCH(QString, focus);
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, effect);
+    Window t;
+    t.clickStep(step);
+    QWidget *target = t.w->control(focus);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+    QTEST(t.step(), "stepAfter");
+    if (effect == QLatin1String("help"))
+      QVERIFY(!t.dialogs.shown.isEmpty());
+    else if (effect.startsWith(QLatin1Char('$')))
+      QCOMPARE(t.box("IV")->text(), effect);
+    else if (!effect.isEmpty())
+      QCOMPARE(t.desktop.log.value(0).section(QLatin1Char(' '), 0, 1), effect);
   }
 
   void clearKeepsSelectionAndReclickRefills() {
@@ -502,9 +578,8 @@ private slots:
     QFETCH(QString, message);
     Window t;
     t.clickStep(6);
-    const char *boxes[] = {"txtIntr", "txtDuration", "txtPresVal", "txtFutrVal", "txtshares"};
     for (int i = 0; i < 5; ++i)
-      t.typeInto(boxes[i], typed[i]);
+      t.typeInto(kCalculatorBoxNames[std::size_t(i)], typed[i]);
     t.click("cmdCalcValue");
     QCOMPARE(t.box("txtFutrVal")->text(), shown[0]);
     QCOMPARE(t.box("txtPresVal")->text(), shown[1]);

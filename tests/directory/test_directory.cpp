@@ -4,6 +4,7 @@
 // The company table's shape, its telling rows, and the two lookups over it.
 
 #include "directory/company_directory.h"
+#include "support/text_views.h"
 
 #include <QtTest>
 
@@ -14,14 +15,12 @@
 #include <vector>
 
 using namespace kelvo::directory;
+using kelvo::testing::qs;
 using RowTest = std::function<bool(const DirectoryEntry &)>;
 Q_DECLARE_METATYPE(RowTest)
 
 namespace {
 
-QString q(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 std::string s(const QByteArray &bytes) { return bytes.toStdString(); }
 // ASCII letters upper-cased, every other byte kept, as the list box compares.
 std::string upperAscii(std::string text) {
@@ -155,9 +154,9 @@ void TestDirectory::longestTexts() {
 void TestDirectory::orderIsStrict() {
   for (std::size_t i = 1; i < kCompanyDirectory.size(); ++i) {
     const DirectoryEntry &a = kCompanyDirectory[i - 1], &b = kCompanyDirectory[i];
-    QVERIFY2(a.symbol < b.symbol, qPrintable(q(b.symbol)));
+    QVERIFY2(a.symbol < b.symbol, qPrintable(qs(b.symbol)));
     QVERIFY2(upperAscii(kelvo::directory::listText(a)) < upperAscii(kelvo::directory::listText(b)),
-             qPrintable(q(b.symbol)));
+             qPrintable(qs(b.symbol)));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "links/link_catalogue.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
+#include "support/text_views.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -20,32 +21,18 @@
 using namespace kelvo::directory;
 using namespace kelvo::links;
 using namespace kelvo::platform;
+using kelvo::testing::qs;
 namespace hosts = kelvo::expected_hosts;
 
 namespace {
 
-QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
-
 // Boxes go into the same log as the desktop's hand-overs, so their order
 // relative to each other can be checked.
-class LoggingDialogs final : public Dialogs {
-public:
-  explicit LoggingDialogs(QStringList &log) : log_(log) {}
-  QList<ScriptedDialogs::Shown> shown;
-  MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
-                        MessageIcon icon) override {
-    shown.append({ScriptedDialogs::Shown::Message, text, title, buttons, icon, QString()});
-    log_ << "box " + text;
-    return MessageAnswer::Ok;
-  }
-  QString input(const QString &prompt, const QString &, const QString &) override {
-    log_ << "input " + prompt;
-    return {};
-  }
-
-private:
-  QStringList &log_;
-};
+ScriptedDialogs logTo(QStringList &log) {
+  ScriptedDialogs dialogs;
+  dialogs.log = &log;
+  return dialogs;
+}
 
 // The window as the links see it: two boxes and the list selection.
 struct Window {
@@ -53,7 +40,7 @@ struct Window {
   QString name = "Coca-Cola ";
   int row = findSymbol("KO");
   RecordingDesktop desktop;
-  LoggingDialogs dialogs{desktop.log};
+  ScriptedDialogs dialogs = logTo(desktop.log);
   LinkActions actions{
       dialogs, desktop,
       LinkContext{[this] { return symbol; }, [this] { return name; }, [this] { return row; }}};

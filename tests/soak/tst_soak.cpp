@@ -8,7 +8,10 @@
 // instead, KELVO_SOAK_ACTIONS sets the length of each run and
 // KELVO_SOAK_TRACE=1 prints every action as it happens.
 
+#include "support/text_views.h"
 #include "support/window_fixture.h"
+
+#include "app/calculator_page.h"
 
 #include "app/page_display.h"
 #include "app/widgets.h"
@@ -32,6 +35,7 @@ using namespace kelvo::valuation;
 using namespace kelvo::platform;
 using namespace kelvo::wizard;
 namespace wizard = kelvo::wizard;
+using kelvo::testing::qs;
 using kelvo::testing::Window;
 
 namespace {
@@ -39,11 +43,9 @@ namespace {
 constexpr int kHistory = 20;
 const char *const kBoxes[] = {"ssymbol",    "txtTitle",   "txtIntr",   "txtDuration",
                               "txtPresVal", "txtFutrVal", "txtshares", "IV"};
-const char *const kCalculator[] = {"txtIntr",    "txtDuration", "txtPresVal",
-                                   "txtFutrVal", "txtshares",   "IV"};
+constexpr auto &kCalculator = kelvo::app::kCalculatorBoxNames;
 using CalcTexts = std::array<QString, 6>;
 
-QString fromView(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 std::string utf8(const QString &s) { return s.toStdString(); }
 
 std::uint64_t envNumber(const char *name, std::uint64_t fallback) {
@@ -91,6 +93,8 @@ public:
       h_.nextRan = stepAtNextPress_ >= 0 && stepAtNextPress_ < wizard::kSteps - 1;
     });
     QObject::connect(t.button("cmdCalcValue"), &QPushButton::clicked, [this] { ++h_.estimates; });
+    for (const char *box : kCalculator) // Return or Enter in a box estimates too
+      QObject::connect(t.box(box), &QLineEdit::returnPressed, [this] { ++h_.estimates; });
     QObject::connect(t.button("Command9"), &QPushButton::clicked, [this] { ++h_.calcClears; });
     QObject::connect(t.button("Command7"), &QPushButton::clicked, [this] { ++h_.symbolClears; });
     QObject::connect(t.button("Command16"), &QPushButton::clicked, [this] { ++h_.randomPicks; });
@@ -477,12 +481,12 @@ private:
       const DirectoryEntry &entry = kCompanyDirectory[std::size_t(now.row)];
       if (typedInto_ == t_.box("ssymbol") || typedInto_ == t_.box("txtTitle"))
         return {};
-      if (now.symbol != fromView(entry.symbol))
+      if (now.symbol != qs(entry.symbol))
         return QStringLiteral("row %1 selected but the symbol box shows %2")
             .arg(now.row)
             .arg(shortText(now.symbol));
       const int exact = findSymbol(utf8(now.symbol));
-      if (exact >= 0 && now.name != fromView(kCompanyDirectory[std::size_t(exact)].titleName))
+      if (exact >= 0 && now.name != qs(kCompanyDirectory[std::size_t(exact)].titleName))
         return QStringLiteral("row %1 selected but the name box shows %2")
             .arg(now.row)
             .arg(shortText(now.name));
@@ -511,12 +515,12 @@ private:
           QString::fromStdString(r.fields.shares),   QString::fromStdString(r.fields.perShare)};
       QStringList messages;
       for (const auto &s : t_.dialogs.shown)
-        if (s.title == fromView(kCalculatorMessageTitle))
+        if (s.title == qs(kCalculatorMessageTitle))
           messages << s.text;
       // Only the share count's message comes after the results are written.
-      if (!messages.isEmpty() && messages.first() != fromView(kSharesRequired)) {
-        const bool noFinite = messages.first() == fromView(kNoFiniteFutureValue) ||
-                              messages.first() == fromView(kEarningsTooLargeToEstimate);
+      if (!messages.isEmpty() && messages.first() != qs(kSharesRequired)) {
+        const bool noFinite = messages.first() == qs(kNoFiniteFutureValue) ||
+                              messages.first() == qs(kEarningsTooLargeToEstimate);
         for (int i = 0; i < 5; ++i) {
           const bool emptied = noFinite && i == 3 && now.calc[3].isEmpty();
           if (now.calc[std::size_t(i)] != before_.calc[std::size_t(i)] && !emptied)

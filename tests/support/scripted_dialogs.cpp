@@ -15,6 +15,8 @@ QStringList ScriptedDialogs::texts() const {
 MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title,
                                        MessageButtons buttons, MessageIcon icon) {
   shown.append({Shown::Message, text, title, buttons, icon, QString()});
+  if (log)
+    log->append(QStringLiteral("box ") + text);
   MessageAnswer a = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   if (!answers_.isEmpty())
     a = answers_.takeFirst();
@@ -26,6 +28,8 @@ MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title
 QString ScriptedDialogs::input(const QString &prompt, const QString &defaultText,
                                const QString &title) {
   shown.append({Shown::Input, prompt, title, MessageButtons::Ok, MessageIcon::None, defaultText});
+  if (log)
+    log->append(QStringLiteral("input ") + prompt);
   if (inputs_.isEmpty())
     return QString();
   return inputs_.takeFirst().value_or(QString());

@@ -33,6 +33,9 @@ public:
   void cancelInput() { inputs_.append(std::nullopt); }
 
   QList<Shown> shown;
+  // When set, every box also goes into this log as "box TEXT" or
+  // "input PROMPT", so its order against other logged events can be checked.
+  QStringList *log = nullptr;
   QStringList texts() const; // the texts (or prompts) shown, in order
   void clear() {
     shown.clear();

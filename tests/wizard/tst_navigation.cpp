@@ -167,8 +167,8 @@ private slots:
     else
       t.dialogs.type(typed);
     t.dialogs.shown.clear();
-    // Press Next by its access key, so no leave handling of the symbol box
-    // interferes with what this test puts into it.
+    // Next from code: no leave handling of the symbol box interferes with
+    // what this test puts into it.
     t.w->goToNextStep();
     QCOMPARE(t.dialogs.texts(), shown);
     for (const auto &box : t.dialogs.shown) {

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/wizard_page.h"
+
+#include "app/control_builder.h"
+
+#include "links/link_actions.h"
+#include "wizard/steps.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+
+namespace kelvo::app {
+
+WizardPage::WizardPage(int index, ControlBuilder &builder, QWidget *parent)
+    : Panel(parent), index_(index) {
+  setAccessibleName(QCoreApplication::translate("kelvo::app::MainWindow",
+                                                wizard::kStepCaptions[std::size_t(index)])
+                        .simplified());
+  builder.build(index, this);
+  for (QWidget *w : builder.keyboardOrder())
+    if (isAncestorOf(w)) {
+      watchKeyboardEntry(w);
+      lastInOrder_ = w;
+    }
+}
+
+void WizardPage::addTrailingControl(QWidget *control) {
+  control->setParent(this);
+  if (lastInOrder_)
+    setTabOrder(lastInOrder_, control);
+  lastInOrder_ = control;
+  watchKeyboardEntry(control);
+  control->show();
+}
+
+void WizardPage::watchKeyboardEntry(QWidget *control) { control->installEventFilter(this); }
+
+bool WizardPage::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason)
+      emit keyboardEntered();
+  }
+  return Panel::eventFilter(watched, event);
+}
+
+WelcomePage::WelcomePage(ControlBuilder &builder, QWidget *parent)
+    : WizardPage(0, builder, parent), site_(builder.get<ClickLabel>("Label38")),
+      email_(builder.get<ClickLabel>("Label2")) {
+  auto *credit = builder.get<ClickLabel>("Label37");
+  credit->setText(links::makerCreditText());
+  credit->setAccessibleName(credit->text());
+  const std::pair<ClickLabel *, QString> links[] = {{site_, links::makerWebsiteText()},
+                                                    {email_, links::makerEmailText()}};
+  for (const auto &[label, text] : links) {
+    label->setText(text);
+    label->setAccessibleName(text);
+  }
+  site_->setAccessibleDescription(
+      QCoreApplication::translate("kelvo::app::MainWindow", kMakerSiteDescription));
+  email_->setAccessibleDescription(
+      QCoreApplication::translate("kelvo::app::MainWindow", kMakerMailDescription));
+}
+
+AdvantagesPage::AdvantagesPage(ControlBuilder &builder, QWidget *parent)
+    : WizardPage(2, builder, parent) {}
+
+ManagementPage::ManagementPage(ControlBuilder &builder, QWidget *parent)
+    : WizardPage(3, builder, parent) {}
+
+BargainPricePage::BargainPricePage(ControlBuilder &builder, QWidget *parent)
+    : WizardPage(4, builder, parent) {}
+
+ToolsPage::ToolsPage(ControlBuilder &builder, QWidget *parent) : WizardPage(5, builder, parent) {}
+
+} // namespace kelvo::app
