@@ -1,12 +1,54 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace kelvo::platform {
 
+namespace {
+
+// The questions about the user's notes. Escape never throws notes away: it
+// cancels the save question and keeps the recovered notes.
+MessageAnswer askChoice(QMessageBox &box, MessageButtons buttons) {
+  if (buttons == MessageButtons::SaveDiscardCancel) {
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
+    default:
+      return MessageAnswer::Cancel;
+    }
+  }
+  QPushButton *recover =
+      box.addButton(QCoreApplication::translate("kelvo::platform::QtDialogs", "Recover"),
+                    QMessageBox::AcceptRole);
+  QPushButton *discard =
+      box.addButton(QCoreApplication::translate("kelvo::platform::QtDialogs", "Discard"),
+                    QMessageBox::DestructiveRole);
+  box.setDefaultButton(recover);
+  box.setEscapeButton(recover);
+  box.exec();
+  return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Recover;
+}
+
+} // namespace
+
 MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
                                  MessageIcon icon) {
+  if (buttons == MessageButtons::SaveDiscardCancel || buttons == MessageButtons::RecoverDiscard) {
+    // Asked from whichever window holds the notes, so the box shows over it.
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner());
+    return askChoice(box, buttons);
+  }
   const QMessageBox::Icon shownIcon = icon == MessageIcon::Information ? QMessageBox::Information
                                       : icon == MessageIcon::Warning   ? QMessageBox::Warning
                                                                        : QMessageBox::NoIcon;
@@ -32,6 +74,27 @@ QString QtDialogs::input(const QString &prompt, const QString &defaultText, cons
   const QString text =
       QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
   return ok ? text : QString();
+}
+
+QWidget *QtDialogs::owner() const {
+  QWidget *active = QApplication::activeWindow();
+  return active ? active : parent_;
+}
+
+QString QtDialogs::openFileName(const QString &title, const QString &folder,
+                                const QString &filter) {
+  return QFileDialog::getOpenFileName(owner(), title, folder, filter);
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath,
+                                const QString &filter) {
+  return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);
+}
+
+bool QtDialogs::choosePrinter(QPrinter &printer, const QString &title) {
+  QPrintDialog dialog(&printer, owner());
+  dialog.setWindowTitle(title);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kelvo::platform
