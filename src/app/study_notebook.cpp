@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -105,27 +106,25 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
     : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)) {
   buildActions();
 
-  auto *left = new QVBoxLayout;
-  left->addWidget(buildCompanyPart());
-  left->addWidget(buildValuationPart());
-  left->addWidget(buildVerdictPart());
-  left->addStretch();
-  auto *columns = new QHBoxLayout;
-  columns->addLayout(left, 2);
-  columns->addWidget(buildNotesPart(), 3);
-
   heading_ = new QLabel;
   QFont big = heading_->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);
   big.setBold(true);
   heading_->setFont(big);
   heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  heading_->setWordWrap(true);
+
+  // In the order of the printed study: the company and the verdict side by
+  // side, the notes of the four steps, then the valuation.
+  auto *top = new QHBoxLayout;
+  top->addWidget(buildCompanyPart(), 1);
+  top->addWidget(buildVerdictPart(), 1);
 
   auto *page = new QWidget;
   auto *outer = new QVBoxLayout(page);
   outer->addWidget(heading_);
-  outer->addLayout(columns, 1);
+  outer->addLayout(top);
+  outer->addWidget(buildNotesPart(), 1);
+  outer->addWidget(buildValuationPart());
   auto *scroll = new QScrollArea;
   scroll->setWidget(page);
   scroll->setWidgetResizable(true);
@@ -143,7 +142,7 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
   fresh.begun = nowToTheSecond();
   saved_ = fresh;
   showStudy(fresh);
-  resize(1000, 760);
+  resize(1040, 820);
 }
 
 StudyNotebook::~StudyNotebook() = default;
@@ -200,7 +199,7 @@ QWidget *StudyNotebook::buildCompanyPart() {
 
 QWidget *StudyNotebook::buildNotesPart() {
   auto *box = new QGroupBox(tr("Notes"));
-  auto *column = new QVBoxLayout(box);
+  auto *grid = new QGridLayout(box);
   for (int i = 0; i < study::kNoteStepCount; ++i) {
     auto *label = new QLabel(tr(kNoteBoxes[i].label));
     auto *edit = new QPlainTextEdit;
@@ -209,8 +208,10 @@ QWidget *StudyNotebook::buildNotesPart() {
     edit->setTabChangesFocus(true); // Tab moves on, as in every other box
     edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 4);
     label->setBuddy(edit);
-    column->addWidget(label);
-    column->addWidget(edit, 1);
+    const int row = i / 2 * 2, column = i % 2;
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row + 1, column);
+    grid->setRowStretch(row + 1, 1);
     connect(edit, &QPlainTextEdit::textChanged, this, &StudyNotebook::edited);
     notes_[i] = edit;
   }
@@ -221,7 +222,6 @@ QWidget *StudyNotebook::buildValuationPart() {
   auto *box = new QGroupBox(tr("Valuation"));
   auto *column = new QVBoxLayout(box);
   valuationHint_ = new QLabel;
-  valuationHint_->setWordWrap(true);
   inputsTable_ = makeTable({tr("Input"), tr("Value")}, tr("Valuation inputs"));
   resultsTable_ =
       makeTable({tr("Method"), tr("Value per share"), tr("Margin of safety"), tr("Buy below")},
@@ -234,13 +234,14 @@ QWidget *StudyNotebook::buildValuationPart() {
     takeButton_->setToolTip(tr("There is no Valuation Workbench in this program to take from."));
   }
   connect(takeButton_, &QPushButton::clicked, this, &StudyNotebook::takeFromWorkbench);
-  column->addWidget(valuationHint_);
-  column->addWidget(inputsTable_);
-  column->addWidget(resultsTable_);
+  auto *tables = new QHBoxLayout;
+  tables->addWidget(inputsTable_, 2);
+  tables->addWidget(resultsTable_, 3);
   auto *row = new QHBoxLayout;
-  row->addStretch();
+  row->addWidget(valuationHint_, 1);
   row->addWidget(takeButton_);
   column->addLayout(row);
+  column->addLayout(tables);
   return box;
 }
 
@@ -342,11 +343,9 @@ void StudyNotebook::showValuation(const study::Valuation &valuation) {
   if (!valuation.isEmpty())
     valuationHint_->setText(tr("The figures as the Valuation Workbench showed them:"));
   else if (workbench_)
-    valuationHint_->setText(tr("No figures yet. Work out a value in the Valuation Workbench, "
-                               "then take its figures into this study."));
+    valuationHint_->setText(tr("No figures yet: take them from the Valuation Workbench."));
   else
-    valuationHint_->setText(tr("No figures. There is no Valuation Workbench in this program to "
-                               "take them from."));
+    valuationHint_->setText(tr("No figures: there is no Valuation Workbench to take them from."));
 }
 
 void StudyNotebook::showHeading() {
