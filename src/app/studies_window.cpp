@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -94,7 +95,8 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
   column->addWidget(summary_);
   column->addWidget(view_, 1);
   column->addLayout(buttons);
-  resize(760, 460);
+  // Within the screen at any scale factor; the contents scroll when it is small.
+  resize(QSize(760, 460).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 QString StudiesWindow::folder() const {

@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -142,7 +143,8 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
   fresh.begun = nowToTheSecond();
   saved_ = fresh;
   showStudy(fresh);
-  resize(1040, 820);
+  // Within the screen at any scale factor; the contents scroll when it is small.
+  resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 StudyNotebook::~StudyNotebook() = default;
