@@ -188,6 +188,8 @@ QWidget *StudyNotebook::buildCompanyPart() {
   companyName_->setAccessibleName(tr("Company name"));
   begunLabel_ = new QLabel;
   savedLabel_ = new QLabel;
+  begunLabel_->setAccessibleName(tr("Begun"));
+  savedLabel_->setAccessibleName(tr("Last saved"));
   for (QLabel *date : {begunLabel_, savedLabel_})
     date->setTextInteractionFlags(Qt::TextSelectableByMouse);
   form->addRow(tr("&Symbol:"), symbol_);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -88,7 +89,16 @@ QString QtDialogs::openFileName(const QString &title, const QString &folder,
 
 QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath,
                                 const QString &filter) {
-  return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);
+  // The dialog adds the proposed suffix to a name typed without one before
+  // it asks about replacing a file, so the question is about the right file.
+  const QFileInfo proposed(proposedPath);
+  QFileDialog dialog(owner(), title, proposed.absolutePath(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(proposed.suffix());
+  dialog.selectFile(proposed.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
 }
 
 bool QtDialogs::choosePrinter(QPrinter &printer, const QString &title) {
