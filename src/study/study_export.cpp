@@ -210,7 +210,9 @@ QString studyToHtml(const Study &study) {
     html += QStringLiteral("<p class=\"empty\"><i>%1</i></p>")
                 .arg(Texts::tr("No valuation was taken from the workbench.").toHtmlEscaped());
   const QString table = QStringLiteral(
-      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" width=\"100%\">%1</table>");
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" width=\"100%\">%1</table>"
+      // QTextDocument keeps no margin below a table: a small blank line stands in.
+      "<p class=\"gap\">&nbsp;</p>");
   if (!study.valuation.inputs.isEmpty()) {
     QString rows = QStringLiteral("<tr><th align=\"left\">%1</th><th align=\"right\">%2</th></tr>")
                        .arg(Texts::tr("Input").toHtmlEscaped(), Texts::tr("Value").toHtmlEscaped());
@@ -231,8 +233,6 @@ QString studyToHtml(const Study &study) {
                              "<td align=\"right\">%4</td></tr>")
                   .arg(result.method.toHtmlEscaped(), result.value.toHtmlEscaped(),
                        result.margin.toHtmlEscaped(), result.buyBelow.toHtmlEscaped());
-    if (!study.valuation.inputs.isEmpty())
-      html += QLatin1String("<p></p>");
     html += table.arg(rows);
   }
 
@@ -246,14 +246,16 @@ QString studyToHtml(const Study &study) {
 
 void printStudy(const Study &study, QPagedPaintDevice &device) {
   QTextDocument document;
-  document.setDefaultStyleSheet(
-      QStringLiteral("h1 { font-size: 18pt; margin-bottom: 4pt; }"
-                     "h2 { font-size: 13pt; margin-top: 16pt; margin-bottom: 4pt; }"
-                     "p { font-size: 10.5pt; }"
-                     "p.dates { color: #555555; }"
-                     "p.empty { color: #777777; }"
-                     "table { border-collapse: collapse; border-color: #999999; font-size: 10pt; }"
-                     "th { background-color: #eeeeee; }"));
+  document.setDefaultStyleSheet(QStringLiteral(
+      "h1 { font-size: 18pt; margin-bottom: 4pt; }"
+      "h2 { font-size: 13pt; margin-top: 18pt; margin-bottom: 4pt; }"
+      "p { font-size: 10.5pt; }"
+      "p.dates { color: #555555; }"
+      "p.empty { color: #777777; }"
+      "p.gap { font-size: 4pt; }"
+      "table { border-collapse: collapse; border-style: solid; border-color: #999999; "
+      "font-size: 10pt; }"
+      "th { background-color: #eeeeee; }"));
   document.setHtml(studyToHtml(study));
   document.setMetaInformation(QTextDocument::DocumentTitle, outlineOf(study).title);
   document.print(&device);

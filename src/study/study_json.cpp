@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <cmath>
 
 namespace kelvo::study {
 
@@ -14,6 +15,7 @@ class StudyJsonTexts {
 };
 
 const QString kFormatName = QStringLiteral("kelvo-study");
+constexpr double kHighestKnowableVersion = 1000000;
 
 // clang-format off
 // The keys of the notes object, in the order of the checklist.
@@ -119,9 +121,12 @@ QJsonObject studyToJsonObject(const Study &study) {
 StudyReadResult studyFromJsonObject(const QJsonObject &object) {
   if (object.value(QLatin1String("format")).toString() != kFormatName)
     return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study.")};
+  // The version is a whole number; one past any this program could ever
+  // have written is no version at all (and would not fit in an int).
   const QJsonValue versionValue = object.value(QLatin1String("version"));
   const double version = versionValue.toDouble(-1);
-  if (!versionValue.isDouble() || version < 1 || version != static_cast<int>(version))
+  if (!versionValue.isDouble() || !(version >= 1 && version <= kHighestKnowableVersion) ||
+      version != std::floor(version))
     return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study: it names no format "
                                              "version this program knows.")};
   if (version > kStudyFormatVersion)
