@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
-# Qt window, the window's handlers, the directory lookups and the list of studies.
+# Qt window, the window's handlers, the directory lookups, the list of studies and its window.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -24,6 +24,7 @@ export LC_ALL=C.UTF-8
 echo "== kelvo benchmarks ($(nproc) cores, $(date -u +%Y-%m-%d))"
 "$bin/bench_lookups"
 "$bin/bench_study_list"
+QT_QPA_PLATFORM=offscreen "$bin/bench_studies_window" 2>/dev/null
 echo
 QT_QPA_PLATFORM=offscreen "$bin/bench_handlers" 2>/dev/null
 echo
