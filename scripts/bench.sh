@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
-# Qt window, the window's handlers, the Valuation Workbench and the
-# directory lookups.
+# Qt window, the window's handlers, the Valuation Workbench, the directory
+# lookups, the list of studies and its window.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -26,6 +26,8 @@ export LC_ALL=C.UTF-8
 
 echo "== kelvo benchmarks ($(nproc) cores, $(date -u +%Y-%m-%d))"
 "$bin/bench_lookups"
+"$bin/bench_study_list"
+QT_QPA_PLATFORM=offscreen "$bin/bench_studies_window" 2>/dev/null
 echo
 QT_QPA_PLATFORM=offscreen "$bin/bench_handlers" 2>/dev/null
 echo

@@ -7,25 +7,51 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace kelvo::platform {
 
 inline const QString kAppTitle =
     QStringLiteral(QT_TRANSLATE_NOOP("kelvo::platform", "Kelvo Wizard"));
 
-enum class MessageButtons { Ok, YesNo };
+// SaveDiscardCancel asks about unsaved changes; RecoverDiscard offers back
+// notes that were not saved when the program last ended.
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel, RecoverDiscard };
 enum class MessageIcon { None, Information, Warning };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel, Recover };
 
 class Dialogs {
 public:
   virtual ~Dialogs() = default;
-  // A modal message box; closing it in any other way answers Ok (or No).
+  // A modal message box; closing it in any other way answers Ok (or No, or
+  // Cancel; Recover for the recovery question, so that no notes are lost).
   virtual MessageAnswer message(const QString &text, const QString &title = kAppTitle,
                                 MessageButtons buttons = MessageButtons::Ok,
                                 MessageIcon icon = MessageIcon::None) = 0;
   // A modal input box; returns the typed text, or an empty text on cancel.
   virtual QString input(const QString &prompt, const QString &defaultText,
                         const QString &title = kAppTitle) = 0;
+
+  // Only the windows that keep files need what follows; boxes that show
+  // messages alone may leave it out.
+
+  // File choosers: a path, or an empty text when cancelled. The filter is a
+  // Qt name filter ("Studies (*.kelvostudy)"); the save chooser starts from
+  // the proposed path and asks before replacing a file.
+  virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) {
+    (void)title, (void)folder, (void)filter;
+    return {};
+  }
+  virtual QString saveFileName(const QString &title, const QString &proposedPath,
+                               const QString &filter) {
+    (void)title, (void)proposedPath, (void)filter;
+    return {};
+  }
+  // The print dialog for printer; false when cancelled.
+  virtual bool choosePrinter(QPrinter &printer, const QString &title) {
+    (void)printer, (void)title;
+    return false;
+  }
 };
 
 } // namespace kelvo::platform

@@ -3,12 +3,18 @@
 
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 
@@ -32,14 +38,48 @@ void widenForTitle(QMessageBox &box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The questions about the user's notes. Escape never throws notes away: it
+// cancels the save question and keeps the recovered notes.
+MessageAnswer askChoice(QMessageBox &box, MessageButtons buttons) {
+  if (buttons == MessageButtons::SaveDiscardCancel) {
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
+    default:
+      return MessageAnswer::Cancel;
+    }
+  }
+  QPushButton *recover =
+      box.addButton(QCoreApplication::translate("kelvo::platform::QtDialogs", "Recover"),
+                    QMessageBox::AcceptRole);
+  QPushButton *discard =
+      box.addButton(QCoreApplication::translate("kelvo::platform::QtDialogs", "Discard"),
+                    QMessageBox::DestructiveRole);
+  box.setDefaultButton(recover);
+  box.setEscapeButton(recover);
+  box.exec();
+  return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Recover;
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
                                  MessageIcon icon) {
+  if (buttons == MessageButtons::SaveDiscardCancel || buttons == MessageButtons::RecoverDiscard) {
+    // Asked from whichever window holds the notes, so the box shows over it.
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner());
+    widenForTitle(box);
+    return askChoice(box, buttons);
+  }
   const QMessageBox::Icon shownIcon = icon == MessageIcon::Information ? QMessageBox::Information
                                       : icon == MessageIcon::Warning   ? QMessageBox::Warning
                                                                        : QMessageBox::NoIcon;
-  QMessageBox box(shownIcon, title, text, QMessageBox::NoButton, parent_);
+  QMessageBox box(shownIcon, title, text, QMessageBox::NoButton, owner());
   // A warning carries what the user may need elsewhere, such as an address
   // the desktop would not open: it can be selected and copied.
   if (icon == MessageIcon::Warning)
@@ -63,6 +103,36 @@ QString QtDialogs::input(const QString &prompt, const QString &defaultText, cons
   const QString text =
       QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
   return ok ? text : QString();
+}
+
+QWidget *QtDialogs::owner() const {
+  QWidget *active = QApplication::activeWindow();
+  return active ? active : parent_;
+}
+
+QString QtDialogs::openFileName(const QString &title, const QString &folder,
+                                const QString &filter) {
+  return QFileDialog::getOpenFileName(owner(), title, folder, filter);
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath,
+                                const QString &filter) {
+  // The dialog adds the proposed suffix to a name typed without one before
+  // it asks about replacing a file, so the question is about the right file.
+  const QFileInfo proposed(proposedPath);
+  QFileDialog dialog(owner(), title, proposed.absolutePath(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(proposed.suffix());
+  dialog.selectFile(proposed.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::choosePrinter(QPrinter &printer, const QString &title) {
+  QPrintDialog dialog(&printer, owner());
+  dialog.setWindowTitle(title);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kelvo::platform

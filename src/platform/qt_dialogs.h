@@ -18,6 +18,13 @@ public:
   MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
                         MessageIcon icon) override;
   QString input(const QString &prompt, const QString &defaultText, const QString &title) override;
+  QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
+  QString saveFileName(const QString &title, const QString &proposedPath,
+                       const QString &filter) override;
+  bool choosePrinter(QPrinter &printer, const QString &title) override;
+  // Whose window the boxes belong to: the active window of the program when
+  // there is one (a notebook, a list of studies), else the main window.
+  QWidget *owner() const;
 
 private:
   QWidget *parent_;

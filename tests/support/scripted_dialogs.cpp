@@ -17,7 +17,10 @@ MessageAnswer ScriptedDialogs::message(const QString &text, const QString &title
   shown.append({Shown::Message, text, title, buttons, icon, QString()});
   if (log)
     log->append(QStringLiteral("box ") + text);
-  MessageAnswer a = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  MessageAnswer a = buttons == MessageButtons::YesNo               ? MessageAnswer::No
+                    : buttons == MessageButtons::SaveDiscardCancel ? MessageAnswer::Cancel
+                    : buttons == MessageButtons::RecoverDiscard    ? MessageAnswer::Recover
+                                                                   : MessageAnswer::Ok;
   if (!answers_.isEmpty())
     a = answers_.takeFirst();
   if (buttons == MessageButtons::Ok)
@@ -33,6 +36,29 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &defaultText
   if (inputs_.isEmpty())
     return QString();
   return inputs_.takeFirst().value_or(QString());
+}
+
+QString ScriptedDialogs::nextFile() { return files_.isEmpty() ? QString() : files_.takeFirst(); }
+
+QString ScriptedDialogs::openFileName(const QString &title, const QString &folder,
+                                      const QString &filter) {
+  (void)filter;
+  shown.append({Shown::OpenFile, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, folder});
+  return nextFile();
+}
+
+QString ScriptedDialogs::saveFileName(const QString &title, const QString &proposedPath,
+                                      const QString &filter) {
+  (void)filter;
+  shown.append(
+      {Shown::SaveFile, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, proposedPath});
+  return nextFile();
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter &printer, const QString &title) {
+  (void)printer;
+  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, QString()});
+  return prints_.isEmpty() ? false : prints_.takeFirst();
 }
 
 } // namespace kelvo::platform

@@ -17,20 +17,23 @@ namespace kelvo::platform {
 class ScriptedDialogs final : public Dialogs {
 public:
   struct Shown {
-    enum Kind { Message, Input } kind;
-    QString text; // message text or input prompt
+    enum Kind { Message, Input, OpenFile, SaveFile, Print } kind;
+    QString text; // message text, input prompt or chooser title
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    QString defaultText; // input boxes only
+    QString defaultText; // input boxes; the folder or proposed path of file choosers
     bool operator==(const Shown &) const = default;
   };
 
   // Next answers; when the queue is empty a message answers Ok (No for
-  // Yes/No) and an input box is cancelled.
+  // Yes/No, Cancel for Save/Discard/Cancel, Recover for Recover/Discard), an
+  // input box and a file chooser are cancelled and printing is cancelled.
   void answer(MessageAnswer a) { answers_.append(a); }
   void type(const QString &text) { inputs_.append(text); }
   void cancelInput() { inputs_.append(std::nullopt); }
+  void chooseFile(const QString &path) { files_.append(path); }
+  void print(bool accept) { prints_.append(accept); }
 
   QList<Shown> shown;
   // When set, every box also goes into this log as "box TEXT" or
@@ -41,13 +44,22 @@ public:
     shown.clear();
     answers_.clear();
     inputs_.clear();
+    files_.clear();
+    prints_.clear();
   }
 
   MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
                         MessageIcon icon) override;
   QString input(const QString &prompt, const QString &defaultText, const QString &title) override;
+  QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
+  QString saveFileName(const QString &title, const QString &proposedPath,
+                       const QString &filter) override;
+  bool choosePrinter(QPrinter &printer, const QString &title) override;
 
 private:
+  QString nextFile();
+  QStringList files_;
+  QList<bool> prints_;
   QList<MessageAnswer> answers_;
   QList<std::optional<QString>> inputs_;
 };

@@ -1,0 +1,587 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/study_notebook.h"
+
+#include "platform/dialogs.h"
+#include "study/study_export.h"
+#include "study/study_file.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace kelvo::app {
+
+using study::NoteStep;
+using study::Study;
+using study::Verdict;
+
+namespace {
+
+// The notes boxes in the wizard's order: label, accessible name, question.
+struct NoteBox {
+  const char *label;
+  const char *accessibleName;
+  const char *question;
+};
+
+// clang-format off
+constexpr std::array<NoteBox, study::kNoteStepCount> kNoteBoxes{{
+    {QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "The &company"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Company notes"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?")},
+    {QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Competitive &advantages"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Competitive advantages notes"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?")},
+    {QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "&Management"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Management notes"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?")},
+    {QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "&Bargain price"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "Bargain price notes"),
+     QT_TRANSLATE_NOOP("kelvo::app::StudyNotebook", "What is the business worth by the methods of the Valuation Workbench? Is today's price far enough below that to leave a margin of safety?")},
+}};
+// clang-format on
+
+// A moment to the second, as the study file keeps it.
+QDateTime nowToTheSecond() {
+  QDateTime now = QDateTime::currentDateTime();
+  return now.addMSecs(-now.time().msec());
+}
+
+// The standard shortcuts of the desktop, with the one the program documents
+// first when the desktop's scheme lacks it.
+QList<QKeySequence> shortcutsWith(QKeySequence::StandardKey key, const QKeySequence &documented) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (!keys.contains(documented))
+    keys.prepend(documented);
+  return keys;
+}
+
+QString studyFilter() {
+  return StudyNotebook::tr("Studies (*.%1)").arg(QLatin1String(study::kStudyFileSuffix));
+}
+
+QTableWidget *makeTable(const QStringList &headers, const QString &accessibleName) {
+  auto *table = new QTableWidget(0, int(headers.size()));
+  table->setHorizontalHeaderLabels(headers);
+  table->setAccessibleName(accessibleName);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setTabKeyNavigation(false); // Tab leaves the table, arrows move in it
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return table;
+}
+
+void fillRow(QTableWidget *table, int row, const QStringList &texts) {
+  for (int column = 0; column < texts.size(); ++column)
+    table->setItem(row, column, new QTableWidgetItem(texts[column]));
+}
+
+} // namespace
+
+StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench, QWidget *parent)
+    : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)) {
+  buildActions();
+
+  heading_ = new QLabel;
+  QFont big = heading_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  big.setBold(true);
+  heading_->setFont(big);
+  heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  // In the order of the printed study: the company and the verdict side by
+  // side, the notes of the four steps, then the valuation.
+  auto *top = new QHBoxLayout;
+  top->addWidget(buildCompanyPart(), 1);
+  top->addWidget(buildVerdictPart(), 1);
+
+  auto *page = new QWidget;
+  auto *outer = new QVBoxLayout(page);
+  outer->addWidget(heading_);
+  outer->addLayout(top);
+  outer->addWidget(buildNotesPart(), 1);
+  outer->addWidget(buildValuationPart());
+  auto *scroll = new QScrollArea;
+  scroll->setWidget(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  setCentralWidget(scroll);
+  statusBar();
+
+  // A recovery copy within seconds of a change, but not on every key: the
+  // timer starts at the first change and is not restarted by the next ones.
+  recoveryTimer_.setSingleShot(true);
+  recoveryTimer_.setInterval(2000);
+  connect(&recoveryTimer_, &QTimer::timeout, this, &StudyNotebook::writeRecoveryCopy);
+
+  Study fresh;
+  fresh.begun = nowToTheSecond();
+  saved_ = fresh;
+  showStudy(fresh);
+  // Within the screen at any scale factor; the contents scroll when it is small.
+  resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size() * 0.9));
+}
+
+StudyNotebook::~StudyNotebook() = default;
+
+void StudyNotebook::buildActions() {
+  QMenu *file = menuBar()->addMenu(tr("&File"));
+  auto add = [&](const QString &text, auto slot, const QList<QKeySequence> &keys = {}) {
+    QAction *action = file->addAction(text);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action); // the shortcut works with the menu closed and the bar hidden
+    return action;
+  };
+  add(tr("&New Study"), &StudyNotebook::newFromWizard,
+      shortcutsWith(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+  add(tr("&Open Study…"), &StudyNotebook::openStudyDialog,
+      shortcutsWith(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+  file->addSeparator();
+  add(tr("&Save"), &StudyNotebook::save,
+      shortcutsWith(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
+  add(tr("Save &As…"), &StudyNotebook::saveAs,
+      shortcutsWith(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+  file->addSeparator();
+  add(tr("&Print…"), &StudyNotebook::print,
+      shortcutsWith(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
+  add(tr("Export as P&DF…"), &StudyNotebook::exportPdf);
+  add(tr("Export as Mar&kdown…"), &StudyNotebook::exportMarkdown);
+  file->addSeparator();
+  add(tr("S&tudies…"), &StudyNotebook::studiesRequested);
+  file->addSeparator();
+  add(tr("&Close"), &StudyNotebook::close,
+      shortcutsWith(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+}
+
+QWidget *StudyNotebook::buildCompanyPart() {
+  auto *box = new QGroupBox(tr("Company"));
+  auto *form = new QFormLayout(box);
+  symbol_ = new QLineEdit;
+  symbol_->setAccessibleName(tr("Symbol"));
+  companyName_ = new QLineEdit;
+  companyName_->setAccessibleName(tr("Company name"));
+  begunLabel_ = new QLabel;
+  savedLabel_ = new QLabel;
+  begunLabel_->setAccessibleName(tr("Begun"));
+  savedLabel_->setAccessibleName(tr("Last saved"));
+  for (QLabel *date : {begunLabel_, savedLabel_})
+    date->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  form->addRow(tr("&Symbol:"), symbol_);
+  form->addRow(tr("Company &name:"), companyName_);
+  form->addRow(tr("Begun:"), begunLabel_);
+  form->addRow(tr("Last saved:"), savedLabel_);
+  for (QLineEdit *edit : {symbol_, companyName_})
+    connect(edit, &QLineEdit::textChanged, this, &StudyNotebook::edited);
+  return box;
+}
+
+QWidget *StudyNotebook::buildNotesPart() {
+  auto *box = new QGroupBox(tr("Notes"));
+  auto *grid = new QGridLayout(box);
+  for (int i = 0; i < study::kNoteStepCount; ++i) {
+    auto *label = new QLabel(tr(kNoteBoxes[i].label));
+    auto *edit = new QPlainTextEdit;
+    edit->setAccessibleName(tr(kNoteBoxes[i].accessibleName));
+    edit->setPlaceholderText(tr(kNoteBoxes[i].question));
+    edit->setTabChangesFocus(true); // Tab moves on, as in every other box
+    edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 4);
+    label->setBuddy(edit);
+    const int row = i / 2 * 2, column = i % 2;
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row + 1, column);
+    grid->setRowStretch(row + 1, 1);
+    connect(edit, &QPlainTextEdit::textChanged, this, &StudyNotebook::edited);
+    notes_[i] = edit;
+  }
+  return box;
+}
+
+QWidget *StudyNotebook::buildValuationPart() {
+  auto *box = new QGroupBox(tr("Valuation"));
+  auto *column = new QVBoxLayout(box);
+  valuationHint_ = new QLabel;
+  inputsTable_ = makeTable({tr("Input"), tr("Value")}, tr("Valuation inputs"));
+  resultsTable_ =
+      makeTable({tr("Method"), tr("Value per share"), tr("Margin of safety"), tr("Buy below")},
+                tr("Valuation results"));
+  takeButton_ = new QPushButton(tr("&Take from Workbench"));
+  takeButton_->setAccessibleDescription(
+      tr("Copies the Valuation Workbench's inputs and results into this study."));
+  if (!workbench_) {
+    takeButton_->setEnabled(false);
+    takeButton_->setToolTip(tr("There is no Valuation Workbench in this program to take from."));
+  }
+  connect(takeButton_, &QPushButton::clicked, this, &StudyNotebook::takeFromWorkbench);
+  auto *tables = new QHBoxLayout;
+  tables->addWidget(inputsTable_, 2);
+  tables->addWidget(resultsTable_, 3);
+  auto *row = new QHBoxLayout;
+  row->addWidget(valuationHint_, 1);
+  row->addWidget(takeButton_);
+  column->addLayout(row);
+  column->addLayout(tables);
+  return box;
+}
+
+QWidget *StudyNotebook::buildVerdictPart() {
+  auto *box = new QGroupBox(tr("Verdict"));
+  auto *form = new QFormLayout(box);
+  verdicts_ = new QButtonGroup(this);
+  auto *choices = new QHBoxLayout;
+  const std::array<std::pair<Verdict, QString>, 3> options{{
+      {Verdict::Undecided, tr("&Undecided")},
+      {Verdict::BuyBelow, tr("Buy b&elow a price")},
+      {Verdict::Pass, tr("Pa&ss")},
+  }};
+  for (const auto &[verdict, text] : options) {
+    auto *button = new QRadioButton(text);
+    verdicts_->addButton(button, int(verdict));
+    choices->addWidget(button);
+  }
+  choices->addStretch();
+  buyBelow_ = new QLineEdit;
+  buyBelow_->setAccessibleName(tr("Buy-below price"));
+  buyBelow_->setPlaceholderText(tr("For example $42.50"));
+  reasoning_ = new QLineEdit;
+  reasoning_->setAccessibleName(tr("Reasoning"));
+  reasoning_->setPlaceholderText(tr("Why, in one line"));
+  form->addRow(choices);
+  form->addRow(tr("Bu&y-below price:"), buyBelow_);
+  form->addRow(tr("&Reasoning:"), reasoning_);
+  connect(verdicts_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) {
+      showVerdictState();
+      edited();
+    }
+  });
+  for (QLineEdit *edit : {buyBelow_, reasoning_})
+    connect(edit, &QLineEdit::textChanged, this, &StudyNotebook::edited);
+  return box;
+}
+
+Study StudyNotebook::study() const {
+  Study s;
+  s.symbol = symbol_->text();
+  s.companyName = companyName_->text();
+  s.begun = begun_;
+  s.lastSaved = lastSaved_;
+  for (int i = 0; i < study::kNoteStepCount; ++i)
+    s.notes[i] = notes_[i]->toPlainText();
+  s.valuation = valuation_;
+  s.verdict = Verdict(verdicts_->checkedId());
+  s.buyBelowPrice = buyBelow_->text();
+  s.reasoning = reasoning_->text();
+  return s;
+}
+
+void StudyNotebook::showStudy(const Study &s) {
+  showing_ = true;
+  symbol_->setText(s.symbol);
+  companyName_->setText(s.companyName);
+  begun_ = s.begun;
+  lastSaved_ = s.lastSaved;
+  for (int i = 0; i < study::kNoteStepCount; ++i)
+    notes_[i]->setPlainText(s.notes[i]);
+  valuation_ = s.valuation;
+  showValuation(valuation_);
+  verdicts_->button(int(s.verdict))->setChecked(true);
+  buyBelow_->setText(s.buyBelowPrice);
+  reasoning_->setText(s.reasoning);
+  showing_ = false;
+  begunLabel_->setText(QLocale().toString(begun_.date(), QLocale::LongFormat));
+  showSavedDate();
+  showVerdictState();
+  edited();
+}
+
+void StudyNotebook::showSavedDate() {
+  savedLabel_->setText(lastSaved_.isValid() ? QLocale().toString(lastSaved_, QLocale::ShortFormat)
+                                            : tr("Not saved yet"));
+}
+
+void StudyNotebook::showVerdictState() {
+  buyBelow_->setEnabled(verdicts_->checkedId() == int(Verdict::BuyBelow));
+}
+
+void StudyNotebook::showValuation(const study::Valuation &valuation) {
+  inputsTable_->setRowCount(int(valuation.inputs.size()));
+  for (int row = 0; row < valuation.inputs.size(); ++row) {
+    const study::ValuationInput &input = valuation.inputs[row];
+    fillRow(inputsTable_, row, {input.label, input.value});
+  }
+  resultsTable_->setRowCount(int(valuation.results.size()));
+  for (int row = 0; row < valuation.results.size(); ++row) {
+    const study::ValuationResult &result = valuation.results[row];
+    fillRow(resultsTable_, row, {result.method, result.value, result.margin, result.buyBelow});
+  }
+  inputsTable_->resizeColumnsToContents();
+  resultsTable_->resizeColumnsToContents();
+  inputsTable_->setVisible(!valuation.inputs.isEmpty());
+  resultsTable_->setVisible(!valuation.results.isEmpty());
+  if (!valuation.isEmpty())
+    valuationHint_->setText(tr("The figures as the Valuation Workbench showed them:"));
+  else if (workbench_)
+    valuationHint_->setText(tr("No figures yet: take them from the Valuation Workbench."));
+  else
+    valuationHint_->setText(tr("No figures: there is no Valuation Workbench to take them from."));
+}
+
+void StudyNotebook::showHeading() {
+  const QString symbol = symbol_->text().trimmed();
+  const QString name = companyName_->text().trimmed();
+  if (!symbol.isEmpty() && !name.isEmpty())
+    heading_->setText(tr("Study of %1 (%2)").arg(name, symbol));
+  else if (!symbol.isEmpty() || !name.isEmpty())
+    heading_->setText(tr("Study of %1").arg(name.isEmpty() ? symbol : name));
+  else
+    heading_->setText(tr("Study of a company not named yet"));
+}
+
+void StudyNotebook::updateTitle() {
+  const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+  setWindowTitle(tr("Study Notebook - %1[*]").arg(name));
+  setWindowModified(hasUnsavedChanges());
+}
+
+// After every change, by the user or by loading a study.
+void StudyNotebook::edited() {
+  if (showing_)
+    return;
+  showHeading();
+  updateTitle();
+  if (hasUnsavedChanges()) {
+    if (!recoveryTimer_.isActive())
+      recoveryTimer_.start();
+  } else {
+    // Back to what the file holds: there is nothing to recover.
+    recoveryTimer_.stop();
+    recovery_.remove();
+  }
+}
+
+bool StudyNotebook::hasUnsavedChanges() const { return study() != saved_; }
+
+void StudyNotebook::writeRecoveryCopy() {
+  if (!hasUnsavedChanges())
+    return;
+  const QString error = recovery_.write(study(), path_);
+  if (!error.isEmpty())
+    statusBar()->showMessage(error);
+}
+
+bool StudyNotebook::maybeSave() {
+  if (!hasUnsavedChanges())
+    return true;
+  const QString name = companyName_->text().trimmed().isEmpty() ? symbol_->text().trimmed()
+                                                                : companyName_->text().trimmed();
+  const QString text =
+      name.isEmpty()
+          ? tr("This study has changes that are not saved. Do you want to save them?")
+          : tr("The study of %1 has changes that are not saved. Do you want to save them?")
+                .arg(name);
+  switch (dialogs_.message(text, tr("Study Notebook"), platform::MessageButtons::SaveDiscardCancel,
+                           platform::MessageIcon::Warning)) {
+  case platform::MessageAnswer::Save:
+    return save();
+  case platform::MessageAnswer::Discard:
+    recoveryTimer_.stop();
+    recovery_.remove();
+    showStudy(saved_);
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) {
+  if (!maybeSave())
+    return false;
+  Study fresh;
+  fresh.symbol = symbol.trimmed();
+  fresh.companyName = companyName.trimmed();
+  fresh.begun = nowToTheSecond();
+  path_.clear();
+  saved_ = fresh;
+  showStudy(fresh);
+  return true;
+}
+
+void StudyNotebook::newFromWizard() {
+  const Company company = wizardCompany ? wizardCompany() : Company{};
+  newStudy(company.symbol, company.name);
+}
+
+bool StudyNotebook::openStudy(const QString &path) {
+  // Read first: a file that is not a study changes nothing, not even the
+  // question about this window's unsaved changes is asked.
+  study::StudyReadResult read = study::readStudyFile(path);
+  if (!read.study) {
+    dialogs_.message(read.error, platform::kAppTitle, platform::MessageButtons::Ok,
+                     platform::MessageIcon::Warning);
+    return false;
+  }
+  if (!maybeSave())
+    return false;
+  path_ = QFileInfo(path).absoluteFilePath();
+  saved_ = *read.study;
+  showStudy(saved_);
+  return true;
+}
+
+bool StudyNotebook::openStudyDialog() {
+  QString folder = path_.isEmpty() ? study::studiesFolder() : QFileInfo(path_).absolutePath();
+  if (!QFileInfo(folder).isDir())
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = dialogs_.openFileName(tr("Open Study"), folder, studyFilter());
+  return !path.isEmpty() && openStudy(path);
+}
+
+void StudyNotebook::restoreFromRecovery(const study::RecoveryCopy::Orphan &orphan) {
+  path_ = orphan.sourcePath;
+  saved_ = Study{};
+  if (!path_.isEmpty()) {
+    study::StudyReadResult onDisk = study::readStudyFile(path_);
+    if (onDisk.study)
+      saved_ = *onDisk.study;
+    else
+      path_.clear(); // the file is gone or broken: the notes are saved anew
+  }
+  showStudy(orphan.study);
+  // This run's own copy protects the notes before the old one goes; if it
+  // cannot be written, the old one stays for the next start.
+  if (!hasUnsavedChanges() || recovery_.write(study(), path_).isEmpty())
+    study::RecoveryCopy::discard(orphan);
+}
+
+bool StudyNotebook::askToRecover(platform::Dialogs &dialogs,
+                                 const study::RecoveryCopy::Orphan &orphan) {
+  QDateTime when = QFileInfo(orphan.recoveryPath).lastModified();
+  if (!when.isValid())
+    when = orphan.study.begun;
+  const QString symbol = orphan.study.symbol.isEmpty() ? tr("no symbol") : orphan.study.symbol;
+  const QString text = tr("Kelvo Wizard found notes that were not saved when it last ended "
+                          "(%1, %2). Recover them?")
+                           .arg(symbol, QLocale().toString(when, QLocale::ShortFormat));
+  return dialogs.message(text, platform::kAppTitle, platform::MessageButtons::RecoverDiscard) !=
+         platform::MessageAnswer::Discard;
+}
+
+bool StudyNotebook::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
+
+bool StudyNotebook::saveAs() {
+  if (path_.isEmpty())
+    QDir().mkpath(study::studiesFolder()); // so that the chooser can open it
+  const QString path = dialogs_.saveFileName(
+      tr("Save Study"), proposedPath(QLatin1String(study::kStudyFileSuffix)), studyFilter());
+  return !path.isEmpty() && writeTo(path);
+}
+
+bool StudyNotebook::writeTo(const QString &path) {
+  Study s = study();
+  s.lastSaved = nowToTheSecond();
+  const QString error = study::writeStudyFile(s, path);
+  if (!error.isEmpty()) {
+    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
+                     platform::MessageIcon::Warning);
+    return false;
+  }
+  path_ = QFileInfo(path).absoluteFilePath();
+  saved_ = s;
+  lastSaved_ = s.lastSaved;
+  showSavedDate();
+  edited(); // no unsaved changes now: the recovery copy goes
+  statusBar()->showMessage(tr("Saved as %1.").arg(QDir::toNativeSeparators(path_)), 5000);
+  return true;
+}
+
+QString StudyNotebook::proposedPath(const QString &suffix) const {
+  const QFileInfo base(path_.isEmpty()
+                           ? QDir(study::studiesFolder())
+                                 .filePath(study::proposedFileName(study(), QDate::currentDate()))
+                           : path_);
+  return base.dir().filePath(base.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
+void StudyNotebook::takeFromWorkbench() {
+  if (!workbench_)
+    return;
+  const std::optional<study::Valuation> valuation = workbench_();
+  if (!valuation || valuation->isEmpty()) {
+    dialogs_.message(tr("The Valuation Workbench has no figures yet. Work out a value there first, "
+                        "then take its figures again."),
+                     tr("Study Notebook"), platform::MessageButtons::Ok,
+                     platform::MessageIcon::Information);
+    return;
+  }
+  valuation_ = *valuation;
+  showValuation(valuation_);
+  edited();
+}
+
+void StudyNotebook::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+  if (dialogs_.choosePrinter(printer, tr("Print Study")))
+    study::printStudy(study(), printer);
+}
+
+void StudyNotebook::exportPdf() {
+  const QString path = dialogs_.saveFileName(
+      tr("Export as PDF"), proposedPath(QStringLiteral("pdf")), tr("PDF documents (*.pdf)"));
+  if (path.isEmpty())
+    return;
+  const QString error = study::exportStudyPdf(study(), path);
+  if (!error.isEmpty())
+    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
+                     platform::MessageIcon::Warning);
+  else
+    statusBar()->showMessage(tr("Exported to %1.").arg(QDir::toNativeSeparators(path)), 5000);
+}
+
+void StudyNotebook::exportMarkdown() {
+  const QString path = dialogs_.saveFileName(
+      tr("Export as Markdown"), proposedPath(QStringLiteral("md")), tr("Markdown (*.md)"));
+  if (path.isEmpty())
+    return;
+  const QString error = study::exportStudyMarkdown(study(), path);
+  if (!error.isEmpty())
+    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
+                     platform::MessageIcon::Warning);
+  else
+    statusBar()->showMessage(tr("Exported to %1.").arg(QDir::toNativeSeparators(path)), 5000);
+}
+
+void StudyNotebook::closeEvent(QCloseEvent *event) {
+  if (maybeSave())
+    event->accept();
+  else
+    event->ignore();
+}
+
+} // namespace kelvo::app

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The Study Notebook: one company's study in its own window. It edits a Study
+// value, writes it only when the user saves, keeps a recovery copy while there
+// are unsaved changes, and prints or exports it.
+
+#include "study/recovery.h"
+#include "study/study.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace kelvo::platform {
+class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::app {
+
+class StudyNotebook final : public QMainWindow {
+  Q_OBJECT
+public:
+  // What "Take from Workbench" copies in; nullopt when the workbench has
+  // nothing to give. An empty function means there is no workbench at all.
+  using WorkbenchSource = std::function<std::optional<study::Valuation>()>;
+
+  StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench, QWidget *parent = nullptr);
+  ~StudyNotebook() override;
+
+  // The company chosen in the wizard, for New (Ctrl+N) in this window; when
+  // unset, New begins a study with empty company boxes.
+  struct Company {
+    QString symbol;
+    QString name;
+  };
+  std::function<Company()> wizardCompany;
+
+  // Each of these first asks about unsaved changes; false when the user
+  // cancelled or the file could not be read (then nothing changed).
+  bool newStudy(const QString &symbol, const QString &companyName);
+  bool openStudy(const QString &path);
+  bool openStudyDialog();
+  // Shows notes a previous run left unsaved, as unsaved changes of this
+  // window, and takes over their recovery copy. Does not ask about this
+  // window's own unsaved changes: call maybeSave() first.
+  void restoreFromRecovery(const study::RecoveryCopy::Orphan &orphan);
+  // Asks "Recover" or "Discard" for notes a previous run left unsaved.
+  static bool askToRecover(platform::Dialogs &dialogs, const study::RecoveryCopy::Orphan &orphan);
+
+  bool hasUnsavedChanges() const;
+  // Save/Discard/Cancel when there are unsaved changes. Discard goes back to
+  // the last saved state; false on Cancel, or when saving failed.
+  bool maybeSave();
+
+  bool save();
+  bool saveAs();
+  void print();
+  void exportPdf();
+  void exportMarkdown();
+
+  // The study as the window shows it, and the file it belongs to (empty
+  // before the first save).
+  study::Study study() const;
+  QString filePath() const { return path_; }
+  // Where the window's recovery copy is written.
+  QString recoveryPath() const { return recovery_.path(); }
+
+signals:
+  void studiesRequested();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void buildActions();
+  QWidget *buildCompanyPart();
+  QWidget *buildNotesPart();
+  QWidget *buildValuationPart();
+  QWidget *buildVerdictPart();
+  void newFromWizard();
+  void takeFromWorkbench();
+  void showStudy(const study::Study &study);
+  void showHeading();
+  void showValuation(const study::Valuation &valuation);
+  void showSavedDate();
+  void showVerdictState();
+  void updateTitle();
+  void edited();
+  void writeRecoveryCopy();
+  bool writeTo(const QString &path);
+  QString proposedPath(const QString &suffix) const;
+
+  platform::Dialogs &dialogs_;
+  WorkbenchSource workbench_;
+  study::RecoveryCopy recovery_;
+  QTimer recoveryTimer_;
+  QString path_;
+  study::Study saved_;         // what the file holds (or the new study as begun)
+  study::Valuation valuation_; // shown in the table
+  QDateTime begun_;
+  QDateTime lastSaved_;
+  bool showing_ = false; // filling the controls, not the user typing
+
+  QLabel *heading_ = nullptr;
+  QLineEdit *symbol_ = nullptr;
+  QLineEdit *companyName_ = nullptr;
+  QLabel *begunLabel_ = nullptr;
+  QLabel *savedLabel_ = nullptr;
+  std::array<QPlainTextEdit *, study::kNoteStepCount> notes_{};
+  QTableWidget *inputsTable_ = nullptr;
+  QTableWidget *resultsTable_ = nullptr;
+  QLabel *valuationHint_ = nullptr;
+  QPushButton *takeButton_ = nullptr;
+  QButtonGroup *verdicts_ = nullptr;
+  QLineEdit *buyBelow_ = nullptr;
+  QLineEdit *reasoning_ = nullptr;
+};
+
+} // namespace kelvo::app

@@ -1,0 +1,296 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/study_export.h"
+
+#include "study/study_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace kelvo::study {
+
+namespace {
+
+class StudyExportTexts {
+  Q_DECLARE_TR_FUNCTIONS(StudyExport)
+};
+using Texts = StudyExportTexts;
+
+// What the reader sees of a study, worked out once for every format.
+struct Outline {
+  QString title;
+  QString company;
+  QString begun;
+  QString lastSaved;
+  QString verdict;
+  QString reasoning;
+};
+
+QString longDate(const QDateTime &when) {
+  if (!when.isValid())
+    return Texts::tr("not yet saved");
+  return QLocale().toString(when.date(), QLocale::LongFormat);
+}
+
+Outline outlineOf(const Study &study) {
+  Outline outline;
+  const QString symbol = study.symbol.trimmed();
+  const QString name = study.companyName.trimmed();
+  if (!symbol.isEmpty() && !name.isEmpty())
+    outline.company = Texts::tr("%1 (%2)").arg(name, symbol);
+  else if (!name.isEmpty() || !symbol.isEmpty())
+    outline.company = name.isEmpty() ? symbol : name;
+  outline.title = outline.company.isEmpty() ? Texts::tr("Company Study")
+                                            : Texts::tr("Company Study: %1").arg(outline.company);
+  outline.begun = Texts::tr("Begun: %1").arg(longDate(study.begun));
+  outline.lastSaved = Texts::tr("Last saved: %1").arg(longDate(study.lastSaved));
+  switch (study.verdict) {
+  case Verdict::BuyBelow:
+    outline.verdict = study.buyBelowPrice.trimmed().isEmpty()
+                          ? Texts::tr("Buy below a price not yet set.")
+                          : Texts::tr("Buy below %1.").arg(study.buyBelowPrice.trimmed());
+    break;
+  case Verdict::Pass:
+    outline.verdict = Texts::tr("Pass.");
+    break;
+  case Verdict::Undecided:
+    outline.verdict = Texts::tr("Undecided.");
+    break;
+  }
+  outline.reasoning = study.reasoning.trimmed();
+  return outline;
+}
+
+// Markdown shows what was typed as typed: characters that make markup
+// anywhere are escaped, and so is the start of a line that would begin a
+// heading, list, quote or rule. Each line break is kept.
+QString markdownLine(const QString &line) {
+  static const QString kAnywhere = QStringLiteral("\\`*_[]<>|~&");
+  QString out;
+  out.reserve(line.size() + 8);
+  for (const QChar c : line) {
+    if (kAnywhere.contains(c))
+      out += QLatin1Char('\\');
+    out += c;
+  }
+  qsizetype first = 0;
+  while (first < out.size() && out.at(first) == QLatin1Char(' '))
+    ++first;
+  if (first < out.size()) {
+    static const QString kAtStart = QStringLiteral("#-+=");
+    qsizetype digits = first;
+    while (digits < out.size() && out.at(digits).isDigit())
+      ++digits;
+    if (kAtStart.contains(out.at(first)))
+      out.insert(first, QLatin1Char('\\'));
+    else if (digits > first && digits < out.size() &&
+             (out.at(digits) == QLatin1Char('.') || out.at(digits) == QLatin1Char(')')))
+      out.insert(digits, QLatin1Char('\\'));
+  }
+  return out;
+}
+
+QString markdownText(const QString &text) {
+  QStringList paragraphs;
+  QStringList lines;
+  const QStringList source =
+      QString(text).remove(QLatin1Char('\r')).trimmed().split(QLatin1Char('\n'));
+  for (const QString &line : source) {
+    if (line.trimmed().isEmpty()) {
+      if (!lines.isEmpty())
+        paragraphs.append(lines.join(QLatin1String("\\\n"))); // a hard line break
+      lines.clear();
+      continue;
+    }
+    lines.append(markdownLine(line.trimmed()));
+  }
+  if (!lines.isEmpty())
+    paragraphs.append(lines.join(QLatin1String("\\\n")));
+  return paragraphs.join(QLatin1String("\n\n"));
+}
+
+QString markdownCell(const QString &text) {
+  return markdownText(text)
+      .replace(QLatin1String("\n\n"), QLatin1String(" "))
+      .replace(QLatin1String("\\\n"), QLatin1String(" "));
+}
+
+QString htmlText(const QString &text) {
+  QString html = text.trimmed().toHtmlEscaped();
+  html.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  html.replace(QLatin1String("\n\n"), QLatin1String("</p><p>"));
+  html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  return html;
+}
+
+QStringList resultHeadings() {
+  return {Texts::tr("Method"), Texts::tr("Value per share"), Texts::tr("Margin of safety"),
+          Texts::tr("Buy below")};
+}
+
+} // namespace
+
+QString noteStepTitle(NoteStep step) {
+  switch (step) {
+  case NoteStep::Company:
+    return Texts::tr("The Company");
+  case NoteStep::Advantages:
+    return Texts::tr("Competitive Advantages");
+  case NoteStep::Management:
+    return Texts::tr("Management");
+  case NoteStep::BargainPrice:
+    break;
+  }
+  return Texts::tr("Bargain Price");
+}
+
+QString studyToMarkdown(const Study &study) {
+  const Outline outline = outlineOf(study);
+  QString md = QStringLiteral("# %1\n\n").arg(markdownText(outline.title));
+  md += QStringLiteral("%1  \n%2\n")
+            .arg(markdownText(outline.begun), markdownText(outline.lastSaved));
+
+  for (int step = 0; step < kNoteStepCount; ++step) {
+    md += QStringLiteral("\n## %1\n\n").arg(markdownText(noteStepTitle(NoteStep(step))));
+    const QString notes = markdownText(study.notes[step]);
+    md += (notes.isEmpty() ? QStringLiteral("*%1*").arg(Texts::tr("No notes.")) : notes) +
+          QLatin1Char('\n');
+  }
+
+  md += QStringLiteral("\n## %1\n\n").arg(markdownText(Texts::tr("Valuation")));
+  if (study.valuation.isEmpty())
+    md += QStringLiteral("*%1*\n").arg(Texts::tr("No valuation was taken from the workbench."));
+  if (!study.valuation.inputs.isEmpty()) {
+    md += QStringLiteral("| %1 | %2 |\n|---|--:|\n").arg(Texts::tr("Input"), Texts::tr("Value"));
+    for (const ValuationInput &input : study.valuation.inputs)
+      md +=
+          QStringLiteral("| %1 | %2 |\n").arg(markdownCell(input.label), markdownCell(input.value));
+  }
+  if (!study.valuation.results.isEmpty()) {
+    const QStringList headings = resultHeadings();
+    md += QStringLiteral("\n| %1 |\n|---|--:|--:|--:|\n").arg(headings.join(QLatin1String(" | ")));
+    for (const ValuationResult &result : study.valuation.results)
+      md += QStringLiteral("| %1 | %2 | %3 | %4 |\n")
+                .arg(markdownCell(result.method), markdownCell(result.value),
+                     markdownCell(result.margin), markdownCell(result.buyBelow));
+  }
+
+  md += QStringLiteral("\n## %1\n\n**%2**\n")
+            .arg(markdownText(Texts::tr("Verdict")), markdownText(outline.verdict));
+  if (!outline.reasoning.isEmpty())
+    md += QStringLiteral("\n%1\n").arg(markdownText(outline.reasoning));
+  return md;
+}
+
+QString studyToHtml(const Study &study) {
+  const Outline outline = outlineOf(study);
+  QString html =
+      QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>")
+          .arg(outline.title.toHtmlEscaped());
+  html += QStringLiteral("<h1>%1</h1>").arg(outline.title.toHtmlEscaped());
+  html += QStringLiteral("<p class=\"dates\">%1<br>%2</p>")
+              .arg(outline.begun.toHtmlEscaped(), outline.lastSaved.toHtmlEscaped());
+
+  for (int step = 0; step < kNoteStepCount; ++step) {
+    html += QStringLiteral("<h2>%1</h2>").arg(noteStepTitle(NoteStep(step)).toHtmlEscaped());
+    const QString notes = htmlText(study.notes[step]);
+    html += notes.isEmpty()
+                ? QStringLiteral("<p class=\"empty\"><i>%1</i></p>").arg(Texts::tr("No notes."))
+                : QStringLiteral("<p>%1</p>").arg(notes);
+  }
+
+  html += QStringLiteral("<h2>%1</h2>").arg(Texts::tr("Valuation").toHtmlEscaped());
+  if (study.valuation.isEmpty())
+    html += QStringLiteral("<p class=\"empty\"><i>%1</i></p>")
+                .arg(Texts::tr("No valuation was taken from the workbench.").toHtmlEscaped());
+  const QString table = QStringLiteral(
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" width=\"100%\">%1</table>"
+      // QTextDocument keeps no margin below a table: a small blank line stands in.
+      "<p class=\"gap\">&nbsp;</p>");
+  if (!study.valuation.inputs.isEmpty()) {
+    QString rows = QStringLiteral("<tr><th align=\"left\">%1</th><th align=\"right\">%2</th></tr>")
+                       .arg(Texts::tr("Input").toHtmlEscaped(), Texts::tr("Value").toHtmlEscaped());
+    for (const ValuationInput &input : study.valuation.inputs)
+      rows += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                  .arg(input.label.toHtmlEscaped(), input.value.toHtmlEscaped());
+    html += table.arg(rows);
+  }
+  if (!study.valuation.results.isEmpty()) {
+    const QStringList headings = resultHeadings();
+    QString rows =
+        QStringLiteral("<tr><th align=\"left\">%1</th>").arg(headings[0].toHtmlEscaped());
+    for (int i = 1; i < headings.size(); ++i)
+      rows += QStringLiteral("<th align=\"right\">%1</th>").arg(headings[i].toHtmlEscaped());
+    rows += QLatin1String("</tr>");
+    for (const ValuationResult &result : study.valuation.results)
+      rows += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                             "<td align=\"right\">%4</td></tr>")
+                  .arg(result.method.toHtmlEscaped(), result.value.toHtmlEscaped(),
+                       result.margin.toHtmlEscaped(), result.buyBelow.toHtmlEscaped());
+    html += table.arg(rows);
+  }
+
+  html += QStringLiteral("<h2>%1</h2><p><b>%2</b></p>")
+              .arg(Texts::tr("Verdict").toHtmlEscaped(), outline.verdict.toHtmlEscaped());
+  if (!outline.reasoning.isEmpty())
+    html += QStringLiteral("<p>%1</p>").arg(htmlText(outline.reasoning));
+  html += QLatin1String("</body></html>");
+  return html;
+}
+
+void printStudy(const Study &study, QPagedPaintDevice &device) {
+  QTextDocument document;
+  document.setDefaultStyleSheet(QStringLiteral(
+      "h1 { font-size: 18pt; margin-bottom: 4pt; }"
+      "h2 { font-size: 13pt; margin-top: 18pt; margin-bottom: 4pt; }"
+      "p { font-size: 10.5pt; }"
+      "p.dates { color: #555555; }"
+      "p.empty { color: #777777; }"
+      "p.gap { font-size: 4pt; }"
+      "table { border-collapse: collapse; border-style: solid; border-color: #999999; "
+      "font-size: 10pt; }"
+      "th { background-color: #eeeeee; }"));
+  document.setHtml(studyToHtml(study));
+  document.setMetaInformation(QTextDocument::DocumentTitle, outlineOf(study).title);
+  document.print(&device);
+}
+
+QString exportStudyPdf(const Study &study, const QString &path) {
+  const auto failed = [&path](const QString &reason) {
+    return Texts::tr("The study could not be exported as “%1”: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
+  };
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    return failed(file.errorString());
+  {
+    QPdfWriter writer(&file);
+    writer.setTitle(outlineOf(study).title);
+    writer.setCreator(QStringLiteral("Kelvo Training Wizard"));
+    writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                     ? QPageSize::Letter
+                                     : QPageSize::A4));
+    writer.setResolution(300);
+    printStudy(study, writer);
+  }
+  if (!file.commit())
+    return failed(file.errorString());
+  return {};
+}
+
+QString exportStudyMarkdown(const Study &study, const QString &path) {
+  QSaveFile file(path);
+  const QByteArray bytes = studyToMarkdown(study).toUtf8();
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    return Texts::tr("The study could not be exported as “%1”: %2.")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+  return {};
+}
+
+} // namespace kelvo::study

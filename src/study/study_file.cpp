@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/study_file.h"
+
+#include "study/study_json.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace kelvo::study {
+
+namespace {
+
+class StudyFileTexts {
+  Q_DECLARE_TR_FUNCTIONS(StudyFile)
+};
+
+QString displayName(const QString &path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+QByteArray studyToJson(const Study &study) {
+  return QJsonDocument(studyToJsonObject(study)).toJson(QJsonDocument::Indented);
+}
+
+StudyReadResult studyFromJson(const QByteArray &bytes) {
+  QJsonParseError parseError;
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+  if (parseError.error != QJsonParseError::NoError)
+    return {std::nullopt, StudyFileTexts::tr("The file is not a study: its contents are not "
+                                             "valid JSON text.")};
+  if (!document.isObject())
+    return {std::nullopt, StudyFileTexts::tr("The file is not a Kelvo study.")};
+  return studyFromJsonObject(document.object());
+}
+
+StudyReadResult readStudyFile(const QString &path) {
+  const auto failed = [&path](const QString &reason) {
+    return StudyReadResult{
+        std::nullopt,
+        StudyFileTexts::tr("“%1” could not be opened. %2").arg(displayName(path), reason)};
+  };
+  const QFileInfo info(path);
+  if (!info.exists())
+    return failed(StudyFileTexts::tr("The file does not exist."));
+  if (!info.isFile())
+    return failed(StudyFileTexts::tr("It is not a regular file."));
+  if (info.size() > kMaxStudyFileBytes)
+    return failed(StudyFileTexts::tr("The file is larger than %1 KiB, far more than any study "
+                                     "needs, so it is not a study.")
+                      .arg(kMaxStudyFileBytes / 1024));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return failed(StudyFileTexts::tr("The file could not be read: %1.").arg(file.errorString()));
+  // Read one byte more than the limit: the file may have grown since it was measured.
+  const QByteArray bytes = file.read(kMaxStudyFileBytes + 1);
+  if (bytes.size() > kMaxStudyFileBytes)
+    return failed(StudyFileTexts::tr("The file is larger than %1 KiB, far more than any study "
+                                     "needs, so it is not a study.")
+                      .arg(kMaxStudyFileBytes / 1024));
+  StudyReadResult result = studyFromJson(bytes);
+  if (!result.study)
+    return failed(result.error);
+  return result;
+}
+
+QString writeStudyFile(const Study &study, const QString &path) {
+  const QByteArray bytes = studyToJson(study);
+  // A file the program would refuse to open again must not be written.
+  if (bytes.size() > kMaxStudyFileBytes)
+    return StudyFileTexts::tr("The study could not be saved as “%1”: its notes are longer than "
+                              "a study file may be (%2 KiB). Please shorten them.")
+        .arg(displayName(path))
+        .arg(kMaxStudyFileBytes / 1024);
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QDir().mkpath(folder))
+    return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” could not "
+                              "be created.")
+        .arg(displayName(path), displayName(folder));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    return StudyFileTexts::tr("The study could not be saved as “%1”: %2.")
+        .arg(displayName(path), file.errorString());
+  return {};
+}
+
+QString studiesFolder() {
+  // The folder's name stays the same in every language, so that the list of
+  // studies finds them after the desktop's language changes.
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+         QStringLiteral("/Kelvo Studies");
+}
+
+QString proposedFileName(const Study &study, const QDate &today) {
+  QString name;
+  name.reserve(study.symbol.size());
+  for (const QChar c : study.symbol.simplified()) {
+    // "/" cannot be in a file name; the others trouble other file systems,
+    // shells or file managers.
+    static const QString kUnsafe = QStringLiteral("/\\:*?\"<>|");
+    if (kUnsafe.contains(c) || c.category() == QChar::Other_Control ||
+        c.category() == QChar::Other_Format)
+      name += QLatin1Char('-');
+    else
+      name += c;
+  }
+  // A leading dot would hide the file; a leading dash reads as an option.
+  while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+    name.remove(0, 1);
+  name = name.left(64).trimmed();
+  if (name.isEmpty())
+    name = StudyFileTexts::tr("Untitled");
+  return QStringLiteral("%1 %2.%3")
+      .arg(name, today.toString(Qt::ISODate), QLatin1String(kStudyFileSuffix));
+}
+
+QString verdictText(Verdict verdict) {
+  switch (verdict) {
+  case Verdict::BuyBelow:
+    return StudyFileTexts::tr("Buy below");
+  case Verdict::Pass:
+    return StudyFileTexts::tr("Pass");
+  case Verdict::Undecided:
+    break;
+  }
+  return StudyFileTexts::tr("Undecided");
+}
+
+} // namespace kelvo::study

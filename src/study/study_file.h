@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The .kelvostudy file: a versioned UTF-8 JSON document holding one Study.
+// Reading never crashes and never changes the file; writing is atomic.
+
+#include "study/study.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace kelvo::study {
+
+inline constexpr qint64 kMaxStudyFileBytes = 1 << 20; // larger files are refused
+inline constexpr int kStudyFormatVersion = 1;
+inline constexpr char kStudyFileSuffix[] = "kelvostudy";
+inline constexpr char kStudyMimeType[] = "application/x-kelvostudy";
+
+// UTF-8 JSON, versioned, with its keys in a stable order.
+QByteArray studyToJson(const Study &study);
+
+struct StudyReadResult {
+  std::optional<Study> study;
+  QString error; // a whole sentence for the user, translated; empty when study is set
+};
+
+// Never crashes, whatever the bytes.
+StudyReadResult studyFromJson(const QByteArray &bytes);
+
+// Refuses, each with its own message: a path that is not a regular file, a
+// file larger than kMaxStudyFileBytes, one that cannot be read, is not JSON,
+// is not a study, or was written by a newer version of the program.
+StudyReadResult readStudyFile(const QString &path);
+
+// Atomic (QSaveFile), creating the folder if needed. Returns an empty string
+// on success, else a whole sentence for the user.
+QString writeStudyFile(const Study &study, const QString &path);
+
+// The "Kelvo Studies" folder in the user's documents folder.
+QString studiesFolder();
+
+// "<SYMBOL> yyyy-MM-dd.kelvostudy" for the first save: a "/" in the symbol
+// becomes "-", other characters that file systems or file managers dislike
+// are replaced, and "Untitled" stands in for an empty symbol.
+QString proposedFileName(const Study &study, const QDate &today);
+
+// "Undecided", "Buy below", "Pass", translated.
+QString verdictText(Verdict verdict);
+
+} // namespace kelvo::study

@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "study/study_json.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <cmath>
+
+namespace kelvo::study {
+
+namespace {
+
+class StudyJsonTexts {
+  Q_DECLARE_TR_FUNCTIONS(StudyFile)
+};
+
+const QString kFormatName = QStringLiteral("kelvo-study");
+constexpr double kHighestKnowableVersion = 1000000;
+
+// clang-format off
+// The keys of the notes object, in the order of the checklist.
+const std::array<QLatin1String, kNoteStepCount> kNoteKeys = {
+    QLatin1String("company"), QLatin1String("competitiveAdvantages"),
+    QLatin1String("management"), QLatin1String("bargainPrice")};
+const std::array<QLatin1String, 3> kVerdictKeys = {
+    QLatin1String("undecided"), QLatin1String("buyBelow"), QLatin1String("pass")};
+// clang-format on
+
+QJsonValue dateToJson(const QDateTime &when) {
+  if (!when.isValid())
+    return QJsonValue::Null;
+  return when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+// Reads the fields of one object; the first field that does not hold what a
+// study keeps there is remembered by its path for the message.
+class FieldReader {
+public:
+  explicit FieldReader(QString &badField) : badField_(badField) {}
+
+  QString text(const QJsonObject &object, QLatin1String key, const QString &path) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+      return {};
+    if (!value.isString())
+      fail(path + key);
+    return value.toString();
+  }
+
+  QDateTime date(const QJsonObject &object, QLatin1String key, const QString &path) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+      return {};
+    const QDateTime when = QDateTime::fromString(value.toString(), Qt::ISODate);
+    if (!value.isString() || !when.isValid()) {
+      fail(path + key);
+      return {};
+    }
+    return when.toLocalTime();
+  }
+
+  QJsonObject object(const QJsonObject &parent, QLatin1String key, const QString &path) {
+    const QJsonValue value = parent.value(key);
+    if (!value.isUndefined() && !value.isNull() && !value.isObject())
+      fail(path + key);
+    return value.toObject();
+  }
+
+  QJsonArray array(const QJsonObject &parent, QLatin1String key, const QString &path) {
+    const QJsonValue value = parent.value(key);
+    if (!value.isUndefined() && !value.isNull() && !value.isArray())
+      fail(path + key);
+    return value.toArray();
+  }
+
+  void fail(const QString &field) {
+    if (badField_.isEmpty())
+      badField_ = field;
+  }
+
+private:
+  QString &badField_;
+};
+
+} // namespace
+
+QJsonObject studyToJsonObject(const Study &study) {
+  QJsonObject notes;
+  for (int step = 0; step < kNoteStepCount; ++step)
+    notes.insert(kNoteKeys[step], study.notes[step]);
+
+  QJsonArray inputs;
+  for (const ValuationInput &input : study.valuation.inputs)
+    inputs.append(
+        QJsonObject{{QLatin1String("label"), input.label}, {QLatin1String("value"), input.value}});
+  QJsonArray results;
+  for (const ValuationResult &result : study.valuation.results)
+    results.append(QJsonObject{{QLatin1String("method"), result.method},
+                               {QLatin1String("value"), result.value},
+                               {QLatin1String("margin"), result.margin},
+                               {QLatin1String("buyBelow"), result.buyBelow}});
+
+  const QJsonObject verdict{
+      {QLatin1String("decision"), kVerdictKeys[static_cast<int>(study.verdict)]},
+      {QLatin1String("buyBelowPrice"), study.buyBelowPrice},
+      {QLatin1String("reasoning"), study.reasoning}};
+
+  // QJsonObject keeps its keys sorted, so the same study always gives the same bytes.
+  return QJsonObject{{QLatin1String("format"), kFormatName},
+                     {QLatin1String("version"), kStudyFormatVersion},
+                     {QLatin1String("symbol"), study.symbol},
+                     {QLatin1String("companyName"), study.companyName},
+                     {QLatin1String("begun"), dateToJson(study.begun)},
+                     {QLatin1String("lastSaved"), dateToJson(study.lastSaved)},
+                     {QLatin1String("notes"), notes},
+                     {QLatin1String("valuation"), QJsonObject{{QLatin1String("inputs"), inputs},
+                                                              {QLatin1String("results"), results}}},
+                     {QLatin1String("verdict"), verdict}};
+}
+
+StudyReadResult studyFromJsonObject(const QJsonObject &object) {
+  if (object.value(QLatin1String("format")).toString() != kFormatName)
+    return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study.")};
+  // The version is a whole number; one past any this program could ever
+  // have written is no version at all (and would not fit in an int).
+  const QJsonValue versionValue = object.value(QLatin1String("version"));
+  const double version = versionValue.toDouble(-1);
+  if (!versionValue.isDouble() || !(version >= 1 && version <= kHighestKnowableVersion) ||
+      version != std::floor(version))
+    return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study: it names no format "
+                                             "version this program knows.")};
+  if (version > kStudyFormatVersion)
+    return {std::nullopt,
+            StudyJsonTexts::tr("The study was saved by a newer version of Kelvo Training Wizard "
+                               "in format version %1, and this version reads format version %2 "
+                               "only. Please update the program to open it.")
+                .arg(static_cast<int>(version))
+                .arg(kStudyFormatVersion)};
+
+  QString badField;
+  FieldReader read(badField);
+  const QString top;
+  Study study;
+  study.symbol = read.text(object, QLatin1String("symbol"), top);
+  study.companyName = read.text(object, QLatin1String("companyName"), top);
+  study.begun = read.date(object, QLatin1String("begun"), top);
+  study.lastSaved = read.date(object, QLatin1String("lastSaved"), top);
+
+  const QJsonObject notes = read.object(object, QLatin1String("notes"), top);
+  for (int step = 0; step < kNoteStepCount; ++step)
+    study.notes[step] = read.text(notes, kNoteKeys[step], QStringLiteral("notes."));
+
+  const QJsonObject valuation = read.object(object, QLatin1String("valuation"), top);
+  const QString inputsPath = QStringLiteral("valuation.inputs");
+  for (const QJsonValue &value :
+       read.array(valuation, QLatin1String("inputs"), QStringLiteral("valuation."))) {
+    if (!value.isObject()) {
+      read.fail(inputsPath);
+      continue;
+    }
+    const QJsonObject input = value.toObject();
+    study.valuation.inputs.append(
+        {read.text(input, QLatin1String("label"), inputsPath + QLatin1Char('.')),
+         read.text(input, QLatin1String("value"), inputsPath + QLatin1Char('.'))});
+  }
+  const QString resultsPath = QStringLiteral("valuation.results.");
+  for (const QJsonValue &value :
+       read.array(valuation, QLatin1String("results"), QStringLiteral("valuation."))) {
+    if (!value.isObject()) {
+      read.fail(QStringLiteral("valuation.results"));
+      continue;
+    }
+    const QJsonObject result = value.toObject();
+    study.valuation.results.append({read.text(result, QLatin1String("method"), resultsPath),
+                                    read.text(result, QLatin1String("value"), resultsPath),
+                                    read.text(result, QLatin1String("margin"), resultsPath),
+                                    read.text(result, QLatin1String("buyBelow"), resultsPath)});
+  }
+
+  const QJsonObject verdict = read.object(object, QLatin1String("verdict"), top);
+  const QString verdictPath = QStringLiteral("verdict.");
+  const QString decision = read.text(verdict, QLatin1String("decision"), verdictPath);
+  const auto known = std::find(kVerdictKeys.begin(), kVerdictKeys.end(), decision);
+  if (known != kVerdictKeys.end())
+    study.verdict = static_cast<Verdict>(known - kVerdictKeys.begin());
+  else if (!decision.isEmpty())
+    read.fail(verdictPath + QLatin1String("decision"));
+  study.buyBelowPrice = read.text(verdict, QLatin1String("buyBelowPrice"), verdictPath);
+  study.reasoning = read.text(verdict, QLatin1String("reasoning"), verdictPath);
+
+  if (!badField.isEmpty())
+    return {std::nullopt, StudyJsonTexts::tr("The study is damaged: its field “%1” does not "
+                                             "hold what a study keeps there.")
+                              .arg(badField)};
+  return {std::move(study), {}};
+}
+
+} // namespace kelvo::study

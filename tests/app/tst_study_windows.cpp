@@ -1,0 +1,212 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Study Notebook and the Studies window as a user meets them: typing and
+// saving, the question about unsaved changes, a bad file, the recovery copy,
+// and the list of studies sorted and opened. Home, documents and state
+// folders are temporary.
+
+#include "app/studies_window.h"
+#include "app/study_notebook.h"
+#include "study/study_file.h"
+#include "support/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+using namespace kelvo::app;
+using namespace kelvo::platform;
+using namespace kelvo::study;
+
+class StudyWindowsTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir home_;
+  QString studies_; // the studies folder under the temporary home
+
+  template <class T> static T *named(QWidget *w, const QString &accessibleName) {
+    for (T *child : w->findChildren<T *>())
+      if (child->accessibleName() == accessibleName)
+        return child;
+    return nullptr;
+  }
+  static void showAndActivate(QWidget *w) {
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+  }
+  static void type(QWidget *box, const QString &text) {
+    box->setFocus();
+    QTest::keyClicks(box, text);
+  }
+
+private slots:
+  void initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+    studies_ = home_.path() + "/Documents/Kelvo Studies";
+  }
+
+  void typedNotesAreRecoveredThenSaved() {
+    ScriptedDialogs dialogs;
+    const Valuation figures{{{"Average earnings", "$12.00"}},
+                            {{"Earnings", "$40.00", "25%", "$30.00"}}};
+    StudyNotebook nb(dialogs, [&] { return std::optional(figures); });
+    QVERIFY(nb.newStudy("KO", "Coca-Cola"));
+    showAndActivate(&nb);
+    QCOMPARE(nb.windowTitle(), "Study Notebook - Untitled[*]");
+    QVERIFY(!nb.isWindowModified());
+
+    auto *notes = named<QPlainTextEdit>(&nb, "Management notes");
+    QVERIFY(notes);
+    QCOMPARE(notes->placeholderText(),
+             "Are the managers trustworthy and able? Do they treat "
+             "shareholders as partners, and do they pay themselves fairly?");
+    type(notes, "Owner-operators.");
+    for (QPushButton *b : nb.findChildren<QPushButton *>())
+      if (b->text() == "&Take from Workbench")
+        b->click();
+    QVERIFY(nb.isWindowModified());
+    QVERIFY(!QFile::exists(nb.recoveryPath()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(nb.recoveryPath()), 5000);
+
+    const QString path =
+        studies_ + "/KO " + QDate::currentDate().toString("yyyy-MM-dd") + ".kelvostudy";
+    dialogs.chooseFile(path);
+    QTest::keyClick(&nb, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Shown::SaveFile);
+    QCOMPARE(dialogs.shown[0].defaultText, path); // proposed on the first save
+    QCOMPARE(nb.windowTitle(), "Study Notebook - KO " +
+                                   QDate::currentDate().toString("yyyy-MM-dd") + ".kelvostudy[*]");
+    QVERIFY(!nb.isWindowModified());
+    QVERIFY(!QFile::exists(nb.recoveryPath()));
+    const StudyReadResult saved = readStudyFile(path);
+    QVERIFY2(saved.study, qPrintable(saved.error));
+    QCOMPARE(saved.study->notes[2], "Owner-operators.");
+    QCOMPARE(saved.study->valuation, figures);
+
+    // The second save asks nothing.
+    type(notes, " Long tenure.");
+    QTest::keyClick(&nb, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(readStudyFile(path).study->notes[2], "Owner-operators. Long tenure.");
+  }
+
+  // clang-format off
+  void unsavedChangesAsk_data() {
+    QTest::addColumn<bool>("close"); // close the window instead of New
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QString>("symbolAfter");
+    QTest::addColumn<QString>("notesAfter");
+    QTest::addColumn<bool>("savedFile");
+    QTest::newRow("New, Cancel: nothing changes") << false << MessageAnswer::Cancel << "AAPL" << "Phones." << false;
+    QTest::newRow("New, Discard: the new study") << false << MessageAnswer::Discard << "PEP" << "" << false;
+    QTest::newRow("New, Save: saved, then the new study") << false << MessageAnswer::Save << "PEP" << "" << true;
+    QTest::newRow("Close, Cancel: stays open") << true << MessageAnswer::Cancel << "AAPL" << "Phones." << false;
+  }
+  // clang-format on
+  void unsavedChangesAsk() {
+    QFETCH(bool, close);
+    QFETCH(MessageAnswer, answer);
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    nb.newStudy("AAPL", "Apple");
+    showAndActivate(&nb);
+    type(named<QPlainTextEdit>(&nb, "Company notes"), "Phones.");
+    const QString path = home_.path() + "/" + QTest::currentDataTag() + ".kelvostudy";
+    dialogs.answer(answer);
+    dialogs.chooseFile(path);
+    const bool done = close ? nb.close() : nb.newStudy("PEP", "PepsiCo");
+
+    QCOMPARE(done, answer != MessageAnswer::Cancel);
+    QCOMPARE(dialogs.shown[0].text,
+             "The study of Apple has changes that are not saved. Do you want to save them?");
+    QCOMPARE(dialogs.shown[0].buttons, MessageButtons::SaveDiscardCancel);
+    QCOMPARE(nb.isVisible(), !done || !close);
+    QTEST(named<QLineEdit>(&nb, "Symbol")->text(), "symbolAfter");
+    QTEST(named<QPlainTextEdit>(&nb, "Company notes")->toPlainText(), "notesAfter");
+    QCOMPARE(nb.isWindowModified(), !done);
+    QTEST(QFile::exists(path), "savedFile");
+  }
+
+  void badFileChangesNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("not JSON") << QByteArray("\x89PNG\r\n");
+    QTest::newRow("a study from a newer version")
+        << QByteArray(R"({"format":"kelvo-study","version":99,"symbol":"X"})");
+  }
+  void badFileChangesNothing() {
+    QFETCH(QByteArray, bytes);
+    const QString path = home_.path() + "/bad.kelvostudy";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    nb.newStudy("KO", "Coca-Cola");
+    type(named<QPlainTextEdit>(&nb, "Company notes"), "Drinks.");
+    const Study before = nb.study();
+
+    QVERIFY(!nb.openStudy(path));
+    QCOMPARE(dialogs.shown.size(), 1); // the message alone, no question about saving
+    QCOMPARE(dialogs.shown[0].icon, MessageIcon::Warning);
+    QVERIFY2(dialogs.shown[0].text.contains("bad.kelvostudy"), qPrintable(dialogs.shown[0].text));
+    QCOMPARE(nb.study(), before);
+    QVERIFY(nb.isWindowModified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+  }
+
+  void studiesListSortAndOpen() {
+    const QString folder = home_.path() + "/list";
+    auto write = [&](const char *symbol, const char *name, int day, Verdict v, const char *price) {
+      Study s;
+      s.symbol = symbol;
+      s.companyName = name;
+      s.begun = QDateTime(QDate(2026, 3, 1), QTime(9, 0));
+      s.lastSaved = QDateTime(QDate(2026, 3, day), QTime(9, 0));
+      s.verdict = v;
+      s.buyBelowPrice = price;
+      QCOMPARE(writeStudyFile(s, folder + "/" + symbol + ".kelvostudy"), QString());
+    };
+    write("KO", "Coca-Cola", 3, Verdict::BuyBelow, "$1,050.00");
+    write("AAPL", "Apple", 9, Verdict::Pass, "");
+    write("PEP", "PepsiCo", 5, Verdict::BuyBelow, "$95.50");
+
+    StudiesWindow w(folder);
+    showAndActivate(&w);
+    QCOMPARE(w.windowTitle(), "Studies");
+    QTreeView *view = w.view();
+    auto column = [&](int c) {
+      QStringList out;
+      for (int r = 0; r < view->model()->rowCount(); ++r)
+        out << view->model()->index(r, c).data().toString();
+      return out;
+    };
+    QCOMPARE(column(StudiesWindow::SymbolColumn),
+             QStringList({"AAPL", "PEP", "KO"})); // newest first
+    view->sortByColumn(StudiesWindow::BuyBelowColumn, Qt::AscendingOrder);
+    QCOMPARE(column(StudiesWindow::SymbolColumn), QStringList({"PEP", "KO", "AAPL"}));
+    QCOMPARE(column(StudiesWindow::VerdictColumn), QStringList({"Buy below", "Buy below", "Pass"}));
+    view->sortByColumn(StudiesWindow::CompanyColumn, Qt::DescendingOrder);
+    QCOMPARE(column(StudiesWindow::CompanyColumn), QStringList({"PepsiCo", "Coca-Cola", "Apple"}));
+
+    QSignalSpy opened(&w, &StudiesWindow::openRequested);
+    view->setCurrentIndex(view->model()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened[0][0].toString(), folder + "/KO.kelvostudy");
+  }
+};
+
+QTEST_MAIN(StudyWindowsTest)
+#include "tst_study_windows.moc"

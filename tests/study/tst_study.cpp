@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The study file, its recovery copy and its exports.
+
+#include "study/recovery.h"
+#include "study/study_export.h"
+#include "study/study_file.h"
+#include "study/study_list.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace kelvo::study;
+
+namespace {
+
+Study sampleStudy() {
+  Study study;
+  study.symbol = QStringLiteral("BRK/B");
+  study.companyName = QStringLiteral("Berkshire Hathaway Inc. – Class B");
+  study.begun = QDateTime(QDate(2026, 1, 5), QTime(9, 30, 15));
+  study.lastSaved = QDateTime(QDate(2026, 2, 1), QTime(18, 2, 0));
+  study.notes = {QStringLiteral("Insurance float, *railways* & <energy>.\nSecond line."),
+                 QStringLiteral("# Scale\n- low cost"), QStringLiteral("Trust: high"), QString()};
+  study.valuation.inputs = {{QStringLiteral("Earnings"), QStringLiteral("$5.00")}};
+  study.valuation.results = {{QStringLiteral("Amount rule"), QStringLiteral("$120.00"),
+                              QStringLiteral("25%"), QStringLiteral("$90.00")}};
+  study.verdict = Verdict::BuyBelow;
+  study.buyBelowPrice = QStringLiteral("$90");
+  study.reasoning = QStringLiteral("A fair price for a <wonderful> business.");
+  return study;
+}
+
+QByteArray readAll(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+} // namespace
+
+class TestStudy : public QObject {
+  Q_OBJECT
+
+private slots:
+  void badFiles_data();
+  void badFiles();
+  void roundTrip();
+  void proposedFileName_data();
+  void proposedFileName();
+  void recoveryOffersOnlyStaleCopies();
+  void exportsEscapeTheNotes();
+};
+
+// clang-format off
+void TestStudy::badFiles_data() {
+  QTest::addColumn<QByteArray>("content"); // "<dir>", "<fifo>", "<large>" make those instead
+  QTest::addColumn<QString>("error");      // part of the message
+
+  const QByteArray head = R"({"format": "kelvo-study", "version": 1, )";
+  QTest::newRow("empty") << QByteArray() << "not valid JSON";
+  QTest::newRow("not JSON") << QByteArray("Symbol: KO\nnotes") << "not valid JSON";
+  QTest::newRow("cut short") << head + R"("symbol": "KO")" << "not valid JSON";
+  QTest::newRow("JSON array") << QByteArray("[1, 2]") << "not a Kelvo study";
+  QTest::newRow("other format") << QByteArray(R"({"format": "kelvo-links", "version": 1})") << "not a Kelvo study";
+  QTest::newRow("no version") << QByteArray(R"({"format": "kelvo-study"})") << "no format version";
+  QTest::newRow("version as text") << QByteArray(R"({"format": "kelvo-study", "version": "1"})") << "no format version";
+  QTest::newRow("fractional version") << QByteArray(R"({"format": "kelvo-study", "version": 1.5})") << "no format version";
+  QTest::newRow("newer version") << QByteArray(R"({"format": "kelvo-study", "version": 2})") << "newer version of Kelvo Training Wizard in format version 2";
+  QTest::newRow("huge version") << QByteArray(R"({"format": "kelvo-study", "version": 1e300})") << "no format version";
+  QTest::newRow("symbol a number") << head + R"("symbol": 7})" << "field “symbol”";
+  QTest::newRow("notes a list") << head + R"("notes": ["a"]})" << "field “notes”";
+  QTest::newRow("note a number") << head + R"("notes": {"management": 3}})" << "field “notes.management”";
+  QTest::newRow("bad date") << head + R"("begun": "yesterday"})" << "field “begun”";
+  QTest::newRow("input not object") << head + R"("valuation": {"inputs": [1]}})" << "field “valuation.inputs”";
+  QTest::newRow("unknown verdict") << head + R"("verdict": {"decision": "sell"}})" << "field “verdict.decision”";
+  QTest::newRow("folder") << QByteArray("<dir>") << "not a regular file";
+  QTest::newRow("named pipe") << QByteArray("<fifo>") << "not a regular file";
+  QTest::newRow("over 1 MiB") << QByteArray("<large>") << "larger than 1024 KiB";
+}
+// clang-format on
+
+void TestStudy::badFiles() {
+  QFETCH(QByteArray, content);
+  QFETCH(QString, error);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bad.kelvostudy"));
+  if (content == "<dir>") {
+    QVERIFY(QDir().mkdir(path));
+  } else if (content == "<fifo>") {
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  } else {
+    if (content == "<large>") // a valid study with padding past the limit
+      content = R"({"format": "kelvo-study", "version": 1, "symbol": ")" +
+                QByteArray(kMaxStudyFileBytes, 'x') + "\"}";
+    writeAll(path, content);
+  }
+  const QDateTime modified = QFileInfo(path).lastModified();
+
+  const StudyReadResult result = readStudyFile(path);
+  QVERIFY(!result.study);
+  QVERIFY2(result.error.contains(error), qPrintable(result.error));
+  QVERIFY2(result.error.startsWith(QStringLiteral("“%1” could not be opened. ").arg(path)),
+           qPrintable(result.error));
+  QCOMPARE(QFileInfo(path).lastModified(), modified);
+  if (QFileInfo(path).isFile())
+    QCOMPARE(readAll(path), content);
+  QVERIFY(listStudies(dir.path()).isEmpty()); // left out of the list
+}
+
+void TestStudy::roundTrip() {
+  QTemporaryDir dir;
+  const Study study = sampleStudy();
+  const QString path = dir.filePath(QStringLiteral("new folder/BRK-B.kelvostudy"));
+  QCOMPARE(writeStudyFile(study, path), QString());
+  const StudyReadResult read = readStudyFile(path);
+  QCOMPARE(read.error, QString());
+  QVERIFY(read.study == study);
+  QCOMPARE(studyToJson(*read.study), readAll(path)); // the same study, the same bytes
+
+  const QList<StudySummary> list = listStudies(dir.filePath(QStringLiteral("new folder")));
+  QCOMPARE(list.size(), 1);
+  QCOMPARE(list[0].symbol, QStringLiteral("BRK/B"));
+  QCOMPARE(list[0].lastSaved, study.lastSaved);
+  QCOMPARE(list[0].verdict, Verdict::BuyBelow);
+  QCOMPARE(list[0].buyBelowPrice, QStringLiteral("$90"));
+
+  // Dates as ISO 8601 with their offset; unknown keys of the same version are read past.
+  const QByteArray json = readAll(path);
+  QVERIFY(json.contains("\"begun\": \"2026-01-05T09:30:15"));
+  QByteArray extended = json;
+  extended.replace("\"format\"", "\"addedLater\": {\"x\": [1]}, \"format\"");
+  QVERIFY(studyFromJson(extended).study == study);
+
+  // A study too long to be opened again is not written, and the old file stays.
+  Study huge = study;
+  huge.notes[0] = QString(kMaxStudyFileBytes, QLatin1Char('n'));
+  QVERIFY(writeStudyFile(huge, path).contains(QStringLiteral("shorten")));
+  QCOMPARE(readAll(path), json);
+}
+
+// clang-format off
+void TestStudy::proposedFileName_data() {
+  QTest::addColumn<QString>("symbol");
+  QTest::addColumn<QString>("name");
+
+  QTest::newRow("plain") << "KO" << "KO 2026-03-07.kelvostudy";
+  QTest::newRow("slash") << "BRK/B" << "BRK-B 2026-03-07.kelvostudy";
+  QTest::newRow("empty") << "" << "Untitled 2026-03-07.kelvostudy";
+  QTest::newRow("blank") << "  \t " << "Untitled 2026-03-07.kelvostudy";
+  QTest::newRow("unsafe") << "A:B*C?\"<>|\\" << "A-B-C------ 2026-03-07.kelvostudy";
+  QTest::newRow("hidden") << "../KO" << "KO 2026-03-07.kelvostudy";
+  QTest::newRow("dots only") << "..." << "Untitled 2026-03-07.kelvostudy";
+  QTest::newRow("control") << "K\x01O\nX" << "K-O X 2026-03-07.kelvostudy";
+  QTest::newRow("non-ASCII") << "NESN.SW Nestlé" << "NESN.SW Nestlé 2026-03-07.kelvostudy";
+  QTest::newRow("long") << QString(200, 'A') << QString(64, 'A') + " 2026-03-07.kelvostudy";
+}
+// clang-format on
+
+void TestStudy::proposedFileName() {
+  QFETCH(QString, symbol);
+  QFETCH(QString, name);
+  Study study;
+  study.symbol = symbol;
+  QCOMPARE(kelvo::study::proposedFileName(study, QDate(2026, 3, 7)), name);
+}
+
+void TestStudy::recoveryOffersOnlyStaleCopies() {
+  QTemporaryDir dir;
+  const Study study = sampleStudy();
+
+  // This program's own copy, locked by it, is never offered.
+  RecoveryCopy mine(dir.path());
+  QCOMPARE(mine.write(study, QStringLiteral("/home/u/KO.kelvostudy")), QString());
+  QVERIFY(QFile::exists(mine.path()));
+  QVERIFY(RecoveryCopy::findOrphans(dir.path()).isEmpty());
+
+  // A copy whose program has ended: its lock names a process that no longer runs.
+  QProcess ended;
+  ended.start(QStringLiteral("true"));
+  QVERIFY(ended.waitForStarted());
+  const QByteArray endedPid = QByteArray::number(ended.processId());
+  QVERIFY(ended.waitForFinished());
+  const QString left = dir.filePath(QStringLiteral("recovery-1-2.kelvostudy"));
+  QVERIFY(QFile::copy(mine.path(), left));
+  QByteArray lock = readAll(mine.path() + QStringLiteral(".lock"));
+  lock.replace(0, lock.indexOf('\n'), endedPid);
+  writeAll(left + QStringLiteral(".lock"), lock);
+
+  const QList<RecoveryCopy::Orphan> orphans = RecoveryCopy::findOrphans(dir.path());
+  QCOMPARE(orphans.size(), 1);
+  QCOMPARE(orphans[0].recoveryPath, left);
+  QCOMPARE(orphans[0].sourcePath, QStringLiteral("/home/u/KO.kelvostudy"));
+  QVERIFY(orphans[0].study == study);
+
+  RecoveryCopy::discard(orphans[0]);
+  QVERIFY(!QFile::exists(left));
+  QVERIFY(!QFile::exists(left + QStringLiteral(".lock")));
+
+  mine.remove();
+  QVERIFY(!QFile::exists(mine.path()));
+  QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestStudy::exportsEscapeTheNotes() {
+  const Study study = sampleStudy();
+  const QString markdown = studyToMarkdown(study);
+  QVERIFY(markdown.contains(
+      QStringLiteral("Insurance float, \\*railways\\* \\& \\<energy\\>.\\\nSecond line.")));
+  QVERIFY(markdown.contains(QStringLiteral("\n\\# Scale\\\n\\- low cost\n")));
+  QVERIFY(markdown.contains(QStringLiteral("| Amount rule | $120.00 | 25% | $90.00 |")));
+  QVERIFY(markdown.contains(QStringLiteral("**Buy below $90.**")));
+
+  const QString html = studyToHtml(study);
+  QVERIFY(html.contains(
+      QStringLiteral("<p>Insurance float, *railways* &amp; &lt;energy&gt;.<br>Second line.</p>")));
+  QVERIFY(html.contains(QStringLiteral("A fair price for a &lt;wonderful&gt; business.")));
+  for (const char *heading : {"The Company", "Competitive Advantages", "Management",
+                              "Bargain Price", "Valuation", "Verdict"})
+    QVERIFY2(html.contains(QStringLiteral("<h2>%1</h2>").arg(QLatin1String(heading))), heading);
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("study.pdf"));
+  QCOMPARE(exportStudyPdf(study, pdf), QString());
+  QVERIFY(readAll(pdf).startsWith("%PDF-"));
+  QVERIFY(!exportStudyPdf(study, dir.filePath(QStringLiteral("no/such/folder.pdf"))).isEmpty());
+}
+
+QTEST_MAIN(TestStudy)
+#include "tst_study.moc"
