@@ -12,5 +12,5 @@
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QuitAfterFirstPaint quitter;
-  return kelvo::app::runWizard(app, &quitter);
+  return kelvo::app::runWizard(app, QString(), &quitter);
 }

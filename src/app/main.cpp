@@ -27,10 +27,6 @@ const char *const kContext = "kelvo::app::CommandLine";
 
 QString translated(const char *text) { return QCoreApplication::translate(kContext, text); }
 
-// A study file named on the command line ("kelvo-wizard FILE") is not opened
-// yet: until it is, every argument that is not an option is refused.
-constexpr bool kOpensStudyFile = false;
-
 // What QGuiApplication, QApplication and the xcb platform take from the
 // command line on Linux. A QApplication removes them from argv itself; they
 // are listed here so that the answers given without a window (--help,
@@ -75,7 +71,7 @@ enum class Action { Run, Help, HelpAll, Version, ListLinks, ListControls };
 
 struct CommandLine {
   Action action = Action::Run;
-  QString studyFile; // set only when kOpensStudyFile
+  QString studyFile; // a study to open in the notebook
   QString error;     // one line, without the program's name
 };
 
@@ -108,11 +104,10 @@ void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
       option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
-  if (kOpensStudyFile)
-    parser.addPositionalArgument(
-        QStringLiteral("file"),
-        translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "A study file to open.")),
-        QStringLiteral("[file]"));
+  parser.addPositionalArgument(
+      QStringLiteral("file"),
+      translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "A study file to open.")),
+      QStringLiteral("[file]"));
 }
 
 CommandLine readCommandLine(const QStringList &arguments) {
@@ -125,10 +120,11 @@ CommandLine readCommandLine(const QStringList &arguments) {
   }
   const QStringList positional = parser.positionalArguments();
   if (!positional.isEmpty()) {
-    if (!kOpensStudyFile || positional.size() > 1) {
+    // One study file to open; anything more is refused.
+    if (positional.size() > 1) {
       command.error =
           translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "unexpected argument '%1'"))
-              .arg(positional.at(kOpensStudyFile ? 1 : 0));
+              .arg(positional.at(1));
       return command;
     }
     if (!QFileInfo(positional.first()).isFile()) {
@@ -297,5 +293,5 @@ int main(int argc, char **argv) {
   kelvo::platform::installTranslations(app);
   if (command.action == Action::ListControls)
     return kelvo::app::listControls(app);
-  return kelvo::app::runWizard(app);
+  return kelvo::app::runWizard(app, command.studyFile);
 }

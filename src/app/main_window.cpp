@@ -18,6 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -421,6 +422,13 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 
 // Only the window's own background gets here too; the panels report their
 // own background, and the controls keep the right button to themselves.
+void MainWindow::closeEvent(QCloseEvent *event) {
+  if (mayClose && !mayClose())
+    event->ignore();
+  else
+    QWidget::closeEvent(event);
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
   emit programMenuRequested(event->globalPos());
   event->accept();

@@ -54,6 +54,9 @@ public:
 
   // What ends the program after End is answered Yes; tests replace it.
   std::function<void()> endProgram;
+  // Asked when the window is closed from its title bar; false keeps it open
+  // (an unsaved study whose question was cancelled). Unset, it closes.
+  std::function<bool()> mayClose;
 
   const wizard::State &state() const { return state_; }
   directory::RowPicker &randomRows();
@@ -98,6 +101,7 @@ signals:
 protected:
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
   void showEvent(QShowEvent *event) override;
 
 private:

@@ -6,21 +6,42 @@
 #include "app/appearance.h"
 
 #include <QApplication>
+#include <QMetaObject>
 #include <cstdio>
 
 namespace kelvo::app {
 
-ShippedWizard::ShippedWizard() : window(dialogs, desktop) {
+ShippedWizard::ShippedWizard() : window(dialogs, desktop), added(window, dialogs, desktop) {
   dialogs.setParent(&window);
   desktop.setWindow(&window);
+  window.endProgram = [this] {
+    if (added.closeAll())
+      QCoreApplication::exit(0);
+  };
+  window.mayClose = [this] {
+    if (!added.closeAll())
+      return false;
+    // The added windows would keep the program running on their own.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return true;
+  };
 }
 
-int runWizard(QApplication &app, QObject *watcher) {
+int runWizard(QApplication &app, const QString &studyFile, QObject *watcher) {
   prepareApplication(app);
   ShippedWizard wizard;
   if (watcher)
     wizard.window.installEventFilter(watcher);
   wizard.window.show();
+  // Once the window is up, so that the questions and the notebook show over it.
+  QMetaObject::invokeMethod(
+      &wizard.window,
+      [&wizard, studyFile] {
+        wizard.added.offerRecoveredNotes();
+        if (!studyFile.isEmpty())
+          wizard.added.openStudyFile(studyFile);
+      },
+      Qt::QueuedConnection);
   return app.exec();
 }
 

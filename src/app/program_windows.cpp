@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/program_windows.h"
+
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/research_links_window.h"
+#include "app/studies_window.h"
+#include "app/study_notebook.h"
+#include "app/valuation_workbench.h"
+#include "app/widgets.h"
+#include "app/wizard_page.h"
+
+#include "links/link_actions.h"
+#include "study/recovery.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+namespace kelvo::app {
+
+namespace {
+
+// The empty space below "Intrinsic Value Est. at Quicken" on the
+// bargain-price page, in twips.
+constexpr int kWorkbenchButtonLeft = 480;
+constexpr int kWorkbenchButtonTop = 3900;
+constexpr int kWorkbenchButtonWidth = 4035;
+constexpr int kWorkbenchButtonHeight = 495;
+
+QAction *addAction(QWidget *window, const QString &text, const QKeySequence &keys) {
+  auto *action = new QAction(text, window);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(action);
+  return action;
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
+                               platform::Desktop &desktop)
+    : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop) {
+  menu_ = new QMenu(&window);
+  menu_->setObjectName(QStringLiteral("programMenu"));
+  menu_->setAccessibleName(tr("Program menu"));
+  addShortcuts(&window, true);
+  // The main window's actions carry the shortcuts the menu shows.
+  menu_->addActions(window.actions().mid(window.actions().size() - 4, 4));
+  menu_->addSeparator();
+  menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
+  connect(&window, &MainWindow::programMenuRequested, menu_,
+          [this](const QPoint &at) { menu_->popup(at); });
+
+  // The page's own buttons are plain push buttons in the window's face.
+  auto *button = new WizardButton;
+  button->setObjectName(QStringLiteral("cmdWorkbench"));
+  button->setText(tr("Valuation Workbench…"));
+  button->setAccessibleName(tr("Valuation Workbench"));
+  button->setToolTip(
+      tr("Opens the Valuation Workbench with the calculator page's figures. "
+         "Shortcut: %1")
+          .arg(QKeySequence(Qt::CTRL | Qt::Key_I).toString(QKeySequence::NativeText)));
+  if (const QWidget *neighbour = window.control(QStringLiteral("Command26")))
+    button->setFont(neighbour->font());
+  button->setGeometry(pixels(kWorkbenchButtonLeft), pixels(kWorkbenchButtonTop),
+                      pixels(kWorkbenchButtonWidth), pixels(kWorkbenchButtonHeight));
+  window.bargainPricePage()->addTrailingControl(button);
+  connect(button, &QPushButton::clicked, this, &ProgramWindows::showWorkbench);
+  workbenchButton_ = button;
+}
+
+ProgramWindows::~ProgramWindows() {
+  // The added windows have no parent, so that each is a window of its own on
+  // the desktop; they end with the wizard.
+  delete studies_.data();
+  delete notebook_.data();
+  delete workbench_.data();
+  delete researchLinks_.data();
+}
+
+ResearchLinksWindow *ProgramWindows::researchLinks() const { return researchLinks_; }
+ValuationWorkbench *ProgramWindows::workbench() const { return workbench_; }
+StudyNotebook *ProgramWindows::notebook() const { return notebook_; }
+StudiesWindow *ProgramWindows::studies() const { return studies_; }
+
+void ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
+  connect(addAction(window, tr("Research Links…"), QKeySequence(Qt::CTRL | Qt::Key_L)),
+          &QAction::triggered, this, &ProgramWindows::showResearchLinks);
+  connect(addAction(window, tr("Valuation Workbench…"), QKeySequence(Qt::CTRL | Qt::Key_I)),
+          &QAction::triggered, this, &ProgramWindows::showWorkbench);
+  if (!withStudyFiles)
+    return;
+  connect(addAction(window, tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+          &QAction::triggered, this, &ProgramWindows::newStudy);
+  connect(addAction(window, tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, this, &ProgramWindows::openStudy);
+}
+
+void ProgramWindows::bringUp(QWidget *window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void ProgramWindows::showResearchLinks() {
+  if (!researchLinks_) {
+    links::LinkContext context{[this] { return window_.companySymbol(); },
+                               [this] { return window_.companyName(); },
+                               [this] { return window_.selectedRow(); }};
+    researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context));
+    researchLinks_->setWindowFlag(Qt::Window);
+    addShortcuts(researchLinks_, true);
+  }
+  if (!researchLinks_->isVisible())
+    researchLinks_->refresh();
+  bringUp(researchLinks_);
+}
+
+void ProgramWindows::showWorkbench() {
+  if (!workbench_) {
+    workbench_ = new ValuationWorkbench;
+    addShortcuts(workbench_, true);
+  }
+  if (!workbench_->isVisible())
+    workbench_->fillFromCalculator(window_.calculatorFields());
+  bringUp(workbench_);
+}
+
+StudyNotebook &ProgramWindows::ensureNotebook() {
+  if (!notebook_) {
+    notebook_ = new StudyNotebook(dialogs_, [this]() -> std::optional<study::Valuation> {
+      if (!workbench_)
+        return std::nullopt;
+      return workbench_->snapshot();
+    });
+    notebook_->wizardCompany = [this] {
+      return StudyNotebook::Company{window_.companySymbol(), window_.companyName()};
+    };
+    // The notebook has its own New and Open, which ask about its notes first.
+    addShortcuts(notebook_, false);
+    connect(notebook_, &StudyNotebook::studiesRequested, this, &ProgramWindows::showStudies);
+  }
+  return *notebook_;
+}
+
+void ProgramWindows::newStudy() {
+  StudyNotebook &notebook = ensureNotebook();
+  if (notebook.newStudy(window_.companySymbol(), window_.companyName()))
+    bringUp(&notebook);
+}
+
+void ProgramWindows::openStudy() {
+  StudyNotebook &notebook = ensureNotebook();
+  if (notebook.openStudyDialog())
+    bringUp(&notebook);
+}
+
+bool ProgramWindows::openStudyFile(const QString &path) {
+  StudyNotebook &notebook = ensureNotebook();
+  if (!notebook.openStudy(path))
+    return false;
+  bringUp(&notebook);
+  return true;
+}
+
+void ProgramWindows::showStudies() {
+  if (!studies_) {
+    studies_ = new StudiesWindow;
+    addShortcuts(studies_, true);
+    connect(studies_, &StudiesWindow::openRequested, this, &ProgramWindows::openStudyFile);
+  }
+  bringUp(studies_);
+}
+
+void ProgramWindows::offerRecoveredNotes() {
+  for (const study::RecoveryCopy::Orphan &orphan : study::RecoveryCopy::findOrphans()) {
+    if (!StudyNotebook::askToRecover(dialogs_, orphan)) {
+      study::RecoveryCopy::discard(orphan);
+      continue;
+    }
+    StudyNotebook &notebook = ensureNotebook();
+    // Notes recovered a moment ago are the notebook's unsaved changes now;
+    // the user decides about them before the next set replaces them. On
+    // Cancel the copy stays, to be offered again at the next start.
+    if (!notebook.maybeSave())
+      continue;
+    notebook.restoreFromRecovery(orphan);
+    bringUp(&notebook);
+  }
+}
+
+bool ProgramWindows::closeAll() {
+  if (notebook_ && !notebook_->maybeSave())
+    return false;
+  for (QWidget *added :
+       {static_cast<QWidget *>(studies_.data()), static_cast<QWidget *>(notebook_.data()),
+        static_cast<QWidget *>(workbench_.data()), static_cast<QWidget *>(researchLinks_.data())})
+    if (added)
+      added->hide();
+  return true;
+}
+
+} // namespace kelvo::app

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The windows the program adds beside the wizard (Research Links, the
+// Valuation Workbench, the Study Notebook and the list of studies), the
+// program's menu that opens them, and their shortcuts in every window. Each
+// window is built the first time it is asked for, never at start-up.
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+class QPoint;
+class QPushButton;
+class QWidget;
+
+namespace kelvo::platform {
+class Desktop;
+class Dialogs;
+} // namespace kelvo::platform
+
+namespace kelvo::app {
+
+class MainWindow;
+class ResearchLinksWindow;
+class StudiesWindow;
+class StudyNotebook;
+class ValuationWorkbench;
+
+class ProgramWindows final : public QObject {
+  Q_OBJECT
+public:
+  ProgramWindows(MainWindow &window, platform::Dialogs &dialogs, platform::Desktop &desktop);
+  ~ProgramWindows() override;
+
+  // The menu a right-click on the wizard's background opens.
+  QMenu *menu() const { return menu_; }
+  // "Valuation Workbench…" on the bargain-price page.
+  QPushButton *workbenchButton() const { return workbenchButton_; }
+
+  void showResearchLinks();
+  // Opened from closed, the workbench starts from the calculator page's
+  // figures; an open one is only raised.
+  void showWorkbench();
+  void newStudy();
+  void openStudy();
+  bool openStudyFile(const QString &path);
+  void showStudies();
+
+  // Offers back the notes an earlier run left unsaved, one question each.
+  void offerRecoveredNotes();
+  // Before the program ends: asks about an unsaved study (Save, Discard,
+  // Cancel); false when the user cancelled. Closes every added window on true.
+  bool closeAll();
+
+  // The window of each kind, when it has been built (for tests).
+  ResearchLinksWindow *researchLinks() const;
+  ValuationWorkbench *workbench() const;
+  StudyNotebook *notebook() const;
+  StudiesWindow *studies() const;
+
+private:
+  // The program's shortcuts, as actions of `window`: Ctrl+L and Ctrl+I
+  // everywhere, Ctrl+N and Ctrl+O where the window has no New and Open of
+  // its own.
+  void addShortcuts(QWidget *window, bool withStudyFiles);
+  StudyNotebook &ensureNotebook();
+  static void bringUp(QWidget *window);
+
+  MainWindow &window_;
+  platform::Dialogs &dialogs_;
+  platform::Desktop &desktop_;
+  QMenu *menu_ = nullptr;
+  QPushButton *workbenchButton_ = nullptr;
+  QPointer<ResearchLinksWindow> researchLinks_;
+  QPointer<ValuationWorkbench> workbench_;
+  QPointer<StudyNotebook> notebook_;
+  QPointer<StudiesWindow> studies_;
+};
+
+} // namespace kelvo::app
