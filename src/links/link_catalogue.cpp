@@ -4,6 +4,7 @@
 #include "links/link_catalogue.h"
 
 #include "links/link_file.h"
+#include "wizard/navigation.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,8 +115,8 @@ QString setAddress(LinkTemplate &link, const LinkFileValue &value, LinkSource so
 QString LinkTemplate::prompt() const {
   if (!guard)
     return {};
-  return *guard == LinkInput::NameBox ? QStringLiteral("Enter the Company Name")
-                                      : QStringLiteral("Enter a Stock Symbol");
+  // The same boxes Next shows when the symbol or the name is missing.
+  return *guard == LinkInput::NameBox ? wizard::kNameMissing : wizard::kSymbolMissing;
 }
 
 LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,

@@ -7,6 +7,7 @@
 #include "directory/company_directory.h"
 #include "expected_hosts.h"
 #include "links/link_catalogue.h"
+#include "support/text_views.h"
 
 #include <QTest>
 #include <QUrl>
@@ -15,10 +16,9 @@
 using namespace kelvo::directory;
 using namespace kelvo::links;
 namespace hosts = kelvo::expected_hosts;
+using kelvo::testing::qs;
 
 namespace {
-
-QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
 
 // Expected addresses name their site by a token, so they stay right whatever
 // hosts the build was configured with.

@@ -11,6 +11,7 @@
 #include "links/link_overrides.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
+#include "support/text_views.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,10 +22,9 @@ using namespace kelvo::directory;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 namespace hosts = kelvo::expected_hosts;
+using kelvo::testing::qs;
 
 namespace {
-
-QString qs(std::string_view v) { return QString::fromUtf8(v.data(), qsizetype(v.size())); }
 
 const char *const kUser = "config/kelvo-wizard/links.conf";
 const char *const kSystem1 = "d1/kelvo-wizard/links/site.conf";

@@ -116,16 +116,17 @@ private slots:
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("copied");
     QTest::addColumn<int>("step");
-    QTest::newRow("both present") << "next next" << false << QStringList{} << false << 2;
+    QTest::addColumn<int>("counter"); // the step Next aimed at, even when stopped
+    QTest::newRow("both present") << "next next" << false << QStringList{} << false << 2 << 2;
     QTest::newRow("symbol empty") << "next next:-:Acme" << true
-                                  << QStringList{"Enter a Stock Symbol"} << false << 1;
+                                  << QStringList{"Enter a Stock Symbol"} << false << 1 << 2;
     QTest::newRow("both empty") << "next next:-:-" << true
                                 << QStringList{"Enter a Stock Symbol", "Enter the Company Name"}
-                                << true << 1;
+                                << true << 1 << 2;
     QTest::newRow("name empty") << "next next:XYZ:-" << false
-                                << QStringList{"Enter the Company Name"} << true << 1;
+                                << QStringList{"Enter the Company Name"} << true << 1 << 2;
     QTest::newRow("other steps never ask")
-        << "step:3 next:-:-" << false << QStringList{} << false << 4;
+        << "step:3 next:-:-" << false << QStringList{} << false << 4 << 4;
   }
   void gate() {
     QFETCH(QString, events);
@@ -134,8 +135,7 @@ private slots:
     QTEST(r.messages, "messages");
     QTEST(r.copied, "copied");
     QTEST(r.state.step, "step");
-    QCOMPARE(r.state.pageCounter,
-             r.state.step == 1 ? 2 : r.state.step); // the target, even when stopped
+    QTEST(int(r.state.pageCounter), "counter");
   }
 };
 
