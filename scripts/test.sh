@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick \
-  desktop-file-utils appstream dpkg-dev file librsvg2-bin \
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin libxml2-utils shared-mime-info \
   locales-all clang-format
 kelvo_install_clang
 kelvo_check_format
