@@ -16,6 +16,10 @@ install(FILES "${KELVO_DATA_DIR}/${KELVO_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${KELVO_DATA_DIR}/${KELVO_APP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The study file type; the mime database is rebuilt by shared-mime-info's trigger.
+install(FILES "${KELVO_DATA_DIR}/${KELVO_APP_ID}.mime.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${KELVO_APP_ID}.xml)
 foreach(size 16 32 48 256)
   install(FILES "${KELVO_DATA_DIR}/icons/hicolor/${size}x${size}/apps/kelvo-wizard.png"
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

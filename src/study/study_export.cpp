@@ -68,10 +68,10 @@ Outline outlineOf(const Study &study) {
 }
 
 // Markdown shows what was typed as typed: characters that make markup
-// anywhere are escaped, and so is the start of a line that would begin a
-// heading, list, quote or rule. Each line break is kept.
+// anywhere ("$" too, which some renderers read as mathematics) are escaped, and so is the start of
+// a line that would begin a heading, list, quote or rule. Each line break is kept.
 QString markdownLine(const QString &line) {
-  static const QString kAnywhere = QStringLiteral("\\`*_[]<>|~&");
+  static const QString kAnywhere = QStringLiteral("\\`*_[]<>|~&$");
   QString out;
   out.reserve(line.size() + 8);
   for (const QChar c : line) {

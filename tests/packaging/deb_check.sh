@@ -63,6 +63,7 @@ done <<'EOF'
 usr/bin/kelvo-wizard                                        program
 usr/share/applications/example.marvane.KelvoWizard.desktop  file
 usr/share/metainfo/example.marvane.KelvoWizard.metainfo.xml file
+usr/share/mime/packages/example.marvane.KelvoWizard.xml     file
 usr/share/icons/hicolor/48x48/apps/kelvo-wizard.png         file
 usr/share/icons/hicolor/scalable/apps/kelvo-wizard.svg      file
 usr/share/kelvo-wizard/links/today.conf.example             file

@@ -15,6 +15,8 @@ need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need file file
 need readelf binutils
+need xmllint libxml2-utils
+need update-mime-database shared-mime-info
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -28,12 +30,15 @@ root=$stage/usr
 app_id=example.marvane.KelvoWizard
 desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
+mime=share/mime/packages/$app_id.xml
+study_type=application/x-kelvostudy
 
 # Everything the installation must hold, and what each file has to be.
 expected=$(cat <<EOF
 bin/kelvo-wizard                                   program
 $desktop    desktop
 $metainfo   metainfo
+$mime       mime
 share/icons/hicolor/16x16/apps/kelvo-wizard.png    png:16
 share/icons/hicolor/32x32/apps/kelvo-wizard.png    png:32
 share/icons/hicolor/48x48/apps/kelvo-wizard.png    png:48
@@ -78,6 +83,21 @@ while read -r path kind; do
       # The window's WM_CLASS is the program's name (see e2e_start for the real window).
       [ "$(desktop_key StartupWMClass)" = "$exec_word" ] ||
         fail "$path: StartupWMClass '$(desktop_key StartupWMClass)' is not the program's WM_CLASS '$exec_word'"
+      # Double-clicking a study in a file manager hands its path to the program.
+      [[ $(desktop_key MimeType) == *"$study_type;"* ]] || fail "$path: MimeType does not list $study_type"
+      [[ " $(desktop_key Exec) " == *" %f "* ]] || fail "$path: Exec takes no file (%f)"
+      ;;
+    mime)
+      out=$(xmllint --noout "$f" 2>&1) || fail "$path is not well-formed XML: $out"
+      # Built into a copy, as the shared-mime-info trigger would, the type is known by its suffix.
+      mkdir -p "$stage/mime/packages"
+      cp "$f" "$stage/mime/packages/"
+      out=$(update-mime-database -V "$stage/mime" 2>&1) || fail "update-mime-database rejects $path: $out"
+      grep -q "$study_type:\*\.kelvostudy" "$stage/mime/globs2" 2>/dev/null \
+        || fail "$path: *.kelvostudy does not map to $study_type"
+      [ -f "$stage/mime/${study_type}.xml" ] || fail "$path: no $study_type entry was built"
+      grep -q "<mediatype>$study_type</mediatype>" "$root/$metainfo" || fail "$metainfo does not provide $study_type"
+      rm -rf "$stage/mime"
       ;;
     metainfo)
       out=$(appstreamcli validate --no-net "$f" 2>&1) || fail "appstreamcli rejects $path: $out"

@@ -216,8 +216,8 @@ void TestStudy::exportsEscapeTheNotes() {
   QVERIFY(markdown.contains(
       QStringLiteral("Insurance float, \\*railways\\* \\& \\<energy\\>.\\\nSecond line.")));
   QVERIFY(markdown.contains(QStringLiteral("\n\\# Scale\\\n\\- low cost\n")));
-  QVERIFY(markdown.contains(QStringLiteral("| Amount rule | $120.00 | 25% | $90.00 |")));
-  QVERIFY(markdown.contains(QStringLiteral("**Buy below $90.**")));
+  QVERIFY(markdown.contains(QStringLiteral("| Amount rule | \\$120.00 | 25% | \\$90.00 |")));
+  QVERIFY(markdown.contains(QStringLiteral("**Buy below \\$90.**")));
 
   const QString html = studyToHtml(study);
   QVERIFY(html.contains(
