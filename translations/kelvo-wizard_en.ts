@@ -2,6 +2,195 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name></name>
+    <message>
+        <source>not yet saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company Study: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below a price not yet set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undecided.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive Advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valuation was taken from the workbench.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be exported as “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>The recovery copy of the notes could not be written to “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock could not be taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyFile</name>
+    <message>
+        <source>The file is not a study: its contents are not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvo study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be opened. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KiB, far more than any study needs, so it is not a study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: its notes are longer than a study file may be (%2 KiB). Please shorten them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: the folder “%2” could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvo study: it names no format version this program knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: its field “%1” does not hold what a study keeps there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -161,39 +350,995 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opens a quote page for the company selected in the list:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the profile of the company selected in the list:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the news headlines for the symbol in the symbol box:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Searches business news for the symbol in the symbol box:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the maker&apos;s web site in your browser:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Writes to the maker with your mail program:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the maker&apos;s page in your browser:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Opens the maker&apos;s web site in your browser</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Writes to the maker with your mail program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present/Future Value Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Rate and Duration are Required Input Values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a Value for the Average Earnings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The growth rate and number of years give no finite future value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Kelvo Training Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some features of this program require a connection to the internet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends the program after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This wizard-based program will help you become a better long term &quot;Intrinsic Value Investor.&quot;  It is based upon the filter ideas of Elmont Corvin and Brennic Pradley.  In my view, we can optimize our &quot;investment decision making&quot; by studying their rational and focused approach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>o n l i n e   t o o l s  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s online tools page in full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picks a random company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Google Finance page of the company selected in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yahoo! Finance profile of the company selected in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look up symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empties the symbol and company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Headlines for the symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BusinessWeek search for the symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S.E.C. Filings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the web for discussions on the firm&apos;s &quot;Enduring Competitive Advantages.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What are Competitive Advantages?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trustworthy and Able Managers ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R.O.E. and R.O.A. Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corvin letters and ideas on management in general.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain Price gives us a &quot;Margin of Safety.&quot;  View Tessel-Corvin Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intrinsic Value Estimator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intrinsic Value Est. at Quicken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marvane Partners, LLC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markets and News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NYT DealBook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BRK Discussion Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Est. Growth Rate Above Discount Rate in Yearly %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empties the earnings, future value and shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Periods Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avg. Earnings (3-yr.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Est. Future Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Shares Outstanding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimate the Intrinsic Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated intrinsic value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch Calculator and Financials Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessel&apos;s 10th Lecture: Intelligent Speculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s page in your browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a quote page for the company selected in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the profile of the company selected in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the news headlines for the symbol in the symbol box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches business news for the symbol in the symbol box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes to this step. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows how to use the wizard. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:
+%2</source>
+        <extracomment>A link&apos;s tooltip: what it does, then the address a click opens now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ProgramWindows</name>
+    <message>
+        <source>Program menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Study…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ResearchLinksWindow</name>
+    <message>
+        <source>The directory list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The background of a page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use today&apos;s addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many sites have retired the addresses the wizard was built with. Today&apos;s set replaces them with addresses that work now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Links, by the wizard&apos;s steps:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Template:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the template into your links.conf; the wizard uses it at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the address as the control would, for the chosen company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes your own row for this link from your links.conf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Problems in link files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems in link files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No problems were found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template is refused: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the template in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This template is accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::StudiesWindow</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved studies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the selected study in the Study Notebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no studies in %1 yet. Studies you save in the Study Notebook are listed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies in %1: %2. Double-click one, or select it and press Return, to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::StudyNotebook</name>
+    <message>
+        <source>The &amp;company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive &amp;advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive advantages notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bargain price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain price notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Study…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as Mar&amp;kdown…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tudies…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Valuation Workbench in this program to take from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example $42.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reasoning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why, in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bu&amp;y-below price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reasoning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures as the Valuation Workbench showed them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures yet: take them from the Valuation Workbench.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures: there is no Valuation Workbench to take them from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook - %1[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This study has changes that are not saved. Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study of %1 has changes that are not saved. Do you want to save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvo Wizard found notes that were not saved when it last ended (%1, %2). Recover them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Valuation Workbench has no figures yet. Work out a value there first, then take its figures again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as Markdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationChart</name>
+    <message>
+        <source>Chart of value per share against the growth rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a growth rate to see how the values follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No method has a value for these inputs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth rate (% a year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationWorkbench</name>
+    <message>
+        <source>Earnings per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth rate (% a year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years of growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount rate (% a year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth after that (% a year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AAA bond yield (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizard&apos;s estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E × (1 + g − r)^n: the IV Estimator page compounds at the growth above the discount rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graham formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E × (8.5 + 2g) × 4.4 / Y: Graham&apos;s price for growth, scaled by today&apos;s bond yield.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graham number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>√(22.5 × E × B): at most 15 times earnings and 1.5 times book value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounted earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n years of earnings growing at g, then at t for ever, all discounted at r.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earnings power value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E / r: today&apos;s earnings for ever, with no growth, discounted at r.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share against the growth rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the inputs and results on the clipboard as plain text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share by method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How sensitive it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounted earnings per share: discount rate down, growth rate across. Shaded: the price is at or below the buy-below price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price is at or below the buy-below price of this value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Margin of safety: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Buy below: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -270,11 +1415,249 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It reads the symbol box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol box, written the way Yahoo Finance writes symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the first seven characters of the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol of the company selected in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in, retired by its site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today&apos;s set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click writes to %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click opens %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site has retired this address: Research Links (Ctrl+L) can switch to today&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text cannot hold a line break or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB, so it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so it was left as it is: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::links::LinkDescriptions</name>
+    <message>
+        <source>Opens the maker&apos;s web site in your browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes to the maker with your mail program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a financial report of the company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looks up the company&apos;s symbol by its name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the company&apos;s filings with the U.S. Securities and Exchange Commission.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the company&apos;s competitors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a quote page for the company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the company&apos;s profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the news headlines about the company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches business news for the company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A double-click on a company of the list opens a comparison with its competitors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s online tools and asks the browser for its full screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explains competitive advantages, then searches the Berkshire Hathaway web site for them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches the web for discussions of the company&apos;s competitive advantages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches the web for the company&apos;s management, competition and legal matters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the company&apos;s return on equity and return on assets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches the Berkshire Hathaway web site for writing on management.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens reading on the margin of safety.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens an online intrinsic value estimator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens an estimate of the company&apos;s intrinsic value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s online tools.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens an overview of the markets and their news.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the New York Times DealBook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a discussion group of Berkshire Hathaway shareholders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the lecture &quot;Intelligent Speculation&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the company&apos;s key statistics, then starts the calculator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A double-click on the background of a page opens the company&apos;s return on equity and return on assets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s page in your browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive Advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intrinsic Value Estimator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window Title</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::platform</name>
     <message>
         <source>Kelvo Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::platform::QtDialogs</name>
+    <message>
+        <source>Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
