@@ -34,7 +34,7 @@ run version --version
 [[ "$(cat "$TMP/version.out")" == "kelvo-wizard $VERSION" ]] ||
   fail "--version printed '$(cat "$TMP/version.out")'"
 
-grep -q '^Usage: kelvo-wizard \[options\]$' "$TMP/help.out" ||
+grep -q '^Usage: kelvo-wizard \[options\] \[file\]$' "$TMP/help.out" ||
   fail "--help's usage line: $(head -1 "$TMP/help.out")"
 grep -q 'XDG_CONFIG_HOME/kelvo-wizard/links.conf' "$TMP/help.out" ||
   fail "--help does not say where link override files are read from"
@@ -47,7 +47,8 @@ for qt in platform style reverse session; do
 done
 
 # Qt's options, and the two it reads on Windows only, stand beside ours;
-# anything that is not an option is refused in one line with status 2.
+# one existing study file may follow; a missing file or a second argument is
+# refused in one line with status 2.
 # arguments | status | standard output, or (for status 2) a text of the one line on standard error
 while IFS='|' read -r args want text; do
   read -ra argv <<<"$args"
@@ -63,8 +64,10 @@ done <<ROWS
 -style fusion -reverse --version|0|kelvo-wizard $VERSION
 -platform xcb -session abc -style=fusion -v|0|kelvo-wizard $VERSION
 -fontengine freetype -dialogs=none --version|0|kelvo-wizard $VERSION
-foo|2|'foo'
+foo|2|there is no file 'foo'
 --version foo|2|'foo'
+$TMP/help.out foo|2|unexpected argument 'foo'
+--version $TMP/help.out|0|kelvo-wizard $VERSION
 -style|2|style
 ROWS
 
