@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/run_wizard.h"
 #include "links/link_actions.h"
+#include "links/link_descriptions.h"
 #include "links/link_overrides.h"
 #include "platform/translations.h"
 
@@ -78,12 +79,14 @@ struct CommandLine {
 // The options, described in the user's language when a translator is loaded.
 // With qtOptionsShown the options Qt takes for itself are listed as well.
 void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
-  parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
-      "kelvo::app::CommandLine", "A training wizard for long-term stock investors.\n\n"
-                                 "Research addresses can be changed in link override files, "
-                                 "read at start-up from $XDG_DATA_DIRS/kelvo-wizard/links/*.conf "
-                                 "and then $XDG_CONFIG_HOME/kelvo-wizard/links.conf "
-                                 "(by default ~/.config/kelvo-wizard/links.conf).")));
+  parser.setApplicationDescription(translated(
+      QT_TRANSLATE_NOOP("kelvo::app::CommandLine",
+                        "A training wizard for long-term stock investors.\n\n"
+                        "Research addresses can be changed in link override files, "
+                        "read at start-up from kelvo-wizard/links/*.conf in $XDG_DATA_HOME "
+                        "and $XDG_DATA_DIRS, then kelvo-wizard/links.conf in "
+                        "$XDG_CONFIG_DIRS and last in $XDG_CONFIG_HOME (by default "
+                        "~/.config/kelvo-wizard/links.conf), a later file winning.")));
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addHelpOption();
   parser.addVersionOption();
@@ -170,12 +173,9 @@ QString captionOf(const QString &control) {
 // One line a control: name, caption, address template, where it came from.
 void listLinks() {
   for (const kelvo::links::LinkTemplate &link : kelvo::links::activeLinkCatalogue().links())
-    print(stdout,
-          QStringLiteral("%1\t%2\t%3\t%4\n")
-              .arg(link.control, captionOf(link.control), link.address,
-                   link.origin.isEmpty()
-                       ? translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "built in"))
-                       : link.origin));
+    print(stdout, QStringLiteral("%1\t%2\t%3\t%4\n")
+                      .arg(link.control, captionOf(link.control), link.address,
+                           kelvo::links::linkOriginText(link)));
 }
 
 // The answers that need no window. Returns the exit status: 1 when standard

@@ -32,25 +32,18 @@ using namespace kelvo::platform;
 
 namespace {
 
-// What the small and the link controls do, shown when the pointer rests on
-// them; the research ones also show the address a click opens now.
-struct ToolTip {
+// The maker's labels explain themselves with their description and the
+// address a click opens now; the research controls with what the link table
+// says of them.
+struct MakerToolTip {
   const char *control;
   const char *text;
-  bool showsAddress;
 };
-// clang-format off
-constexpr ToolTip kToolTips[] = {
-    {"Command16", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Picks a company at random from the directory list."), false},
-    {"Command17", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens a quote page for the company selected in the list"), true},
-    {"Command19", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the profile of the company selected in the list"), true},
-    {"Command23", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Opens the news headlines for the symbol in the symbol box"), true},
-    {"Command24", QT_TRANSLATE_NOOP("kelvo::app::MainWindow", "Searches business news for the symbol in the symbol box"), true},
-    {"Label38", kMakerSiteDescription, true},
-    {"Label2", kMakerMailDescription, true},
-    {"Label3", kMakerPageDescription, true},
+constexpr MakerToolTip kMakerToolTips[] = {
+    {"Label38", kMakerSiteDescription},
+    {"Label2", kMakerMailDescription},
+    {"Label3", kMakerPageDescription},
 };
-// clang-format on
 
 // Composes a control's tooltip when it shows, so it names the address a
 // click opens now.
@@ -199,8 +192,12 @@ void MainWindow::bindHandlers() {
 
   bindShortcuts();
   toolTips_ = std::make_unique<ToolTipFilter>(*this);
-  for (const ToolTip &tip : kToolTips)
-    control(QString::fromLatin1(tip.control))->installEventFilter(toolTips_.get());
+  control(QStringLiteral("Command16"))->installEventFilter(toolTips_.get());
+  // Every control that opens an address, except the list and the page
+  // backgrounds, whose tooltips would cover what the user reads.
+  for (const QString &name : LinkActions::controls())
+    if (QWidget *w = control(name); w && name != QLatin1String("List1"))
+      w->installEventFilter(toolTips_.get());
 }
 
 // F1 presses Help and Ctrl+1 to Ctrl+7 click the side menu's steps from top
@@ -350,15 +347,13 @@ QStringList MainWindow::controlPlaces() const {
 }
 
 QString MainWindow::toolTipFor(const QString &name) const {
-  for (const ToolTip &tip : kToolTips) {
-    if (name != QLatin1String(tip.control))
-      continue;
-    if (!tip.showsAddress)
-      return tr(tip.text);
-    //: A link's tooltip: what it does, then the address a click opens now.
-    return tr("%1:\n%2").arg(tr(tip.text), links_->preview(name).target);
-  }
-  return {};
+  if (name == QLatin1String("Command16"))
+    return tr("Picks a company at random from the directory list.");
+  for (const MakerToolTip &tip : kMakerToolTips)
+    if (name == QLatin1String(tip.control))
+      //: A link's tooltip: what it does, then the address a click opens now.
+      return tr("%1:\n%2").arg(tr(tip.text), links_->preview(name).target);
+  return links_->toolTip(name);
 }
 
 directory::RowPicker &MainWindow::randomRows() { return companyPage_->randomRows(); }

@@ -313,14 +313,16 @@ private slots:
     QTest::addColumn<QString>("first");  // the explaining line
     QTest::addColumn<QString>("address"); // how the address ends; empty: none
     QTest::newRow("R") << "Command16" << "Picks a company at random from the directory list." << "";
-    QTest::newRow("G") << "Command17" << "Opens a quote page for the company selected in the list:"
-                       << "/finance?q=KO%20%20%20";
-    QTest::newRow("Y") << "Command19" << "Opens the profile of the company selected in the list:"
-                       << "/q/pr?s=KO%20%20%20";
-    QTest::newRow("N") << "Command23" << "Opens the news headlines for the symbol in the symbol box:"
-                       << "/q/h?s=PEP";
-    QTest::newRow("BW") << "Command24" << "Searches business news for the symbol in the symbol box:"
-                        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6";
+    QTest::newRow("G") << "Command17" << "Opens a quote page for the company."
+                       << "/finance?q=KO%20%20%20 now.";
+    QTest::newRow("Y") << "Command19" << "Opens the company's profile."
+                       << "/q/pr?s=KO%20%20%20 now.";
+    QTest::newRow("N") << "Command23" << "Opens the news headlines about the company."
+                       << "/q/h?s=PEP now.";
+    QTest::newRow("BW") << "Command24" << "Searches business news for the company."
+                        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6 now.";
+    QTest::newRow("competitors, retired") << "Command11" << "Shows the company's competitors."
+                        << "Research Links (Ctrl+L) can switch to today's address.";
     QTest::newRow("web site") << "Label38" << "Opens the maker's web site in your browser:"
                               << QString::fromUtf8(hosts::kMaker.data(), qsizetype(hosts::kMaker.size()));
     QTest::newRow("e-mail") << "Label2" << "Writes to the maker with your mail program:"
@@ -340,9 +342,12 @@ private slots:
     QApplication::sendEvent(w, &help);
     const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
     QTEST(lines.value(0), "first");
-    QCOMPARE(lines.size(), address.isEmpty() ? 1 : 2);
-    if (!address.isEmpty())
-      QVERIFY2(lines.value(1).endsWith(address), qPrintable(lines.value(1)));
+    if (address.isEmpty())
+      QCOMPARE(lines.size(), 1);
+    else
+      QVERIFY2(std::any_of(lines.begin() + 1, lines.end(),
+                           [&](const QString &line) { return line.endsWith(address); }),
+               qPrintable(lines.join(u'|')));
     QVERIFY(t.desktop.log.isEmpty() && t.dialogs.shown.isEmpty()); // a tooltip opens nothing
   }
 

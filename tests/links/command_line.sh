@@ -36,7 +36,7 @@ run version --version
 
 grep -q '^Usage: kelvo-wizard \[options\] \[file\]$' "$TMP/help.out" ||
   fail "--help's usage line: $(head -1 "$TMP/help.out")"
-grep -q 'XDG_CONFIG_HOME/kelvo-wizard/links.conf' "$TMP/help.out" ||
+grep -qF 'XDG_CONFIG_HOME (by default ~/.config/kelvo-wizard/links.conf)' "$TMP/help.out" ||
   fail "--help does not say where link override files are read from"
 grep -q -- '-platform' "$TMP/help.out" && fail "--help lists Qt's options"
 
@@ -97,7 +97,7 @@ run builtin --list-links
 [[ $RC == 0 ]] || fail "--list-links: status $RC"
 [[ "$(wc -l <"$TMP/builtin.out")" == 29 ]] ||
   fail "--list-links: $(wc -l <"$TMP/builtin.out") lines, expected 29"
-want="Command11${tab}Competitors${tab}http://$YAHOO/q/co?s={symbol}${tab}built in"
+want="Command11${tab}Competitors${tab}http://$YAHOO/q/co?s={symbol}${tab}built in, retired by its site"
 grep -qxF "$want" "$TMP/builtin.out" || fail "--list-links lacks '$want'"
 [[ ! -s "$TMP/builtin.err" ]] || fail "the built-in catalogue reports: $(cat "$TMP/builtin.err")"
 
@@ -106,9 +106,9 @@ conf="$TMP/config/kelvo-wizard/links.conf"
 printf '[Command11]\naddress=https://www.example.org/q/{symbol}/competitors\n[Command23]\naddress=javascript:alert(1)\n' >"$conf"
 run override --list-links
 [[ $RC == 0 ]] || fail "--list-links with an override: status $RC"
-want="Command11${tab}Competitors${tab}https://www.example.org/q/{symbol}/competitors${tab}$conf"
+want="Command11${tab}Competitors${tab}https://www.example.org/q/{symbol}/competitors${tab}$conf:2"
 grep -qxF "$want" "$TMP/override.out" || fail "--list-links lacks '$want'"
-want="Command23${tab}N${tab}http://$YAHOO/q/h?s={symbol}${tab}built in"
+want="Command23${tab}N${tab}http://$YAHOO/q/h?s={symbol}${tab}built in, retired by its site"
 grep -qxF "$want" "$TMP/override.out" || fail "--list-links lacks '$want'"
 [[ "$(cat "$TMP/override.err")" == "$conf:4: only http and https addresses are accepted" ]] ||
   fail "the bad line was reported as: $(cat "$TMP/override.err")"
