@@ -289,12 +289,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A training wizard for long-term stock investors.
-
-Research addresses can be changed in link override files, read at start-up from $XDG_DATA_DIRS/kelvo-wizard/links/*.conf and then $XDG_CONFIG_HOME/kelvo-wizard/links.conf (by default ~/.config/kelvo-wizard/links.conf).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print every link control, its caption, the address it opens and whether that address is built in or from which override file, then exit.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -319,10 +313,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>built in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>kelvo-wizard: cannot write to standard output: %1
 </source>
         <translation type="unfinished"></translation>
@@ -340,6 +330,12 @@ Research addresses can be changed in link override files, read at start-up from 
     <message>
         <source>kelvo-wizard: %1 (see --help)
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A training wizard for long-term stock investors.
+
+Research addresses can be changed in link override files, read at start-up from kelvo-wizard/links/*.conf in $XDG_DATA_HOME and $XDG_DATA_DIRS, then kelvo-wizard/links.conf in $XDG_CONFIG_DIRS and last in $XDG_CONFIG_HOME (by default ~/.config/kelvo-wizard/links.conf), a later file winning.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -591,22 +587,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Opens the maker&apos;s page in your browser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens a quote page for the company selected in the list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the profile of the company selected in the list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the news headlines for the symbol in the symbol box</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Searches business news for the symbol in the symbol box</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

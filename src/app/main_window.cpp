@@ -297,11 +297,12 @@ void MainWindow::goToNextStep() {
     return;
   state_ = start.state; // the page counter moves even when the wizard stays
   if (start.askForSymbol)
-    companyPage_->setSymbol(dialogs_.input(wizard::kAskSymbolPrompt, wizard::kAskSymbolDefault));
+    companyPage_->setSymbol(
+        dialogs_.input(wizard::translated(wizard::kAskSymbolPrompt), wizard::kAskSymbolDefault));
   companyPage_->lookUpSymbol();
   const wizard::NextEnd end = wizard::finishNext(state_, companySymbol(), companyName());
   for (const QString &message : end.messages)
-    dialogs_.message(message);
+    dialogs_.message(wizard::translated(message));
   if (end.copySymbolIntoName)
     companyPage_->copySymbolIntoName();
   render(end.state);
@@ -313,7 +314,8 @@ void MainWindow::restartWizard() { render(wizard::restart(state_)); }
 
 void MainWindow::askToEndProgram() {
   const MessageAnswer answer =
-      dialogs_.message(wizard::kExitQuestion, wizard::kExitTitle, MessageButtons::YesNo);
+      dialogs_.message(wizard::translated(wizard::kExitQuestion),
+                       wizard::translated(wizard::kExitTitle), MessageButtons::YesNo);
   if (answer == MessageAnswer::Yes && endProgram)
     endProgram();
 }

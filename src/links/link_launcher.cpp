@@ -3,6 +3,8 @@
 
 #include "links/link_launcher.h"
 
+#include "wizard/navigation.h"
+
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
@@ -15,7 +17,8 @@ void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs, Dialog
   // Only an exactly empty text fails: a symbol of one space is the user's
   // choice and goes into the address.
   if (link.guard && inputText(*link.guard, inputs).isEmpty()) {
-    dialogs.message(link.prompt(), kAppTitle, MessageButtons::Ok, MessageIcon::None);
+    dialogs.message(wizard::translated(link.prompt()), kAppTitle, MessageButtons::Ok,
+                    MessageIcon::None);
     return;
   }
 

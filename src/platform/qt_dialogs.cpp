@@ -68,8 +68,12 @@ MessageAnswer askChoice(QMessageBox &box, MessageButtons buttons) {
 
 } // namespace
 
-MessageAnswer QtDialogs::message(const QString &text, const QString &title, MessageButtons buttons,
-                                 MessageIcon icon) {
+MessageAnswer QtDialogs::message(const QString &text, const QString &shownTitle,
+                                 MessageButtons buttons, MessageIcon icon) {
+  // The program's own title is the one every box carries unless it names another.
+  const QString title = shownTitle == kAppTitle
+                            ? QCoreApplication::translate("kelvo::platform", "Kelvo Wizard")
+                            : shownTitle;
   if (buttons == MessageButtons::SaveDiscardCancel || buttons == MessageButtons::RecoverDiscard) {
     // Asked from whichever window holds the notes, so the box shows over it.
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner());

@@ -9,6 +9,7 @@
 
 #include "wizard/steps.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -33,6 +34,11 @@ inline const QString kNameMissing =
 inline const QString kExitQuestion =
     QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Exit Program?"));
 inline const QString kExitTitle = QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "End Program"));
+
+// One of the texts above in the user's language, when shown.
+inline QString translated(const QString &text) {
+  return QCoreApplication::translate("kelvo::wizard", text.toUtf8().constData());
+}
 
 struct State {
   int step = kWelcomeStep;      // highlighted in the side menu; Next and Back count from it

@@ -79,11 +79,11 @@ RC=$?
 [[ "$(wc -l <"$TMP/full.err")" == 1 ]] || fail "--list-links > /dev/full said: $(cat "$TMP/full.err")"
 
 # A display that names no server: one clear line instead of Qt's abort.
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99 "$BIN" >"$TMP/nodisplay.out" 2>"$TMP/nodisplay.err"
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9357 "$BIN" >"$TMP/nodisplay.out" 2>"$TMP/nodisplay.err"
 RC=$?
-[[ $RC == 2 ]] || fail "DISPLAY=:99: status $RC, expected 2"
-[[ "$(cat "$TMP/nodisplay.err")" == *"graphical desktop"*"DISPLAY=:99"* &&
-   "$(wc -l <"$TMP/nodisplay.err")" == 1 ]] || fail "DISPLAY=:99 said: $(cat "$TMP/nodisplay.err")"
+[[ $RC == 2 ]] || fail "DISPLAY=:9357: status $RC, expected 2"
+[[ "$(cat "$TMP/nodisplay.err")" == *"graphical desktop"*"DISPLAY=:9357"* &&
+   "$(wc -l <"$TMP/nodisplay.err")" == 1 ]] || fail "DISPLAY=:9357 said: $(cat "$TMP/nodisplay.err")"
 
 run unknown --no-such-option
 [[ $RC == 2 ]] || fail "unknown option: status $RC, expected 2"
