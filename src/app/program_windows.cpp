@@ -16,6 +16,7 @@
 #include "study/recovery.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -51,6 +52,18 @@ ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
   menu_->addActions(window.actions().mid(window.actions().size() - 4, 4));
   menu_->addSeparator();
   menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
+  // End and the title bar's close first ask about an unsaved study; a close
+  // also ends the program, which the added windows would otherwise keep running.
+  window.endProgram = [this, end = std::move(window.endProgram)] {
+    if (closeAll() && end)
+      end();
+  };
+  window.mayClose = [this] {
+    if (!closeAll())
+      return false;
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return true;
+  };
   connect(&window, &MainWindow::programMenuRequested, menu_,
           [this](const QPoint &at) { menu_->popup(at); });
 

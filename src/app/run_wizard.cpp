@@ -14,17 +14,6 @@ namespace kelvo::app {
 ShippedWizard::ShippedWizard() : window(dialogs, desktop), added(window, dialogs, desktop) {
   dialogs.setParent(&window);
   desktop.setWindow(&window);
-  window.endProgram = [this] {
-    if (added.closeAll())
-      QCoreApplication::exit(0);
-  };
-  window.mayClose = [this] {
-    if (!added.closeAll())
-      return false;
-    // The added windows would keep the program running on their own.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return true;
-  };
 }
 
 int runWizard(QApplication &app, const QString &studyFile, QObject *watcher) {

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The windows added beside the wizard, as the wizard opens them: the menu on
+// its background, the workbench button, and End with an unsaved study.
+
+#include "app/program_windows.h"
+#include "app/study_notebook.h"
+#include "app/valuation_workbench.h"
+#include "support/window_fixture.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+using namespace kelvo::testing;
+
+class ProgramWindowsTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir home_;
+
+private slots:
+  void initTestCase() {
+    // No study or recovery copy of the user's is seen or touched.
+    qputenv("HOME", home_.path().toUtf8());
+    qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+  }
+
+  // A right-click on a page's background opens the program's menu, whose
+  // entries show the shortcuts that work in every window.
+  void menuFromThePageBackground() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    QWidget *page = t.panel(1);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            page->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(page, &click);
+    QTRY_VERIFY(added.menu()->isVisible());
+    QStringList entries;
+    for (QAction *action : added.menu()->actions())
+      if (!action->isSeparator())
+        entries << action->text() + u'|' + action->shortcut().toString();
+    added.menu()->hide();
+    QCOMPARE(entries, QStringList({"Research Links…|Ctrl+L", "Valuation Workbench…|Ctrl+I",
+                                   "New Study|Ctrl+N", "Open Study…|Ctrl+O", "Studies…|"}));
+  }
+
+  // The button sits in the bargain-price page's free space, after the
+  // page's own controls, and opens the workbench with the calculator's
+  // figures: 1,000,000 over 1,000 shares is 1,000 a share.
+  void workbenchButtonTakesTheCalculatorsFigures() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    QPushButton *button = added.workbenchButton();
+    QCOMPARE(button->parentWidget(), t.panel(4));
+    QCOMPARE(button->geometry(), QRect(32, 260, 269, 33));
+    QCOMPARE(t.button("Command26")->nextInFocusChain(), button);
+    t.clickStep(6);
+    t.box("txtIntr")->setText(QStringLiteral("5"));
+    t.box("txtDuration")->setText(QStringLiteral("10"));
+    t.box("txtPresVal")->setText(QStringLiteral("1,000,000"));
+    t.box("txtshares")->setText(QStringLiteral("1000"));
+    t.clickStep(4);
+    t.click(button);
+    QVERIFY(added.workbench() && added.workbench()->isVisible());
+    const kelvo::study::Valuation shown = added.workbench()->snapshot();
+    QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
+    added.workbench()->close();
+  }
+
+  // End asks "Exit Program?" as ever; with an unsaved study it then asks
+  // about the notes, and Cancel keeps the program and the notes.
+  void endWithAnUnsavedStudy_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("ends");
+    QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << 0;
+    QTest::newRow("Discard") << int(MessageAnswer::Discard) << 1;
+  }
+  void endWithAnUnsavedStudy() {
+    QFETCH(int, answer);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.newStudy();
+    StudyNotebook *notebook = added.notebook();
+    QVERIFY(notebook && notebook->isVisible());
+    QCOMPARE(notebook->study().symbol, t.symbol());
+    auto *notes = notebook->findChildren<QPlainTextEdit *>().value(0);
+    QVERIFY(notes);
+    notes->setPlainText(QStringLiteral("Sells meat."));
+    QVERIFY(notebook->hasUnsavedChanges());
+    t.dialogs.answer(MessageAnswer::Yes);
+    t.dialogs.answer(MessageAnswer(answer));
+    t.w->askToEndProgram();
+    QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
+    QCOMPARE(t.dialogs.shown.value(1).buttons, MessageButtons::SaveDiscardCancel);
+    QTEST(t.endRequests, "ends");
+    QCOMPARE(notebook->isVisible(), t.endRequests == 0);
+    QCOMPARE(notebook->hasUnsavedChanges(), t.endRequests == 0);
+  }
+};
+
+QTEST_MAIN(ProgramWindowsTest)
+#include "tst_program_windows.moc"
