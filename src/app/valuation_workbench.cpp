@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -168,10 +169,21 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   buttons->addWidget(copy_);
   buttons->addWidget(close);
 
-  auto *layout = new QVBoxLayout(this);
+  // The figures scroll where the screen is smaller than they are (a large
+  // scale factor); the buttons stay in view.
+  auto *content = new QWidget;
+  auto *layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(top);
   layout->addLayout(middle, 1);
-  layout->addLayout(buttons);
+  auto *scroll = new QScrollArea;
+  scroll->setWidget(content);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  auto *outer = new QVBoxLayout(this);
+  outer->addWidget(scroll, 1);
+  outer->addLayout(buttons);
 
   auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -197,7 +209,11 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   const QFontMetrics fm = fontMetrics();
   const int longest = fm.horizontalAdvance(reasonText(Reason::NeedsDiscountAboveGrowthAfter)) -
                       fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
-  QSize wanted = sizeHint() + QSize(std::max(0, longest), 0);
+  const QMargins margins = outer->contentsMargins();
+  QSize wanted =
+      content->sizeHint() +
+      QSize(margins.left() + margins.right() + std::max(0, longest),
+            margins.top() + margins.bottom() + outer->spacing() + buttons->sizeHint().height());
   if (const QScreen *s = screen())
     wanted = wanted.boundedTo(s->availableGeometry().size() * 0.95);
   resize(wanted);
