@@ -59,14 +59,14 @@ wait_file() {
   e2e_fail "no file $1 within 5 s"
 }
 
-# Types a symbol into the wizard's symbol box, which keeps the focus, and
-# presses Ctrl+N there.
+# Types a symbol into the wizard's symbol box, looks it up with Return (the
+# name box then shows the company's name), and presses Ctrl+N there.
 new_study_from_symbol_box() {
   e2e_wait_window "$E2E_MAIN_CAPTION"
   e2e_click ssymbol
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 30 "$1"
-  xdotool key --clearmodifiers ctrl+n
+  xdotool key --clearmodifiers Return ctrl+n
   wait_title "^Study Notebook - Untitled\*?$" "notebook with a new study"
   xdotool windowfocus --sync "$WIN" 2>/dev/null
 }
@@ -111,7 +111,8 @@ e2e_not_blank "$ART/e2e_notebook_typed.png"
 FILE1="$STUDIES/KO $TODAY.kelvostudy"
 save_proposed "$FILE1"
 grep -q "\"company\": \"$NOTE1\"" "$FILE1" || e2e_fail "the saved study lacks the company notes: $(cat "$FILE1")"
-grep -q '"symbol": "KO"' "$FILE1" || e2e_fail "the saved study lacks the symbol KO"
+grep -q '"symbol": "KO"' "$FILE1" && grep -q '"companyName": "Coca-Cola"' "$FILE1" ||
+  e2e_fail "the saved study lacks the company KO, Coca-Cola: $(cat "$FILE1")"
 wait_title "^Study Notebook - KO $TODAY\.kelvostudy$" "notebook titled with the file's name"
 e2e_note "notes typed and saved in $FILE1"
 end_program
