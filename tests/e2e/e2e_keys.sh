@@ -34,11 +34,12 @@ xdotool key --clearmodifiers ctrl+7
 e2e_wait_window "Kelvo Training Wizard - IV Estimator" 50
 key_in_box txtshares ctrl+1 "$E2E_MAIN_CAPTION"
 # The program's own windows open from a text box too; the wizard is raised
-# again over each.
+# again over each, and the pointer leaves the box (a move with --sync to
+# where it already is waits for its timeout).
 main="$WIN"
 for row in "ctrl+l Research Links" "ctrl+i Valuation Workbench"; do
   key_in_box ssymbol "${row%% *}" "${row#* }"
-  xdotool windowraise "$main"
+  xdotool windowraise "$main" mousemove 0 0
   WIN="$main"
 done
 

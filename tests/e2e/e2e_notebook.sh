@@ -90,8 +90,10 @@ end_program() {
   local main
   e2e_wait_window "$E2E_MAIN_CAPTION"
   main="$WIN"
-  # Over the notebook, which may cover it without a window manager.
-  xdotool windowraise "$main"
+  # Over the notebook, which may cover it without a window manager; the
+  # pointer leaves the button first (a move with --sync to where it already
+  # is waits for its timeout).
+  xdotool windowraise "$main" mousemove 0 0
   e2e_click cmdCancel
   answer_return "End Program"
   e2e_wait_exit || e2e_fail "the program did not end after End and Yes"
