@@ -81,12 +81,18 @@ e2e_prepare() {
 }
 
 # Starts the binary in the test's X server with the stand-in opener and
-# calculator first on PATH; extra arguments are environment assignments.
+# calculator first on PATH; extra arguments are environment assignments, and
+# those after "--" are the program's own.
 e2e_start_app() {
-  local bin="$1"
+  local bin="$1" assignments=()
   shift
-  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@" PATH="$E2E_DIR/fakebin:$PATH" "$bin" \
-    >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" &
+  while (($# > 0)) && [[ "$1" != -- ]]; do
+    assignments+=("$1")
+    shift
+  done
+  (($# > 0)) && shift
+  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "${assignments[@]}" PATH="$E2E_DIR/fakebin:$PATH" \
+    "$bin" "$@" >"$E2E_TMP/app.out" 2>"$E2E_TMP/app.err" &
   APP_PID=$!
 }
 
