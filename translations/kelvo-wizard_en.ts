@@ -1624,6 +1624,133 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::links::LinkFile</name>
+    <message>
+        <source>%1 is on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a plain e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>guard is symbol or name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>style is owned or plain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pause is a number of milliseconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before is advantage-texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after is calculator or full-screen-key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after-pause is a number of milliseconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group has no address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown setting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown control %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line longer than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group line has no closing &quot;]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the group line names no control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither a [control] line, a key=value line nor a &quot;#&quot; comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value without a key before its &quot;=&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 outside any [control] group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character in the address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only http and https addresses are accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a placeholder cannot stand in the host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host must be a plain host name, with an optional port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;{&quot; without a closing &quot;}&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown placeholder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a valid address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::platform</name>
     <message>
         <source>Kelvo Wizard</source>

@@ -6,6 +6,7 @@
 #include "links/link_file.h"
 #include "wizard/navigation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -40,7 +41,7 @@ QString setSwitch(bool &value, const QString &key, const QString &text) {
     value = text == u"on";
     return {};
   }
-  return QStringLiteral("%1 is on or off").arg(key);
+  return QCoreApplication::translate("kelvo::links::LinkFile", "%1 is on or off").arg(key);
 }
 
 // A value of one of the keys only the built-in catalogue uses; returns what
@@ -50,7 +51,7 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
   if (key == u"email") {
     static const QRegularExpression plainEmail(QStringLiteral("^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$"));
     if (!plainEmail.match(value).hasMatch())
-      return QStringLiteral("not a plain e-mail address");
+      return QCoreApplication::translate("kelvo::links::LinkFile", "not a plain e-mail address");
     link.address = value;
     link.pieces = {LinkPiece{false, LinkInput::SymbolBox, value}};
     link.target = LinkTarget::Email;
@@ -60,21 +61,22 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
     else if (value == u"name")
       link.guard = LinkInput::NameBox;
     else
-      return QStringLiteral("guard is symbol or name");
+      return QCoreApplication::translate("kelvo::links::LinkFile", "guard is symbol or name");
   } else if (key == u"style") {
     if (value == u"owned")
       link.style = platform::ShellStyle::OwnedMaximized;
     else if (value == u"plain")
       link.style = platform::ShellStyle::PlainNormal;
     else
-      return QStringLiteral("style is owned or plain");
+      return QCoreApplication::translate("kelvo::links::LinkFile", "style is owned or plain");
   } else if (key == u"pause") {
     link.pauseMs = value.toInt(&number);
     if (!number || link.pauseMs < 0)
-      return QStringLiteral("pause is a number of milliseconds");
+      return QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "pause is a number of milliseconds");
   } else if (key == u"before") {
     if (value != u"advantage-texts")
-      return QStringLiteral("before is advantage-texts");
+      return QCoreApplication::translate("kelvo::links::LinkFile", "before is advantage-texts");
     link.before = LinkBefore::AdvantageTexts;
   } else if (key == u"after") {
     if (value == u"calculator")
@@ -82,15 +84,18 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
     else if (value == u"full-screen-key")
       link.after = LinkAfter::FullScreenKey;
     else
-      return QStringLiteral("after is calculator or full-screen-key");
+      return QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "after is calculator or full-screen-key");
   } else if (key == u"after-pause") {
     link.afterPauseMs = value.toInt(&number);
     if (!number || link.afterPauseMs < 0)
-      return QStringLiteral("after-pause is a number of milliseconds");
+      return QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "after-pause is a number of milliseconds");
   } else if (key == u"retired") {
     return setSwitch(link.builtInRetired, key, value);
   } else {
-    return QStringLiteral("unknown key %1").arg(quoteForReport(key));
+    return QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
+        .arg(quoteForReport(key));
   }
   return {};
 }
@@ -125,7 +130,8 @@ LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QStri
   QList<LinkFileProblem> found;
   for (const LinkFileGroup &group : readLinkFile(text, &found)) {
     if (catalogue.find(group.control)) {
-      found.append({group.line, QStringLiteral("the group is there twice")});
+      found.append({group.line, QCoreApplication::translate("kelvo::links::LinkFile",
+                                                            "the group is there twice")});
       continue;
     }
     LinkTemplate link;
@@ -138,7 +144,8 @@ LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QStri
         found.append({value.line, wrong});
     }
     if (link.pieces.isEmpty()) {
-      found.append({group.line, QStringLiteral("the group has no address")});
+      found.append({group.line, QCoreApplication::translate("kelvo::links::LinkFile",
+                                                            "the group has no address")});
       continue;
     }
     catalogue.links_.append(link);
@@ -184,7 +191,8 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
         const QString wrong =
             value.key == u"today"
                 ? setSwitch(settings->today, value.key, value.value)
-                : QStringLiteral("unknown setting %1").arg(quoteForReport(value.key));
+                : QCoreApplication::translate("kelvo::links::LinkFile", "unknown setting %1")
+                      .arg(quoteForReport(value.key));
         if (!wrong.isEmpty())
           found.append({value.line, wrong});
       }
@@ -195,15 +203,18 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
       ++index;
     if (index == links_.size()) {
       found.append(
-          {group.line, QStringLiteral("unknown control %1").arg(quoteForReport(group.control))});
+          {group.line, QCoreApplication::translate("kelvo::links::LinkFile", "unknown control %1")
+                           .arg(quoteForReport(group.control))});
       continue;
     }
     for (const LinkFileValue &value : group.values) {
       // Only the address can be changed: the guard, style and sequence
       // belong to the control.
-      const QString wrong = value.key == u"address"
-                                ? setAddress(links_[index], value, source, file)
-                                : QStringLiteral("unknown key %1").arg(quoteForReport(value.key));
+      const QString wrong =
+          value.key == u"address"
+              ? setAddress(links_[index], value, source, file)
+              : QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
+                    .arg(quoteForReport(value.key));
       if (!wrong.isEmpty())
         found.append({value.line, wrong});
     }
@@ -218,16 +229,22 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
     return;
   // Line 0 stands for the whole file.
   if (!info.isFile()) {
-    addProblem(problems, problemLine(path, 0, QStringLiteral("not a regular file")));
+    addProblem(problems, problemLine(path, 0,
+                                     QCoreApplication::translate("kelvo::links::LinkFile",
+                                                                 "not a regular file")));
     return;
   }
   QFile file(path);
   if (info.size() > kMaxOverrideFileBytes) {
-    addProblem(problems, problemLine(path, 0, QStringLiteral("larger than 1 MiB")));
+    addProblem(problems, problemLine(path, 0,
+                                     QCoreApplication::translate("kelvo::links::LinkFile",
+                                                                 "larger than 1 MiB")));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    addProblem(problems, problemLine(path, 0, QStringLiteral("cannot be read")));
+    addProblem(problems, problemLine(path, 0,
+                                     QCoreApplication::translate("kelvo::links::LinkFile",
+                                                                 "cannot be read")));
     return;
   }
   applyOverrides(file.read(kMaxOverrideFileBytes), path, problems, settings);

@@ -3,6 +3,7 @@
 
 #include "links/link_file.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUrl>
@@ -73,13 +74,14 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem>
     };
 
     if (raw.size() > kLinkFileMaxLine) {
-      skip(QStringLiteral("line longer than %1 bytes").arg(kLinkFileMaxLine));
+      skip(QCoreApplication::translate("kelvo::links::LinkFile", "line longer than %1 bytes")
+               .arg(kLinkFileMaxLine));
       continue;
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString line = QString(decoder(raw)).trimmed();
     if (decoder.hasError()) {
-      skip(QStringLiteral("not valid UTF-8"));
+      skip(QCoreApplication::translate("kelvo::links::LinkFile", "not valid UTF-8"));
       continue;
     }
     if (line.isEmpty() || line.startsWith(u'#'))
@@ -87,12 +89,14 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem>
 
     if (line.startsWith(u'[')) {
       if (!line.endsWith(u']')) {
-        skip(QStringLiteral("the group line has no closing \"]\""));
+        skip(QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "the group line has no closing \"]\""));
         continue;
       }
       const QString name = line.mid(1, line.size() - 2).trimmed();
       if (name.isEmpty()) {
-        skip(QStringLiteral("the group line names no control"));
+        skip(QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "the group line names no control"));
         continue;
       }
       groups.append({number, name, {}});
@@ -103,18 +107,22 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem>
 
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) {
-      skip(QStringLiteral("neither a [control] line, a key=value line nor a \"#\" comment"));
+      skip(QCoreApplication::translate(
+          "kelvo::links::LinkFile",
+          "neither a [control] line, a key=value line nor a \"#\" comment"));
       continue;
     }
     if (inBadGroup)
       continue; // its group has been reported already
     const QString key = line.left(equals).trimmed();
     if (key.isEmpty()) {
-      skip(QStringLiteral("a value without a key before its \"=\""));
+      skip(QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "a value without a key before its \"=\""));
       continue;
     }
     if (!inGroup) {
-      skip(QStringLiteral("%1 outside any [control] group").arg(quoteForReport(key)));
+      skip(QCoreApplication::translate("kelvo::links::LinkFile", "%1 outside any [control] group")
+               .arg(quoteForReport(key)));
       continue;
     }
     groups.last().values.append({number, key, line.mid(equals + 1).trimmed()});
@@ -124,15 +132,17 @@ QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem>
 
 QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
   if (address.isEmpty())
-    return QStringLiteral("the address is empty");
+    return QCoreApplication::translate("kelvo::links::LinkFile", "the address is empty");
   for (QChar c : address)
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-      return QStringLiteral("a control character in the address");
+      return QCoreApplication::translate("kelvo::links::LinkFile",
+                                         "a control character in the address");
 
   const qsizetype schemeEnd = address.indexOf(QLatin1String("://"));
   const QString scheme = schemeEnd < 0 ? QString() : address.left(schemeEnd).toLower();
   if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-    return QStringLiteral("only http and https addresses are accepted");
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "only http and https addresses are accepted");
 
   // The host is fixed text: an input can only ever land after it.
   const qsizetype hostStart = schemeEnd + 3;
@@ -141,10 +151,12 @@ QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
     ++hostEnd;
   const QString authority = address.mid(hostStart, hostEnd - hostStart);
   if (authority.contains(u'{') || authority.contains(u'}'))
-    return QStringLiteral("a placeholder cannot stand in the host");
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "a placeholder cannot stand in the host");
   static const QRegularExpression plainHost(QStringLiteral("^[A-Za-z0-9.-]+(:[0-9]{1,5})?$"));
   if (!plainHost.match(authority).hasMatch())
-    return QStringLiteral("the host must be a plain host name, with an optional port");
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "the host must be a plain host name, with an optional port");
 
   QList<LinkPiece> split;
   QString plain; // the address with every placeholder as one letter
@@ -154,11 +166,11 @@ QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
       continue;
     const qsizetype close = address.indexOf(u'}', at + 1);
     if (close < 0)
-      return QStringLiteral("\"{\" without a closing \"}\"");
+      return QCoreApplication::translate("kelvo::links::LinkFile", "\"{\" without a closing \"}\"");
     const QStringView name = QStringView(address).mid(at + 1, close - at - 1);
     const std::optional<LinkInput> input = placeholderInput(name);
     if (!input)
-      return QStringLiteral("unknown placeholder %1")
+      return QCoreApplication::translate("kelvo::links::LinkFile", "unknown placeholder %1")
           .arg(quoteForReport(u'{' + name.toString() + u'}'));
     const QString before = address.mid(literalStart, at - literalStart);
     addLiteral(split, before);
@@ -175,7 +187,7 @@ QString splitLinkAddress(const QString &address, QList<LinkPiece> *pieces) {
   const QUrl url(plain, QUrl::TolerantMode);
   const QString host = authority.section(u':', 0, 0).toLower();
   if (!url.isValid() || url.scheme() != scheme || url.host() != host)
-    return QStringLiteral("not a valid address");
+    return QCoreApplication::translate("kelvo::links::LinkFile", "not a valid address");
 
   if (pieces)
     *pieces = split;
