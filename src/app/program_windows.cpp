@@ -47,9 +47,8 @@ ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
   menu_ = new QMenu(&window);
   menu_->setObjectName(QStringLiteral("programMenu"));
   menu_->setAccessibleName(tr("Program menu"));
-  addShortcuts(&window, true);
   // The main window's actions carry the shortcuts the menu shows.
-  menu_->addActions(window.actions().mid(window.actions().size() - 4, 4));
+  menu_->addActions(addShortcuts(&window, true));
   menu_->addSeparator();
   menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
   // End and the title bar's close first ask about an unsaved study; a close
@@ -99,17 +98,22 @@ ValuationWorkbench *ProgramWindows::workbench() const { return workbench_; }
 StudyNotebook *ProgramWindows::notebook() const { return notebook_; }
 StudiesWindow *ProgramWindows::studies() const { return studies_; }
 
-void ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
-  connect(addAction(window, tr("Research Links…"), QKeySequence(Qt::CTRL | Qt::Key_L)),
-          &QAction::triggered, this, &ProgramWindows::showResearchLinks);
-  connect(addAction(window, tr("Valuation Workbench…"), QKeySequence(Qt::CTRL | Qt::Key_I)),
-          &QAction::triggered, this, &ProgramWindows::showWorkbench);
-  if (!withStudyFiles)
-    return;
-  connect(addAction(window, tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N)),
-          &QAction::triggered, this, &ProgramWindows::newStudy);
-  connect(addAction(window, tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-          &QAction::triggered, this, &ProgramWindows::openStudy);
+QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
+  QList<QAction *> added;
+  auto add = [&](const QString &text, const QKeySequence &keys, void (ProgramWindows::*slot)()) {
+    QAction *action = addAction(window, text, keys);
+    connect(action, &QAction::triggered, this, slot);
+    added << action;
+  };
+  add(tr("Research Links…"), QKeySequence(Qt::CTRL | Qt::Key_L),
+      &ProgramWindows::showResearchLinks);
+  add(tr("Valuation Workbench…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+      &ProgramWindows::showWorkbench);
+  if (withStudyFiles) {
+    add(tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N), &ProgramWindows::newStudy);
+    add(tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ProgramWindows::openStudy);
+  }
+  return added;
 }
 
 void ProgramWindows::bringUp(QWidget *window) {

@@ -7,6 +7,7 @@
 // program's menu that opens them, and their shortcuts in every window. Each
 // window is built the first time it is asked for, never at start-up.
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -65,7 +66,7 @@ private:
   // The program's shortcuts, as actions of `window`: Ctrl+L and Ctrl+I
   // everywhere, Ctrl+N and Ctrl+O where the window has no New and Open of
   // its own.
-  void addShortcuts(QWidget *window, bool withStudyFiles);
+  QList<QAction *> addShortcuts(QWidget *window, bool withStudyFiles);
   StudyNotebook &ensureNotebook();
   static void bringUp(QWidget *window);
 
