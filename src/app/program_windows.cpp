@@ -44,13 +44,7 @@ QAction *addAction(QWidget *window, const QString &text, const QKeySequence &key
 ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
                                platform::Desktop &desktop)
     : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop) {
-  menu_ = new QMenu(&window);
-  menu_->setObjectName(QStringLiteral("programMenu"));
-  menu_->setAccessibleName(tr("Program menu"));
-  // The main window's actions carry the shortcuts the menu shows.
-  menu_->addActions(addShortcuts(&window, true));
-  menu_->addSeparator();
-  menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
+  windowActions_ = addShortcuts(&window, true);
   // End and the title bar's close first ask about an unsaved study; a close
   // also ends the program, which the added windows would otherwise keep running.
   window.endProgram = [this, end = std::move(window.endProgram)] {
@@ -63,8 +57,8 @@ ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     return true;
   };
-  connect(&window, &MainWindow::programMenuRequested, menu_,
-          [this](const QPoint &at) { menu_->popup(at); });
+  connect(&window, &MainWindow::programMenuRequested, this,
+          [this](const QPoint &at) { menu()->popup(at); });
 
   // The page's own buttons are plain push buttons in the window's face.
   auto *button = new WizardButton;
@@ -91,6 +85,20 @@ ProgramWindows::~ProgramWindows() {
   delete notebook_.data();
   delete workbench_.data();
   delete researchLinks_.data();
+}
+
+QMenu *ProgramWindows::menu() {
+  // Built at the first right-click, not at start-up.
+  if (!menu_) {
+    menu_ = new QMenu(&window_);
+    menu_->setObjectName(QStringLiteral("programMenu"));
+    menu_->setAccessibleName(tr("Program menu"));
+    // The main window's actions carry the shortcuts the menu shows.
+    menu_->addActions(windowActions_);
+    menu_->addSeparator();
+    menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
+  }
+  return menu_;
 }
 
 ResearchLinksWindow *ProgramWindows::researchLinks() const { return researchLinks_; }

@@ -37,7 +37,7 @@ public:
   ~ProgramWindows() override;
 
   // The menu a right-click on the wizard's background opens.
-  QMenu *menu() const { return menu_; }
+  QMenu *menu();
   // "Valuation Workbench…" on the bargain-price page.
   QPushButton *workbenchButton() const { return workbenchButton_; }
 
@@ -74,6 +74,7 @@ private:
   platform::Dialogs &dialogs_;
   platform::Desktop &desktop_;
   QMenu *menu_ = nullptr;
+  QList<QAction *> windowActions_; // the main window's, which the menu shows
   QPushButton *workbenchButton_ = nullptr;
   QPointer<ResearchLinksWindow> researchLinks_;
   QPointer<ValuationWorkbench> workbench_;
