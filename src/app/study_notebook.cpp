@@ -408,24 +408,21 @@ void StudyNotebook::print() {
 }
 
 void StudyNotebook::exportPdf() {
-  const QString path = dialogs_.saveFileName(
-      tr("Export as PDF"), proposedPath(QStringLiteral("pdf")), tr("PDF documents (*.pdf)"));
-  if (path.isEmpty())
-    return;
-  const QString error = study::exportStudyPdf(study(), path);
-  if (!error.isEmpty())
-    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
-                     platform::MessageIcon::Warning);
-  else
-    statusBar()->showMessage(tr("Exported to %1.").arg(QDir::toNativeSeparators(path)), 5000);
+  exportAs(tr("Export as PDF"), QStringLiteral("pdf"), tr("PDF documents (*.pdf)"),
+           &study::exportStudyPdf);
 }
 
 void StudyNotebook::exportMarkdown() {
-  const QString path = dialogs_.saveFileName(
-      tr("Export as Markdown"), proposedPath(QStringLiteral("md")), tr("Markdown (*.md)"));
+  exportAs(tr("Export as Markdown"), QStringLiteral("md"), tr("Markdown (*.md)"),
+           &study::exportStudyMarkdown);
+}
+
+void StudyNotebook::exportAs(const QString &title, const QString &suffix, const QString &filter,
+                             QString (*write)(const study::Study &, const QString &)) {
+  const QString path = dialogs_.saveFileName(title, proposedPath(suffix), filter);
   if (path.isEmpty())
     return;
-  const QString error = study::exportStudyMarkdown(study(), path);
+  const QString error = write(study(), path);
   if (!error.isEmpty())
     dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
                      platform::MessageIcon::Warning);

@@ -101,6 +101,10 @@ private:
   void writeRecoveryCopy();
   bool writeTo(const QString &path);
   QString proposedPath(const QString &suffix) const;
+  // Asks where to write an export and writes it with `write`, which gives an
+  // error sentence or nothing.
+  void exportAs(const QString &title, const QString &suffix, const QString &filter,
+                QString (*write)(const study::Study &, const QString &));
 
   platform::Dialogs &dialogs_;
   WorkbenchSource workbench_;
