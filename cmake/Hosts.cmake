@@ -7,6 +7,7 @@ set(KELVO_HOST_GOOGLE        "www.google.com"            CACHE STRING "Google we
 set(KELVO_HOST_GOOGLE_FINANCE "www.google.com"           CACHE STRING "Google Finance host")
 set(KELVO_HOST_YAHOO_FINANCE "finance.yahoo.com"         CACHE STRING "Yahoo! Finance host")
 set(KELVO_HOST_SEC           "www.sec.gov"               CACHE STRING "SEC EDGAR host")
+set(KELVO_HOST_SEC_DATA      "data.sec.gov"              CACHE STRING "Host of the SEC's company facts (XBRL) data")
 set(KELVO_HOST_MSN_MONEY     "moneycentral.msn.com"      CACHE STRING "MSN Money host")
 set(KELVO_HOST_BUSINESSWEEK  "search.businessweek.com"   CACHE STRING "BusinessWeek search host")
 set(KELVO_HOST_QUICKEN       "www.quicken.com"           CACHE STRING "Quicken host")
@@ -25,7 +26,7 @@ set(KELVO_MAKER_EMAIL        "info@marvane.example"      CACHE STRING "The maker
 # The values land in C++ string literals and in addresses handed to the
 # desktop: refuse anything that could break out of either.
 foreach(_kelvo_host_var
-    KELVO_HOST_GOOGLE KELVO_HOST_GOOGLE_FINANCE KELVO_HOST_YAHOO_FINANCE KELVO_HOST_SEC
+    KELVO_HOST_GOOGLE KELVO_HOST_GOOGLE_FINANCE KELVO_HOST_YAHOO_FINANCE KELVO_HOST_SEC KELVO_HOST_SEC_DATA
     KELVO_HOST_MSN_MONEY KELVO_HOST_BUSINESSWEEK KELVO_HOST_QUICKEN KELVO_HOST_ADVFN
     KELVO_HOST_CLEARSTATION KELVO_HOST_VALUEPRO KELVO_HOST_FINANCIAL_SENSE KELVO_HOST_WILEY
     KELVO_HOST_DEALBOOK KELVO_HOST_MSN_GROUPS KELVO_HOST_MAKER)

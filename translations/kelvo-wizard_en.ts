@@ -1323,6 +1323,134 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::filings::DownloadedFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::filings::FiguresCache</name>
+    <message>
+        <source>the folder “%1” could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::filings::SecDocuments</name>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a company&apos;s figures (company facts) from the SEC.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds the figures of the company with CIK %1, not of CIK %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::filings::SecErrors</name>
+    <message>
+        <source>The SEC answered the request for its list of symbols with HTTP status %1, which this program does not expect. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC answered the request for the company&apos;s figures with HTTP status %1, which this program does not expect. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols is damaged. %1 Try the download again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company&apos;s figures are damaged or are not the SEC&apos;s company facts. %1 Download them again, or open another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your e-mail address as the contact first, such as name@example.com. The SEC asks every program that downloads its data to name a contact, and refuses those that do not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address “%1” in KELVO_SEC_BASE_URL is refused: only https addresses, or plain http to 127.0.0.1 or localhost, are used. Correct the variable or remove it, and start the program again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a company number (CIK) of the SEC. Look the company up again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC refused the download (HTTP 403). Check that the contact e-mail is your own working address. After many requests in a short time the SEC refuses all of them for a while: wait ten minutes, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC has no reported figures for this company. Funds, trusts and some foreign companies file none in this form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC is busy and did not answer (HTTP %1). Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download timed out: the SEC sent nothing for %1 seconds. Check the network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s server “%1” could not be found: the computer seems to have no network connection. Check the connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s server “%1” refused the connection. Try again later, and check any firewall or proxy that may block it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network is unreachable, so the SEC could not be asked. Check the computer&apos;s network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download from the SEC failed: %1. Check the network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s server sent the request on to “%1”, which this program does not follow: it sends your contact e-mail only to the SEC, and only over https. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection was closed before the whole file had arrived. Try the download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large: it is over %1 MB, far more than the SEC&apos;s documents need, so it was not read. Try again later, or open another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols has no “%1”. The company may have been renamed, bought or delisted, or its symbol changed: look it up in the SEC&apos;s company search (EDGAR), or choose another company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures could not be kept for the next time (%1), so they will be downloaded again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::guidance</name>
     <message>
         <source>This software will help you become a better stock investor.  It is simple to navigate.  Most of the buttons require an active connection to the internet.</source>
