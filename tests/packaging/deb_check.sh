@@ -25,6 +25,11 @@ fi
 debs=("$out"/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { fail "expected one .deb, found: ${debs[*]}"; exit 1; }
 deb=${debs[0]}
+# What a distribution would check before taking the package: any error or warning fails.
+# Infos stay informational; they are shown all the same. lintian takes seconds, so it runs
+# beside the checks below.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>&1 &
+lintian_pid=$!
 arch=$(dpkg --print-architecture)
 [ "$(basename "$deb")" = "kelvo-wizard_${version}_${arch}.deb" ] || fail "package file is named $(basename "$deb")"
 
@@ -83,9 +88,7 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 bad=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || substr($1, 8, 1) != "r" {print}')
 [ -z "$bad" ] || fail "entries with wrong owner or permissions: $bad"
 
-# What a distribution would check before taking the package: any error or warning fails.
-# Infos stay informational; they are shown all the same.
-lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>&1
+wait "$lintian_pid"
 status=$?
 grep -v 'running with root privileges' "$out/lintian.log"
 if [ "$status" -ne 0 ] || grep -qE '^(E|W): ' "$out/lintian.log"; then
