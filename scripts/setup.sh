@@ -8,9 +8,10 @@ set -euo pipefail
 KELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KELVO_BUILD=${KELVO_BUILD:-$KELVO_ROOT/build}
 
-# Build and run-time packages; the test-only ones are added by test.sh.
+# Build and run-time packages (help2man writes the manual page from the
+# program's --help-all); the test-only ones are added by test.sh.
 KELVO_PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools
-                qt6-translations-l10n libgl-dev libx11-dev libxtst-dev
+                qt6-translations-l10n libgl-dev libx11-dev libxtst-dev help2man
                 fonts-wine fonts-dejavu-core xdg-utils)
 
 kelvo_install_packages() {

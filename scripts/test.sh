@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 kelvo_install_packages "${KELVO_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick \
   desktop-file-utils appstream dpkg-dev file librsvg2-bin libxml2-utils shared-mime-info \
-  locales-all clang-format reuse openbox poppler-utils qt6-gtk-platformtheme
+  locales-all clang-format reuse openbox poppler-utils qt6-gtk-platformtheme lintian man-db
 kelvo_install_clang
 kelvo_check_format
 # Every file states its copyright and licence (REUSE); scripts/spdx-headers.sh

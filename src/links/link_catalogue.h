@@ -68,7 +68,9 @@ struct LinkTemplate {
 // What a user's own links.conf holds besides addresses, in its [settings]
 // group.
 struct LinkSettings {
-  bool today = false; // today=on: the built-in set of today's addresses is used
+  // The built-in set of today's addresses is used unless today=off: a new
+  // user's first click should reach a page that still exists.
+  bool today = true;
 };
 
 // The texts a link may read, taken from the window at the moment of the click.

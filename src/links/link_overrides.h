@@ -4,7 +4,7 @@
 #pragma once
 // Where override files are looked up, by the XDG base-directory rules through
 // QStandardPaths, and the catalogue the program runs with: the built-in one,
-// then today's set when the user has switched it on, then every override
+// then today's set unless the user has switched it off, then every override
 // file applied. It is read at start-up and again whenever the user's own file
 // changes. QtCore only.
 
@@ -39,7 +39,7 @@ struct LinkSearchPaths {
 // when the file is applied).
 LinkSettings readLinkSettings(const QByteArray &text);
 
-// Built in, today's set when the user's file switches it on, the shared
+// Built in, today's set unless the user's file switches it off, the shared
 // files, then the user's own rows. `settings` receives the user's settings.
 LinkCatalogue loadLinkCatalogue(const LinkSearchPaths &paths, QStringList *problems,
                                 LinkSettings *settings = nullptr);

@@ -7,6 +7,7 @@
 #include "support/window_fixture.h"
 
 #include "links/hosts.h"
+#include "links/link_overrides.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -14,6 +15,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <cmath>
 
@@ -306,33 +309,55 @@ private slots:
   }
 
   // The small buttons and the link labels explain themselves; the research
-  // ones name the address a click opens with the texts of the moment.
+  // ones name the address a click opens with the texts of the moment, from
+  // today's set as a new user has it, or the original addresses with today=off,
+  // whose retired ones still say so.
   // clang-format off
   void toolTips_data() {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("today");     // false: today=off in the user's links.conf
     QTest::addColumn<QString>("first");  // the explaining line
     QTest::addColumn<QString>("address"); // how the address ends; empty: none
-    QTest::newRow("R") << "Command16" << "Picks a company at random from the directory list." << "";
-    QTest::newRow("G") << "Command17" << "Opens a quote page for the company."
-                       << "/finance?q=KO%20%20%20 now.";
-    QTest::newRow("Y") << "Command19" << "Opens the company's profile."
-                       << "/q/pr?s=KO%20%20%20 now.";
-    QTest::newRow("N") << "Command23" << "Opens the news headlines about the company."
-                       << "/q/h?s=PEP now.";
-    QTest::newRow("BW") << "Command24" << "Searches business news for the company."
-                        << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6 now.";
-    QTest::newRow("competitors, retired") << "Command11" << "Shows the company's competitors."
+    QTest::newRow("R") << "Command16" << true << "Picks a company at random from the directory list." << "";
+    QTest::newRow("G") << "Command17" << true << "Opens a quote page for the company."
+                       << "/search?q=PEP&tbm=fin now.";
+    QTest::newRow("G, original") << "Command17" << false << "Opens a quote page for the company."
+                                 << "/finance?q=KO%20%20%20 now.";
+    QTest::newRow("Y, original") << "Command19" << false << "Opens the company's profile."
+                                 << "/q/pr?s=KO%20%20%20 now.";
+    QTest::newRow("N") << "Command23" << true << "Opens the news headlines about the company."
+                       << "/quote/PEP/news/ now.";
+    QTest::newRow("BW, original") << "Command24" << false << "Searches business news for the company."
+                                  << "searchTerm=PEP&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6 now.";
+    QTest::newRow("competitors") << "Command11" << true << "Shows the company's competitors."
+                                 << "/search?q=PEP+competitors now.";
+    QTest::newRow("competitors, retired") << "Command11" << false << "Shows the company's competitors."
                         << "Research Links (Ctrl+L) can switch to today's address.";
-    QTest::newRow("web site") << "Label38" << "Opens the maker's web site in your browser:"
+    QTest::newRow("web site") << "Label38" << true << "Opens the maker's web site in your browser:"
                               << QString::fromUtf8(hosts::kMaker.data(), qsizetype(hosts::kMaker.size()));
-    QTest::newRow("e-mail") << "Label2" << "Writes to the maker with your mail program:"
+    QTest::newRow("e-mail") << "Label2" << true << "Writes to the maker with your mail program:"
                             << QString::fromUtf8(hosts::kMakerEmail.data(), qsizetype(hosts::kMakerEmail.size()));
-    QTest::newRow("title") << "Label3" << "Opens the maker's page in your browser:" << "/marvanellc.htm";
+    QTest::newRow("title") << "Label3" << false << "Opens the maker's page in your browser:" << "/marvanellc.htm";
   }
   // clang-format on
   void toolTips() {
     QFETCH(QString, control);
+    QFETCH(bool, today);
     QFETCH(QString, address);
+    QTemporaryDir config;
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+    if (!today) {
+      QVERIFY(QDir(config.path()).mkpath(QStringLiteral("kelvo-wizard")));
+      QFile links(config.filePath(QStringLiteral("kelvo-wizard/links.conf")));
+      QVERIFY(links.open(QIODevice::WriteOnly) && links.write("[settings]\ntoday=off\n") > 0);
+      links.close();
+      qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+    ActiveLinks::instance().reload();
+    const auto restore = qScopeGuard([&] {
+      qputenv("XDG_CONFIG_HOME", home);
+      ActiveLinks::instance().reload();
+    });
     Window t;
     t.clickRow(860);                                  // KO selected in the list
     t.box("ssymbol")->setText(QStringLiteral("PEP")); // another symbol typed
@@ -348,6 +373,8 @@ private slots:
       QVERIFY2(std::any_of(lines.begin() + 1, lines.end(),
                            [&](const QString &line) { return line.endsWith(address); }),
                qPrintable(lines.join(u'|')));
+    if (today) // today's addresses work: none is marked retired
+      QVERIFY2(!QToolTip::text().contains(QLatin1String("retired")), qPrintable(lines.join(u'|')));
     QVERIFY(t.desktop.log.isEmpty() && t.dialogs.shown.isEmpty()); // a tooltip opens nothing
   }
 

@@ -85,20 +85,23 @@ QString TestResearchLinks::firstHandOver(const QString &control) {
 }
 
 void TestResearchLinks::todaySwitchChangesTheNextClick() {
+  // A file without the setting: today's set is on.
   auto *today = window_->findChild<QCheckBox *>("useToday");
   QCOMPARE(today->text(), "Use today's addresses");
-  QVERIFY(!today->isChecked());
-  QVERIFY(firstHandOver("Command8").contains("/p.php?pid=financials&"));
+  QVERIFY(today->isChecked());
+  QCOMPARE(firstHandOver("Command8"),
+           "open OwnedMaximized https://finance.yahoo.com/quote/KO/key-statistics/");
 
   today->setFocus();
   QTest::keyClick(today, Qt::Key_Space);
-  QCOMPARE(firstHandOver("Command8"),
-           "open OwnedMaximized https://finance.yahoo.com/quote/KO/key-statistics/");
-  QCOMPARE(userFile(), "# mine\n[Command99]\naddress=https://x.example/\n\n[settings]\ntoday=on\n");
+  QVERIFY(firstHandOver("Command8").contains("/p.php?pid=financials&"));
+  QCOMPARE(userFile(),
+           "# mine\n[Command99]\naddress=https://x.example/\n\n[settings]\ntoday=off\n");
 
   QTest::keyClick(today, Qt::Key_Space);
-  QVERIFY(firstHandOver("Command8").contains("/p.php?pid=financials&"));
-  QVERIFY(userFile().endsWith("[settings]\ntoday=off\n"));
+  QCOMPARE(firstHandOver("Command8"),
+           "open OwnedMaximized https://finance.yahoo.com/quote/KO/key-statistics/");
+  QVERIFY(userFile().endsWith("[settings]\ntoday=on\n"));
   // The problem of the hand-edited file is listed as on standard error.
   QCOMPARE(window_->findChild<QListWidget *>("problems")->item(0)->text(),
            path_ + ":2: unknown control \"Command99\"");
@@ -129,7 +132,8 @@ void TestResearchLinks::editIsCheckedWrittenKeptAndReset() {
 
   window_->findChild<QPushButton *>("reset")->click();
   QCOMPARE(userFile(), "# mine\n[Command99]\naddress=https://x.example/\n\n");
-  QVERIFY(firstHandOver("Command11").endsWith("/q/co?s=KO"));
+  QCOMPARE(firstHandOver("Command11"),
+           "open OwnedMaximized https://www.google.com/search?q=KO+competitors");
 }
 
 void TestResearchLinks::unwritableFolderLosesNothing() {
@@ -144,11 +148,12 @@ void TestResearchLinks::unwritableFolderLosesNothing() {
 
   auto *today = window_->findChild<QCheckBox *>("useToday");
   today->click();
-  QVERIFY(!today->isChecked());
+  QVERIFY(today->isChecked());
   QCOMPARE(dialogs_.shown.size(), 1);
   QCOMPARE(dialogs_.shown[0].icon, MessageIcon::Warning);
   QVERIFY(dialogs_.shown[0].text.endsWith("cannot be created, so nothing was written."));
-  QVERIFY(firstHandOver("Command8").contains("/p.php?pid=financials&"));
+  QCOMPARE(firstHandOver("Command8"),
+           "open OwnedMaximized https://finance.yahoo.com/quote/KO/key-statistics/");
   QCOMPARE(blocker.open(QIODevice::ReadOnly) ? blocker.readAll() : QByteArray(), "kept");
 }
 

@@ -2,9 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every research button, link label and double-click of the real program,
-# clicked in an X server: the stand-in opener must log exactly the address
-# each one stands for, composed from the start-up company (HRL, "Hormel
-# Foods ", its list row selected). Message boxes are answered with Return.
+# clicked in an X server by a new user (no links.conf, so today's addresses
+# where the original ones are retired): the stand-in opener must log exactly
+# the address each one stands for, composed from the start-up company (HRL,
+# "Hormel Foods ", its list row selected). Message boxes are answered with
+# Return.
 # The program is left with its End button and must end with status 0.
 # Usage: e2e_links.sh <kelvo-wizard> <artefact folder> <hosts file>
 set -uo pipefail
@@ -19,21 +21,8 @@ source "$3" || e2e_fail "no hosts file at $3"
 # The placeholders of an expectation, written out with the configured hosts.
 with_hosts() {
   local s="$1"
-  s="${s//<gfinance>/$E2E_HOST_GOOGLE_FINANCE}"
   s="${s//<google>/$E2E_HOST_GOOGLE}"
-  s="${s//<yahoo>/$E2E_HOST_YAHOO_FINANCE}"
-  s="${s//<sec>/$E2E_HOST_SEC}"
-  s="${s//<msn>/$E2E_HOST_MSN_MONEY}"
-  s="${s//<bw>/$E2E_HOST_BUSINESSWEEK}"
-  s="${s//<quicken>/$E2E_HOST_QUICKEN}"
-  s="${s//<advfn>/$E2E_HOST_ADVFN}"
-  s="${s//<clearstation>/$E2E_HOST_CLEARSTATION}"
   s="${s//<valuepro>/$E2E_HOST_VALUEPRO}"
-  s="${s//<fsense>/$E2E_HOST_FINANCIAL_SENSE}"
-  s="${s//<wiley>/$E2E_HOST_WILEY}"
-  s="${s//<lecture>/$E2E_WILEY_LECTURE_PATH}"
-  s="${s//<dealbook>/$E2E_HOST_DEALBOOK}"
-  s="${s//<groups>/$E2E_HOST_MSN_GROUPS}"
   s="${s//<berkshire>/$E2E_BERKSHIRE_ADDRESS}"
   s="${s//<maker>/$E2E_HOST_MAKER}"
   s="${s//<email>/$E2E_MAKER_EMAIL}"
@@ -49,16 +38,16 @@ with_hosts() {
 # <google> and the like for the hosts this build was configured with.
 read -r -d '' STEPS <<'EOF'
 click    | Command28    | 0 | http://<maker>/2.htm
-click    | Command17    | 0 | http://<gfinance>/finance?q=HRL%20%20
-click    | Command19    | 0 | http://<yahoo>/q/pr?s=HRL%20%20
-click    | Command6     | 0 | http://<yahoo>/lookup?s=Hormel%20Foods%20&t=S&m=US
-click    | Command23    | 0 | http://<yahoo>/q/h?s=HRL
-click    | Command24    | 0 | http://<bw>/Search?searchTerm=HRL&collection=www&sortBy=pub_date+desc&skin=BusinessWeek&x=15&y=6
-click    | Command10    | 0 | http://<sec>/cgi-bin/browse-edgar?company=Hormel%20%20&CIK=&filenum=&State=&SIC=&owner=include&action=getcompany
-click    | Command11    | 0 | http://<yahoo>/q/co?s=HRL
-click    | Command5     | 0 | http://<msn>/investor/research/sreport.asp?Symbol=HRL&QD=1&OP=1&IC=1&Y1=1&CR=1&AF=1&IH=1&AIE=1&AIR=1&FRH=1&FRK=1&ISA=1&ISQ=1&BSA=1&BSQ=1&CFA=1&CFQ=1&TYS=1&ITT=1&ITP=1&Type=Equity
-dbl-page | 1            | 0 | http://<advfn>/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=HRL&s_ok=OK&reportbug_desc=
-dbl-row  | List1        | 0 | http://<clearstation>/cgi-bin/fundamentals?Event=comparisons&Symbol=HRL%20%20
+click    | Command17    | 0 | https://www.google.com/search?q=HRL&tbm=fin
+click    | Command19    | 0 | https://finance.yahoo.com/quote/HRL/profile/
+click    | Command6     | 0 | https://finance.yahoo.com/lookup/equity?s=Hormel%20Foods%20
+click    | Command23    | 0 | https://finance.yahoo.com/quote/HRL/news/
+click    | Command24    | 0 | https://www.bloomberg.com/search?query=HRL
+click    | Command10    | 0 | https://www.sec.gov/cgi-bin/browse-edgar?action=getcompany&company=Hormel%20&owner=include
+click    | Command11    | 0 | https://www.google.com/search?q=HRL+competitors
+click    | Command5     | 0 | https://finance.yahoo.com/quote/HRL/financials/
+dbl-page | 1            | 0 | https://finance.yahoo.com/quote/HRL/key-statistics/
+dbl-row  | List1        | 0 | https://www.google.com/search?q=HRL%20%20+competitors
 click    | Label3       | 0 | http://<maker>/marvanellc.htm
 click    | Command13    | 9 | -
 nav      | 0            | 0 | Click to Navigate
@@ -69,25 +58,25 @@ click    | cmdBrowseImg | 0 | http://<google>/search?hl=en&q=HRL%20competitive+a
 click    | Command21    | 4 | http://<google>/search?q=site:+<berkshire>++competitive+advantage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0
 nav      | 3            | 0 | Management  ( Trust and Ability )
 click    | Command2     | 0 | http://<google>/search?hl=en&q=management+competition+legal%20Hormel%20Foods%20&btnG=Google+Search
-click    | Command8     | 0 | http://<advfn>/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=HRL&s_ok=OK&reportbug_desc=
+click    | Command8     | 0 | https://finance.yahoo.com/quote/HRL/key-statistics/
 click    | Command22    | 0 | http://<google>/search?q=site:+<berkshire>++manage&num=30&hl=en&lr=&safe=off&as_qdr=all&filter=0
-dbl-page | 3            | 0 | http://<advfn>/p.php?pid=financials&btn=s_ok&s_symbol_select=&symbol=HRL&s_ok=OK&reportbug_desc=
+dbl-page | 3            | 0 | https://finance.yahoo.com/quote/HRL/key-statistics/
 nav      | 4            | 0 | Bargain Price / Intrinsic Value
-click    | Command3     | 0 | http://<fsense>/resources/corvin.htm
+click    | Command3     | 0 | https://www.google.com/search?q=site:financialsense.com+margin+of+safety
 click    | Command4     | 0 | http://<valuepro>
-click    | Command26    | 0 | http://<quicken>/investments/seceval/?p=HRL&cmetric=intrinsic
+click    | Command26    | 0 | https://www.gurufocus.com/term/iv_dcf/HRL/
 nav      | 5            | 0 | Tools
 click    | Command14    | 0 | http://<maker>/marvanellc.htm
 click    | Command1     | 0 | http://<maker>/2.htm
-click    | Command12    | 0 | http://<maker>/markets.htm
-click    | Command18    | 0 | http://<dealbook>/?excamp=GGDBelmontcorvin
-click    | Command20    | 0 | http://<groups>/BerkshireHathawayShareholders/messageboard.msnw
+click    | Command12    | 0 | https://finance.yahoo.com/markets/
+click    | Command18    | 0 | https://www.nytimes.com/section/business/dealbook
+click    | Command20    | 0 | https://finance.yahoo.com/quote/BRK-B/community/
 nav      | 6            | 0 | IV Estimator
-click    | Command15    | 0 | http://<wiley>/legacy/products/subject/finance/<lecture>
-click    | Command27    | 0 | http://<yahoo>/q/ks?s=HRL;;calculator<sp>
+click    | Command15    | 0 | https://www.wiley.com/en-us/search?pq=intelligent%20speculation
+click    | Command27    | 0 | https://finance.yahoo.com/quote/HRL/key-statistics/;;calculator<sp>
 nav      | 1            | 0 | Company  ( Understanding )<sp>
 type     | txtTitle     | 0 | AT&T "Corp" #1 50%+10% $(id) `id`; Zoë
-click    | Command6     | 0 | http://<yahoo>/lookup?s=AT%26T%20%22Corp%22%20%231%2050%25%2B10%25%20%24%28id%29%20%60id%60%3B%20Zo%C3%AB&t=S&m=US
+click    | Command6     | 0 | https://finance.yahoo.com/lookup/equity?s=AT%26T%20%22Corp%22%20%231%2050%25%2B10%25%20%24%28id%29%20%60id%60%3B%20Zo%C3%AB
 EOF
 
 # Answers one message box titled "Kelvo Wizard" with Return.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real program with a user's links.conf of one group (XDG_CONFIG_HOME in
-# a scratch folder): the button it names opens the file's address, composed
-# from the start-up company (HRL), and another button still opens its
-# built-in address. A valid file is reported nowhere.
+# The real program with a user's links.conf of one group and today's set
+# switched off (XDG_CONFIG_HOME in a scratch folder): the button it names
+# opens the file's address, composed from the start-up company (HRL), and
+# another button opens its original, built-in address. A valid file is
+# reported nowhere.
 # Usage: e2e_overrides.sh <kelvo-wizard> <artefact folder> <Yahoo! Finance host of the build>
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -20,7 +21,7 @@ export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 e2e_prepare
 mkdir -p "$ART" "$E2E_TMP/config/kelvo-wizard"
-printf '[Command11]\naddress=https://www.example.org/quote/{symbol}/competitors\n' \
+printf '[Command11]\naddress=https://www.example.org/quote/{symbol}/competitors\n[settings]\ntoday=off\n' \
   >"$E2E_TMP/config/kelvo-wizard/links.conf"
 
 e2e_start_app "$BIN" XDG_CONFIG_HOME="$E2E_TMP/config"

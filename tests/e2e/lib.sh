@@ -72,8 +72,9 @@ e2e_prepare() {
   export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   export KELVO_E2E_LOG="$E2E_TMP/opened.log"
-  # A home of its own: no study or recovery copy of the user's is seen or touched.
-  export HOME="$E2E_TMP/home" XDG_STATE_HOME="$E2E_TMP/home/.local/state"
+  # A home of its own: no study, recovery copy or links.conf of the user's is seen or touched.
+  export HOME="$E2E_TMP/home" XDG_STATE_HOME="$E2E_TMP/home/.local/state" \
+    XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_DATA_HOME="$E2E_TMP/home/.local/share"
   mkdir -p "$HOME"
   : >"$KELVO_E2E_LOG"
   trap e2e_cleanup EXIT

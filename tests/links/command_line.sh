@@ -5,11 +5,12 @@
 # The command line of the real binary, with no display at all: --help,
 # --version and --list-links answer and exit 0, also beside Qt's own options;
 # an unknown option or any other argument is one line on standard error and
-# status 2; a failed write is status 1; and --list-links names the override
-# file an address came from.
-# Usage: command_line.sh <kelvo-wizard> <version> <Yahoo! Finance host>
+# status 2; a failed write is status 1; and --list-links names where each
+# address came from: today's set unless the user switched it off, the built-in
+# address (retired or not), or an override file.
+# Usage: command_line.sh <kelvo-wizard> <version> <Yahoo! Finance host> <ValuePro host>
 set -uo pipefail
-BIN="$1" VERSION="$2" YAHOO="$3"
+BIN="$1" VERSION="$2" YAHOO="$3" VALUEPRO="$4"
 TMP="$(mktemp -d)"
 trap 'rm -rf "$TMP"' EXIT
 
@@ -97,18 +98,28 @@ run builtin --list-links
 [[ $RC == 0 ]] || fail "--list-links: status $RC"
 [[ "$(wc -l <"$TMP/builtin.out")" == 29 ]] ||
   fail "--list-links: $(wc -l <"$TMP/builtin.out") lines, expected 29"
-want="Command11${tab}Competitors${tab}http://$YAHOO/q/co?s={symbol}${tab}built in, retired by its site"
-grep -qxF "$want" "$TMP/builtin.out" || fail "--list-links lacks '$want'"
+# A new user: today's set, and the built-in address where it has none.
+while IFS= read -r want; do
+  grep -qxF "$want" "$TMP/builtin.out" || fail "--list-links lacks '$want'"
+done <<WANT
+Command11${tab}Competitors${tab}https://www.google.com/search?q={symbol}+competitors${tab}today's set
+Command4${tab}Intrinsic Value Estimator${tab}http://$VALUEPRO${tab}built in
+WANT
 [[ ! -s "$TMP/builtin.err" ]] || fail "the built-in catalogue reports: $(cat "$TMP/builtin.err")"
 
 mkdir -p "$TMP/config/kelvo-wizard"
 conf="$TMP/config/kelvo-wizard/links.conf"
+printf '[settings]\ntoday=off\n' >"$conf"
+run original --list-links
+want="Command11${tab}Competitors${tab}http://$YAHOO/q/co?s={symbol}${tab}built in, retired by its site"
+grep -qxF "$want" "$TMP/original.out" || fail "--list-links with today=off lacks '$want'"
+
 printf '[Command11]\naddress=https://www.example.org/q/{symbol}/competitors\n[Command23]\naddress=javascript:alert(1)\n' >"$conf"
 run override --list-links
 [[ $RC == 0 ]] || fail "--list-links with an override: status $RC"
 want="Command11${tab}Competitors${tab}https://www.example.org/q/{symbol}/competitors${tab}$conf:2"
 grep -qxF "$want" "$TMP/override.out" || fail "--list-links lacks '$want'"
-want="Command23${tab}N${tab}http://$YAHOO/q/h?s={symbol}${tab}built in, retired by its site"
+want="Command23${tab}N${tab}https://finance.yahoo.com/quote/{yahoosymbol}/news/${tab}today's set"
 grep -qxF "$want" "$TMP/override.out" || fail "--list-links lacks '$want'"
 [[ "$(cat "$TMP/override.err")" == "$conf:4: only http and https addresses are accepted" ]] ||
   fail "the bad line was reported as: $(cat "$TMP/override.err")"

@@ -34,7 +34,8 @@ ScriptedDialogs logTo(QStringList &log) {
   return dialogs;
 }
 
-// The window as the links see it: two boxes and the list selection.
+// The window as the links see it: two boxes and the list selection. The
+// sequences are those of the built-in catalogue (what today=off gives).
 struct Window {
   QString symbol = "KO";
   QString name = "Coca-Cola ";
@@ -43,7 +44,8 @@ struct Window {
   ScriptedDialogs dialogs = logTo(desktop.log);
   LinkActions actions{
       dialogs, desktop,
-      LinkContext{[this] { return symbol; }, [this] { return name; }, [this] { return row; }}};
+      LinkContext{[this] { return symbol; }, [this] { return name; }, [this] { return row; }},
+      &LinkCatalogue::builtIn()};
 };
 
 QString makerAddress() { return "http://" + qs(hosts::kMaker); }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Override files of a packager (XDG_DATA_DIRS) and of the user
-// (XDG_CONFIG_HOME): which address each control then opens, where it came
-// from, and what a bad file reports.
+// (XDG_CONFIG_HOME) over today's set, which is on unless the user switches it
+// off: which address each control then opens, where it came from, and what a
+// bad file reports.
 
 #include "directory/company_directory.h"
 #include "expected_hosts.h"
@@ -46,16 +47,19 @@ void TestLinkOverrides::overrides_data() {
   QTest::addColumn<QString>("dataDirs");  // XDG_DATA_DIRS, {tmp} for the test's folder
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("handOver"); // what the desktop is handed, with KO selected
-  QTest::addColumn<QString>("origin");   // file under {tmp}, empty for built in
+  QTest::addColumn<QString>("origin");   // file under {tmp}, empty for built in, or today's set
   QTest::addColumn<QStringList>("problems");
 
   const QString d12 = "{tmp}/d1:{tmp}/d2";
-  const QString competitors = "open OwnedMaximized {yahoo}/q/co?s=KO";
+  // Command11 with nothing of the user's: today's address.
+  const QString competitors = "open OwnedMaximized https://www.google.com/search?q=KO+competitors";
+  const QString today = ":/kelvo/links/today.conf";
+  const QString builtIn = "open OwnedMaximized {yahoo}/q/co?s=KO";
   const QString example = "open OwnedMaximized https://www.example.org/q/KO";
   const QString user = kUser;
   auto bad = [&](const char *row, const QString &line, const QString &what) {
     QTest::newRow(row) << QStringList{user, "[Command11]\n" + line + "\n"} << d12 << "Command11"
-                       << competitors << "" << QStringList{"{tmp}/" + user + ":2: " + what};
+                       << competitors << today << QStringList{"{tmp}/" + user + ":2: " + what};
   };
 
   QTest::newRow("one control overridden")
@@ -63,7 +67,24 @@ void TestLinkOverrides::overrides_data() {
       << "Command11" << example << user << QStringList{};
   QTest::newRow("another control keeps its address")
       << QStringList{user, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"} << d12
-      << "Command23" << "open OwnedMaximized {yahoo}/q/h?s=KO" << "" << QStringList{};
+      << "Command23" << "open OwnedMaximized https://finance.yahoo.com/quote/KO/news/" << today
+      << QStringList{};
+  QTest::newRow("a control today's set leaves alone")
+      << QStringList{} << d12 << "Command4" << "open OwnedMaximized {valuepro}" << ""
+      << QStringList{};
+  QTest::newRow("today=off: the built-in address")
+      << QStringList{user, "[settings]\ntoday=off\n"} << d12 << "Command11" << builtIn << ""
+      << QStringList{};
+  QTest::newRow("today=off, the user's own row still wins")
+      << QStringList{user, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"
+                           "[settings]\ntoday=off\n"}
+      << d12 << "Command11" << example << user << QStringList{};
+  QTest::newRow("today=on, as without a setting")
+      << QStringList{user, "[settings]\ntoday=on\n"} << d12 << "Command11" << competitors
+      << today << QStringList{};
+  QTest::newRow("system file over today's set")
+      << QStringList{kSystem2, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"}
+      << d12 << "Command11" << example << kSystem2 << QStringList{};
   QTest::newRow("every placeholder")
       << QStringList{user, "[cmdBrowseImg]\naddress=https://s.example/?a={symbol}&b={name}&c="
                            "{name7}&d={listsymbol}&e={yahoosymbol}#{symbol}"}
@@ -91,16 +112,16 @@ void TestLinkOverrides::overrides_data() {
   QTest::newRow("relative data dir ignored")
       << QStringList{"d2/kelvo-wizard/links/site.conf",
                      "[Command11]\naddress=https://relative.example/{symbol}\n"}
-      << "d2:{tmp}/d1" << "Command11" << competitors << "" << QStringList{};
+      << "d2:{tmp}/d1" << "Command11" << competitors << today << QStringList{};
   QTest::newRow("e-mail label to a web page")
       << QStringList{user, "[Label2]\naddress=https://www.example.org/contact\n"} << d12
       << "Label2" << "open PlainNormal https://www.example.org/contact" << user << QStringList{};
-  QTest::newRow("empty file") << QStringList{user, ""} << d12 << "Command11" << competitors << ""
-                              << QStringList{};
-  QTest::newRow("no file") << QStringList{} << d12 << "Command11" << competitors << ""
+  QTest::newRow("empty file") << QStringList{user, ""} << d12 << "Command11" << competitors
+                              << today << QStringList{};
+  QTest::newRow("no file") << QStringList{} << d12 << "Command11" << competitors << today
                            << QStringList{};
   QTest::newRow("not a regular file")
-      << QStringList{user, "<dir>"} << d12 << "Command11" << competitors << ""
+      << QStringList{user, "<dir>"} << d12 << "Command11" << competitors << today
       << QStringList{"{tmp}/" + user + ":0: not a regular file"};
   QTest::newRow("unknown control, its values skipped")
       << QStringList{user, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"
@@ -118,21 +139,21 @@ void TestLinkOverrides::overrides_data() {
       << QStringList{"{tmp}/" + user + ":2: only http and https addresses are accepted"};
   QTest::newRow("value outside a group")
       << QStringList{user, "address=https://bad.example/\n[Command11]\n"} << d12 << "Command11"
-      << competitors << ""
+      << competitors << today
       << QStringList{"{tmp}/" + user + ":1: \"address\" outside any [control] group"};
 
   QTest::newRow("problems in line order, each saying what is wrong")
       << QStringList{user, "[Command99]\naddress=https://x.example/\n[Command11]\naddress=\n"
                            "[Command23\naddress=https://x.example/\n[settings]\ntoday=yes\n"}
-      << d12 << "Command11" << competitors << ""
+      << d12 << "Command11" << competitors << today
       << QStringList{"{tmp}/" + user + ":1: unknown control \"Command99\"",
                      "{tmp}/" + user + ":4: the address is empty",
                      "{tmp}/" + user + ":5: the group line has no closing \"]\"",
                      "{tmp}/" + user + ":8: today is on or off"};
   QTest::newRow("settings only in the user's file")
-      << QStringList{kSystem1, "[settings]\ntoday=on\n"} << d12 << "Command11" << competitors
-      << "" << QStringList{"{tmp}/" + QString(kSystem1) +
-                           ":1: [settings] is read from the user's own links.conf only"};
+      << QStringList{kSystem1, "[settings]\ntoday=off\n"} << d12 << "Command11" << competitors
+      << today << QStringList{"{tmp}/" + QString(kSystem1) +
+                              ":1: [settings] is read from the user's own links.conf only"};
   bad("a key only built-in links have", "guard=name", "unknown key \"guard\"");
   bad("a value without a key", "=https://x.example/", "a value without a key before its \"=\"");
   bad("unknown placeholder", "address=https://x.example/{ticker}",
@@ -156,7 +177,7 @@ void TestLinkOverrides::overrides_data() {
   // Bytes that are not UTF-8 cannot go through a QString column.
   QTest::newRow("bad UTF-8")
       << QStringList{user, "[Command11]\naddress=https://x.example/<FF>\n"} << d12 << "Command11"
-      << competitors << "" << QStringList{"{tmp}/" + user + ":2: not valid UTF-8"};
+      << competitors << today << QStringList{"{tmp}/" + user + ":2: not valid UTF-8"};
 }
 // clang-format on
 
@@ -187,6 +208,7 @@ void TestLinkOverrides::overrides() {
   auto expand = [&](QString text) {
     return text.replace("{tmp}", tmp.path())
         .replace("{yahoo}", "http://" + qs(hosts::kYahooFinance))
+        .replace("{valuepro}", "http://" + qs(hosts::kValuePro))
         .replace("{email}", qs(hosts::kMakerEmail));
   };
   qputenv("XDG_DATA_DIRS", expand(dataDirs).toUtf8());

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this build tree into a scratch directory and checks its
-# metadata and contents. Slow (about half a minute): cpack installs the tree and runs
-# dpkg-shlibdeps on the program.
+# metadata and contents, and that lintian finds no error or warning in it. Takes a few
+# seconds on a built tree: cpack installs the tree and runs dpkg-shlibdeps on the program.
 # Usage: deb_check.sh <build dir> <project version>
 set -uo pipefail
 build=$1 version=$2
@@ -15,6 +15,7 @@ need cpack cmake
 need dpkg-deb dpkg
 need dpkg-shlibdeps dpkg-dev
 need file file
+need lintian lintian
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -24,6 +25,11 @@ fi
 debs=("$out"/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { fail "expected one .deb, found: ${debs[*]}"; exit 1; }
 deb=${debs[0]}
+# What a distribution would check before taking the package: any error or warning fails.
+# Infos stay informational; they are shown all the same. lintian takes seconds, so it runs
+# beside the checks below.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>&1 &
+lintian_pid=$!
 arch=$(dpkg --print-architecture)
 [ "$(basename "$deb")" = "kelvo-wizard_${version}_${arch}.deb" ] || fail "package file is named $(basename "$deb")"
 
@@ -68,6 +74,8 @@ usr/share/icons/hicolor/48x48/apps/kelvo-wizard.png         file
 usr/share/icons/hicolor/scalable/apps/kelvo-wizard.svg      file
 usr/share/kelvo-wizard/links/today.conf.example             file
 usr/share/doc/kelvo-wizard/copyright                        file
+usr/share/doc/kelvo-wizard/changelog.gz                     file
+usr/share/man/man1/kelvo-wizard.1.gz                        file
 EOF
 
 # The licence the program is under, in Debian's machine-readable form.
@@ -79,6 +87,13 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 # Everything is owned by root and readable by all, so an unprivileged user can start it.
 bad=$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || substr($1, 8, 1) != "r" {print}')
 [ -z "$bad" ] || fail "entries with wrong owner or permissions: $bad"
+
+wait "$lintian_pid"
+status=$?
+grep -v 'running with root privileges' "$out/lintian.log"
+if [ "$status" -ne 0 ] || grep -qE '^(E|W): ' "$out/lintian.log"; then
+  fail "lintian finds errors or warnings (above), status $status"
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "debian package: all checks passed"

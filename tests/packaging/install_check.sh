@@ -17,6 +17,8 @@ need file file
 need readelf binutils
 need xmllint libxml2-utils
 need update-mime-database shared-mime-info
+need man man-db
+need dpkg-parsechangelog dpkg-dev
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -46,6 +48,8 @@ share/icons/hicolor/256x256/apps/kelvo-wizard.png  png:256
 share/icons/hicolor/scalable/apps/kelvo-wizard.svg svg
 share/kelvo-wizard/links/today.conf.example        links-example
 share/doc/kelvo-wizard/copyright                   file
+share/doc/kelvo-wizard/changelog.gz                changelog
+share/man/man1/kelvo-wizard.1.gz                   manual
 EOF
 )
 
@@ -57,6 +61,10 @@ rm -f "$stage.diff"
 [ -z "$(cd "$stage" && find . -mindepth 1 -maxdepth 1 ! -name usr)" ] || fail "files installed outside the prefix"
 
 desktop_key() { sed -n "s/^$1=//p" "$root/$desktop" | head -n1; }
+
+# The version the program gives; the newest release of the metainfo and of the changelog
+# must be this one.
+version=$(env -u DISPLAY "$root/bin/kelvo-wizard" --version | awk '{print $2}')
 
 while read -r path kind; do
   f=$root/$path
@@ -100,7 +108,17 @@ while read -r path kind; do
       rm -rf "$stage/mime"
       ;;
     metainfo)
-      out=$(appstreamcli validate --no-net "$f" 2>&1) || fail "appstreamcli rejects $path: $out"
+      # Infos and pedantic notes are allowed (the reverse-DNS id keeps its capitals, and this
+      # appstreamcli does not know <developer> yet); warnings and errors are not.
+      out=$(appstreamcli validate --pedantic --no-net "$f" 2>&1) || fail "appstreamcli rejects $path: $out"
+      ! grep -E '^(W|E):' <<<"$out" || fail "appstreamcli warns about $path"
+      newest=$(grep -o -m1 '<release version="[^"]*"' "$f" | cut -d'"' -f2)
+      [ "$newest" = "$version" ] || fail "$path: the newest release is '$newest', the program is $version"
+      grep -q '<translation type="qt">kelvo-wizard</translation>' "$f" || fail "$path: no Qt translation domain"
+      for scheme in light dark; do
+        grep -Eq "<color type=\"primary\" scheme_preference=\"$scheme\">#[0-9a-f]{6}</color>" "$f" ||
+          fail "$path: no primary branding colour for the $scheme scheme"
+      done
       grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$f" \
         || fail "$path: the launchable is not the installed desktop entry $(basename "$desktop")"
       grep -q "<icon type=\"stock\">$(desktop_key Icon)</icon>" "$f" \
@@ -117,6 +135,30 @@ while read -r path kind; do
       ;;
     svg)
       file -b "$f" | grep -q '^SVG' || fail "$path is not an SVG image: $(file -b "$f")"
+      ;;
+    changelog)
+      # Debian's format, newest first, the lines within 80 columns, compressed as Debian wants.
+      gzip -dc "$f" >"$stage/changelog"
+      [[ $(file -b "$f") == *"max compression"* ]] || fail "$path is not compressed with gzip -9: $(file -b "$f")"
+      newest=$(dpkg-parsechangelog -l "$stage/changelog" -S Version 2>&1)
+      [ "$newest" = "$version" ] || fail "$path: the newest entry is '$newest', the program is $version"
+      [ "$(sed -n 's/^kelvo-wizard (\([^)]*\)).*/\1/p' "$stage/changelog")" = \
+        "$(grep -o '<release version="[^"]*"' "$root/$metainfo" | cut -d'"' -f2)" ] ||
+        fail "$path does not hold the releases of $metainfo"
+      long=$(awk 'length > 80' "$stage/changelog")
+      [ -z "$long" ] || fail "$path has lines over 80 columns: $long"
+      rm -f "$stage/changelog"
+      ;;
+    manual)
+      # man renders it without a complaint, with the sections the help has no room for.
+      page=$(MANWIDTH=80 man --warnings -l "$f" 2>"$stage/man.err")
+      [ ! -s "$stage/man.err" ] || fail "man -l complains about $path: $(cat "$stage/man.err")"
+      rm -f "$stage/man.err"
+      for want in "kelvo-wizard - training wizard" "--list-links" "EXIT STATUS" "KELVO_SEC_BASE_URL" \
+                  "XDG_CACHE_HOME" "kelvo-wizard/kelvo-wizard.conf" "kelvo-wizard/sec/" "recovery-" \
+                  "links.conf" "kelvo-wizard $version"; do
+        grep -qF -- "$want" <<<"$page" || fail "$path does not say '$want'"
+      done
       ;;
     links-example)
       # Switched on as the user's links.conf, every line of it is accepted.

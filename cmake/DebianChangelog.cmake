@@ -1,0 +1,121 @@
+# SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Writes the package's changelog in Debian's format from the <release> entries
+# of the AppStream metainfo, so that the releases are written down once.
+#   cmake -DMETAINFO=<metainfo.xml> -DOUTPUT=<changelog> -DPACKAGE=<name>
+#         -DMAINTAINER="Name <address>" -P DebianChangelog.cmake
+# A <p> becomes an entry ("  * "), an <li> an item under it ("    - "), each
+# wrapped to fit 80 columns; the date of a release is its day at midnight UTC.
+cmake_minimum_required(VERSION 3.25)
+
+foreach(_required METAINFO OUTPUT PACKAGE MAINTAINER)
+  if(NOT DEFINED ${_required})
+    message(FATAL_ERROR "DebianChangelog.cmake needs -D${_required}=...")
+  endif()
+endforeach()
+
+# Wraps words to lines of at most 79 columns: the first with `first`, the
+# rest with `rest` in front.
+function(_wrap out text first rest)
+  string(REGEX REPLACE "[ \t\r\n]+" ";" words "${text}")
+  set(result "")
+  set(line "${first}")
+  set(empty TRUE)
+  foreach(word IN LISTS words)
+    if(word STREQUAL "")
+      continue()
+    endif()
+    string(LENGTH "${line} ${word}" wide)
+    if(NOT empty AND wide GREATER 79)
+      string(APPEND result "${line}\n")
+      set(line "${rest}${word}")
+    elseif(empty)
+      set(line "${line}${word}")
+    else()
+      set(line "${line} ${word}")
+    endif()
+    set(empty FALSE)
+  endforeach()
+  set(${out} "${result}${line}\n" PARENT_SCOPE)
+endfunction()
+
+function(_unescape out text)
+  string(REPLACE "&lt;" "<" text "${text}")
+  string(REPLACE "&gt;" ">" text "${text}")
+  string(REPLACE "&quot;" "\"" text "${text}")
+  string(REPLACE "&apos;" "'" text "${text}")
+  string(REPLACE "&amp;" "&" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# "Tue, 08 Dec 2026 00:00:00 +0000" for "2026-12-08" (Sakamoto's weekday).
+function(_rfc2822 out iso)
+  if(NOT iso MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "${METAINFO}: the release date '${iso}' is not YYYY-MM-DD")
+  endif()
+  set(day "${CMAKE_MATCH_3}")
+  math(EXPR year "${CMAKE_MATCH_1}")
+  math(EXPR month "1${CMAKE_MATCH_2} - 100")
+  set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  math(EXPR index "${month} - 1")
+  list(GET offsets ${index} offset)
+  list(GET months ${index} month_name)
+  set(y ${year})
+  if(month LESS 3)
+    math(EXPR y "${y} - 1")
+  endif()
+  math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + 1${day} - 100) % 7")
+  set(days Sun Mon Tue Wed Thu Fri Sat)
+  list(GET days ${weekday} weekday_name)
+  set(${out} "${weekday_name}, ${day} ${month_name} ${year} 00:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
+file(READ "${METAINFO}" metainfo)
+# A ";" in the text would split CMake's lists: it stands aside as another
+# character until the changelog is written.
+string(ASCII 1 semicolon)
+string(REPLACE ";" "${semicolon}" metainfo "${metainfo}")
+# Inline markup (<em>, <code>) has no place in a plain-text changelog.
+string(REGEX REPLACE "</?(em|code)>" "" metainfo "${metainfo}")
+string(REGEX MATCHALL "<release [^>]*>.*</release>" releases_text "${metainfo}")
+string(REPLACE "</release>" "</release>;" releases "${releases_text}")
+
+set(changelog "")
+set(count 0)
+foreach(release IN LISTS releases)
+  if(NOT release MATCHES "<release [^>]*version=\"([^\"]+)\"")
+    continue()
+  endif()
+  set(version "${CMAKE_MATCH_1}")
+  if(NOT release MATCHES "<release [^>]*date=\"([^\"]+)\"")
+    message(FATAL_ERROR "${METAINFO}: release ${version} has no date")
+  endif()
+  _rfc2822(date "${CMAKE_MATCH_1}")
+
+  string(APPEND changelog "${PACKAGE} (${version}) unstable; urgency=medium\n\n")
+  string(REGEX MATCHALL "<(p|li)>[^<]*</(p|li)>" blocks "${release}")
+  if(NOT blocks)
+    message(FATAL_ERROR "${METAINFO}: release ${version} says nothing about what changed")
+  endif()
+  foreach(block IN LISTS blocks)
+    string(REGEX REPLACE "^<(p|li)>([^<]*)</(p|li)>$" "\\2" text "${block}")
+    _unescape(text "${text}")
+    if(block MATCHES "^<p>")
+      _wrap(lines "${text}" "  * " "    ")
+    else()
+      _wrap(lines "${text}" "    - " "      ")
+    endif()
+    string(APPEND changelog "${lines}")
+  endforeach()
+  string(APPEND changelog "\n -- ${MAINTAINER}  ${date}\n\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+
+if(count EQUAL 0)
+  message(FATAL_ERROR "${METAINFO} lists no release")
+endif()
+string(REGEX REPLACE "\n\n$" "\n" changelog "${changelog}")
+string(REPLACE "${semicolon}" ";" changelog "${changelog}")
+file(WRITE "${OUTPUT}" "${changelog}")
