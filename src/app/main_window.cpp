@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QToolTip>
@@ -243,6 +244,9 @@ void MainWindow::bindLinks() {
 void MainWindow::startUp() {
   render(wizard::goToStep(state_, wizard::kWelcomeStep));
   companyPage_->fillList();
+  // The list's own links read its selection, so it is part of the company chosen.
+  connect(companyPage_->list()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &MainWindow::companyChanged);
   selectRow(directory::findSymbol(directory::kStartUpSymbol));
   render(wizard::startUp());
 }

@@ -95,7 +95,7 @@ public:
 signals:
   // A right-click on the window's or a page's background.
   void programMenuRequested(const QPoint &globalPos);
-  // The symbol box or the company-name box changed.
+  // The symbol box, the company-name box or the list's selection changed.
   void companyChanged();
 
 protected:

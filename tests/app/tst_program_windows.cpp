@@ -5,6 +5,7 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
+#include "app/research_links_window.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"
 #include "support/window_fixture.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 using namespace kelvo::testing;
 
@@ -69,6 +71,29 @@ private slots:
     const kelvo::study::Valuation shown = added.workbench()->snapshot();
     QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
     added.workbench()->close();
+  }
+
+  // "Address now" in Research Links follows the company the wizard shows,
+  // while a template being edited stays as typed.
+  void researchLinksFollowTheCompany() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.showResearchLinks();
+    auto *edit = added.researchLinks()->findChild<QLineEdit *>("template");
+    edit->setText(QStringLiteral("https://www.example.org/{symbol}"));
+    const auto addressNow = [&](const QString &control) {
+      QTreeWidgetItemIterator it(added.researchLinks()->findChild<QTreeWidget *>("links"));
+      while (*it && (*it)->data(0, Qt::UserRole) != control)
+        ++it;
+      return *it ? (*it)->text(2) : QString();
+    };
+    t.clickStep(1);
+    t.typeInto("ssymbol", QStringLiteral("PEP"));
+    QVERIFY2(addressNow("Command23").endsWith("/q/h?s=PEP"), qPrintable(addressNow("Command23")));
+    t.typeInto("ssymbol", QStringLiteral("ZZZZ"));
+    QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab); // no row matches: the list's links read none
+    QVERIFY2(addressNow("Command17").endsWith("?q="), qPrintable(addressNow("Command17")));
+    QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
   }
 
   // End asks "Exit Program?" as ever; with an unsaved study it then asks
