@@ -8,6 +8,7 @@
 #include "links/link_file_writer.h"
 #include "links/link_overrides.h"
 #include "platform/dialogs.h"
+#include "widgets/window_pattern.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -61,6 +62,7 @@ ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::D
       actions_(std::make_unique<LinkActions>(dialogs, desktop, std::move(context))) {
   setObjectName(QStringLiteral("researchLinks"));
   setWindowTitle(tr("Research Links"));
+  widgets::letReturnPressButtons(*this);
   buildControls();
   connect(&ActiveLinks::instance(), &ActiveLinks::changed, this, &ResearchLinksWindow::refresh);
   refresh();

@@ -15,6 +15,8 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -71,6 +73,41 @@ private slots:
     const kelvo::study::Valuation shown = added.workbench()->snapshot();
     QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
     added.workbench()->close();
+  }
+
+  // Each added window opens within the available screen, and Return and
+  // Enter press its focused button as Space does.
+  void addedWindowsByKeyboard_data() {
+    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Research Links") << 0 << "Open" << int(Qt::Key_Return);
+    QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
+    QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
+    QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
+  }
+  void addedWindowsByKeyboard() {
+    QFETCH(int, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    using Open = void (ProgramWindows::*)();
+    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies};
+    (added.*open[window])();
+    QWidget *shown = nullptr;
+    QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
+    const QSize room = shown->screen()->availableGeometry().size();
+    QVERIFY(shown->width() <= room.width() && shown->height() <= room.height());
+    QPushButton *pressed = nullptr;
+    for (QPushButton *b : shown->findChildren<QPushButton *>())
+      pressed = b->text().remove(u'&') == button ? b : pressed;
+    QVERIFY(pressed);
+    pressed->setFocus();
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    QTest::keyClick(pressed, Qt::Key(key));
+    QCOMPARE(clicks.size(), 1);
   }
 
   // "Address now" in Research Links follows the company the wizard shows,
