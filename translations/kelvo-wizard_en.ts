@@ -706,10 +706,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opens the address as the control would, for the chosen company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Reset</source>
         <translation type="unfinished"></translation>
     </message>
@@ -739,6 +735,10 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>This template is accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

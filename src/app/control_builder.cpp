@@ -9,7 +9,6 @@
 #include "app/widgets.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <algorithm>
 
 namespace kelvo::app {
@@ -42,10 +41,9 @@ QWidget *makeTextBox(const ControlRow &row, QWidget *parent) {
   return box;
 }
 
-bool isDark(const QPalette &palette) {
-  return palette.color(QPalette::Window).lightness() <
-         palette.color(QPalette::WindowText).lightness();
-}
+// The light palette's window and text, the halves a dark desktop lacks.
+const QColor kLightWindow(0xEF, 0xEF, 0xEF);
+const QColor kLightText(0x00, 0x00, 0x00);
 
 // Whether the side menu or a page gives its controls a fixed background.
 bool containerFixesBackground(int container) {
@@ -60,21 +58,36 @@ bool containerFixesBackground(int container) {
 // light palette that is the design exactly; under a dark one a fixed colour
 // would meet the desktop's colour for the other half of its pair (black text
 // on dark grey, white text on a fixed light grey), so the other half is
-// fixed too, to what the light palette gives it.
-void completeFixedPair(const ControlRow &row, bool dark, QPalette &palette, QWidget *w) {
-  if (!dark)
+// fixed too, to what the light palette gives it. That half is a constant:
+// under a desktop theme the style's own palette is the theme's, dark too.
+// The palette is built afresh each time, so that a desktop turned light
+// again gets the design's colours back exactly.
+void applyColours(const ControlRow &row, QWidget *w, bool dark) {
+  // Lines, outlines and markers paint their fixed colours themselves.
+  if (row.kind == ControlKind::Line || row.kind == ControlKind::Outline ||
+      row.kind == ControlKind::Marker)
     return;
-  const QPalette light = QApplication::style()->standardPalette();
+  QPalette palette; // no role of its own: each follows the desktop's palette
   const bool fixedText = row.foreground != kNoColour;
   const bool fixedBackground = row.background != kNoColour;
-  if (fixedText && !fixedBackground && row.kind == ControlKind::Label &&
-      !containerFixesBackground(row.container)) {
-    palette.setColor(QPalette::Window, light.color(QPalette::Window));
-    w->setAutoFillBackground(true);
-  } else if (fixedBackground && !fixedText &&
-             (row.kind == ControlKind::TextBox || row.kind == ControlKind::List)) {
-    palette.setColor(QPalette::Text, light.color(QPalette::Text));
+  if (fixedText) {
+    palette.setColor(QPalette::WindowText, rgbColour(row.foreground));
+    palette.setColor(QPalette::Text, rgbColour(row.foreground));
   }
+  const bool panel = row.kind == ControlKind::Panel;
+  if (fixedBackground)
+    palette.setColor(panel ? QPalette::Window : QPalette::Base, rgbColour(row.background));
+  bool fillBackground = panel && fixedBackground;
+  if (dark && fixedText && !fixedBackground && row.kind == ControlKind::Label &&
+      !containerFixesBackground(row.container)) {
+    palette.setColor(QPalette::Window, kLightWindow);
+    fillBackground = true;
+  } else if (dark && fixedBackground && !fixedText &&
+             (row.kind == ControlKind::TextBox || row.kind == ControlKind::List)) {
+    palette.setColor(QPalette::Text, kLightText);
+  }
+  w->setPalette(palette);
+  w->setAutoFillBackground(fillBackground);
 }
 
 // Name, place, font, flags, colours and what assistive tools are told.
@@ -91,22 +104,7 @@ void applyRow(const ControlRow &row, QWidget *w) {
     w->setCursor(Qt::PointingHandCursor);
   if (row.flags & kHelpCursor)
     w->setCursor(Qt::WhatsThisCursor);
-
-  const bool shape = row.kind == ControlKind::Line || row.kind == ControlKind::Outline;
-  QPalette palette = w->palette();
-  const bool dark = isDark(palette);
-  if (row.foreground != kNoColour && !shape) {
-    palette.setColor(QPalette::WindowText, rgbColour(row.foreground));
-    palette.setColor(QPalette::Text, rgbColour(row.foreground));
-  }
-  if (row.background != kNoColour && row.kind != ControlKind::Marker) {
-    const bool panel = row.kind == ControlKind::Panel;
-    palette.setColor(panel ? QPalette::Window : QPalette::Base, rgbColour(row.background));
-    w->setAutoFillBackground(panel);
-  }
-  if (!shape && row.kind != ControlKind::Marker)
-    completeFixedPair(row, dark, palette, w);
-  w->setPalette(palette);
+  applyColours(row, w, isDarkPalette(w->window()->palette()));
 
   const QString accessible = shownText(row.accessible);
   if (row.kind == ControlKind::Button || row.kind == ControlKind::Label) {
@@ -120,6 +118,11 @@ void applyRow(const ControlRow &row, QWidget *w) {
 }
 
 } // namespace
+
+bool isDarkPalette(const QPalette &palette) {
+  return palette.color(QPalette::Window).lightness() <
+         palette.color(QPalette::WindowText).lightness();
+}
 
 QString designName(const ControlRow &row) {
   return row.index < 0 ? QString::fromLatin1(row.name)
@@ -170,6 +173,12 @@ void ControlBuilder::build(int container, QWidget *parent, const PanelMaker &mak
     if (row.tab != kNoTab)
       tabs_.append({row.tab, w});
   }
+}
+
+void ControlBuilder::applyColours(bool dark) {
+  for (const ControlRow &row : windowLayout())
+    if (QWidget *w = control(designName(row)))
+      app::applyColours(row, w, dark);
 }
 
 QList<QWidget *> ControlBuilder::keyboardOrder() const {

@@ -20,6 +20,9 @@ class Panel;
 // "cmdNext", "Label1(3)", "picStart(6)".
 QString designName(const ControlRow &row);
 
+// Whether a palette draws light text on a dark background.
+bool isDarkPalette(const QPalette &palette);
+
 class ControlBuilder {
 public:
   // Makes the panel of a panel row: the side menu or a page.
@@ -36,6 +39,9 @@ public:
     return qobject_cast<T *>(control(QString::fromLatin1(name)));
   }
   QStringList names() const { return controls_.keys(); }
+  // Gives every control built its design colours again, for a desktop
+  // palette that is dark or light (see applyColours in the source).
+  void applyColours(bool dark);
   // Every control built so far that takes the focus, in the design's
   // keyboard order.
   QList<QWidget *> keyboardOrder() const;

@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QToolTip>
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   setWindowTitle(state_.caption);
   setFont(windowFont());
   setFixedSize(pixels(kWindowWidthTwips), pixels(kWindowHeightTwips));
+  darkColours_ = isDarkPalette(palette());
   topEdge_ = std::make_unique<TopEdgePin>(*this);
 
   buildControls();
@@ -243,6 +245,9 @@ void MainWindow::bindLinks() {
 void MainWindow::startUp() {
   render(wizard::goToStep(state_, wizard::kWelcomeStep));
   companyPage_->fillList();
+  // The list's own links read its selection, so it is part of the company chosen.
+  connect(companyPage_->list()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &MainWindow::companyChanged);
   selectRow(directory::findSymbol(directory::kStartUpSymbol));
   render(wizard::startUp());
 }
@@ -407,6 +412,26 @@ int MainWindow::pinnedTop() const { return topEdge_->pinnedTop(); }
 void MainWindow::repaintWholeWindow() {
   topEdge_->pin();
   repaint();
+}
+
+// A desktop theme may deliver its palette after the window is built, and
+// the user may switch themes while the program runs: the fixed colour pairs
+// follow every palette.
+bool MainWindow::event(QEvent *event) {
+  const bool handled = QWidget::event(event);
+  const QEvent::Type type = event->type();
+  if (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
+      type == QEvent::ThemeChange)
+    followDesktopPalette();
+  return handled;
+}
+
+void MainWindow::followDesktopPalette() {
+  const bool dark = isDarkPalette(palette());
+  if (dark == darkColours_)
+    return;
+  darkColours_ = dark;
+  controls_.applyColours(dark);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {

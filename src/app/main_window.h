@@ -95,10 +95,11 @@ public:
 signals:
   // A right-click on the window's or a page's background.
   void programMenuRequested(const QPoint &globalPos);
-  // The symbol box or the company-name box changed.
+  // The symbol box, the company-name box or the list's selection changed.
   void companyChanged();
 
 protected:
+  bool event(QEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
@@ -118,6 +119,7 @@ private:
   void moveFocusToPage(int page);
   void pickBackgroundCompany(); // a double-click on the window's background
   void repaintWholeWindow();
+  void followDesktopPalette();
 
   platform::Dialogs &dialogs_;
   platform::Desktop &desktop_;
@@ -138,6 +140,7 @@ private:
   std::unique_ptr<links::LinkActions> links_;
   std::unique_ptr<TopEdgePin> topEdge_;
   bool centred_ = false;
+  bool darkColours_ = false; // the controls' colours are completed for a dark palette
 };
 
 } // namespace kelvo::app

@@ -138,6 +138,8 @@ void ProgramWindows::showResearchLinks() {
     researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context));
     researchLinks_->setWindowFlag(Qt::Window);
     addShortcuts(researchLinks_, true);
+    connect(&window_, &MainWindow::companyChanged, researchLinks_,
+            &ResearchLinksWindow::followCompany);
   }
   if (!researchLinks_->isVisible())
     researchLinks_->refresh();

@@ -8,6 +8,7 @@
 #include "links/link_file_writer.h"
 #include "links/link_overrides.h"
 #include "platform/dialogs.h"
+#include "widgets/window_pattern.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -60,6 +62,7 @@ ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::D
       actions_(std::make_unique<LinkActions>(dialogs, desktop, std::move(context))) {
   setObjectName(QStringLiteral("researchLinks"));
   setWindowTitle(tr("Research Links"));
+  widgets::letReturnPressButtons(*this);
   buildControls();
   connect(&ActiveLinks::instance(), &ActiveLinks::changed, this, &ResearchLinksWindow::refresh);
   refresh();
@@ -114,7 +117,8 @@ void ResearchLinksWindow::buildControls() {
   save_->setToolTip(tr("Writes the template into your links.conf; the wizard uses it at once."));
   open_ = new QPushButton(tr("&Open"), editor);
   open_->setObjectName(QStringLiteral("open"));
-  open_->setToolTip(tr("Opens the address as the control would, for the chosen company."));
+  open_->setToolTip(tr("Opens the template in the box, saved or not, as the control would, "
+                       "for the chosen company."));
   reset_ = new QPushButton(tr("&Reset"), editor);
   reset_->setObjectName(QStringLiteral("reset"));
   reset_->setToolTip(tr("Removes your own row for this link from your links.conf."));
@@ -142,7 +146,11 @@ void ResearchLinksWindow::buildControls() {
   auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-  resize(1060, 680);
+  // Within the screen at any scale factor; the lists scroll when it is small.
+  QSize wanted(1060, 680);
+  if (const QScreen *s = screen())
+    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.9);
+  resize(wanted);
 }
 
 void ResearchLinksWindow::refresh() {
@@ -196,6 +204,18 @@ void ResearchLinksWindow::refresh() {
   showSelectedLink();
 }
 
+void ResearchLinksWindow::followCompany() {
+  for (QTreeWidgetItemIterator it(links_); *it; ++it) {
+    const QString control = (*it)->data(0, kControlRole).toString();
+    if (control.isEmpty())
+      continue;
+    const QString address = actions_->preview(control).target;
+    (*it)->setText(2, address);
+    (*it)->setToolTip(2, address);
+    (*it)->setToolTip(0, actions_->toolTip(control));
+  }
+}
+
 QString ResearchLinksWindow::selectedControl() const {
   const QTreeWidgetItem *item = links_ ? links_->currentItem() : nullptr;
   return item ? item->data(0, kControlRole).toString() : QString();
@@ -204,7 +224,6 @@ QString ResearchLinksWindow::selectedControl() const {
 void ResearchLinksWindow::showSelectedLink() {
   const LinkTemplate *link = ActiveLinks::instance().catalogue().find(selectedControl());
   template_->setEnabled(link);
-  open_->setEnabled(link);
   template_->setText(link ? link->address : QString());
   reset_->setEnabled(link && link->source == LinkSource::OverrideFile &&
                      link->origin == ActiveLinks::instance().paths().userFile);
@@ -216,17 +235,22 @@ void ResearchLinksWindow::checkTemplate() {
   if (!link) {
     verdict_->clear();
     save_->setEnabled(false);
+    open_->setEnabled(false);
     return;
   }
   const QString typed = template_->text().trimmed();
-  const QString wrong = splitLinkAddress(typed, nullptr);
-  if (!wrong.isEmpty())
-    verdict_->setText(tr("This template is refused: %1.").arg(wrong));
-  else if (typed == link->address)
+  // The one in use may be the e-mail address of the contact label, which
+  // no template may become.
+  const bool inUse = typed == link->address;
+  const QString wrong = inUse ? QString() : splitLinkAddress(typed, nullptr);
+  if (inUse)
     verdict_->setText(tr("This is the template in use."));
+  else if (!wrong.isEmpty())
+    verdict_->setText(tr("This template is refused: %1.").arg(wrong));
   else
     verdict_->setText(tr("This template is accepted."));
-  save_->setEnabled(wrong.isEmpty() && typed != link->address);
+  save_->setEnabled(!inUse && wrong.isEmpty());
+  open_->setEnabled(wrong.isEmpty());
 }
 
 void ResearchLinksWindow::saveTemplate() {
@@ -243,10 +267,13 @@ void ResearchLinksWindow::resetLink() {
     write(control, QStringLiteral("address"), std::nullopt);
 }
 
+// Tries what is in the box, saved or not.
 void ResearchLinksWindow::openLink() {
-  const QString control = selectedControl();
-  if (!control.isEmpty())
-    actions_->openAddressOnly(control);
+  const LinkTemplate *link = ActiveLinks::instance().catalogue().find(selectedControl());
+  if (!link)
+    return;
+  const QString typed = template_->text().trimmed();
+  actions_->openAddressOnly(link->control, typed == link->address ? QString() : typed);
 }
 
 void ResearchLinksWindow::switchTodaySet(bool on) {

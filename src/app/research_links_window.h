@@ -37,6 +37,9 @@ public:
 
   // Fills the lists again from the active catalogue and the chosen company.
   void refresh();
+  // Shows the addresses for the company chosen now; what is being edited
+  // stays as it is.
+  void followCompany();
 
 private:
   void buildControls();

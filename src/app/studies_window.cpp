@@ -4,6 +4,7 @@
 
 #include "study/study_file.h"
 #include "study/study_list.h"
+#include "widgets/window_pattern.h"
 
 #include <QAction>
 #include <QDir>
@@ -53,6 +54,7 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
     : QWidget(parent, Qt::Window), folder_(folder), model_(new QStandardItemModel(this)),
       view_(new QTreeView), summary_(new QLabel), openButton_(new QPushButton(tr("&Open"))) {
   setWindowTitle(tr("Studies"));
+  widgets::letReturnPressButtons(*this);
   model_->setHorizontalHeaderLabels(
       {tr("Symbol"), tr("Company"), tr("Last saved"), tr("Verdict"), tr("Buy-below price")});
   model_->setSortRole(kSortRole);

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "study/study_export.h"
 #include "study/study_file.h"
+#include "widgets/window_pattern.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -67,6 +68,7 @@ void fillRow(QTableWidget *table, int row, const QStringList &texts) {
 
 StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench, QWidget *parent)
     : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)) {
+  widgets::letReturnPressButtons(*this);
   buildActions();
 
   heading_ = new QLabel;

@@ -3,6 +3,7 @@
 #include "app/valuation_workbench.h"
 
 #include "app/valuation_chart.h"
+#include "widgets/window_pattern.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -146,6 +147,7 @@ QLineEdit *resultBox(const QString &name, const QString &note, int minimumWidth)
 
 ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(tr("Valuation Workbench"));
+  widgets::letReturnPressButtons(*this);
 
   auto *top = new QHBoxLayout;
   top->addWidget(buildInputs());

@@ -7,6 +7,7 @@
 #include "links/handover_messages.h"
 #include "links/hosts.h"
 #include "links/link_descriptions.h"
+#include "links/link_file.h"
 #include "links/link_launcher.h"
 #include "links/link_overrides.h"
 #include "platform/desktop.h"
@@ -94,11 +95,17 @@ QString LinkActions::toolTip(const QString &control) const {
   return link ? linkToolTip(*link, composeLinkUrl(*link, currentInputs())) : QString();
 }
 
-void LinkActions::openAddressOnly(const QString &control) {
-  if (const LinkTemplate *found = catalogue_.find(control)) {
-    const LinkTemplate link = *found;
-    openResearchLink(link, currentInputs(), dialogs_, desktop_);
+void LinkActions::openAddressOnly(const QString &control, const QString &address) {
+  const LinkTemplate *found = catalogue_.find(control);
+  if (!found)
+    return;
+  LinkTemplate link = *found;
+  if (!address.isEmpty()) {
+    if (!splitLinkAddress(address, &link.pieces).isEmpty())
+      return;
+    link.address = address;
   }
+  openResearchLink(link, currentInputs(), dialogs_, desktop_);
 }
 
 void LinkActions::showHelp() { showGuidance(helpTexts(), dialogs_); }

@@ -66,8 +66,9 @@ public:
 
   // Hands over the control's address as trigger() does (guard, hand-over,
   // yield, pause), without the teaching boxes before it or the calculator
-  // or key after it.
-  void openAddressOnly(const QString &control);
+  // or key after it. A non-empty `address` template stands in for the
+  // control's own; one that splitLinkAddress() refuses opens nothing.
+  void openAddressOnly(const QString &control, const QString &address = {});
 
   // "Help": the nine teaching texts.
   void showHelp();

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QProxyStyle>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -82,6 +83,13 @@ QPalette darkPalette() {
   return dark;
 }
 
+// Fusion as under a desktop theme, whose palette is the style's own too.
+class ThemedFusion final : public QProxyStyle {
+public:
+  ThemedFusion() : QProxyStyle(QStringLiteral("Fusion")) {}
+  QPalette standardPalette() const override { return darkPalette(); }
+};
+
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -91,7 +99,9 @@ private slots:
 
   // Under the light palette the design's colours exactly; under a dark one
   // every text readable (4.5:1), except the red rate label, whose design pair
-  // is below that even in light and so keeps its light colours.
+  // is below that even in light and so keeps its light colours. The palette
+  // is switched while the window shows, as a desktop theme that arrives late
+  // or changes while the program runs does.
   // clang-format off
   void coloursUnderLightAndDark_data() {
     QTest::addColumn<bool>("dark");
@@ -123,14 +133,19 @@ private slots:
     QFETCH(int, step);
     QFETCH(QColor, background);
     QFETCH(QColor, text);
-    const QPalette before = QApplication::palette();
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
     Window t(false); // the fixture prepares the application before the palette is set
     t.w.reset();
-    if (dark)
-      QApplication::setPalette(darkPalette());
+    if (!dynamic_cast<ThemedFusion *>(QApplication::style()))
+      QApplication::setStyle(new ThemedFusion);
+    QApplication::setPalette(dark ? light : darkPalette());
     t.w = std::make_unique<MainWindow>(t.dialogs, t.desktop);
     t.w->show();
-    QApplication::setPalette(before);
+    QApplication::setPalette(dark ? darkPalette() : light);
+    // The palette reaches the widgets by posted events.
+    QTRY_COMPARE(t.w->palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Window));
     t.clickStep(step);
     QWidget *w = t.w->control(control);
     const bool box = qobject_cast<QLineEdit *>(w) || qobject_cast<QListView *>(w);

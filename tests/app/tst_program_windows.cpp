@@ -5,6 +5,7 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
+#include "app/research_links_window.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"
 #include "support/window_fixture.h"
@@ -14,7 +15,10 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 using namespace kelvo::testing;
 
@@ -69,6 +73,64 @@ private slots:
     const kelvo::study::Valuation shown = added.workbench()->snapshot();
     QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
     added.workbench()->close();
+  }
+
+  // Each added window opens within the available screen, and Return and
+  // Enter press its focused button as Space does.
+  void addedWindowsByKeyboard_data() {
+    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Research Links") << 0 << "Open" << int(Qt::Key_Return);
+    QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
+    QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
+    QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
+  }
+  void addedWindowsByKeyboard() {
+    QFETCH(int, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    using Open = void (ProgramWindows::*)();
+    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies};
+    (added.*open[window])();
+    QWidget *shown = nullptr;
+    QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
+    const QSize room = shown->screen()->availableGeometry().size();
+    QVERIFY(shown->width() <= room.width() && shown->height() <= room.height());
+    QPushButton *pressed = nullptr;
+    for (QPushButton *b : shown->findChildren<QPushButton *>())
+      pressed = b->text().remove(u'&') == button ? b : pressed;
+    QVERIFY(pressed);
+    pressed->setFocus();
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    QTest::keyClick(pressed, Qt::Key(key));
+    QCOMPARE(clicks.size(), 1);
+  }
+
+  // "Address now" in Research Links follows the company the wizard shows,
+  // while a template being edited stays as typed.
+  void researchLinksFollowTheCompany() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.showResearchLinks();
+    auto *edit = added.researchLinks()->findChild<QLineEdit *>("template");
+    edit->setText(QStringLiteral("https://www.example.org/{symbol}"));
+    const auto addressNow = [&](const QString &control) {
+      QTreeWidgetItemIterator it(added.researchLinks()->findChild<QTreeWidget *>("links"));
+      while (*it && (*it)->data(0, Qt::UserRole) != control)
+        ++it;
+      return *it ? (*it)->text(2) : QString();
+    };
+    t.clickStep(1);
+    t.typeInto("ssymbol", QStringLiteral("PEP"));
+    QVERIFY2(addressNow("Command23").endsWith("/q/h?s=PEP"), qPrintable(addressNow("Command23")));
+    t.typeInto("ssymbol", QStringLiteral("ZZZZ"));
+    QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab); // no row matches: the list's links read none
+    QVERIFY2(addressNow("Command17").endsWith("?q="), qPrintable(addressNow("Command17")));
+    QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
   }
 
   // End asks "Exit Program?" as ever; with an unsaved study it then asks

@@ -112,16 +112,21 @@ void TestResearchLinks::editIsCheckedWrittenKeptAndReset() {
   auto *edit = window_->findChild<QLineEdit *>("template");
   auto *save = window_->findChild<QPushButton *>("save");
   auto *verdict = window_->findChild<QLabel *>("verdict");
+  auto *open = window_->findChild<QPushButton *>("open");
   edit->clear();
   QTest::keyClicks(edit, "https://{symbol}.example/");
   QCOMPARE(verdict->text(), "This template is refused: a placeholder cannot stand in the host.");
   QVERIFY(!save->isEnabled());
+  QVERIFY(!open->isEnabled()); // Open tries what is in the box
   QTest::keyClick(edit, Qt::Key_Return);
   QVERIFY(!userFile().contains("{symbol}.example"));
 
   edit->clear();
   QTest::keyClicks(edit, "https://www.example.org/q/{symbol}");
   QVERIFY(save->isEnabled());
+  desktop_.log.clear();
+  open->click(); // before it is saved
+  QCOMPARE(desktop_.log.value(0), "open OwnedMaximized https://www.example.org/q/KO");
   QTest::keyClick(edit, Qt::Key_Return);
   QCOMPARE(firstHandOver("Command11"), "open OwnedMaximized https://www.example.org/q/KO");
 
