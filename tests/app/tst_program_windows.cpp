@@ -126,10 +126,11 @@ private slots:
     };
     t.clickStep(1);
     t.typeInto("ssymbol", QStringLiteral("PEP"));
-    QVERIFY2(addressNow("Command23").endsWith("/q/h?s=PEP"), qPrintable(addressNow("Command23")));
+    QVERIFY2(addressNow("Command23").endsWith("/quote/PEP/news/"),
+             qPrintable(addressNow("Command23")));
     t.typeInto("ssymbol", QStringLiteral("ZZZZ"));
     QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab); // no row matches: the list's links read none
-    QVERIFY2(addressNow("Command17").endsWith("?q="), qPrintable(addressNow("Command17")));
+    QVERIFY2(addressNow("List1").endsWith("?q=+competitors"), qPrintable(addressNow("List1")));
     QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
   }
 
