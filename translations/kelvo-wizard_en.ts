@@ -189,6 +189,14 @@
         <source>The study is damaged: its field “%1” does not hold what a study keeps there.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The study could not be saved as “%1”: the file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: the folder “%2” is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::CommandLine</name>
@@ -1113,6 +1121,54 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Markdown (*.md)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook - %1 (read-only)[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is open in another copy of Kelvo Wizard. Save the study under another name, or close it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is in the folder of the recovery copies, which the program empties by itself. Please choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is the study shown here: an export would replace its notes. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is already open in another copy of Kelvo Wizard. Open it read-only, or not at all?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study file was changed by another program since it was opened. Overwrite it, save as another file, or cancel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

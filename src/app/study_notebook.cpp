@@ -94,7 +94,27 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
   scroll->setWidget(page);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  setCentralWidget(scroll);
+
+  // Above the scrolling page, so that it stays in view: why Save goes to
+  // Save As while another copy of the program has the study open.
+  readOnlyBar_ = new QLabel(tr("Another copy of Kelvo Wizard has this study open, so it is "
+                               "read-only here: Save keeps your changes in another file."));
+  readOnlyBar_->setObjectName(QStringLiteral("readOnlyBar"));
+  readOnlyBar_->setAccessibleName(tr("Read-only notice"));
+  readOnlyBar_->setWordWrap(true);
+  readOnlyBar_->setMargin(8);
+  readOnlyBar_->setFrameShape(QFrame::StyledPanel);
+  readOnlyBar_->setAutoFillBackground(true); // the palette's tooltip pair, light or dark
+  readOnlyBar_->setBackgroundRole(QPalette::ToolTipBase);
+  readOnlyBar_->setForegroundRole(QPalette::ToolTipText);
+  readOnlyBar_->hide();
+  auto *central = new QWidget;
+  auto *column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(readOnlyBar_);
+  column->addWidget(scroll, 1);
+  setCentralWidget(central);
   statusBar();
 
   // A recovery copy within seconds of a change, but not on every key: the
@@ -223,8 +243,56 @@ void StudyNotebook::showHeading() {
 
 void StudyNotebook::updateTitle() {
   const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
-  setWindowTitle(tr("Study Notebook - %1[*]").arg(name));
+  setWindowTitle(readOnly_ ? tr("Study Notebook - %1 (read-only)[*]").arg(name)
+                           : tr("Study Notebook - %1[*]").arg(name));
   setWindowModified(hasUnsavedChanges());
+  readOnlyBar_->setVisible(readOnly_);
+}
+
+bool StudyNotebook::shows(const QString &path) const {
+  return !path_.isEmpty() && study::isSameFile(path, path_);
+}
+
+// The notebook's file becomes `path`, read or written as `bytes`: its lock
+// is taken (read-only when another copy holds it) and the old one released.
+void StudyNotebook::adoptFile(const QString &path, const QByteArray &bytes) {
+  study::StudyLock lock = study::StudyLock::take(path);
+  readOnly_ = lock.state() == study::StudyLock::State::HeldElsewhere;
+  lock_ = std::move(lock);
+  path_ = QFileInfo(path).absoluteFilePath();
+  stamp_ = study::FileStamp::of(bytes);
+}
+
+void StudyNotebook::forgetFile() {
+  lock_ = study::StudyLock();
+  path_.clear();
+  stamp_ = {};
+  readOnly_ = false;
+}
+
+// Why a save or an export must not write `path`, or nothing when it may:
+// another copy of the program has it open, the recovery copies are kept
+// there, or (for an export) it is the very study shown.
+QString StudyNotebook::refusal(const QString &path, bool exporting) const {
+  const QString name = QFileInfo(path).fileName();
+  if (shows(path) ? readOnly_ : study::StudyLock::isHeldElsewhere(path))
+    return tr("“%1” is open in another copy of Kelvo Wizard. Save the study under another "
+              "name, or close it there first.")
+        .arg(name);
+  if (study::isSameFile(QFileInfo(path).absolutePath(), recovery_.folder()))
+    return tr("“%1” is in the folder of the recovery copies, which the program empties by "
+              "itself. Please choose another folder.")
+        .arg(name);
+  if (exporting && shows(path))
+    return tr("“%1” is the study shown here: an export would replace its notes. Please "
+              "choose another name.")
+        .arg(name);
+  return {};
+}
+
+void StudyNotebook::warn(const QString &text) {
+  dialogs_.message(text, tr("Study Notebook"), platform::MessageButtons::Ok,
+                   platform::MessageIcon::Warning);
 }
 
 // After every change, by the user or by loading a study.
@@ -284,7 +352,7 @@ bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) 
   fresh.symbol = symbol.trimmed();
   fresh.companyName = companyName.trimmed();
   fresh.begun = nowToTheSecond();
-  path_.clear();
+  forgetFile();
   saved_ = fresh;
   showStudy(fresh);
   return true;
@@ -296,18 +364,38 @@ void StudyNotebook::newFromWizard() {
 }
 
 bool StudyNotebook::openStudy(const QString &path) {
-  // Read first: a file that is not a study changes nothing, not even the
-  // question about this window's unsaved changes is asked.
-  study::StudyReadResult read = study::readStudyFile(path);
-  if (!read.study) {
-    dialogs_.message(read.error, platform::kAppTitle, platform::MessageButtons::Ok,
-                     platform::MessageIcon::Warning);
+  // Reading the study shown again would put the file's older text in place
+  // of the notes not saved yet.
+  if (shows(path))
+    return true;
+  const auto read = [&](QByteArray *bytes) {
+    study::StudyReadResult result = study::readStudyFile(path, bytes);
+    if (!result.study)
+      dialogs_.message(result.error, platform::kAppTitle, platform::MessageButtons::Ok,
+                       platform::MessageIcon::Warning);
+    return result;
+  };
+  // A file that is not a study changes nothing: not even the question about
+  // this window's unsaved changes is asked.
+  if (!read(nullptr).study)
     return false;
-  }
+  if (study::StudyLock::isHeldElsewhere(path) &&
+      dialogs_.choose(tr("“%1” is already open in another copy of Kelvo Wizard. Open it "
+                         "read-only, or not at all?")
+                          .arg(QFileInfo(path).fileName()),
+                      tr("Study Notebook"), {tr("Open &Read-Only"), tr("Cancel")}) != 0)
+    return false;
   if (!maybeSave())
     return false;
-  path_ = QFileInfo(path).absoluteFilePath();
-  saved_ = *read.study;
+  if (shows(path)) // the notes were saved as that very file just now
+    return true;
+  // Read again after the question: saving may have written the file.
+  QByteArray bytes;
+  const study::StudyReadResult again = read(&bytes);
+  if (!again.study)
+    return false;
+  adoptFile(path, bytes);
+  saved_ = *again.study;
   showStudy(saved_);
   return true;
 }
@@ -321,14 +409,16 @@ bool StudyNotebook::openStudyDialog() {
 }
 
 void StudyNotebook::restoreFromRecovery(const study::RecoveryCopy::Orphan &orphan) {
-  path_ = orphan.sourcePath;
+  forgetFile();
   saved_ = Study{};
-  if (!path_.isEmpty()) {
-    study::StudyReadResult onDisk = study::readStudyFile(path_);
-    if (onDisk.study)
+  if (!orphan.sourcePath.isEmpty()) {
+    // When the file is gone or broken, the notes are saved anew.
+    QByteArray bytes;
+    study::StudyReadResult onDisk = study::readStudyFile(orphan.sourcePath, &bytes);
+    if (onDisk.study) {
+      adoptFile(orphan.sourcePath, bytes);
       saved_ = *onDisk.study;
-    else
-      path_.clear(); // the file is gone or broken: the notes are saved anew
+    }
   }
   showStudy(orphan.study);
   // This run's own copy protects the notes before the old one goes; if it
@@ -350,26 +440,56 @@ bool StudyNotebook::askToRecover(platform::Dialogs &dialogs,
          platform::MessageAnswer::Discard;
 }
 
-bool StudyNotebook::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
+bool StudyNotebook::save() { return path_.isEmpty() || readOnly_ ? saveAs() : writeTo(path_); }
 
-bool StudyNotebook::saveAs() {
+// Read-only, the study is saved beside the file another copy has open.
+bool StudyNotebook::saveAs() { return saveAsChosen(readOnly_); }
+
+bool StudyNotebook::saveAsChosen(bool elsewhere) {
   if (path_.isEmpty())
     QDir().mkpath(study::studiesFolder()); // so that the chooser can open it
   const QString path = dialogs_.saveFileName(
-      tr("Save Study"), proposedPath(QLatin1String(study::kStudyFileSuffix)), studyFilter());
+      tr("Save Study"), proposedPath(QLatin1String(study::kStudyFileSuffix), elsewhere),
+      studyFilter());
   return !path.isEmpty() && writeTo(path);
 }
 
 bool StudyNotebook::writeTo(const QString &path) {
-  Study s = study();
-  s.lastSaved = nowToTheSecond();
-  const QString error = study::writeStudyFile(s, path);
-  if (!error.isEmpty()) {
-    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
-                     platform::MessageIcon::Warning);
+  if (const QString refused = refusal(path, false); !refused.isEmpty()) {
+    warn(refused);
     return false;
   }
-  path_ = QFileInfo(path).absoluteFilePath();
+  const bool ownFile = shows(path);
+  if (ownFile && study::FileStamp::ofFile(path) != stamp_) {
+    const int answer = dialogs_.choose(
+        tr("The study file was changed by another program since it was opened. Overwrite it, "
+           "save as another file, or cancel?"),
+        tr("Study Notebook"), {tr("&Overwrite"), tr("&Save As…"), tr("Cancel")}, 1);
+    if (answer == 1)
+      return saveAsChosen(true);
+    if (answer != 0)
+      return false;
+  }
+  // Another file's lock first, so that no other copy opens it half-written.
+  study::StudyLock lock = ownFile ? study::StudyLock() : study::StudyLock::take(path);
+  if (lock.state() == study::StudyLock::State::HeldElsewhere) {
+    warn(refusal(path, false));
+    return false;
+  }
+  Study s = study();
+  s.lastSaved = nowToTheSecond();
+  const QString error = study::writeStudyFile(s, path, writeBytes);
+  if (!error.isEmpty()) {
+    warn(error);
+    writeRecoveryCopy(); // now, not in a moment: the notes are only here
+    return false;
+  }
+  if (!ownFile) {
+    lock_ = std::move(lock);
+    readOnly_ = false;
+    path_ = QFileInfo(path).absoluteFilePath();
+  }
+  stamp_ = study::FileStamp::of(study::studyToJson(s));
   saved_ = s;
   lastSaved_ = s.lastSaved;
   showSavedDate();
@@ -378,12 +498,16 @@ bool StudyNotebook::writeTo(const QString &path) {
   return true;
 }
 
-QString StudyNotebook::proposedPath(const QString &suffix) const {
+QString StudyNotebook::proposedPath(const QString &suffix, bool elsewhere) const {
   const QFileInfo base(path_.isEmpty()
                            ? QDir(study::studiesFolder())
                                  .filePath(study::proposedFileName(study(), QDate::currentDate()))
                            : path_);
-  return base.dir().filePath(base.completeBaseName() + QLatin1Char('.') + suffix);
+  QString proposed = base.dir().filePath(base.completeBaseName() + QLatin1Char('.') + suffix);
+  for (int n = 2; elsewhere && QFileInfo::exists(proposed); ++n)
+    proposed = base.dir().filePath(
+        QStringLiteral("%1 (%2).%3").arg(base.completeBaseName()).arg(n).arg(suffix));
+  return proposed;
 }
 
 void StudyNotebook::takeFromWorkbench() {
@@ -424,19 +548,25 @@ void StudyNotebook::exportAs(const QString &title, const QString &suffix, const 
   const QString path = dialogs_.saveFileName(title, proposedPath(suffix), filter);
   if (path.isEmpty())
     return;
-  const QString error = write(study(), path);
+  QString error = refusal(path, true);
+  if (error.isEmpty())
+    error = write(study(), path);
   if (!error.isEmpty())
-    dialogs_.message(error, tr("Study Notebook"), platform::MessageButtons::Ok,
-                     platform::MessageIcon::Warning);
+    warn(error);
   else
     statusBar()->showMessage(tr("Exported to %1.").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
 void StudyNotebook::closeEvent(QCloseEvent *event) {
-  if (maybeSave())
-    event->accept();
-  else
+  if (!maybeSave()) {
     event->ignore();
+    return;
+  }
+  event->accept();
+  // Closed, the notebook holds no file: its lock goes, and the study opened
+  // again is read anew.
+  forgetFile();
+  updateTitle();
 }
 
 } // namespace kelvo::app

@@ -5,8 +5,10 @@
 // value, writes it only when the user saves, keeps a recovery copy while there
 // are unsaved changes, and prints or exports it.
 
+#include "study/file_guard.h"
 #include "study/recovery.h"
 #include "study/study.h"
+#include "study/study_file.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -46,14 +48,21 @@ public:
     QString name;
   };
   std::function<Company()> wizardCompany;
+  // How a save puts its bytes into the file; unset, the file's own write. A
+  // test stands a full disk in here.
+  study::StudyBytesWriter writeBytes;
 
   // Each of these first asks about unsaved changes; false when the user
-  // cancelled or the file could not be read (then nothing changed).
+  // cancelled or the file could not be read (then nothing changed). Opening
+  // the study shown reads nothing and asks nothing: it stays as it is. A
+  // study open in another copy of the program is opened read-only, if the
+  // user agrees: its changes are then saved only as another file.
   bool newStudy(const QString &symbol, const QString &companyName);
   bool openStudy(const QString &path);
   bool openStudyDialog();
   // Shows notes a previous run left unsaved, as unsaved changes of this
-  // window, and takes over their recovery copy. Does not ask about this
+  // window (of their study when its file is still there), and takes over
+  // their recovery copy. Does not ask about this
   // window's own unsaved changes: call maybeSave() first.
   void restoreFromRecovery(const study::RecoveryCopy::Orphan &orphan);
   // Asks "Recover" or "Discard" for notes a previous run left unsaved.
@@ -64,6 +73,8 @@ public:
   // the last saved state; false on Cancel, or when saving failed.
   bool maybeSave();
 
+  // Save asks before it writes over a file another program has changed
+  // since it was read or written here.
   bool save();
   bool saveAs();
   void print();
@@ -97,10 +108,18 @@ private:
   void showSavedDate();
   void showVerdictState();
   void updateTitle();
+  bool shows(const QString &path) const;
+  void adoptFile(const QString &path, const QByteArray &bytes);
+  void forgetFile();
+  QString refusal(const QString &path, bool exporting) const;
+  void warn(const QString &text);
   void edited();
   void writeRecoveryCopy();
   bool writeTo(const QString &path);
-  QString proposedPath(const QString &suffix) const;
+  bool saveAsChosen(bool elsewhere);
+  // Beside the study's file, or in the studies folder; `elsewhere` names a
+  // file that does not exist yet.
+  QString proposedPath(const QString &suffix, bool elsewhere = false) const;
   // Asks where to write an export and writes it with `write`, which gives an
   // error sentence or nothing.
   void exportAs(const QString &title, const QString &suffix, const QString &filter,
@@ -111,12 +130,16 @@ private:
   study::RecoveryCopy recovery_;
   QTimer recoveryTimer_;
   QString path_;
+  study::StudyLock lock_;      // beside path_, when one could be made
+  study::FileStamp stamp_;     // of the bytes last read from or written to path_
+  bool readOnly_ = false;      // path_ is open in another copy of the program
   study::Study saved_;         // what the file holds (or the new study as begun)
   study::Valuation valuation_; // shown in the table
   QDateTime begun_;
   QDateTime lastSaved_;
   bool showing_ = false; // filling the controls, not the user typing
 
+  QLabel *readOnlyBar_ = nullptr;
   QLabel *heading_ = nullptr;
   QLineEdit *symbol_ = nullptr;
   QLineEdit *companyName_ = nullptr;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/study_file.h"
 
+#include "study/file_guard.h"
 #include "study/study_json.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ StudyReadResult studyFromJson(const QByteArray &bytes) {
   return studyFromJsonObject(document.object());
 }
 
-StudyReadResult readStudyFile(const QString &path) {
+StudyReadResult readStudyFile(const QString &path, QByteArray *bytesRead) {
   const auto failed = [&path](const QString &reason) {
     return StudyReadResult{
         std::nullopt,
@@ -65,10 +66,13 @@ StudyReadResult readStudyFile(const QString &path) {
   StudyReadResult result = studyFromJson(bytes);
   if (!result.study)
     return failed(result.error);
+  if (bytesRead)
+    *bytesRead = bytes;
   return result;
 }
 
-QString writeStudyFile(const Study &study, const QString &path) {
+QString writeStudyFile(const Study &study, const QString &path,
+                       const StudyBytesWriter &writeBytes) {
   const QByteArray bytes = studyToJson(study);
   // A file the program would refuse to open again must not be written.
   if (bytes.size() > kMaxStudyFileBytes)
@@ -81,8 +85,17 @@ QString writeStudyFile(const Study &study, const QString &path) {
     return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” could not "
                               "be created.")
         .arg(displayName(path), displayName(folder));
+  // Left alone even where the system would let the user write (root).
+  if (isMarkedReadOnly(path))
+    return StudyFileTexts::tr("The study could not be saved as “%1”: the file is read-only.")
+        .arg(displayName(path));
+  if (isMarkedReadOnly(folder))
+    return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” is "
+                              "read-only.")
+        .arg(displayName(path), displayName(folder));
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) ||
+      (writeBytes ? writeBytes(file, bytes) : file.write(bytes)) != bytes.size() || !file.commit())
     return StudyFileTexts::tr("The study could not be saved as “%1”: %2.")
         .arg(displayName(path), file.errorString());
   return {};

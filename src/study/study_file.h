@@ -9,7 +9,10 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QIODevice;
 
 namespace kelvo::study {
 
@@ -31,12 +34,18 @@ StudyReadResult studyFromJson(const QByteArray &bytes);
 
 // Refuses, each with its own message: a path that is not a regular file, a
 // file larger than kMaxStudyFileBytes, one that cannot be read, is not JSON,
-// is not a study, or was written by a newer version of the program.
-StudyReadResult readStudyFile(const QString &path);
+// is not a study, or was written by a newer version of the program. The bytes
+// read go to `bytesRead`, so that a later change of the file can be told.
+StudyReadResult readStudyFile(const QString &path, QByteArray *bytesRead = nullptr);
+
+// Puts the bytes into the open file, returning how many it wrote (the file's
+// own write by default); a test stands a full disk in here.
+using StudyBytesWriter = std::function<qint64(QIODevice &file, const QByteArray &bytes)>;
 
 // Atomic (QSaveFile), creating the folder if needed. Returns an empty string
 // on success, else a whole sentence for the user.
-QString writeStudyFile(const Study &study, const QString &path);
+QString writeStudyFile(const Study &study, const QString &path,
+                       const StudyBytesWriter &writeBytes = {});
 
 // The "Kelvo Studies" folder in the user's documents folder.
 QString studiesFolder();

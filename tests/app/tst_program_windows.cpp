@@ -8,11 +8,13 @@
 #include "app/research_links_window.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"
+#include "study/recovery.h"
 #include "support/window_fixture.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -141,6 +143,7 @@ private slots:
     QTest::addColumn<int>("ends");
     QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << 0;
     QTest::newRow("Discard") << int(MessageAnswer::Discard) << 1;
+    QTest::newRow("Save into a read-only folder") << int(MessageAnswer::Save) << 0;
   }
   void endWithAnUnsavedStudy() {
     QFETCH(int, answer);
@@ -156,12 +159,55 @@ private slots:
     QVERIFY(notebook->hasUnsavedChanges());
     t.dialogs.answer(MessageAnswer::Yes);
     t.dialogs.answer(MessageAnswer(answer));
+    const QString readOnly = home_.filePath("read-only");
+    QVERIFY(QDir().mkpath(readOnly) &&
+            QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    t.dialogs.chooseFile(readOnly + "/a.kelvostudy");
     t.w->askToEndProgram();
     QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
     QCOMPARE(t.dialogs.shown.value(1).buttons, MessageButtons::SaveDiscardCancel);
     QTEST(t.endRequests, "ends");
     QCOMPARE(notebook->isVisible(), t.endRequests == 0);
     QCOMPARE(notebook->hasUnsavedChanges(), t.endRequests == 0);
+  }
+
+  // Notes left by two killed programs are offered newer first; a copy goes
+  // only when its notes are shown or discarded.
+  void offeredRecoveryCopies_data() {
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QList<bool>>("left"); // the newer copy, the older copy
+    QTest::newRow("newer discarded")
+        << QList{MessageAnswer::Discard, MessageAnswer::Recover} << "Older." << QList{false, false};
+    QTest::newRow("second cancelled")
+        << QList{MessageAnswer::Recover, MessageAnswer::Recover, MessageAnswer::Cancel} << "Newer."
+        << QList{false, true};
+  }
+  void offeredRecoveryCopies() {
+    QFETCH(QList<MessageAnswer>, answers);
+    const QString folder = kelvo::study::RecoveryCopy::defaultFolder();
+    QDir(folder).removeRecursively(); // copies earlier tests left
+    QStringList copies;
+    for (const QString notes : {"Newer.", "Older."}) {
+      kelvo::study::Study study;
+      study.notes[0] = notes;
+      kelvo::study::RecoveryCopy left(folder);
+      QCOMPARE(left.write(study, {}), QString());
+      copies << folder + "/recovery-" + notes + "kelvostudy"; // newer first by their times
+      QFile copy(copies.last());
+      QVERIFY(QFile::rename(left.path(), copy.fileName()) && copy.open(QIODevice::Append));
+      QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addDays(-copies.size()),
+                               QFileDevice::FileModificationTime));
+    }
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    for (MessageAnswer answer : answers)
+      t.dialogs.answer(answer);
+    added.offerRecoveredNotes();
+    QCOMPARE(t.dialogs.shown.size(), answers.size());
+    QTEST(added.notebook()->findChildren<QPlainTextEdit *>().value(0)->toPlainText(), "shown");
+    QTEST((QList{QFile::exists(copies[0]), QFile::exists(copies[1])}), "left");
+    added.notebook()->hide();
   }
 };
 

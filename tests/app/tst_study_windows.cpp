@@ -7,10 +7,13 @@
 
 #include "app/studies_window.h"
 #include "app/study_notebook.h"
+#include "study/recovery.h"
 #include "study/study_file.h"
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,6 +38,9 @@ class StudyWindowsTest : public QObject {
         return child;
     return nullptr;
   }
+  static QPlainTextEdit *companyNotes(StudyNotebook &nb) {
+    return named<QPlainTextEdit>(&nb, "Company notes");
+  }
   static void showAndActivate(QWidget *w) {
     w->show();
     w->activateWindow();
@@ -43,6 +49,14 @@ class StudyWindowsTest : public QObject {
   static void type(QWidget *box, const QString &text) {
     box->setFocus();
     QTest::keyClicks(box, text);
+  }
+  static QByteArray bytesOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  static void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
   }
 
 private slots:
@@ -164,6 +178,144 @@ private slots:
     QVERIFY(nb.isWindowModified());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
+  }
+
+  // A study file in use, step by step. "1" and "2" are notebooks (of one
+  // copy of the program or of two); the files are a and b (notes "Old.",
+  // "B."), "link" to a, "." their folder and "copy1", notebook 1's recovery
+  // copy. Steps: "N open F", "N new", "N type NOTES", "N save", "N saveas",
+  // "N pdf", "N close", "N full" (its disk fills up), "N restore F" (notes
+  // "Left." that a killed program kept for F), and by others: "write F
+  // NOTES" (anew, as a new file), "delete F", "readonly F",
+  // "stale F" (a killed program's lock); the answers "answer Save|Discard",
+  // "press BUTTON", "choose F"; and "state": each file's notes and each
+  // notebook's title (* when modified) and recovery copy.
+  // clang-format off
+  void studyFilesInUse_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("events"); // the boxes and states, in order
+    QTest::addColumn<QString>("after");
+    const QString unsaved = "The study of KO has changes that are not saved. Do you want to save them?";
+    const QString changed = "The study file was changed by another program since it was opened. Overwrite it, save as another file, or cancel?";
+    const QString openThere = "“a.kelvostudy” is already open in another copy of Kelvo Wizard. Open it read-only, or not at all?";
+    const QString inUse = "“%1.kelvostudy” is open in another copy of Kelvo Wizard. Save the study under another name, or close it there first.";
+    const QString notSaved = "The study could not be saved as “DIR/a.kelvostudy”: ";
+    const QString untouched = "a=Old. | b=B. | 1 Untitled | 2 Untitled";
+    // Opening the study shown reads nothing; another is read after the question.
+    QTest::newRow("the study shown") << "1 open a | 1 type New. | 1 open a" << QStringList{} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("the study shown, by a link") << "1 open a | 1 type New. | 1 open link" << QStringList{} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("the study shown, by another path") << "1 open a | 1 type New. | 1 open sub/../a" << QStringList{} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("another study, Save") << "1 open a | 1 type New. | answer Save | 1 open b" << QStringList{unsaved} << "a=New. | b=B. | 1 b.kelvostudy | 2 Untitled";
+    QTest::newRow("new notes saved as the study opened") << "1 new | 1 type New. | answer Save | choose a | 1 open a | 1 save" << QStringList{"This study has changes that are not saved. Do you want to save them?", "Save Study"} << "a=New. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    // Another program changed the file since the notebook read it.
+    QTest::newRow("changed, Overwrite") << "1 open a | 1 type Mine. | write a Theirs. | press &Overwrite | 1 save" << QStringList{changed} << "a=Mine. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    QTest::newRow("changed, Save As…") << "1 open a | 1 type Mine. | write a Theirs. | press &Save As… | choose b | 1 save" << QStringList{changed, "Save Study"} << "a=Theirs. | b=Mine. | 1 b.kelvostudy | 2 Untitled";
+    QTest::newRow("changed, Cancel") << "1 open a | 1 type Mine. | write a Theirs. | press Cancel | 1 save" << QStringList{changed} << "a=Theirs. | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("deleted, Escape") << "1 open a | 1 type Mine. | delete a | 1 save" << QStringList{changed} << "a= | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("the same bytes anew") << "1 open a | 1 type Mine. | write a Old. | 1 save" << QStringList{} << "a=Mine. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    // Two copies of the program on one study.
+    QTest::newRow("open there: read-only here") << "1 open a | press Open &Read-Only | 2 open a | 2 type Second. | choose a | 2 save | 1 type First. | 1 save" << QStringList{openThere, "Save Study", inUse.arg("a")} << "a=First. | b=B. | 1 a.kelvostudy | 2 a.kelvostudy (read-only)*";
+    QTest::newRow("open there: not opened") << "1 open a | press Cancel | 2 open a" << QStringList{openThere} << "a=Old. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    QTest::newRow("closed there first") << "1 open a | 1 close | 2 open a" << QStringList{} << "a=Old. | b=B. | 1 Untitled | 2 a.kelvostudy";
+    QTest::newRow("lock of a killed program") << "stale a | 2 open a" << QStringList{} << "a=Old. | b=B. | 1 Untitled | 2 a.kelvostudy";
+    QTest::newRow("read-only folder: no lock") << "readonly . | 1 open a | 2 open a | 2 type Second. | 2 save" << QStringList{notSaved + "the folder “DIR” is read-only."} << "a=Old. | b=B. | 1 a.kelvostudy | 2 a.kelvostudy* copy=Second.";
+    // Files the program has open are not written.
+    QTest::newRow("Save As onto the recovery copy") << "1 open a | 1 type Mine. | choose copy1 | 1 saveas" << QStringList{"Save Study", "“COPY” is in the folder of the recovery copies, which the program empties by itself. Please choose another folder."} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 Untitled";
+    QTest::newRow("Export onto the study shown") << "1 open a | choose a | 1 pdf" << QStringList{"Export as PDF", "“a.kelvostudy” is the study shown here: an export would replace its notes. Please choose another name."} << "a=Old. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    QTest::newRow("Save As onto a study open there") << "2 open b | 1 open a | 1 type Mine. | choose b | 1 saveas" << QStringList{"Save Study", inUse.arg("b")} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 b.kelvostudy";
+    // A failed save keeps the notes and the window until the user decides.
+    QTest::newRow("read-only file") << "1 open a | 1 type New. | readonly a | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the file is read-only.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
+    QTest::newRow("read-only folder") << "1 open a | 1 type New. | readonly . | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the folder “DIR” is read-only.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
+    QTest::newRow("full disk") << "1 open a | 1 type New. | 1 full | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "Unknown error.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
+    // Notes a killed program left, for a study that is there, gone or open elsewhere.
+    QTest::newRow("recovered, study there") << "1 restore a | state | 1 save" << QStringList{"a=Old. | b=B. | 1 a.kelvostudy* copy=Left. | 2 Untitled"} << "a=Left. | b=B. | 1 a.kelvostudy | 2 Untitled";
+    QTest::newRow("recovered, study gone") << "delete a | 1 restore a | state | choose b | 1 save" << QStringList{"a= | b=B. | 1 Untitled* copy=Left. | 2 Untitled", "Save Study"} << "a= | b=Left. | 1 b.kelvostudy | 2 Untitled";
+    QTest::newRow("recovered, study open there") << "2 open a | 1 restore a | choose b | 1 save" << QStringList{"Save Study"} << "a=Old. | b=Left. | 1 b.kelvostudy | 2 a.kelvostudy";
+  }
+  // clang-format on
+  void studyFilesInUse() {
+    QFETCH(QString, steps);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    StudyNotebook n1(dialogs, {}), n2(dialogs, {});
+    StudyNotebook *const notebooks[] = {&n1, &n2};
+    const auto path = [&](const QString &f) {
+      return f == "."       ? dir.path()
+             : f == "copy1" ? n1.recoveryPath()
+                            : dir.filePath(f + ".kelvostudy");
+    };
+    const auto write = [&](const QString &f, const QString &notes) {
+      Study s;
+      s.symbol = "KO";
+      s.notes[0] = notes;
+      QCOMPARE(writeStudyFile(s, path(f)), QString());
+    };
+    const auto state = [&] {
+      QStringList out;
+      for (const QString f : {"a", "b"}) {
+        const StudyReadResult read = readStudyFile(path(f));
+        out << f + "=" + (read.study ? read.study->notes[0] : QString());
+      }
+      for (int i = 0; i < 2; ++i) {
+        out << QString::number(i + 1) + ' ' +
+                   notebooks[i]->windowTitle().mid(17).replace(
+                       "[*]", notebooks[i]->isWindowModified() ? "*" : "");
+        const QJsonObject copy =
+            QJsonDocument::fromJson(bytesOf(notebooks[i]->recoveryPath())).object();
+        if (!copy.isEmpty())
+          out.last() += " copy=" + copy["study"]["notes"]["company"].toString();
+      }
+      return out.join(" | ");
+    };
+    write("a", "Old.");
+    write("b", "B.");
+    QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::link(path("a"), path("link")));
+    QList<std::pair<QString, QFile::Permissions>> marked;
+    QStringList events;
+    using Step = std::function<void(StudyNotebook &, const QString &)>;
+    // clang-format off
+    const QHash<QString, Step> act{
+        {"open", [&](StudyNotebook &nb, const QString &f) { nb.openStudy(path(f)); }},
+        {"new", [](StudyNotebook &nb, const QString &) { nb.newStudy("", ""); }},
+        {"type", [](StudyNotebook &nb, const QString &notes) { companyNotes(nb)->setPlainText(notes); }},
+        {"save", [](StudyNotebook &nb, const QString &) { nb.save(); }},
+        {"saveas", [](StudyNotebook &nb, const QString &) { nb.saveAs(); }},
+        {"pdf", [](StudyNotebook &nb, const QString &) { nb.exportPdf(); }},
+        {"close", [](StudyNotebook &nb, const QString &) { nb.close(); }},
+        {"full", [](StudyNotebook &nb, const QString &) { nb.writeBytes = [](QIODevice &file, const QByteArray &bytes) { return file.write(bytes.left(100)); }; }},
+        {"restore", [&](StudyNotebook &nb, const QString &f) {
+          Study left = readStudyFile(path(f)).study.value_or(Study{});
+          left.notes[0] = "Left.";
+          QCOMPARE(RecoveryCopy(dir.filePath("state")).write(left, path(f)), QString());
+          nb.restoreFromRecovery(RecoveryCopy::findOrphans(dir.filePath("state")).value(0)); }},
+        {"write", [&](StudyNotebook &, const QString &a) { write(a.section(' ', 0, 0), a.section(' ', 1)); }},
+        {"delete", [&](StudyNotebook &, const QString &f) { QVERIFY(QFile::remove(path(f))); }},
+        {"readonly", [&](StudyNotebook &, const QString &f) {
+          marked.append({path(f), QFile::permissions(path(f))});
+          QVERIFY(QFile::setPermissions(path(f), marked.last().second & ~(QFile::WriteOwner | QFile::WriteUser))); }},
+        {"stale", [&](StudyNotebook &, const QString &f) { writeBytes(dir.filePath("." + f + ".kelvostudy.lock"), "99999999\nkelvo-wizard\n\n"); }},
+        {"answer", [&](StudyNotebook &, const QString &a) { dialogs.answer(a == "Save" ? MessageAnswer::Save : MessageAnswer::Discard); }},
+        {"press", [&](StudyNotebook &, const QString &button) { dialogs.press(button); }},
+        {"choose", [&](StudyNotebook &, const QString &f) { dialogs.chooseFile(path(f)); }},
+        {"state", [&](StudyNotebook &, const QString &) { events << state(); }},
+    };
+    // clang-format on
+    for (const QString &step : steps.split(" | ")) {
+      bool own = false; // a notebook's step
+      const int n = step.section(' ', 0, 0).toInt(&own);
+      const QString verb = step.section(' ', own ? 1 : 0, own ? 1 : 0);
+      QVERIFY2(act.contains(verb), qPrintable(step));
+      const qsizetype seen = dialogs.shown.size();
+      act[verb](*notebooks[qBound(1, n, 2) - 1], step.section(' ', own ? 2 : 1));
+      for (qsizetype i = seen; i < dialogs.shown.size(); ++i)
+        events << dialogs.shown[i].text;
+    }
+    for (const auto &[file, permissions] : marked)
+      QFile::setPermissions(file, permissions);
+    QTEST(events.replaceInStrings(dir.path(), "DIR")
+              .replaceInStrings(QFileInfo(n1.recoveryPath()).fileName(), "COPY"),
+          "events");
+    QTEST(state(), "after");
   }
 
   void studiesListSortAndOpen() {

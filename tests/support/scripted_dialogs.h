@@ -17,12 +17,13 @@ namespace kelvo::platform {
 class ScriptedDialogs final : public Dialogs {
 public:
   struct Shown {
-    enum Kind { Message, Input, OpenFile, SaveFile, Print } kind;
+    enum Kind { Message, Input, OpenFile, SaveFile, Print, Choice } kind;
     QString text; // message text, input prompt or chooser title
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    QString defaultText; // input boxes; the folder or proposed path of file choosers
+    QString defaultText;      // input boxes; the folder or proposed path of file choosers
+    QStringList choices = {}; // the buttons of a question with buttons of its own
     bool operator==(const Shown &) const = default;
   };
 
@@ -30,6 +31,9 @@ public:
   // Yes/No, Cancel for Save/Discard/Cancel, Recover for Recover/Discard), an
   // input box and a file chooser are cancelled and printing is cancelled.
   void answer(MessageAnswer a) { answers_.append(a); }
+  // The button to press in the next question with buttons of its own ("&Overwrite");
+  // when none is queued, the last button (the one that changes nothing).
+  void press(const QString &button) { presses_.append(button); }
   void type(const QString &text) { inputs_.append(text); }
   void cancelInput() { inputs_.append(std::nullopt); }
   void chooseFile(const QString &path) { files_.append(path); }
@@ -46,6 +50,7 @@ public:
     inputs_.clear();
     files_.clear();
     prints_.clear();
+    presses_.clear();
   }
 
   MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
@@ -54,6 +59,8 @@ public:
   QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
   QString saveFileName(const QString &title, const QString &proposedPath,
                        const QString &filter) override;
+  int choose(const QString &text, const QString &title, const QStringList &buttons,
+             int defaultButton, MessageIcon icon) override;
   bool choosePrinter(QPrinter &printer, const QString &title) override;
 
 private:
@@ -61,6 +68,7 @@ private:
   QStringList files_;
   QList<bool> prints_;
   QList<MessageAnswer> answers_;
+  QStringList presses_;
   QList<std::optional<QString>> inputs_;
 };
 
