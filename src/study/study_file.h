@@ -21,9 +21,19 @@ inline constexpr char kStudyMimeType[] = "application/x-kelvostudy";
 // UTF-8 JSON, versioned, with its keys in a stable order.
 QByteArray studyToJson(const Study &study);
 
+// Why a file gave no study, for the list of studies to mark it.
+enum class ReadFailure {
+  None,
+  NotRead,   // missing, not a regular file, or the system refused to read it
+  Damaged,   // empty, cut short, not JSON, or a study with a field it cannot hold
+  NotAStudy, // JSON, or a file far too large, that is not a study at all
+  Newer,     // a study in a format version newer than this program reads
+};
+
 struct StudyReadResult {
   std::optional<Study> study;
   QString error; // a whole sentence for the user, translated; empty when study is set
+  ReadFailure failure = ReadFailure::None;
 };
 
 // Never crashes, whatever the bytes.

@@ -11,6 +11,7 @@
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +44,17 @@ class StudyWindowsTest : public QObject {
   static void type(QWidget *box, const QString &text) {
     box->setFocus();
     QTest::keyClicks(box, text);
+  }
+  // A study of that symbol; other bytes in its place when they are given.
+  static void writeStudy(const QString &folder, const QString &symbol,
+                         const QByteArray &bytes = {}) {
+    const QString path = folder + "/" + symbol + ".kelvostudy";
+    Study s;
+    s.symbol = symbol;
+    QCOMPARE(writeStudyFile(s, path), QString());
+    QFile file(path);
+    QVERIFY(bytes.isNull() ||
+            (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
   }
 
 private slots:
@@ -205,6 +217,67 @@ private slots:
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0][0].toString(), folder + "/KO.kelvostudy");
+  }
+
+  // clang-format off
+  void studiesListUnreadFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("why"); // in the tooltip
+    QTest::newRow("empty") << QByteArray("") << "damaged" << "bad.kelvostudy” could not be opened. The study is damaged: the file is empty.";
+    QTest::newRow("cut short") << QByteArray("{\"format\": \"kelvo-study\", \"version\": 1, \"sym") << "damaged" << "ends too early";
+    QTest::newRow("other JSON") << QByteArray("{\"format\": \"kelvo-links\"}") << "not a study" << "not a Kelvo study";
+    QTest::newRow("newer") << QByteArray("{\"format\": \"kelvo-study\", \"version\": 2}") << "newer version" << "update the program";
+  }
+  // clang-format on
+  void studiesListUnreadFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, why);
+    const QString folder = home_.path() + "/unread/" + QTest::currentDataTag();
+    writeStudy(folder, "KO");
+    writeStudy(folder, "bad", bytes);
+    StudiesWindow w(folder);
+    w.show();
+    const QAbstractItemModel *list = w.view()->model();
+    const int bad = list->index(0, StudiesWindow::SymbolColumn).data() == "KO" ? 1 : 0;
+    QCOMPARE(list->index(bad, StudiesWindow::CompanyColumn).data(), "bad.kelvostudy");
+    QTEST(list->index(bad, StudiesWindow::VerdictColumn).data().toString(), "mark");
+    QVERIFY(list->index(bad, 0).data(Qt::ToolTipRole).toString().contains(why));
+    QVERIFY(named<QLabel>(&w, "")->text().contains(": 1. Files that cannot be opened: 1."));
+    QCOMPARE(w.view()->currentIndex().data(), "KO"); // the study that opens
+  }
+
+  // clang-format off
+  void studiesFollowTheFolder_data() {
+    QTest::addColumn<QString>("change"); // a study saved while the list is shown, or a key
+    QTest::addColumn<QStringList>("symbols");
+    QTest::newRow("saved") << "save" << QStringList{"PEP", "KO"};
+    QTest::newRow("saved first, making the folder") << "first save" << QStringList{"PEP"};
+    QTest::newRow("F5") << "F5" << QStringList{"KO"};
+    QTest::newRow("Alt+R") << "Alt+R" << QStringList{"KO"};
+  }
+  // clang-format on
+  void studiesFollowTheFolder() {
+    QFETCH(QString, change);
+    QFETCH(QStringList, symbols);
+    const QString folder = home_.path() + "/follow/" + QTest::currentDataTag() + "/studies";
+    if (change != "first save")
+      writeStudy(folder, "KO");
+    StudiesWindow w(folder);
+    showAndActivate(&w);
+    QAbstractItemModel *list = w.view()->model();
+    w.view()->sortByColumn(StudiesWindow::SymbolColumn, Qt::DescendingOrder);
+    if (change.endsWith("save")) {
+      writeStudy(folder, "PEP");
+    } else { // emptied behind the window's back: only a refresh fills it again
+      list->removeRows(0, list->rowCount());
+      const QKeyCombination key = QKeySequence::fromString(change)[0];
+      QTest::keyClick(&w, key.key(), key.keyboardModifiers());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), symbols.size(), 5000);
+    for (int row = 0; row < symbols.size(); ++row)
+      QCOMPARE(list->index(row, 0).data().toString(), symbols[row]);
+    QCOMPARE(w.view()->currentIndex().data(), symbols.size() == 1 ? symbols[0] : "KO"); // kept
   }
 };
 
