@@ -268,7 +268,7 @@ QString exportStudyPdf(const Study &study, const QString &path) {
   };
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
-    return failed(file.errorString());
+    return failed(writeFailureReason(path, file));
   {
     QPdfWriter writer(&file);
     writer.setTitle(outlineOf(study).title);
@@ -280,7 +280,7 @@ QString exportStudyPdf(const Study &study, const QString &path) {
     printStudy(study, writer);
   }
   if (!file.commit())
-    return failed(file.errorString());
+    return failed(writeFailureReason(path, file));
   return {};
 }
 
@@ -289,7 +289,7 @@ QString exportStudyMarkdown(const Study &study, const QString &path) {
   const QByteArray bytes = studyToMarkdown(study).toUtf8();
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     return Texts::tr("The study could not be exported as “%1”: %2.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), writeFailureReason(path, file));
   return {};
 }
 

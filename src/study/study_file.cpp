@@ -95,8 +95,25 @@ QString writeStudyFile(const Study &study, const QString &path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     return StudyFileTexts::tr("The study could not be saved as “%1”: %2.")
-        .arg(displayName(path), file.errorString());
+        .arg(displayName(path), writeFailureReason(path, file));
   return {};
+}
+
+QString writeFailureReason(const QString &path, const QFileDevice &file) {
+  // QSaveFile's own words name the path again, or name only its temporary
+  // file, so the usual causes are told in words of our own.
+  const QFileInfo target(path);
+  if (target.exists() && !target.isWritable())
+    return StudyFileTexts::tr("the file is read-only");
+  // A safe save writes a new file beside the old one, so the folder must take it.
+  const QFileInfo folder(target.absolutePath());
+  if (folder.isDir() && !folder.isWritable())
+    return StudyFileTexts::tr("the folder “%1” cannot be written in")
+        .arg(displayName(folder.absoluteFilePath()));
+  QString reason = file.errorString();
+  if (reason.endsWith(QLatin1Char('.')))
+    reason.chop(1);
+  return reason;
 }
 
 QString studiesFolder() {

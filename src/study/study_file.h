@@ -11,6 +11,8 @@
 #include <QString>
 #include <optional>
 
+class QFileDevice;
+
 namespace kelvo::study {
 
 inline constexpr qint64 kMaxStudyFileBytes = 1 << 20; // larger files are refused
@@ -47,6 +49,11 @@ StudyReadResult readStudyFile(const QString &path);
 // Atomic (QSaveFile), creating the folder if needed. Returns an empty string
 // on success, else a whole sentence for the user.
 QString writeStudyFile(const Study &study, const QString &path);
+
+// Why `file`, opened on `path`, could not be written: the end of a sentence
+// that names the path already ("the file is read-only", "the folder “…”
+// cannot be written in", or the system's own words).
+QString writeFailureReason(const QString &path, const QFileDevice &file);
 
 // The "Kelvo Studies" folder in the user's documents folder.
 QString studiesFolder();

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvo::study;
 
@@ -58,6 +59,8 @@ private slots:
   void proposedFileName();
   void recoveryOffersOnlyStaleCopies();
   void exportsEscapeTheNotes();
+  void writeFailuresSayWhy_data();
+  void writeFailuresSayWhy();
 };
 
 // clang-format off
@@ -233,6 +236,41 @@ void TestStudy::exportsEscapeTheNotes() {
   QCOMPARE(exportStudyPdf(study, pdf), QString());
   QVERIFY(readAll(pdf).startsWith("%PDF-"));
   QVERIFY(!exportStudyPdf(study, dir.filePath(QStringLiteral("no/such/folder.pdf"))).isEmpty());
+}
+
+void TestStudy::writeFailuresSayWhy_data() {
+  QTest::addColumn<QString>("suffix");  // of a study, or of an export
+  QTest::addColumn<bool>("fileLocked"); // else the folder
+  QTest::newRow("study, read-only file") << "kelvostudy" << true;
+  QTest::newRow("study, read-only folder") << "kelvostudy" << false;
+  QTest::newRow("Markdown, read-only file") << "md" << true;
+  QTest::newRow("PDF, read-only folder") << "pdf" << false;
+}
+
+void TestStudy::writeFailuresSayWhy() {
+  QFETCH(QString, suffix);
+  QFETCH(bool, fileLocked);
+  QTemporaryDir dir;
+  const QString folder = dir.filePath(QStringLiteral("locked")), path = folder + "/KO." + suffix;
+  QVERIFY(QDir().mkdir(folder));
+  writeAll(path, "old");
+  // Root writes whatever the permissions say, but not into what is immutable.
+  const auto lock = [locked = fileLocked ? path : folder](bool on) {
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner |
+                                      (on ? QFile::Permissions() : QFile::WriteOwner));
+    return ::geteuid() != 0 || QProcess::execute("chattr", {on ? "+i" : "-i", locked}) == 0;
+  };
+  QVERIFY(lock(true));
+  const QString error = suffix == "md"    ? exportStudyMarkdown(sampleStudy(), path)
+                        : suffix == "pdf" ? exportStudyPdf(sampleStudy(), path)
+                                          : writeStudyFile(sampleStudy(), path);
+  QVERIFY(lock(false));
+  const QString why = fileLocked
+                          ? "the file is read-only"
+                          : QStringLiteral("the folder “%1” cannot be written in").arg(folder);
+  QCOMPARE(error, QStringLiteral("The study could not be %1 as “%2”: %3.")
+                      .arg(suffix == "kelvostudy" ? "saved" : "exported", path, why));
+  QCOMPARE(readAll(path), QByteArray("old"));
 }
 
 QTEST_MAIN(TestStudy)
