@@ -285,6 +285,8 @@ bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) 
   path_.clear();
   saved_ = fresh;
   showStudy(fresh);
+  // What comes first in a new study is the company: typing goes there at once.
+  notes_[int(NoteStep::Company)]->setFocus(Qt::OtherFocusReason);
   return true;
 }
 

@@ -11,10 +11,12 @@
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -278,6 +280,30 @@ private slots:
     for (int row = 0; row < symbols.size(); ++row)
       QCOMPARE(list->index(row, 0).data().toString(), symbols[row]);
     QCOMPARE(w.view()->currentIndex().data(), symbols.size() == 1 ? symbols[0] : "KO"); // kept
+  }
+
+  // Each single-line box keeps the first line of a paste, without tabs; then
+  // Ctrl+N puts the keyboard in the new study's company notes.
+  void notebookBoxesByKeyboard_data() {
+    QTest::addColumn<QString>("box");
+    for (const char *box : {"Symbol", "Company name", "Buy-below price", "Reasoning"})
+      QTest::newRow(box) << QString(box);
+  }
+  void notebookBoxesByKeyboard() {
+    QFETCH(QString, box);
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    showAndActivate(&nb);
+    nb.findChildren<QRadioButton *>().at(1)->click(); // Buy below a price
+    QLineEdit *edit = named<QLineEdit>(&nb, box);
+    edit->setFocus();
+    QGuiApplication::clipboard()->setText("Hormel\tFoods\r\nAustin, Minnesota");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), "HormelFoods");
+    dialogs.answer(MessageAnswer::Discard);
+    QTest::keyClick(&nb, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClicks(nullptr, "hello"); // wherever the keyboard is
+    QCOMPARE(named<QPlainTextEdit>(&nb, "Company notes")->toPlainText(), "hello");
   }
 };
 
