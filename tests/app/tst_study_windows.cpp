@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -66,6 +67,7 @@ private slots:
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
     studies_ = home_.path() + "/Documents/Kelvo Studies";
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // for the dates
   }
 
   void typedNotesAreRecoveredThenSaved() {
@@ -112,6 +114,15 @@ private slots:
     QTest::keyClick(&nb, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(readStudyFile(path).study->notes[2], "Owner-operators. Long tenure.");
+
+    // Export as PDF and Print to file (the document's name, ".pdf" for its suffix) agree.
+    dialogs.readPrinter = [](const QPrinter &printer) { return printer.docName(); };
+    nb.exportPdf();
+    nb.print();
+    QCOMPARE(QFileInfo(dialogs.shown[1].defaultText).fileName(),
+             QFileInfo(path).baseName() + ".pdf");
+    QCOMPARE(QFileInfo(dialogs.shown[2].defaultText).completeBaseName(),
+             QFileInfo(path).baseName());
   }
 
   // clang-format off
@@ -219,6 +230,12 @@ private slots:
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0][0].toString(), folder + "/KO.kelvostudy");
+
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    QVERIFY(nb.openStudy(folder + "/KO.kelvostudy")); // the dates as the list shows them
+    QCOMPARE(named<QLabel>(&nb, "Begun")->text(), "3/1/26 9:00 AM");
+    QCOMPARE(named<QLabel>(&nb, "Last saved")->text(), "3/3/26 9:00 AM");
   }
 
   // clang-format off

@@ -56,8 +56,8 @@ QString ScriptedDialogs::saveFileName(const QString &title, const QString &propo
 }
 
 bool ScriptedDialogs::choosePrinter(QPrinter &printer, const QString &title) {
-  (void)printer;
-  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, QString()});
+  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None,
+                readPrinter ? readPrinter(printer) : QString()});
   return prints_.isEmpty() ? false : prints_.takeFirst();
 }
 
