@@ -122,10 +122,6 @@
 <context>
     <name>StudyFile</name>
     <message>
-        <source>The file is not a study: its contents are not valid JSON text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file is not a Kelvo study.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,10 +174,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file is not a Kelvo study: it names no format version this program knows.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -194,7 +186,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The study could not be saved as “%1”: the folder “%2” is read-only.</source>
+        <source>The study is damaged: its contents are not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: the file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: the file ends too early, as if it was cut short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: the folder “%2” cannot be written in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be written in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: it names no format version this program knows.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -344,6 +360,10 @@
         <source>A training wizard for long-term stock investors.
 
 Research addresses can be changed in link override files, read at start-up from kelvo-wizard/links/*.conf in $XDG_DATA_HOME and $XDG_DATA_DIRS, then kelvo-wizard/links.conf in $XDG_CONFIG_DIRS and last in $XDG_CONFIG_HOME (by default ~/.config/kelvo-wizard/links.conf), a later file winning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -802,6 +822,30 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Studies in %1: %2. Double-click one, or select it and press Return, to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newer version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the studies folder again. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

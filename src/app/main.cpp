@@ -130,9 +130,14 @@ CommandLine readCommandLine(const QStringList &arguments) {
               .arg(positional.at(1));
       return command;
     }
-    if (!QFileInfo(positional.first()).isFile()) {
+    // Only asked, never opened here: a named pipe would wait for a writer.
+    const QFileInfo file(positional.first());
+    if (!file.isFile()) {
       command.error =
-          translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "there is no file '%1'"))
+          (file.exists()
+               ? translated(
+                     QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "'%1' is not a regular file"))
+               : translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "there is no file '%1'")))
               .arg(positional.first());
       return command;
     }

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <limits>
@@ -46,13 +49,49 @@ QStandardItem *cell(const QString &text, const QVariant &sortKey, const QString 
   return item;
 }
 
+QString failureMark(study::ReadFailure failure) {
+  switch (failure) {
+  case study::ReadFailure::NotRead:
+    return StudiesWindow::tr("cannot be read");
+  case study::ReadFailure::NotAStudy:
+    return StudiesWindow::tr("not a study");
+  case study::ReadFailure::Newer:
+    return StudiesWindow::tr("newer version");
+  case study::ReadFailure::Damaged:
+  case study::ReadFailure::None:
+    break;
+  }
+  return StudiesWindow::tr("damaged");
+}
+
+// A file that gives no study: its name stands for the company, the column of
+// verdicts says what is wrong, and every cell tells why.
+QList<QStandardItem *> unreadRow(const study::StudySummary &s, const QString &saved,
+                                 const QIcon &warning) {
+  const QString name = QFileInfo(s.path).fileName();
+  QList<QStandardItem *> row{
+      cell(QString(), QString(), s.path),
+      cell(name, name.toCaseFolded(), s.path),
+      cell(saved, s.lastSaved, s.path),
+      cell(failureMark(s.failure), int(study::Verdict::Pass) + 1, s.path),
+      cell(QString(), std::numeric_limits<double>::max(), s.path),
+  };
+  for (QStandardItem *item : row) {
+    item->setToolTip(s.problem);
+    item->setData(s.problem, Qt::AccessibleDescriptionRole);
+  }
+  row[StudiesWindow::CompanyColumn]->setIcon(warning);
+  return row;
+}
+
 } // namespace
 
 StudiesWindow::StudiesWindow(QWidget *parent) : StudiesWindow(QString(), parent) {}
 
 StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
     : QWidget(parent, Qt::Window), folder_(folder), model_(new QStandardItemModel(this)),
-      view_(new QTreeView), summary_(new QLabel), openButton_(new QPushButton(tr("&Open"))) {
+      view_(new QTreeView), summary_(new QLabel), openButton_(new QPushButton(tr("&Open"))),
+      watcher_(new QFileSystemWatcher(this)) {
   setWindowTitle(tr("Studies"));
   widgets::letReturnPressButtons(*this);
   model_->setHorizontalHeaderLabels(
@@ -78,9 +117,31 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   openButton_->setAccessibleDescription(tr("Opens the selected study in the Study Notebook."));
   connect(openButton_, &QPushButton::clicked, this, &StudiesWindow::openCurrent);
+  // Alt+R by the button's own mnemonic; F5 (and the desktop's key) by an action.
   auto *refreshButton = new QPushButton(tr("&Refresh"));
-  refreshButton->setShortcut(QKeySequence::Refresh);
   connect(refreshButton, &QPushButton::clicked, this, &StudiesWindow::refresh);
+  QList<QKeySequence> refreshKeys = QKeySequence::keyBindings(QKeySequence::Refresh);
+  if (!refreshKeys.contains(QKeySequence(Qt::Key_F5)))
+    refreshKeys.prepend(QKeySequence(Qt::Key_F5));
+  auto *refreshAction = new QAction(this);
+  refreshAction->setShortcuts(refreshKeys);
+  connect(refreshAction, &QAction::triggered, this, &StudiesWindow::refresh);
+  addAction(refreshAction);
+  refreshButton->setToolTip(tr("Reads the studies folder again. Shortcut: %1")
+                                .arg(refreshKeys.first().toString(QKeySequence::NativeText)));
+
+  // Saving makes several changes in the folder; they are read once, soon after
+  // the first, whatever follows.
+  changed_.setSingleShot(true);
+  changed_.setInterval(100);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+    if (!changed_.isActive())
+      changed_.start();
+  });
+  connect(&changed_, &QTimer::timeout, this, [this] {
+    if (isVisible())
+      refresh();
+  });
   auto *closeButton = new QPushButton(tr("&Close"));
   connect(closeButton, &QPushButton::clicked, this, &StudiesWindow::close);
   auto *closeAction = new QAction(this);
@@ -105,20 +166,50 @@ QString StudiesWindow::folder() const {
   return folder_.isEmpty() ? study::studiesFolder() : folder_;
 }
 
+void StudiesWindow::watchFolder() {
+  // Until the folder exists, the nearest folder above it, where it will appear.
+  QString path = QDir::cleanPath(QFileInfo(folder()).absoluteFilePath());
+  while (!QFileInfo(path).isDir()) {
+    const QString up = QFileInfo(path).absolutePath();
+    if (up == path)
+      return;
+    path = up;
+  }
+  const QStringList watched = watcher_->directories();
+  if (watched == QStringList{path})
+    return;
+  if (!watched.isEmpty())
+    watcher_->removePaths(watched);
+  watcher_->addPath(path);
+}
+
 void StudiesWindow::refresh() {
-  const QString shown = QDir::toNativeSeparators(folder());
+  // Watched before it is read, so that no change falls between the two.
+  watchFolder();
   const QList<study::StudySummary> studies = study::listStudies(folder());
+  const QString selected = view_->currentIndex().data(kPathRole).toString();
   // Sorting while rows go in would sort once per row.
   view_->setSortingEnabled(false);
   model_->removeRows(0, model_->rowCount());
   const QLocale locale;
+  const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  int unread = 0;
   for (const study::StudySummary &s : studies) {
     const QString saved =
         s.lastSaved.isValid() ? locale.toString(s.lastSaved, QLocale::ShortFormat) : QString();
-    const QString price = s.verdict == study::Verdict::BuyBelow ? s.buyBelowPrice : QString();
+    if (s.failure != study::ReadFailure::None) {
+      ++unread;
+      model_->appendRow(unreadRow(s, saved, warning));
+      continue;
+    }
+    // A line break or tab from an older study would make the row two lines tall.
+    const QString symbol = s.symbol.simplified();
+    const QString company = s.companyName.simplified();
+    const QString price =
+        s.verdict == study::Verdict::BuyBelow ? s.buyBelowPrice.simplified() : QString();
     model_->appendRow({
-        cell(s.symbol, s.symbol.toUpper(), s.path),
-        cell(s.companyName, s.companyName.toCaseFolded(), s.path),
+        cell(symbol, symbol.toUpper(), s.path),
+        cell(company, company.toCaseFolded(), s.path),
         cell(saved, s.lastSaved, s.path),
         cell(study::verdictText(s.verdict), int(s.verdict), s.path),
         cell(price, priceForSorting(price), s.path),
@@ -127,17 +218,48 @@ void StudiesWindow::refresh() {
   view_->setSortingEnabled(true); // sorts by the column and order last chosen
   for (int c : {SymbolColumn, LastSavedColumn, VerdictColumn, BuyBelowColumn})
     view_->resizeColumnToContents(c);
-  if (studies.isEmpty())
+  showCounts(int(studies.size()) - unread, unread);
+  openButton_->setEnabled(!studies.isEmpty());
+  select(selected);
+}
+
+void StudiesWindow::showCounts(int readable, int unread) {
+  const QString shown = QDir::toNativeSeparators(folder());
+  const QLocale locale;
+  if (readable + unread == 0)
     summary_->setText(tr("There are no studies in %1 yet. Studies you save in the Study Notebook "
                          "are listed here.")
                           .arg(shown));
-  else
+  else if (unread == 0)
     summary_->setText(tr("Studies in %1: %2. Double-click one, or select it and press Return, "
                          "to open it.")
-                          .arg(shown, QLocale().toString(studies.size())));
-  openButton_->setEnabled(!studies.isEmpty());
-  if (!studies.isEmpty() && !view_->currentIndex().isValid())
-    view_->setCurrentIndex(model_->index(0, 0));
+                          .arg(shown, locale.toString(readable)));
+  else
+    summary_->setText(tr("Studies in %1: %2. Files that cannot be opened: %3. Double-click one, "
+                         "or select it and press Return, to open it or to learn why it cannot "
+                         "be opened.")
+                          .arg(shown, locale.toString(readable), locale.toString(unread)));
+}
+
+// The file that was selected before the list was read again, else the first
+// study that opens, else the first row.
+void StudiesWindow::select(const QString &path) {
+  QModelIndex current;
+  for (int row = model_->rowCount() - 1; row >= 0; --row) {
+    const QModelIndex index = model_->index(row, 0);
+    if (index.data(kPathRole).toString() == path) {
+      current = index;
+      break;
+    }
+    if (model_->index(row, CompanyColumn).data(Qt::DecorationRole).isNull())
+      current = index;
+  }
+  if (!current.isValid() && model_->rowCount() > 0)
+    current = model_->index(0, 0);
+  if (current.isValid()) {
+    view_->setCurrentIndex(current);
+    view_->scrollTo(current);
+  }
 }
 
 void StudiesWindow::openCurrent() {

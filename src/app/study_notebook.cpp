@@ -55,6 +55,11 @@ QList<QKeySequence> shortcutsWith(QKeySequence::StandardKey key, const QKeySeque
   return keys;
 }
 
+// "Begun" and "Last saved" in one format, the one the list of studies shows.
+QString shownMoment(const QDateTime &when) {
+  return QLocale().toString(when, QLocale::ShortFormat);
+}
+
 QString studyFilter() {
   return StudyNotebook::tr("Studies (*.%1)").arg(QLatin1String(study::kStudyFileSuffix));
 }
@@ -192,15 +197,14 @@ void StudyNotebook::showStudy(const Study &s) {
   buyBelow_->setText(s.buyBelowPrice);
   reasoning_->setText(s.reasoning);
   showing_ = false;
-  begunLabel_->setText(QLocale().toString(begun_.date(), QLocale::LongFormat));
+  begunLabel_->setText(shownMoment(begun_));
   showSavedDate();
   showVerdictState();
   edited();
 }
 
 void StudyNotebook::showSavedDate() {
-  savedLabel_->setText(lastSaved_.isValid() ? QLocale().toString(lastSaved_, QLocale::ShortFormat)
-                                            : tr("Not saved yet"));
+  savedLabel_->setText(lastSaved_.isValid() ? shownMoment(lastSaved_) : tr("Not saved yet"));
 }
 
 void StudyNotebook::showVerdictState() {
@@ -355,6 +359,8 @@ bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) 
   forgetFile();
   saved_ = fresh;
   showStudy(fresh);
+  // What comes first in a new study is the company: typing goes there at once.
+  notes_[int(NoteStep::Company)]->setFocus(Qt::OtherFocusReason);
   return true;
 }
 
@@ -528,7 +534,9 @@ void StudyNotebook::takeFromWorkbench() {
 
 void StudyNotebook::print() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+  // The print dialog's "Print to file" offers the document's name with .pdf
+  // for its suffix: the same name as Export as PDF.
+  printer.setDocName(QFileInfo(proposedPath(QLatin1String(study::kStudyFileSuffix))).fileName());
   if (dialogs_.choosePrinter(printer, tr("Print Study")))
     study::printStudy(study(), printer);
 }

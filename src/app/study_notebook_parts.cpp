@@ -6,6 +6,8 @@
 
 #include "app/study_notebook.h"
 
+#include "app/single_line.h"
+
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -64,6 +66,10 @@ QTableWidget *makeTable(const QStringList &headers, const QString &accessibleNam
   return table;
 }
 
+// A paste keeps its first line, without tabs, as in the wizard's own boxes:
+// the heading, the list of studies and the exports show these on one line.
+void keepSingleLine(QLineEdit *edit) { edit->setValidator(new SingleLineValidator(edit)); }
+
 } // namespace
 
 QWidget *StudyNotebook::buildCompanyPart() {
@@ -83,8 +89,10 @@ QWidget *StudyNotebook::buildCompanyPart() {
   form->addRow(tr("Company &name:"), companyName_);
   form->addRow(tr("Begun:"), begunLabel_);
   form->addRow(tr("Last saved:"), savedLabel_);
-  for (QLineEdit *edit : {symbol_, companyName_})
+  for (QLineEdit *edit : {symbol_, companyName_}) {
+    keepSingleLine(edit);
     connect(edit, &QLineEdit::textChanged, this, &StudyNotebook::edited);
+  }
   return box;
 }
 
@@ -167,8 +175,10 @@ QWidget *StudyNotebook::buildVerdictPart() {
       edited();
     }
   });
-  for (QLineEdit *edit : {buyBelow_, reasoning_})
+  for (QLineEdit *edit : {buyBelow_, reasoning_}) {
+    keepSingleLine(edit);
     connect(edit, &QLineEdit::textChanged, this, &StudyNotebook::edited);
+  }
   return box;
 }
 

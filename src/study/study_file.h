@@ -13,6 +13,7 @@
 #include <optional>
 
 class QIODevice;
+class QFileDevice;
 
 namespace kelvo::study {
 
@@ -24,9 +25,19 @@ inline constexpr char kStudyMimeType[] = "application/x-kelvostudy";
 // UTF-8 JSON, versioned, with its keys in a stable order.
 QByteArray studyToJson(const Study &study);
 
+// Why a file gave no study, for the list of studies to mark it.
+enum class ReadFailure {
+  None,
+  NotRead,   // missing, not a regular file, or the system refused to read it
+  Damaged,   // empty, cut short, not JSON, or a study with a field it cannot hold
+  NotAStudy, // JSON, or a file far too large, that is not a study at all
+  Newer,     // a study in a format version newer than this program reads
+};
+
 struct StudyReadResult {
   std::optional<Study> study;
   QString error; // a whole sentence for the user, translated; empty when study is set
+  ReadFailure failure = ReadFailure::None;
 };
 
 // Never crashes, whatever the bytes.
@@ -46,6 +57,11 @@ using StudyBytesWriter = std::function<qint64(QIODevice &file, const QByteArray 
 // on success, else a whole sentence for the user.
 QString writeStudyFile(const Study &study, const QString &path,
                        const StudyBytesWriter &writeBytes = {});
+
+// Why `file`, opened on `path`, could not be written: the end of a sentence
+// that names the path already ("the file is read-only", "the folder “…”
+// cannot be written in", or the system's own words).
+QString writeFailureReason(const QString &path, const QFileDevice &file);
 
 // The "Kelvo Studies" folder in the user's documents folder.
 QString studiesFolder();

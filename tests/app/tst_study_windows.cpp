@@ -12,11 +12,15 @@
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -58,6 +62,17 @@ class StudyWindowsTest : public QObject {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
   }
+  // A study of that symbol; other bytes in its place when they are given.
+  static void writeStudy(const QString &folder, const QString &symbol,
+                         const QByteArray &bytes = {}) {
+    const QString path = folder + "/" + symbol + ".kelvostudy";
+    Study s;
+    s.symbol = symbol;
+    QCOMPARE(writeStudyFile(s, path), QString());
+    QFile file(path);
+    QVERIFY(bytes.isNull() ||
+            (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+  }
 
 private slots:
   void initTestCase() {
@@ -66,6 +81,7 @@ private slots:
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
     studies_ = home_.path() + "/Documents/Kelvo Studies";
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // for the dates
   }
 
   void typedNotesAreRecoveredThenSaved() {
@@ -112,6 +128,15 @@ private slots:
     QTest::keyClick(&nb, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(readStudyFile(path).study->notes[2], "Owner-operators. Long tenure.");
+
+    // Export as PDF and Print to file (the document's name, ".pdf" for its suffix) agree.
+    dialogs.readPrinter = [](const QPrinter &printer) { return printer.docName(); };
+    nb.exportPdf();
+    nb.print();
+    QCOMPARE(QFileInfo(dialogs.shown[1].defaultText).fileName(),
+             QFileInfo(path).baseName() + ".pdf");
+    QCOMPARE(QFileInfo(dialogs.shown[2].defaultText).completeBaseName(),
+             QFileInfo(path).baseName());
   }
 
   // clang-format off
@@ -218,14 +243,14 @@ private slots:
     QTest::newRow("open there: not opened") << "1 open a | press Cancel | 2 open a" << QStringList{openThere} << "a=Old. | b=B. | 1 a.kelvostudy | 2 Untitled";
     QTest::newRow("closed there first") << "1 open a | 1 close | 2 open a" << QStringList{} << "a=Old. | b=B. | 1 Untitled | 2 a.kelvostudy";
     QTest::newRow("lock of a killed program") << "stale a | 2 open a" << QStringList{} << "a=Old. | b=B. | 1 Untitled | 2 a.kelvostudy";
-    QTest::newRow("read-only folder: no lock") << "readonly . | 1 open a | 2 open a | 2 type Second. | 2 save" << QStringList{notSaved + "the folder “DIR” is read-only."} << "a=Old. | b=B. | 1 a.kelvostudy | 2 a.kelvostudy* copy=Second.";
+    QTest::newRow("read-only folder: no lock") << "readonly . | 1 open a | 2 open a | 2 type Second. | 2 save" << QStringList{notSaved + "the folder “DIR” cannot be written in."} << "a=Old. | b=B. | 1 a.kelvostudy | 2 a.kelvostudy* copy=Second.";
     // Files the program has open are not written.
     QTest::newRow("Save As onto the recovery copy") << "1 open a | 1 type Mine. | choose copy1 | 1 saveas" << QStringList{"Save Study", "“COPY” is in the folder of the recovery copies, which the program empties by itself. Please choose another folder."} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 Untitled";
     QTest::newRow("Export onto the study shown") << "1 open a | choose a | 1 pdf" << QStringList{"Export as PDF", "“a.kelvostudy” is the study shown here: an export would replace its notes. Please choose another name."} << "a=Old. | b=B. | 1 a.kelvostudy | 2 Untitled";
     QTest::newRow("Save As onto a study open there") << "2 open b | 1 open a | 1 type Mine. | choose b | 1 saveas" << QStringList{"Save Study", inUse.arg("b")} << "a=Old. | b=B. | 1 a.kelvostudy* | 2 b.kelvostudy";
     // A failed save keeps the notes and the window until the user decides.
     QTest::newRow("read-only file") << "1 open a | 1 type New. | readonly a | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the file is read-only.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
-    QTest::newRow("read-only folder") << "1 open a | 1 type New. | readonly . | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the folder “DIR” is read-only.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
+    QTest::newRow("read-only folder") << "1 open a | 1 type New. | readonly . | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the folder “DIR” cannot be written in.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     QTest::newRow("full disk") << "1 open a | 1 type New. | 1 full | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "Unknown error.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     // Notes a killed program left, for a study that is there, gone or open elsewhere.
     QTest::newRow("recovered, study there") << "1 restore a | state | 1 save" << QStringList{"a=Old. | b=B. | 1 a.kelvostudy* copy=Left. | 2 Untitled"} << "a=Left. | b=B. | 1 a.kelvostudy | 2 Untitled";
@@ -357,6 +382,97 @@ private slots:
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0][0].toString(), folder + "/KO.kelvostudy");
+
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    QVERIFY(nb.openStudy(folder + "/KO.kelvostudy")); // the dates as the list shows them
+    QCOMPARE(named<QLabel>(&nb, "Begun")->text(), "3/1/26 9:00 AM");
+    QCOMPARE(named<QLabel>(&nb, "Last saved")->text(), "3/3/26 9:00 AM");
+  }
+
+  // clang-format off
+  void studiesListUnreadFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("why"); // in the tooltip
+    QTest::newRow("empty") << QByteArray("") << "damaged" << "bad.kelvostudy” could not be opened. The study is damaged: the file is empty.";
+    QTest::newRow("cut short") << QByteArray("{\"format\": \"kelvo-study\", \"version\": 1, \"sym") << "damaged" << "ends too early";
+    QTest::newRow("other JSON") << QByteArray("{\"format\": \"kelvo-links\"}") << "not a study" << "not a Kelvo study";
+    QTest::newRow("newer") << QByteArray("{\"format\": \"kelvo-study\", \"version\": 2}") << "newer version" << "update the program";
+  }
+  // clang-format on
+  void studiesListUnreadFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, why);
+    const QString folder = home_.path() + "/unread/" + QTest::currentDataTag();
+    writeStudy(folder, "KO");
+    writeStudy(folder, "bad", bytes);
+    StudiesWindow w(folder);
+    w.show();
+    const QAbstractItemModel *list = w.view()->model();
+    const int bad = list->index(0, StudiesWindow::SymbolColumn).data() == "KO" ? 1 : 0;
+    QCOMPARE(list->index(bad, StudiesWindow::CompanyColumn).data(), "bad.kelvostudy");
+    QTEST(list->index(bad, StudiesWindow::VerdictColumn).data().toString(), "mark");
+    QVERIFY(list->index(bad, 0).data(Qt::ToolTipRole).toString().contains(why));
+    QVERIFY(named<QLabel>(&w, "")->text().contains(": 1. Files that cannot be opened: 1."));
+    QCOMPARE(w.view()->currentIndex().data(), "KO"); // the study that opens
+  }
+
+  // clang-format off
+  void studiesFollowTheFolder_data() {
+    QTest::addColumn<QString>("change"); // a study saved while the list is shown, or a key
+    QTest::addColumn<QStringList>("symbols");
+    QTest::newRow("saved") << "save" << QStringList{"PEP", "KO"};
+    QTest::newRow("saved first, making the folder") << "first save" << QStringList{"PEP"};
+    QTest::newRow("F5") << "F5" << QStringList{"KO"};
+    QTest::newRow("Alt+R") << "Alt+R" << QStringList{"KO"};
+  }
+  // clang-format on
+  void studiesFollowTheFolder() {
+    QFETCH(QString, change);
+    QFETCH(QStringList, symbols);
+    const QString folder = home_.path() + "/follow/" + QTest::currentDataTag() + "/studies";
+    if (change != "first save")
+      writeStudy(folder, "KO");
+    StudiesWindow w(folder);
+    showAndActivate(&w);
+    QAbstractItemModel *list = w.view()->model();
+    w.view()->sortByColumn(StudiesWindow::SymbolColumn, Qt::DescendingOrder);
+    if (change.endsWith("save")) {
+      writeStudy(folder, "PEP");
+    } else { // emptied behind the window's back: only a refresh fills it again
+      list->removeRows(0, list->rowCount());
+      const QKeyCombination key = QKeySequence::fromString(change)[0];
+      QTest::keyClick(&w, key.key(), key.keyboardModifiers());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(list->rowCount(), symbols.size(), 5000);
+    for (int row = 0; row < symbols.size(); ++row)
+      QCOMPARE(list->index(row, 0).data().toString(), symbols[row]);
+    QCOMPARE(w.view()->currentIndex().data(), symbols.size() == 1 ? symbols[0] : "KO"); // kept
+  }
+
+  // Each single-line box keeps the first line of a paste, without tabs; then
+  // Ctrl+N puts the keyboard in the new study's company notes.
+  void notebookBoxesByKeyboard_data() {
+    QTest::addColumn<QString>("box");
+    for (const char *box : {"Symbol", "Company name", "Buy-below price", "Reasoning"})
+      QTest::newRow(box) << QString(box);
+  }
+  void notebookBoxesByKeyboard() {
+    QFETCH(QString, box);
+    ScriptedDialogs dialogs;
+    StudyNotebook nb(dialogs, {});
+    showAndActivate(&nb);
+    nb.findChildren<QRadioButton *>().at(1)->click(); // Buy below a price
+    QLineEdit *edit = named<QLineEdit>(&nb, box);
+    edit->setFocus();
+    QGuiApplication::clipboard()->setText("Hormel\tFoods\r\nAustin, Minnesota");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), "HormelFoods");
+    dialogs.answer(MessageAnswer::Discard);
+    QTest::keyClick(&nb, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClicks(nullptr, "hello"); // wherever the keyboard is
+    QCOMPARE(named<QPlainTextEdit>(&nb, "Company notes")->toPlainText(), "hello");
   }
 };
 

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Study Notebook in the real program, by keyboard alone:
 # 1. Ctrl+N in the wizard's symbol box opens a new study of that company;
-#    notes typed into "Company notes" are saved with Ctrl+S under the proposed
+#    notes typed right away go into "Company notes" and are saved with Ctrl+S under the proposed
 #    name in "Kelvo Studies" of the documents folder;
 # 2. started with that file as its argument, the program shows it in the
 #    notebook, and the file is left as it was;
@@ -74,9 +74,8 @@ new_study_from_symbol_box() {
   xdotool windowfocus --sync "$WIN" 2>/dev/null
 }
 
-# Reaches "Company notes" by keyboard (its label's mnemonic) and types there.
+# Types at once: a new study has the keyboard in "Company notes".
 type_company_notes() {
-  xdotool key --clearmodifiers alt+c
   xdotool type --delay 20 "$1"
   wait_title "^Study Notebook - Untitled\*$" "notebook marked as modified"
 }

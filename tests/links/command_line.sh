@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 run() {
   local name="$1"
   shift
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$TMP/config" \
+  timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$TMP/config" \
     XDG_DATA_DIRS="$TMP/data" "$BIN" "$@" >"$TMP/$name.out" 2>"$TMP/$name.err"
   RC=$?
 }
@@ -48,8 +48,10 @@ for qt in platform style reverse session; do
 done
 
 # Qt's options, and the two it reads on Windows only, stand beside ours;
-# one existing study file may follow; a missing file or a second argument is
-# refused in one line with status 2.
+# one existing study file may follow; a missing file, a folder, a named pipe
+# (without waiting for a writer) or a second argument is refused in one line
+# with status 2.
+mkfifo "$TMP/pipe"
 # arguments | status | standard output, or (for status 2) a text of the one line on standard error
 while IFS='|' read -r args want text; do
   read -ra argv <<<"$args"
@@ -66,6 +68,8 @@ done <<ROWS
 -platform xcb -session abc -style=fusion -v|0|kelvo-wizard $VERSION
 -fontengine freetype -dialogs=none --version|0|kelvo-wizard $VERSION
 foo|2|there is no file 'foo'
+$TMP|2|'$TMP' is not a regular file
+$TMP/pipe|2|'$TMP/pipe' is not a regular file
 --version foo|2|'foo'
 $TMP/help.out foo|2|unexpected argument 'foo'
 --version $TMP/help.out|0|kelvo-wizard $VERSION

@@ -71,8 +71,8 @@ int ScriptedDialogs::choose(const QString &text, const QString &title, const QSt
 }
 
 bool ScriptedDialogs::choosePrinter(QPrinter &printer, const QString &title) {
-  (void)printer;
-  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, QString()});
+  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None,
+                readPrinter ? readPrinter(printer) : QString()});
   return prints_.isEmpty() ? false : prints_.takeFirst();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace kelvo::platform {
@@ -22,7 +23,7 @@ public:
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    QString defaultText;      // input boxes; the folder or proposed path of file choosers
+    QString defaultText; // input boxes; file choosers' folder or path; `readPrinter` for printing
     QStringList choices = {}; // the buttons of a question with buttons of its own
     bool operator==(const Shown &) const = default;
   };
@@ -40,6 +41,9 @@ public:
   void print(bool accept) { prints_.append(accept); }
 
   QList<Shown> shown;
+  // What a print dialog records of the printer it is shown (this library
+  // links no printing support; a test that does can read the document name).
+  std::function<QString(const QPrinter &)> readPrinter;
   // When set, every box also goes into this log as "box TEXT" or
   // "input PROMPT", so its order against other logged events can be checked.
   QStringList *log = nullptr;
