@@ -1242,6 +1242,18 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Value per share</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1M</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ValuationWorkbench</name>
@@ -1419,6 +1431,35 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>    Buy below: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. 3.20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from IV Estimator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes earnings per share, growth rate and years from the IV Estimator page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>company name (symbol)</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

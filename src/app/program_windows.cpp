@@ -43,7 +43,8 @@ QAction *addAction(QWidget *window, const QString &text, const QKeySequence &key
 
 ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
                                platform::Desktop &desktop)
-    : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop) {
+    : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop),
+      startUpFigures_(window.calculatorFields()) {
   windowActions_ = addShortcuts(&window, true);
   // End and the title bar's close first ask about an unsaved study; a close
   // also ends the program, which the added windows would otherwise keep running.
@@ -150,9 +151,20 @@ void ProgramWindows::showWorkbench() {
   if (!workbench_) {
     workbench_ = new ValuationWorkbench;
     addShortcuts(workbench_, true);
+    connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
+            [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });
+    auto followCompany = [this] {
+      workbench_->setCompany(window_.companySymbol(), window_.companyName());
+    };
+    connect(&window_, &MainWindow::companyChanged, workbench_, followCompany);
+    followCompany();
+    // The page's start-up example is no company's earnings: until the user
+    // changes or estimates it, earnings per share stay for the user to type.
+    valuation::CalculatorFields page = window_.calculatorFields();
+    if (page == startUpFigures_)
+      page.earnings.clear();
+    workbench_->fillFromCalculator(page);
   }
-  if (!workbench_->isVisible())
-    workbench_->fillFromCalculator(window_.calculatorFields());
   bringUp(workbench_);
 }
 

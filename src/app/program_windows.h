@@ -7,6 +7,8 @@
 // program's menu that opens them, and their shortcuts in every window. Each
 // window is built the first time it is asked for, never at start-up.
 
+#include "valuation/valuation.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -42,8 +44,8 @@ public:
   QPushButton *workbenchButton() const { return workbenchButton_; }
 
   void showResearchLinks();
-  // Opened from closed, the workbench starts from the calculator page's
-  // figures; an open one is only raised.
+  // The first opening takes the calculator page's figures; later ones only
+  // show the workbench with the inputs it kept.
   void showWorkbench();
   void newStudy();
   void openStudy();
@@ -76,6 +78,8 @@ private:
   QMenu *menu_ = nullptr;
   QList<QAction *> windowActions_; // the main window's, which the menu shows
   QPushButton *workbenchButton_ = nullptr;
+  // The calculator page as the program starts: an example, not the user's.
+  valuation::CalculatorFields startUpFigures_;
   QPointer<ResearchLinksWindow> researchLinks_;
   QPointer<ValuationWorkbench> workbench_;
   QPointer<StudyNotebook> notebook_;

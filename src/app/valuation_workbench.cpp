@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -73,24 +74,32 @@ QString reasonText(Reason reason) {
   case Reason::None:
   case Reason::NeedsPrice: // the margin stays empty without a price
     return {};
+  case Reason::CommaForDecimals:
+    return QCoreApplication::translate(context, "Use a point for decimals: 3.20");
   case Reason::NeedsEarnings:
     return QCoreApplication::translate(context, "needs earnings per share");
   case Reason::NeedsPositiveEarnings:
     return QCoreApplication::translate(context, "needs positive earnings");
   case Reason::NeedsGrowthRate:
     return QCoreApplication::translate(context, "needs a growth rate");
+  case Reason::NeedsGrowthInRange:
+    return QCoreApplication::translate(context, "needs a growth rate from -100% to 1,000%");
   case Reason::NeedsYears:
     return QCoreApplication::translate(context, "needs years of growth");
+  case Reason::NeedsYearsInRange:
+    return QCoreApplication::translate(context, "needs years from 0 to 100");
   case Reason::NeedsWholeYears:
     return QCoreApplication::translate(context, "needs whole years from 1 to 100");
   case Reason::NeedsDiscountRate:
     return QCoreApplication::translate(context, "needs a discount rate");
+  case Reason::NeedsDiscountInRange:
+    return QCoreApplication::translate(context, "needs a discount rate from 0 to 1,000%");
   case Reason::NeedsPositiveDiscountRate:
     return QCoreApplication::translate(context, "needs a positive discount rate");
-  case Reason::NeedsDiscountAboveMinus100:
-    return QCoreApplication::translate(context, "needs a discount rate above -100%");
   case Reason::NeedsGrowthAfter:
     return QCoreApplication::translate(context, "needs the growth after that");
+  case Reason::NeedsGrowthAfterInRange:
+    return QCoreApplication::translate(context, "needs the growth after that from -100% to 1,000%");
   case Reason::NeedsDiscountAboveGrowthAfter:
     return QCoreApplication::translate(context,
                                        "needs a discount rate above the growth after that");
@@ -105,13 +114,42 @@ QString reasonText(Reason reason) {
   case Reason::NeedsMarginFrom0To100:
     return QCoreApplication::translate(context, "needs a margin from 0 to 100%");
   case Reason::NoPositiveValue:
-    return QCoreApplication::translate(context, "no positive value");
+    return QCoreApplication::translate(context, "none: the value is $0.00 or less");
   case Reason::Undefined:
     return QCoreApplication::translate(context, "not defined for these inputs");
   case Reason::TooLarge:
     return QCoreApplication::translate(context, "too large to show");
   }
   return {};
+}
+
+// What the chart says instead of a plot without a growth rate to draw against.
+QString chartNote(Reason reason) {
+  const char *const context = "kelvo::app::ValuationWorkbench";
+  if (reason == Reason::NeedsGrowthRate)
+    return QCoreApplication::translate(context,
+                                       "Type a growth rate to see how the values follow it.");
+  if (reason == Reason::CommaForDecimals)
+    return reasonText(reason);
+  //: The chart needs a growth rate from -100% to 1,000%.
+  return QCoreApplication::translate(context, "The chart %1.").arg(reasonText(reason));
+}
+
+// Bargain cells in the sensitivity grid: a green wash over the base (amber
+// where the highlight itself is greenish), so that they never read as
+// selected; the text keeps the palette's own colour, and bold says the same
+// without colour.
+QColor bargainTint(const QPalette &palette) {
+  const QColor base = palette.color(QPalette::Base);
+  const int highlightHue = palette.color(QPalette::Highlight).hslHue();
+  constexpr int kGreen = 130, kAmber = 40;
+  const bool greenish =
+      highlightHue >= 0 && std::abs((highlightHue - kGreen + 540) % 360 - 180) < 50;
+  const QColor wash = QColor::fromHsl(greenish ? kAmber : kGreen, 180, 128);
+  constexpr double kShare = 0.3;
+  return QColor::fromRgbF(float(base.redF() * (1 - kShare) + wash.redF() * kShare),
+                          float(base.greenF() * (1 - kShare) + wash.greenF() * kShare),
+                          float(base.blueF() * (1 - kShare) + wash.blueF() * kShare));
 }
 
 QString moneyOrReason(const Figure &f) {
@@ -198,6 +236,7 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   };
   for (int i = 1; i < kInputCount; ++i)
     chain(inputs_[i]);
+  chain(take_);
   for (const ResultRow &row : rows_)
     for (QLineEdit *box : {row.value, row.margin, row.buyBelow})
       chain(box);
@@ -205,12 +244,15 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   chain(copy_);
   chain(close);
 
+  showResultsReadOnly();
   recompute();
 
   // Opens wide enough for the longest reason where the screen allows.
   const QFontMetrics fm = fontMetrics();
-  const int longest = fm.horizontalAdvance(reasonText(Reason::NeedsDiscountAboveGrowthAfter)) -
-                      fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
+  int longest = 0;
+  for (int r = 0; r <= int(Reason::TooLarge); ++r)
+    longest = std::max(longest, fm.horizontalAdvance(reasonText(Reason(r))));
+  longest -= fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
   const QMargins margins = outer->contentsMargins();
   QSize wanted =
       content->sizeHint() +
@@ -229,6 +271,9 @@ QWidget *ValuationWorkbench::buildInputs() {
     auto *edit = new QLineEdit(QString::fromLatin1(kInputRows[i].defaultText));
     edit->setAccessibleName(label);
     edit->setClearButtonEnabled(false);
+    // Room for a figure however little room the screen leaves (2x scale).
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("1,000,000.00")) +
+                          2 * edit->fontMetrics().averageCharWidth());
     connect(edit, &QLineEdit::textChanged, this, [this] {
       if (!filling_)
         recompute();
@@ -236,6 +281,14 @@ QWidget *ValuationWorkbench::buildInputs() {
     inputs_[i] = edit;
     form->addRow(label, edit);
   }
+  // No example figure is shown as if it were the user's own.
+  inputs_[Earnings]->setPlaceholderText(tr("e.g. 3.20"));
+  take_ = new QPushButton(tr("&Take from IV Estimator"));
+  take_->setObjectName(QStringLiteral("takeFromEstimator"));
+  take_->setToolTip(
+      tr("Takes earnings per share, growth rate and years from the IV Estimator page."));
+  connect(take_, &QPushButton::clicked, this, &ValuationWorkbench::calculatorFiguresRequested);
+  form->addRow(take_);
   return box;
 }
 
@@ -247,7 +300,7 @@ QWidget *ValuationWorkbench::buildResults() {
   // Wide enough for the usual reasons; a longer one still shows whole in the
   // box's tooltip and to assistive tools, and the columns grow with the window.
   const int valueWidth = fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue)) + padding;
-  const int sideWidth = fm.horizontalAdvance(reasonText(Reason::NoPositiveValue)) + padding;
+  const int sideWidth = fm.horizontalAdvance(QStringLiteral("-1,000,000.0%")) + padding;
   const QString headers[] = {tr("Method"), tr("Value per share"), tr("Margin of safety"),
                              tr("Buy below")};
   for (int c = 0; c < 4; ++c) {
@@ -313,7 +366,7 @@ QWidget *ValuationWorkbench::buildSensitivity() {
   const int pad = 2 * fm.averageCharWidth();
   const int column =
       std::max(fm.horizontalAdvance(QStringLiteral("$99,999,999.99")),
-               fm.horizontalAdvance(tr("Growth %1").arg(QStringLiteral("-100.0%")))) +
+               fm.horizontalAdvance(tr("Growth %1").arg(QStringLiteral("1,000.0%")))) +
       pad;
   auto *across = grid_->horizontalHeader();
   across->setSectionResizeMode(QHeaderView::Fixed);
@@ -321,11 +374,26 @@ QWidget *ValuationWorkbench::buildSensitivity() {
   auto *down = grid_->verticalHeader();
   down->setSectionResizeMode(QHeaderView::Fixed);
   down->setDefaultSectionSize(fm.height() + fm.height() / 2);
-  down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("-100.0%"))) + pad);
+  down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("1,000.0%"))) +
+                      pad);
+  // Whole where there is room; scroll bars where a large scale factor
+  // leaves less.
   grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   grid_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Its size hint keeps room for both scroll bars even while they are
+  // hidden: it is held to the cells, and to the scroll bar across when that
+  // shows.
+  const int frame = 2 * grid_->frameWidth();
+  const int cellsHeight =
+      across->sizeHint().height() + valuation::kGridSize * down->defaultSectionSize() + frame;
+  grid_->setMaximumSize(down->width() + valuation::kGridSize * column + frame, cellsHeight);
+  connect(grid_->horizontalScrollBar(), &QScrollBar::rangeChanged, grid_,
+          [this, cellsHeight](int, int maximum) {
+            const int bar = maximum > 0 ? grid_->horizontalScrollBar()->sizeHint().height() : 0;
+            grid_->setMaximumHeight(cellsHeight + bar);
+          });
   layout->addWidget(caption);
   layout->addWidget(grid_);
   layout->addStretch(1);
@@ -346,21 +414,18 @@ void ValuationWorkbench::fillFromCalculator(const valuation::CalculatorFields &p
   recompute();
 }
 
+void ValuationWorkbench::setCompany(const QString &symbol, const QString &name) {
+  symbol_ = symbol;
+  company_ = name;
+}
+
 valuation::WorkbenchInputs ValuationWorkbench::readInputs() const {
-  auto read = [this](Input i) {
-    return valuation::readWorkbenchInput(inputs_[i]->text().toStdString());
-  };
-  valuation::WorkbenchInputs in;
-  in.earnings = read(Earnings);
-  in.growth = read(Growth);
-  in.years = read(Years);
-  in.discount = read(Discount);
-  in.growthAfter = read(GrowthAfter);
-  in.bookValue = read(BookValue);
-  in.bondYield = read(BondYield);
-  in.price = read(Price);
-  in.margin = read(Margin);
-  return in;
+  static_assert(kInputCount == valuation::kInputCount); // the boxes in valuation::Box order
+  std::array<std::string, kInputCount> texts;
+  std::array<std::string_view, kInputCount> views;
+  for (int i = 0; i < kInputCount; ++i)
+    views[i] = texts[i] = inputs_[i]->text().toStdString();
+  return valuation::readWorkbenchInputs(views);
 }
 
 void ValuationWorkbench::recompute() {
@@ -396,6 +461,7 @@ void ValuationWorkbench::recompute() {
   }
   QFont plain = grid_->font(), bold = plain;
   bold.setBold(true);
+  const QBrush tint(bargainTint(pal));
   for (int r = 0; r < valuation::kGridSize; ++r)
     for (int c = 0; c < valuation::kGridSize; ++c) {
       QTableWidgetItem *item = grid_->item(r, c);
@@ -405,12 +471,7 @@ void ValuationWorkbench::recompute() {
                                      : QStringLiteral("—");
       set(item, Qt::DisplayRole, text);
       set(item, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
-      // Highlight and its text are the pair the palette keeps readable; bold
-      // says the same without colour.
-      set(item, Qt::BackgroundRole,
-          bargain ? QVariant(pal.brush(QPalette::Highlight)) : QVariant());
-      set(item, Qt::ForegroundRole,
-          bargain ? QVariant(pal.brush(QPalette::HighlightedText)) : QVariant());
+      set(item, Qt::BackgroundRole, bargain ? QVariant(tint) : QVariant());
       set(item, Qt::FontRole, bargain ? bold : plain);
       set(item, Qt::AccessibleDescriptionRole,
           bargain     ? tr("The price is at or below the buy-below price of this value.")
@@ -421,13 +482,30 @@ void ValuationWorkbench::recompute() {
   QStringList names;
   for (const MethodRow &row : kMethodRows)
     names << tr(row.name);
-  chart_->setSeries(valuation::chartSeries(in), names);
+  valuation::ChartSeries series = valuation::chartSeries(in);
+  chart_->setPlaceholderText(chartNote(series.reason));
+  chart_->setSeries(std::move(series), names);
+}
+
+// Results are fields to read and copy from, not to type in: they take the
+// window's colour instead of the base of an input box, as read-only fields
+// do on the desktop.
+void ValuationWorkbench::showResultsReadOnly() {
+  for (const ResultRow &row : rows_)
+    for (QLineEdit *box : {row.value, row.margin, row.buyBelow}) {
+      QPalette look = box->palette();
+      for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        look.setBrush(group, QPalette::Base, palette().brush(group, QPalette::Window));
+      box->setPalette(look);
+    }
 }
 
 void ValuationWorkbench::changeEvent(QEvent *event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::PaletteChange && grid_)
+  if (event->type() == QEvent::PaletteChange && grid_) {
+    showResultsReadOnly();
     recompute(); // the shading follows a new palette
+  }
 }
 
 study::Valuation ValuationWorkbench::snapshot() const {
@@ -440,9 +518,16 @@ study::Valuation ValuationWorkbench::snapshot() const {
   return v;
 }
 
-QString ValuationWorkbench::summaryText() const {
+QString ValuationWorkbench::summaryText(const QDate &today) const {
   const study::Valuation v = snapshot();
-  QStringList lines{tr("Valuation Workbench"), QString()};
+  QString company = !company_.isEmpty() && !symbol_.isEmpty()
+                        ? tr("%1 (%2)", "company name (symbol)").arg(company_, symbol_)
+                    : !company_.isEmpty() ? company_
+                                          : symbol_;
+  if (company.isEmpty())
+    company = tr("none chosen");
+  QStringList lines{tr("Valuation Workbench"), tr("Company: %1").arg(company),
+                    tr("Date: %1").arg(today.toString(Qt::ISODate)), QString()};
   for (const study::ValuationInput &input : v.inputs)
     lines << tr("%1: %2").arg(input.label, input.value);
   lines << QString();

@@ -10,6 +10,7 @@
 #include "study/study.h"
 #include "valuation/methods.h"
 
+#include <QDate>
 #include <QWidget>
 #include <array>
 
@@ -27,15 +28,23 @@ class ValuationWorkbench final : public QWidget {
 public:
   explicit ValuationWorkbench(QWidget *parent = nullptr);
 
-  // Earnings per share, growth rate and years from the calculator page, for
-  // a workbench opened from closed; the other inputs keep their texts.
+  // Earnings per share, growth rate and years from the calculator page; the
+  // other inputs keep their texts. The workbench keeps its inputs otherwise.
   void fillFromCalculator(const valuation::CalculatorFields &page);
+  // The wizard's company, which the summary names.
+  void setCompany(const QString &symbol, const QString &name);
 
   // The inputs and results as they are shown.
   study::Valuation snapshot() const;
 
-  // The summary "Copy" puts on the clipboard.
-  QString summaryText() const;
+  // The summary "Copy" puts on the clipboard: the company, the date, the
+  // inputs and the results.
+  QString summaryText(const QDate &today = QDate::currentDate()) const;
+
+signals:
+  // "Take from IV Estimator": the calculator page's figures are wanted,
+  // through fillFromCalculator.
+  void calculatorFiguresRequested();
 
 protected:
   void changeEvent(QEvent *event) override;
@@ -64,6 +73,7 @@ private:
   QWidget *buildSensitivity();
   valuation::WorkbenchInputs readInputs() const;
   void recompute();
+  void showResultsReadOnly();
   void copySummary();
 
   std::array<QLineEdit *, kInputCount> inputs_{};
@@ -71,6 +81,9 @@ private:
   QTableWidget *grid_ = nullptr;
   ValuationChart *chart_ = nullptr;
   QPushButton *copy_ = nullptr;
+  QPushButton *take_ = nullptr;
+  QString symbol_;
+  QString company_;
   bool filling_ = false;
 };
 

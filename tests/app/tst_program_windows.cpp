@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -55,9 +56,23 @@ private slots:
   }
 
   // The button sits in the bargain-price page's free space, after the
-  // page's own controls, and opens the workbench with the calculator's
-  // figures: 1,000,000 over 1,000 shares is 1,000 a share.
-  void workbenchButtonTakesTheCalculatorsFigures() {
+  // page's own controls. The workbench takes the calculator's figures at its
+  // first opening (the page's start-up example gives no earnings per share
+  // until it is estimated) and at "Take from IV Estimator"; closed and
+  // opened again, it keeps what was typed. Its Copy names the company.
+  void workbenchTakesTheCalculatorsFigures_data() {
+    QTest::addColumn<QStringList>("page"); // txtIntr, txtDuration, txtPresVal, txtshares
+    QTest::addColumn<bool>("estimated");
+    QTest::addColumn<QString>("opened"); // earnings per share, then after 2,000,000 earnings
+    QTest::addColumn<QString>("taken");
+    // clang-format off
+    QTest::newRow("start-up figures") << QStringList{} << false << "" << "20000";
+    QTest::newRow("start-up, estimated") << QStringList{} << true << "10000" << "20000";
+    QTest::newRow("the user's") << QStringList{"5", "10", "1,000,000", "1000"} << false << "1000" << "2000";
+    // clang-format on
+  }
+  void workbenchTakesTheCalculatorsFigures() {
+    QFETCH(QStringList, page);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
     QPushButton *button = added.workbenchButton();
@@ -65,15 +80,34 @@ private slots:
     QCOMPARE(button->geometry(), QRect(32, 260, 269, 33));
     QCOMPARE(t.button("Command26")->nextInFocusChain(), button);
     t.clickStep(6);
-    t.box("txtIntr")->setText(QStringLiteral("5"));
-    t.box("txtDuration")->setText(QStringLiteral("10"));
-    t.box("txtPresVal")->setText(QStringLiteral("1,000,000"));
-    t.box("txtshares")->setText(QStringLiteral("1000"));
+    const char *boxes[] = {"txtIntr", "txtDuration", "txtPresVal", "txtshares"};
+    for (int i = 0; i < page.size(); ++i)
+      t.box(boxes[i])->setText(page[i]);
+    if (QFETCH(bool, estimated); estimated)
+      t.w->estimateIntrinsicValue();
     t.clickStep(4);
     t.click(button);
     QVERIFY(added.workbench() && added.workbench()->isVisible());
-    const kelvo::study::Valuation shown = added.workbench()->snapshot();
-    QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
+    auto inputs = added.workbench()->findChildren<QLineEdit *>();
+    auto [eps, years] = std::pair(inputs[0], inputs[2]);
+    QCOMPARE(eps->accessibleName() + years->accessibleName(), "Earnings per shareYears of growth");
+    QTEST(eps->text(), "opened");
+    QCOMPARE(eps->placeholderText(), "e.g. 3.20");
+
+    eps->setText("3.20");
+    years->setText("8");
+    added.workbench()->close();
+    t.box("txtPresVal")->setText("2,000,000");
+    const QString before = t.symbol();
+    t.w->selectRow(1);
+    QVERIFY(t.symbol() != before);
+    added.showWorkbench();
+    QCOMPARE(eps->text() + u' ' + years->text(), "3.20 8");
+    QVERIFY(added.workbench()->summaryText().contains(
+        QStringLiteral("\nCompany: %1 (%2)\n").arg(t.name(), t.symbol())));
+    added.workbench()->findChild<QPushButton *>("takeFromEstimator")->click();
+    QTEST(eps->text(), "taken");
+    QCOMPARE(years->text(), page.value(1, "20"));
     added.workbench()->close();
   }
 
