@@ -108,9 +108,10 @@ void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
     parser.addOption(option);
   }
   parser.addPositionalArgument(
-      QStringLiteral("file"),
+      //: The argument's name in the list of arguments; "[file]" in the usage line.
+      translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "file")),
       translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "A study file to open.")),
-      QStringLiteral("[file]"));
+      translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "[file]")));
 }
 
 CommandLine readCommandLine(const QStringList &arguments) {
@@ -162,7 +163,7 @@ void print(std::FILE *to, const QString &text) { std::fputs(qUtf8Printable(text)
 QString captionOf(const QString &control) {
   for (const kelvo::app::ControlRow &row : kelvo::app::windowLayout())
     if (control == QLatin1String(row.name) && row.text)
-      return QString::fromUtf8(row.text).replace(u'\n', u' ');
+      return QCoreApplication::translate("kelvo::app::MainWindow", row.text).replace(u'\n', u' ');
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
     return kelvo::links::makerWebsiteText();
