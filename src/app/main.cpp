@@ -215,6 +215,18 @@ int answerWithoutWindow(Action action, int argc, char **argv) {
   return 0;
 }
 
+// A mistake on the command line, told in the user's language: the
+// translators, Qt's for the parser's own words included, need an application
+// to be installed in, so the command line is read again once they are.
+int refuseCommandLine(int argc, char **argv, const QStringList &arguments) {
+  QCoreApplication app(argc, argv);
+  kelvo::platform::installTranslations(app);
+  print(stderr,
+        translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "kelvo-wizard: %1 (see --help)\n"))
+            .arg(readCommandLine(arguments).error));
+  return 2;
+}
+
 [[noreturn]] void refuseForLackOfDisplay(const QString &where) {
   print(stderr,
         where.isEmpty()
@@ -281,12 +293,8 @@ int main(int argc, char **argv) {
   // Read before any display is opened: a mistake, --help, --version and
   // --list-links are answered without one.
   const CommandLine command = readCommandLine(arguments);
-  if (!command.error.isEmpty()) {
-    print(stderr, translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine",
-                                               "kelvo-wizard: %1 (see --help)\n"))
-                      .arg(command.error));
-    return 2;
-  }
+  if (!command.error.isEmpty())
+    return refuseCommandLine(argc, argv, arguments);
   if (command.action != Action::Run && command.action != Action::ListControls)
     return answerWithoutWindow(command.action, argc, argv);
 
