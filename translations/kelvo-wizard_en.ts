@@ -2,7 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name></name>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>The recovery copy of the notes could not be written to “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock could not be taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyExport</name>
     <message>
         <source>not yet saved</source>
         <translation type="unfinished"></translation>
@@ -101,21 +116,6 @@
     </message>
     <message>
         <source>The study could not be exported as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryCopy</name>
-    <message>
-        <source>The recovery copy of the notes could not be written to “%1”: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the folder could not be created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock could not be taken</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -364,6 +364,15 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&apos;%1&apos; is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The argument&apos;s name in the list of arguments; &quot;[file]&quot; in the usage line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[file]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1462,6 +1471,103 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Date: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Use a point for decimals: 3.20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs earnings per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs positive earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years of growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs whole years from 1 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate from 0 to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate above the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive book value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive bond yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin from 0 to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: the value is $0.00 or less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not defined for these inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a growth rate to see how the values follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart %1.</source>
+        <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::filings::DownloadedFile</name>
@@ -1664,78 +1770,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>It reads the symbol box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the symbol box, written the way Yahoo Finance writes symbols.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the company name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the first seven characters of the company name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the symbol of the company selected in the list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built in, retired by its site</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>today&apos;s set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1:%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click writes to %1 now.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click opens %1 now.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The site has retired this address: Research Links (Ctrl+L) can switch to today&apos;s address.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The text cannot hold a line break or another control character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file, so nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is larger than 1 MiB, so it was left as it is.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be read, so it was left as it is: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be created, so nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written, so it was left as it is: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>kelvo::links::LinkDescriptions</name>
@@ -1891,6 +1925,54 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Window Title</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It reads the symbol box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol box, written the way Yahoo Finance writes symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the first seven characters of the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol of the company selected in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in, retired by its site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today&apos;s set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click writes to %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click opens %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site has retired this address: Research Links (Ctrl+L) can switch to today&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::links::LinkFile</name>
@@ -2016,6 +2098,34 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>not a valid address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[settings] is read from the user&apos;s own links.conf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text cannot hold a line break or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB, so it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so it was left as it is: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

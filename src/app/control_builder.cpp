@@ -7,6 +7,7 @@
 #include "app/page_display.h"
 #include "app/text_boxes.h"
 #include "app/widgets.h"
+#include "wizard/steps.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -15,9 +16,14 @@ namespace kelvo::app {
 
 namespace {
 
-// The table's captions and descriptions, in the user's language.
+// The table's captions and descriptions, in the user's language. The side
+// menu's captions are the wizard's steps, marked as the wizard's texts.
 QString shownText(const char *text) {
-  return text ? QCoreApplication::translate("kelvo::app::MainWindow", text) : QString();
+  if (!text)
+    return {};
+  const auto &steps = wizard::kStepCaptions;
+  const bool step = std::find(steps.begin(), steps.end(), text) != steps.end();
+  return QCoreApplication::translate(step ? "kelvo::wizard" : "kelvo::app::MainWindow", text);
 }
 
 QWidget *makeLabel(const ControlRow &row, QWidget *parent) {

@@ -108,9 +108,10 @@ void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
     parser.addOption(option);
   }
   parser.addPositionalArgument(
-      QStringLiteral("file"),
+      //: The argument's name in the list of arguments; "[file]" in the usage line.
+      translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "file")),
       translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "A study file to open.")),
-      QStringLiteral("[file]"));
+      translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "[file]")));
 }
 
 CommandLine readCommandLine(const QStringList &arguments) {
@@ -162,7 +163,7 @@ void print(std::FILE *to, const QString &text) { std::fputs(qUtf8Printable(text)
 QString captionOf(const QString &control) {
   for (const kelvo::app::ControlRow &row : kelvo::app::windowLayout())
     if (control == QLatin1String(row.name) && row.text)
-      return QString::fromUtf8(row.text).replace(u'\n', u' ');
+      return QCoreApplication::translate("kelvo::app::MainWindow", row.text).replace(u'\n', u' ');
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
     return kelvo::links::makerWebsiteText();
@@ -212,6 +213,18 @@ int answerWithoutWindow(Action action, int argc, char **argv) {
     return 1;
   }
   return 0;
+}
+
+// A mistake on the command line, told in the user's language: the
+// translators, Qt's for the parser's own words included, need an application
+// to be installed in, so the command line is read again once they are.
+int refuseCommandLine(int argc, char **argv, const QStringList &arguments) {
+  QCoreApplication app(argc, argv);
+  kelvo::platform::installTranslations(app);
+  print(stderr,
+        translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "kelvo-wizard: %1 (see --help)\n"))
+            .arg(readCommandLine(arguments).error));
+  return 2;
 }
 
 [[noreturn]] void refuseForLackOfDisplay(const QString &where) {
@@ -280,12 +293,8 @@ int main(int argc, char **argv) {
   // Read before any display is opened: a mistake, --help, --version and
   // --list-links are answered without one.
   const CommandLine command = readCommandLine(arguments);
-  if (!command.error.isEmpty()) {
-    print(stderr, translated(QT_TRANSLATE_NOOP("kelvo::app::CommandLine",
-                                               "kelvo-wizard: %1 (see --help)\n"))
-                      .arg(command.error));
-    return 2;
-  }
+  if (!command.error.isEmpty())
+    return refuseCommandLine(argc, argv, arguments);
   if (command.action != Action::Run && command.action != Action::ListControls)
     return answerWithoutWindow(command.action, argc, argv);
 

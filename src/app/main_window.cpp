@@ -87,12 +87,10 @@ MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
   LinkContext context{[this] { return companySymbol(); }, [this] { return companyName(); },
                       [this] { return selectedRow(); }};
   links_ = std::make_unique<LinkActions>(dialogs_, desktop_, std::move(context));
-  // With the face the layout was drawn for every text fits; only a stand-in
-  // face needs the fitting pass.
-  if (!usesDesignFace()) {
-    const QList<QLabel *> steps(pages_.labels.begin(), pages_.labels.end());
-    fitTextsToBoxes(this, {steps, calculatorPage_->findChildren<QLabel *>()});
-  }
+  // With the face the layout was drawn for every English text fits and the
+  // pass changes nothing; a stand-in face or a longer translation needs it.
+  const QList<QLabel *> steps(pages_.labels.begin(), pages_.labels.end());
+  fitTextsToBoxes(this, {steps, calculatorPage_->findChildren<QLabel *>()});
   bindHandlers();
   bindLinks();
   startUp();

@@ -11,6 +11,7 @@
 #include "widgets/window_pattern.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -47,7 +48,8 @@ QString captionOf(const QString &control) {
     return ResearchLinksWindow::tr("The background of a page");
   for (const ControlRow &row : windowLayout())
     if (control == QLatin1String(row.name) && row.text) {
-      QString caption = QString::fromUtf8(row.text).replace(u'\n', u' ');
+      QString caption =
+          QCoreApplication::translate("kelvo::app::MainWindow", row.text).replace(u'\n', u' ');
       caption.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
       return caption.replace(u'\x01', u'&').simplified();
     }

@@ -69,70 +69,66 @@ static_assert(std::size(kMethodRows) == valuation::kMethodCount);
 static_assert(std::size(kInputRows) == 9);
 
 QString reasonText(Reason reason) {
-  const char *const context = "kelvo::app::ValuationWorkbench";
   switch (reason) {
   case Reason::None:
   case Reason::NeedsPrice: // the margin stays empty without a price
     return {};
   case Reason::CommaForDecimals:
-    return QCoreApplication::translate(context, "Use a point for decimals: 3.20");
+    return ValuationWorkbench::tr("Use a point for decimals: 3.20");
   case Reason::NeedsEarnings:
-    return QCoreApplication::translate(context, "needs earnings per share");
+    return ValuationWorkbench::tr("needs earnings per share");
   case Reason::NeedsPositiveEarnings:
-    return QCoreApplication::translate(context, "needs positive earnings");
+    return ValuationWorkbench::tr("needs positive earnings");
   case Reason::NeedsGrowthRate:
-    return QCoreApplication::translate(context, "needs a growth rate");
+    return ValuationWorkbench::tr("needs a growth rate");
   case Reason::NeedsGrowthInRange:
-    return QCoreApplication::translate(context, "needs a growth rate from -100% to 1,000%");
+    return ValuationWorkbench::tr("needs a growth rate from -100% to 1,000%");
   case Reason::NeedsYears:
-    return QCoreApplication::translate(context, "needs years of growth");
+    return ValuationWorkbench::tr("needs years of growth");
   case Reason::NeedsYearsInRange:
-    return QCoreApplication::translate(context, "needs years from 0 to 100");
+    return ValuationWorkbench::tr("needs years from 0 to 100");
   case Reason::NeedsWholeYears:
-    return QCoreApplication::translate(context, "needs whole years from 1 to 100");
+    return ValuationWorkbench::tr("needs whole years from 1 to 100");
   case Reason::NeedsDiscountRate:
-    return QCoreApplication::translate(context, "needs a discount rate");
+    return ValuationWorkbench::tr("needs a discount rate");
   case Reason::NeedsDiscountInRange:
-    return QCoreApplication::translate(context, "needs a discount rate from 0 to 1,000%");
+    return ValuationWorkbench::tr("needs a discount rate from 0 to 1,000%");
   case Reason::NeedsPositiveDiscountRate:
-    return QCoreApplication::translate(context, "needs a positive discount rate");
+    return ValuationWorkbench::tr("needs a positive discount rate");
   case Reason::NeedsGrowthAfter:
-    return QCoreApplication::translate(context, "needs the growth after that");
+    return ValuationWorkbench::tr("needs the growth after that");
   case Reason::NeedsGrowthAfterInRange:
-    return QCoreApplication::translate(context, "needs the growth after that from -100% to 1,000%");
+    return ValuationWorkbench::tr("needs the growth after that from -100% to 1,000%");
   case Reason::NeedsDiscountAboveGrowthAfter:
-    return QCoreApplication::translate(context,
-                                       "needs a discount rate above the growth after that");
+    return ValuationWorkbench::tr("needs a discount rate above the growth after that");
   case Reason::NeedsPositiveBookValue:
-    return QCoreApplication::translate(context, "needs a positive book value");
+    return ValuationWorkbench::tr("needs a positive book value");
   case Reason::NeedsPositiveBondYield:
-    return QCoreApplication::translate(context, "needs a positive bond yield");
+    return ValuationWorkbench::tr("needs a positive bond yield");
   case Reason::NeedsPositivePrice:
-    return QCoreApplication::translate(context, "needs a positive price");
+    return ValuationWorkbench::tr("needs a positive price");
   case Reason::NeedsMargin:
-    return QCoreApplication::translate(context, "needs a margin of safety");
+    return ValuationWorkbench::tr("needs a margin of safety");
   case Reason::NeedsMarginFrom0To100:
-    return QCoreApplication::translate(context, "needs a margin from 0 to 100%");
+    return ValuationWorkbench::tr("needs a margin from 0 to 100%");
   case Reason::NoPositiveValue:
-    return QCoreApplication::translate(context, "none: the value is $0.00 or less");
+    return ValuationWorkbench::tr("none: the value is $0.00 or less");
   case Reason::Undefined:
-    return QCoreApplication::translate(context, "not defined for these inputs");
+    return ValuationWorkbench::tr("not defined for these inputs");
   case Reason::TooLarge:
-    return QCoreApplication::translate(context, "too large to show");
+    return ValuationWorkbench::tr("too large to show");
   }
   return {};
 }
 
 // What the chart says instead of a plot without a growth rate to draw against.
 QString chartNote(Reason reason) {
-  const char *const context = "kelvo::app::ValuationWorkbench";
   if (reason == Reason::NeedsGrowthRate)
-    return QCoreApplication::translate(context,
-                                       "Type a growth rate to see how the values follow it.");
+    return ValuationWorkbench::tr("Type a growth rate to see how the values follow it.");
   if (reason == Reason::CommaForDecimals)
     return reasonText(reason);
   //: The chart needs a growth rate from -100% to 1,000%.
-  return QCoreApplication::translate(context, "The chart %1.").arg(reasonText(reason));
+  return ValuationWorkbench::tr("The chart %1.").arg(reasonText(reason));
 }
 
 // Bargain cells in the sensitivity grid: a green wash over the base (amber

@@ -14,9 +14,9 @@ namespace kelvo::app {
 
 WizardPage::WizardPage(int index, ControlBuilder &builder, QWidget *parent)
     : Panel(parent), index_(index) {
-  setAccessibleName(QCoreApplication::translate("kelvo::app::MainWindow",
-                                                wizard::kStepCaptions[std::size_t(index)])
-                        .simplified());
+  setAccessibleName(
+      QCoreApplication::translate("kelvo::wizard", wizard::kStepCaptions[std::size_t(index)])
+          .simplified());
   builder.build(index, this);
   for (QWidget *w : builder.keyboardOrder())
     if (isAncestorOf(w)) {

@@ -183,8 +183,9 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
   for (const LinkFileGroup &group : readLinkFile(text, &found)) {
     if (group.control == kSettingsGroup) {
       if (!settings) {
-        found.append({group.line, QStringLiteral("[settings] is read from the user's own "
-                                                 "links.conf only")});
+        found.append({group.line, QCoreApplication::translate(
+                                      "kelvo::links::LinkFile",
+                                      "[settings] is read from the user's own links.conf only")});
         continue;
       }
       for (const LinkFileValue &value : group.values) {

@@ -18,10 +18,11 @@ namespace kelvo::study {
 
 namespace {
 
-class StudyExportTexts {
+// Named directly, not through an alias, so that lupdate files the texts
+// under the context tr() looks them up in.
+class Texts {
   Q_DECLARE_TR_FUNCTIONS(StudyExport)
 };
-using Texts = StudyExportTexts;
 
 // What the reader sees of a study, worked out once for every format.
 struct Outline {

@@ -15,15 +15,76 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeWidget>
+#include <QXmlStreamReader>
 
 using namespace kelvo::testing;
+
+namespace {
+
+// The English texts the German catalogue translates into other words, with
+// and without their access-key marks.
+QSet<QString> textsGermanChanges() {
+  QFile file(QStringLiteral(KELVO_GERMAN_CATALOGUE));
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
+  QSet<QString> english;
+  QString source;
+  for (QXmlStreamReader xml(&file); !xml.atEnd();)
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+      source = xml.readElementText();
+    else if (xml.isStartElement() && xml.name() == u"translation")
+      if (const QString german = xml.readElementText(); german != source)
+        english << source << QString(source).remove(u'&').simplified();
+  return english;
+}
+
+// Every text a window shows or tells assistive tools: captions, titles,
+// tooltips, placeholders, menu entries, headers and the rows of its lists.
+QStringList shownTexts(QWidget *window) {
+  QStringList texts{window->windowTitle()};
+  QList<QWidget *> widgets = window->findChildren<QWidget *>();
+  for (QWidget *w : widgets << window) {
+    texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    for (const QAction *action : w->actions())
+      texts << action->text() << action->toolTip();
+    if (auto *label = qobject_cast<QLabel *>(w))
+      texts << label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+      texts << button->text();
+    if (auto *box = qobject_cast<QGroupBox *>(w))
+      texts << box->title();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+      texts << edit->placeholderText();
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
+      texts << edit->placeholderText();
+    auto *view = qobject_cast<QAbstractItemView *>(w);
+    const QAbstractItemModel *model = view ? view->model() : nullptr;
+    for (int c = 0; model && c < model->columnCount(); ++c)
+      texts << model->headerData(c, Qt::Horizontal).toString();
+    for (QModelIndexList parents{QModelIndex()}; model && !parents.isEmpty();) {
+      const QModelIndex parent = parents.takeLast();
+      for (int r = 0; r < model->rowCount(parent); ++r)
+        for (int c = 0; c < model->columnCount(parent); ++c) {
+          texts << model->index(r, c, parent).data().toString();
+          parents << model->index(r, 0, parent);
+        }
+    }
+  }
+  return texts;
+}
+
+} // namespace
 
 class ProgramWindowsTest : public QObject {
   Q_OBJECT
@@ -242,6 +303,34 @@ private slots:
     QTEST(added.notebook()->findChildren<QPlainTextEdit *>().value(0)->toPlainText(), "shown");
     QTEST((QList{QFile::exists(copies[0]), QFile::exists(copies[1])}), "left");
     added.notebook()->hide();
+  }
+
+  // Under the German translation no window, menu or list is left with an
+  // English text that the catalogue translates.
+  void everyWindowInGerman() {
+    const QSet<QString> english = textsGermanChanges();
+    QVERIFY(english.contains(QStringLiteral("Next >")));
+    QTranslator german, qt; // the program's own, built in, and Qt's
+    QVERIFY(german.load(QLocale(QLocale::German), "kelvo-wizard", "_", ":/i18n"));
+    QVERIFY(qt.load(QLocale(QLocale::German), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    for (QTranslator *translator : {&german, &qt})
+      QCoreApplication::installTranslator(translator);
+    Window t(false);
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.menu();
+    added.showResearchLinks();
+    added.showWorkbench();
+    added.newStudy();
+    added.showStudies();
+    QStringList left;
+    for (QWidget *window : QApplication::topLevelWidgets())
+      for (const QString &text : shownTexts(window))
+        if (english.contains(text))
+          left << window->windowTitle() + QStringLiteral(": ") + text;
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+    for (QWidget *window : QApplication::topLevelWidgets())
+      window->hide();
   }
 };
 

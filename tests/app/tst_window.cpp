@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTranslator>
 #include <cmath>
 
 using namespace kelvo::app;
@@ -156,17 +157,32 @@ private slots:
   }
 
   // No caption or label may be clipped at 1x, with the face the layout was
-  // drawn for and with the desktop's sans serif in its place.
+  // drawn for and with the desktop's sans serif in its place, in English and
+  // in German, which runs about a third longer.
+  // clang-format off
   void everyTextFitsItsBox_data() {
     QTest::addColumn<WizardFace>("face");
     QTest::addColumn<bool>("tahoma"); // whether the window draws in Tahoma
-    QTest::newRow("Tahoma") << WizardFace::Preferred << true;
-    QTest::newRow("fallback face") << WizardFace::Fallback << false;
+    QTest::addColumn<QString>("language");
+    // Captions that show the language is in use: the window's and the wizard's.
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("step2");
+    QTest::newRow("Tahoma") << WizardFace::Preferred << true << "en" << "&Next >" << "Sustainable Comp Advantages ? ";
+    QTest::newRow("fallback face") << WizardFace::Fallback << false << "en" << "&Next >" << "Sustainable Comp Advantages ? ";
+    QTest::newRow("Tahoma, German") << WizardFace::Preferred << true << "de" << "&Weiter >" << "Dauerhafte Wettbewerbsvorteile ? ";
+    QTest::newRow("fallback face, German") << WizardFace::Fallback << false << "de" << "&Weiter >" << "Dauerhafte Wettbewerbsvorteile ? ";
   }
+  // clang-format on
   void everyTextFitsItsBox() {
     QFETCH(WizardFace, face);
     QFETCH(bool, tahoma);
+    QFETCH(QString, language);
+    QTranslator translation; // the program's own, as it is built in
+    QVERIFY(translation.load(QLocale(language), "kelvo-wizard", "_", ":/i18n"));
+    QCoreApplication::installTranslator(&translation);
     Window t(false, face);
+    QTEST(t.button("cmdNext")->text(), "next");
+    QTEST(qobject_cast<QLabel *>(t.stepLabel(2))->text(), "step2");
     QCOMPARE(t.w->control(QStringLiteral("cmdNext"))->font().family() == QLatin1String("Tahoma"),
              tahoma);
     for (const QString &name : t.w->controlNames()) {

@@ -127,4 +127,26 @@ want="Command23${tab}N${tab}https://finance.yahoo.com/quote/{yahoosymbol}/news/$
 grep -qxF "$want" "$TMP/override.out" || fail "--list-links lacks '$want'"
 [[ "$(cat "$TMP/override.err")" == "$conf:4: only http and https addresses are accepted" ]] ||
   fail "the bad line was reported as: $(cat "$TMP/override.err")"
+# The program speaks the desktop's language as GNU programs do: LANGUAGE is
+# a list in order of preference, ignored under the C locale; LC_ALL wins over
+# LANG. Qt's own words (the usage line) follow as well, mistakes included.
+# locale settings | arguments | a line of standard output or error
+while IFS='|' read -r settings args want; do
+  read -ra argv <<<"$args"
+  env -u LC_ALL -u LC_MESSAGES -u LANG -u LANGUAGE $settings XDG_CONFIG_HOME="$TMP/nothing" \
+    "$BIN" "${argv[@]}" >"$TMP/language.out" 2>&1
+  grep -qxF "$want" "$TMP/language.out" ||
+    fail "$settings $args: no line '$want' in: $(head -3 "$TMP/language.out")"
+done <<ROWS
+LANG=de_DE.UTF-8|--help|Aufruf: kelvo-wizard [Optionen] [Datei]
+LANGUAGE=de LANG=C.UTF-8|--help|Ein Trainingsassistent für langfristige Aktienanleger.
+LANGUAGE=de LC_ALL=C|--help|A training wizard for long-term stock investors.
+LANGUAGE=de|--help|Usage: kelvo-wizard [options] [file]
+LANG=en_US.UTF-8 LC_ALL=de_DE.UTF-8|--help|Ein Trainingsassistent für langfristige Aktienanleger.
+LANGUAGE=en:de LANG=de_DE.UTF-8|--help|A training wizard for long-term stock investors.
+LANGUAGE=fr:de LANG=C.UTF-8|--help|Ein Trainingsassistent für langfristige Aktienanleger.
+LANG=de_DE.UTF-8|foo|kelvo-wizard: Die Datei 'foo' existiert nicht (siehe --help)
+LANG=de_DE.UTF-8|--no-such-option|kelvo-wizard: Unbekannte Option 'no-such-option'. (siehe --help)
+LANG=de_DE.UTF-8|--list-links|Command11${tab}Wettbewerber${tab}https://www.google.com/search?q={symbol}+competitors${tab}heutiger Satz
+ROWS
 echo "command_line: passed"
