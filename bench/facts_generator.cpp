@@ -147,8 +147,8 @@ QByteArray generatedSymbolList(int rows) {
   QByteArray out = "{\"fields\":[\"cik\",\"name\",\"ticker\",\"exchange\"],\"data\":[";
   for (int row = 0; row < rows; ++row)
     out += "[" + QByteArray::number(1000000 + row * 7) + ",\"Generated Company Number " +
-           QByteArray::number(row) + ", Inc.\",\"" + generatedSymbol(row) + "\",\"" +
-           (row % 3 ? "NYSE" : "Nasdaq") + "\"],";
+           QByteArray::number(row) + " of America, Incorporated\",\"" + generatedSymbol(row) +
+           "\",\"" + (row % 3 ? "NYSE" : "Nasdaq") + "\"],";
   out.chop(1);
   return out + "]}";
 }
