@@ -89,19 +89,29 @@ FigureTags indexTags(const CompanyFacts &facts, const QString &currency) {
   return index;
 }
 
-// The reporting currency: the one most amounts of annual reports are in;
-// among equals, the one of the newest amount.
+// The currency a unit of a figure is in: "USD" for "USD" and "USD/shares";
+// empty for a unit of shares or one that names no currency.
+QString currencyOf(Figure figure, const QString &unit) {
+  if (unitKind(figure) == UnitKind::Shares)
+    return QString();
+  const QString code = unitKind(figure) == UnitKind::MoneyPerShare && unit.endsWith(u"/shares")
+                           ? unit.chopped(7)
+                           : unit;
+  return isCurrencyCode(code) ? code : QString();
+}
+
+// The reporting currency: the one most amounts and per-share figures of
+// annual reports are in; among equals, the one of the newest figure.
 QString reportingCurrency(const CompanyFacts &facts) {
   QMap<QString, std::pair<int, QDate>> seen; // count, newest end
-  for (int f = 0; f < kFigureCount; ++f) {
-    if (unitKind(Figure(f)) != UnitKind::Money)
-      continue;
+  for (int f = 0; f < kFigureCount; ++f)
     for (const ConceptTag &tag : conceptTags(Figure(f))) {
       const ConceptFacts entry = facts.concepts.value(tagName(tag));
       for (auto unit = entry.byUnit.cbegin(); unit != entry.byUnit.cend(); ++unit) {
-        if (!isCurrencyCode(unit.key()))
+        const QString currency = currencyOf(Figure(f), unit.key());
+        if (currency.isEmpty())
           continue;
-        auto &[count, newest] = seen[unit.key()];
+        auto &[count, newest] = seen[currency];
         for (const Fact &fact : unit.value())
           if (isAnnualForm(fact.form)) {
             ++count;
@@ -109,7 +119,6 @@ QString reportingCurrency(const CompanyFacts &facts) {
           }
       }
     }
-  }
   QString best;
   for (auto it = seen.cbegin(); it != seen.cend(); ++it)
     if (it->first > 0 && (best.isEmpty() || *it > seen.value(best)))
