@@ -211,28 +211,44 @@ QList<const Fact *> candidates(const TagFacts &tag, const FiscalYear &year,
   return found;
 }
 
-// The copy filed last (a framed copy wins a tie, then the later in the file),
-// the different values filed before it, or a gap when the last filing itself
-// gives several values.
+// The values filed before the last copy that differ from it, each once (its
+// first filing), oldest first. A figure is restated once or twice; only the
+// latest few of a longer list are kept, which would say nothing more.
+QList<Fact> earlierValues(const QList<const Fact *> &copies, const Fact &last) {
+  constexpr std::size_t kKept = 5;
+  std::vector<const Fact *> other;
+  for (const Fact *fact : copies)
+    if (!sameValue(fact->value, last.value))
+      other.push_back(fact);
+  std::stable_sort(other.begin(), other.end(), [](const Fact *a, const Fact *b) {
+    return std::pair(a->value, a->filed) < std::pair(b->value, b->filed);
+  });
+  other.erase(
+      std::unique(other.begin(), other.end(),
+                  [](const Fact *a, const Fact *b) { return sameValue(a->value, b->value); }),
+      other.end());
+  std::stable_sort(other.begin(), other.end(),
+                   [](const Fact *a, const Fact *b) { return a->filed < b->filed; });
+  QList<Fact> earlier;
+  for (std::size_t i = other.size() > kKept ? other.size() - kKept : 0; i < other.size(); ++i)
+    earlier.append(*other[i]);
+  return earlier;
+}
+
+// The copy filed last (a framed copy wins a tie, then the later in the file)
+// with the different values filed before it, or a gap when the last filing
+// itself gives several values.
 AnnualCell chooseValue(const QList<const Fact *> &copies, const QString &tag) {
   const Fact *last = copies.front();
   for (const Fact *fact : copies)
     if (std::pair(fact->filed, fact->framed) >= std::pair(last->filed, last->framed))
       last = fact;
-  AnnualValue value{last->value, tag, *last, {}};
-  for (const Fact *fact : copies) {
-    if (sameValue(fact->value, last->value))
-      continue;
-    if (fact->accession == last->accession)
-      return {std::nullopt, Gap::SeveralValues};
-    const bool known = std::any_of(value.earlier.cbegin(), value.earlier.cend(),
-                                   [&](const Fact &e) { return sameValue(e.value, fact->value); });
-    if (!known)
-      value.earlier.append(*fact);
-  }
-  std::stable_sort(value.earlier.begin(), value.earlier.end(),
-                   [](const Fact &a, const Fact &b) { return a.filed < b.filed; });
-  return {value, Gap::None};
+  const bool several = std::any_of(copies.cbegin(), copies.cend(), [&](const Fact *fact) {
+    return fact->accession == last->accession && !sameValue(fact->value, last->value);
+  });
+  if (several)
+    return {std::nullopt, Gap::SeveralValues};
+  return {AnnualValue{last->value, tag, *last, earlierValues(copies, *last)}, Gap::None};
 }
 
 AnnualCell figureCell(const std::vector<TagFacts> &tags, const FiscalYear &year,

@@ -86,6 +86,8 @@ struct HistoryTable {
 
   const Cell &cell(Row row, qsizetype year) const { return rows[int(row)][year]; }
   bool isEmpty() const { return years.isEmpty(); }
+  // The end of the newest fiscal year, for the header's "fiscal year end".
+  QDate fiscalYearEnd() const { return years.isEmpty() ? QDate() : years.back().end; }
 };
 
 // The table of a company's facts; the second form reuses figures already

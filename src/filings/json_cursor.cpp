@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <optional>
 
 namespace kelvo::filings {
 
@@ -41,6 +42,20 @@ void appendUtf8(QByteArray &out, char32_t code) {
 
 bool isHighSurrogate(char32_t code) { return code >= 0xD800 && code <= 0xDBFF; }
 bool isLowSurrogate(char32_t code) { return code >= 0xDC00 && code <= 0xDFFF; }
+
+// The four hexadecimal digits of a "\\u" escape.
+std::optional<char32_t> hexCode(const char *at, const char *end) {
+  if (end - at < 4)
+    return std::nullopt;
+  char32_t code = 0;
+  for (int i = 0; i < 4; ++i) {
+    const int digit = hexValue(at[i]);
+    if (digit < 0)
+      return std::nullopt;
+    code = code * 16 + char32_t(digit);
+  }
+  return code;
+}
 
 } // namespace
 
@@ -186,32 +201,23 @@ bool JsonCursor::scanEscape(QByteArray *utf8) {
       *utf8 += kTo[found - kFrom];
     return true;
   }
-  char32_t code = 0;
-  for (int i = 0; i < 4; ++i, ++m_at) {
-    const int digit = m_at < m_end ? hexValue(*m_at) : -1;
-    if (digit < 0)
-      return fail();
-    code = code * 16 + char32_t(digit);
-  }
+  std::optional<char32_t> code = hexCode(m_at, m_end);
+  if (!code)
+    return fail();
+  m_at += 4;
   // A pair of escapes for a character outside the first plane; a lone half
   // of a pair stands for the replacement character.
-  if (isHighSurrogate(code) && m_end - m_at >= 6 && m_at[0] == '\\' && m_at[1] == 'u') {
-    char32_t low = 0;
-    bool hex = true;
-    for (int i = 2; i < 6; ++i) {
-      const int digit = hexValue(m_at[i]);
-      hex = hex && digit >= 0;
-      low = low * 16 + char32_t(digit < 0 ? 0 : digit);
-    }
-    if (hex && isLowSurrogate(low)) {
+  if (isHighSurrogate(*code) && m_end - m_at >= 6 && m_at[0] == '\\' && m_at[1] == 'u') {
+    const std::optional<char32_t> low = hexCode(m_at + 2, m_end);
+    if (low && isLowSurrogate(*low)) {
       m_at += 6;
-      code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+      code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
     }
   }
-  if (isHighSurrogate(code) || isLowSurrogate(code))
+  if (isHighSurrogate(*code) || isLowSurrogate(*code))
     code = 0xFFFD;
   if (utf8)
-    appendUtf8(*utf8, code);
+    appendUtf8(*utf8, *code);
   return true;
 }
 

@@ -102,7 +102,7 @@ struct SymbolListReader {
     SymbolList list;
     const QJsonArray rows = data.toArray();
     list.m_companies.reserve(std::size_t(rows.size()));
-    for (const QJsonValue &row : rows) {
+    for (const auto &row : rows) {
       if (std::optional<ListedCompany> company = companyOf(row, *columns))
         list.m_companies.push_back(std::move(*company));
       else

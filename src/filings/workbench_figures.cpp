@@ -5,6 +5,7 @@
 #include "filings/growth.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace kelvo::filings {
 
@@ -46,55 +47,52 @@ WorkbenchFigure newestPerShare(const HistoryTable &table, Row row) {
 
 // The longest span up to ten years, ending with the newest year, over which
 // every one of `rows` grows from a positive figure to a positive figure.
-std::optional<qsizetype> longestSpanStart(const HistoryTable &table,
-                                          std::initializer_list<Row> rows) {
+std::optional<qsizetype> longestSpanStart(const HistoryTable &table, const QList<Row> &rows) {
   const qsizetype newest = table.years.size() - 1;
   for (qsizetype from = 0; from < newest; ++from) {
     if (table.years[newest].year - table.years[from].year > kWorkbenchGrowthYears)
       continue;
-    bool all = true;
-    for (Row row : rows)
-      all = all && growthBetween(table, row, from, newest).rate.has_value();
+    const bool all = std::all_of(rows.cbegin(), rows.cend(), [&](Row row) {
+      return growthBetween(table, row, from, newest).rate.has_value();
+    });
     if (all)
       return from;
   }
   return std::nullopt;
 }
 
-WorkbenchFigure growthFigure(const HistoryTable &table) {
-  WorkbenchFigure figure;
+// The lower growth of `rows` from the column `from` to the newest, and
+// where it came from.
+WorkbenchFigure lowerGrowth(const HistoryTable &table, const QList<Row> &rows, qsizetype from) {
   const qsizetype newest = table.years.size() - 1;
-  for (const auto &rows :
-       {std::initializer_list<Row>{Row::EarningsPerShare, Row::BookValuePerShare},
-        {Row::EarningsPerShare},
-        {Row::BookValuePerShare}}) {
-    const std::optional<qsizetype> from = longestSpanStart(table, rows);
-    if (!from)
-      continue;
-    const Growth *lowest = nullptr;
-    std::array<Growth, 2> rates;
-    QStringList parts, splits;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      rates[i] = growthBetween(table, rows.begin()[i], *from, newest);
-      parts.append(
-          QStringLiteral("%1 %2").arg(rowHeading(rows.begin()[i]).toLower(), rates[i].text));
-      splits += rates[i].splitsWithin;
-      if (!lowest || *rates[i].rate < *lowest->rate)
-        lowest = &rates[i];
-    }
-    figure.value = lowest->rate;
-    figure.text = lowest->text;
-    figure.source =
-        Texts::tr("Lower of the compound annual growth rates from %1 to %2: %3")
-            .arg(table.years[*from].name(), table.years[newest].name(), parts.join(u", "));
-    if (rows.size() == 1)
-      figure.source = Texts::tr("Compound annual growth of %1 from %2 to %3")
-                          .arg(rowHeading(*rows.begin()).toLower(), table.years[*from].name(),
-                               table.years[newest].name());
-    splits.removeDuplicates();
-    figure.source = (QStringList{figure.source} + splits).join(QLatin1Char('\n'));
-    return figure;
+  const QString first = table.years[from].name(), last = table.years[newest].name();
+  QList<Growth> rates;
+  QStringList parts, splits;
+  for (Row row : rows) {
+    rates.append(growthBetween(table, row, from, newest));
+    parts.append(QStringLiteral("%1 %2").arg(rowHeading(row).toLower(), rates.constLast().text));
+    splits += rates.constLast().splitsWithin;
   }
+  const Growth lowest =
+      *std::min_element(rates.cbegin(), rates.cend(), [](const Growth &a, const Growth &b) {
+        return a.rate.value_or(0) < b.rate.value_or(0);
+      });
+  const QString source =
+      rows.size() == 1 ? Texts::tr("Compound annual growth of %1 from %2 to %3")
+                             .arg(rowHeading(rows.constFirst()).toLower(), first, last)
+                       : Texts::tr("Lower of the compound annual growth rates from %1 to %2: %3")
+                             .arg(first, last, parts.join(u", "));
+  splits.removeDuplicates();
+  return {lowest.rate, lowest.text, (QStringList{source} + splits).join(QLatin1Char('\n')), {}};
+}
+
+WorkbenchFigure growthFigure(const HistoryTable &table) {
+  for (const QList<Row> &rows :
+       {QList<Row>{Row::EarningsPerShare, Row::BookValuePerShare},
+        QList<Row>{Row::EarningsPerShare}, QList<Row>{Row::BookValuePerShare}})
+    if (const std::optional<qsizetype> from = longestSpanStart(table, rows))
+      return lowerGrowth(table, rows, *from);
+  WorkbenchFigure figure;
   figure.reason =
       Texts::tr("Neither earnings per share nor book value per share is positive at both ends "
                 "of any span of up to %1 years ending with the newest year")

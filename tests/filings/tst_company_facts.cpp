@@ -32,9 +32,10 @@ QByteArray factsDocument(const QStringList &lines) {
     const QStringList f = line.split(u' ');
     const QString start = f[2] == u"-" ? QString() : QStringLiteral("\"start\":\"%1\",").arg(f[2]);
     const double value = f[1].contains(u'/') ? f[4].toDouble() : f[4].toDouble() * 1e6;
-    concepts[f[0]][f[1]].append(QStringLiteral(R"({%1"end":"%2","val":%3,"accn":"%4",)"
-                                               R"("fy":2099,"fp":"FY","form":"%5","filed":"%6"})")
-                                    .arg(start, f[3], QString::number(value, 'f', 4), f[7], f[5], f[6]));
+    concepts[f[0]][f[1]].append(
+        QStringLiteral(R"({%1"end":"%2","val":%3,"accn":"%4",)"
+                       R"("fy":2099,"fp":"FY","form":"%5","filed":"%6"})")
+            .arg(start, f[3], QString::number(value, 'f', 4), f[7], f[5], f[6]));
   }
   QStringList taxonomies;
   for (const QString &taxonomy : {u"us-gaap"_s, u"dei"_s}) {
@@ -45,8 +46,8 @@ QByteArray factsDocument(const QStringList &lines) {
       QStringList units;
       for (auto u = c->cbegin(); u != c->cend(); ++u)
         units.append(QStringLiteral("\"%1\":[%2]").arg(u.key(), u->join(u',')));
-      members.append(
-          QStringLiteral("\"%1\":{\"units\":{%2}}").arg(c.key().section(u':', 1), units.join(u',')));
+      members.append(QStringLiteral("\"%1\":{\"units\":{%2}}")
+                         .arg(c.key().section(u':', 1), units.join(u',')));
     }
     taxonomies.append(QStringLiteral("\"%1\":{%2}").arg(taxonomy, members.join(u',')));
   }
@@ -73,7 +74,8 @@ const QString kNi = QStringLiteral("us-gaap:NetIncomeLoss USD ");
 const QString kEquity = QStringLiteral("us-gaap:StockholdersEquity USD - ");
 const QString kEps = QStringLiteral("us-gaap:EarningsPerShareDiluted USD/shares ");
 const QString kCover = QStringLiteral("dei:EntityCommonStockSharesOutstanding shares - ");
-const QString kAverage = QStringLiteral("us-gaap:WeightedAverageNumberOfDilutedSharesOutstanding shares ");
+const QString kAverage =
+    QStringLiteral("us-gaap:WeightedAverageNumberOfDilutedSharesOutstanding shares ");
 
 } // namespace
 
@@ -157,22 +159,30 @@ void TestCompanyFacts::fixtureTables_data() {
 
   QTest::newRow("split as filed")
       << u"0000320193"_s << false << "FY2015 FY2016 FY2017 FY2018 FY2019 FY2020 FY2021"
-      << "USD" << "5,793.1 5,500.3 5,251.7 20,000.4 18,595.7 17,528.2 16,864.9"
+      << "USD"
+      << "5,793.1 5,500.3 5,251.7 20,000.4 18,595.7 17,528.2 16,864.9"
       << "Possible 4-for-1 split between FY2017 and FY2018: earlier per-share figures are as "
          "filed";
   QTest::newRow("split adjusted")
-      << u"0000320193"_s << true << "FY2015 FY2016 FY2017 FY2018 FY2019 FY2020 FY2021" << "USD"
+      << u"0000320193"_s << true << "FY2015 FY2016 FY2017 FY2018 FY2019 FY2020 FY2021"
+      << "USD"
       << "23,172.3 22,001.1 21,006.8 20,000.4 18,595.7 17,528.2 16,864.9"
       << "Possible 4-for-1 split between FY2017 and FY2018: earlier per-share figures are "
          "adjusted for it";
   QTest::newRow("January years") << u"0000104169"_s << false << "FY2020 FY2021 FY2022 FY2023"
-                                 << "USD" << "2,868.0 2,847.0 2,792.0 2,724.0" << "";
+                                 << "USD"
+                                 << "2,868.0 2,847.0 2,792.0 2,724.0"
+                                 << "";
   QTest::newRow("share classes")
-      << u"0001652044"_s << false << "FY2020 FY2021 FY2022 FY2023" << "USD" << "— — — —"
+      << u"0001652044"_s << false << "FY2020 FY2021 FY2022 FY2023"
+      << "USD"
+      << "— — — —"
       << "Shares are reported per share class, with no total for all classes, in FY2022, "
          "FY2023: book value per share is not computed for those years";
   QTest::newRow("euros, not the dollar translation")
-      << u"0001000184"_s << false << "FY2021 FY2022 FY2023" << "EUR" << "1,180.0 1,172.0 1,168.0"
+      << u"0001000184"_s << false << "FY2021 FY2022 FY2023"
+      << "EUR"
+      << "1,180.0 1,172.0 1,168.0"
       << "";
 }
 
@@ -247,8 +257,8 @@ void TestCompanyFacts::refused_data() {
   QTest::newRow("cut short") << QByteArray(R"({"cik":1,"facts":{"us-gaap":{)")
                              << "It is not valid JSON text.";
   QTest::newRow("text after it") << QByteArray(R"({"facts":{}} x)") << "It is not valid JSON text.";
-  QTest::newRow("control character") << QByteArray("{\"facts\":{},\"n\":\"a\tb\"}")
-                                      << "It is not valid JSON text.";
+  QTest::newRow("control character")
+      << QByteArray("{\"facts\":{},\"n\":\"a\tb\"}") << "It is not valid JSON text.";
   QTest::newRow("nested too deep")
       << QByteArray(R"({"facts":{},"x":)") + QByteArray(2000, '[') + QByteArray(2000, ']') + '}'
       << "It is not valid JSON text.";
@@ -256,8 +266,8 @@ void TestCompanyFacts::refused_data() {
                             << "It is not a company's reported figures from the SEC.";
   QTest::newRow("no facts") << QByteArray(R"({"cik":1})")
                             << "It is not a company's reported figures from the SEC.";
-  QTest::newRow("facts not an object") << QByteArray(R"({"facts":[]})")
-                                       << "It is not a company's reported figures from the SEC.";
+  QTest::newRow("facts not an object")
+      << QByteArray(R"({"facts":[]})") << "It is not a company's reported figures from the SEC.";
   QTest::newRow("over 200 MB") << QByteArray(kMaxFactsBodyBytes + 1, ' ')
                                << "It is larger than 200 MB.";
   QTest::newRow("a concept capped") // read, with a note

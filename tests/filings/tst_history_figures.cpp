@@ -151,15 +151,16 @@ void TestHistoryFigures::exports() {
   QVERIFY2(csv.startsWith("Figure,Unit,FY2020,FY2021,FY2022,FY2023\r\n"
                           "Revenue,USD millions,523964.0,559151.0,572754.0,611289.0\r\n"),
            csv.constData());
-  QVERIFY(csv.contains("\r\n\"Shares (diluted, millions)\",millions,2868.0,2847.0,2792.0,2724.0\r\n"));
+  QVERIFY(
+      csv.contains("\r\n\"Shares (diluted, millions)\",millions,2868.0,2847.0,2792.0,2724.0\r\n"));
   QVERIFY(csv.contains("\r\nShareholders' equity,USD millions,,80925.0,83253.0,76693.0\r\n"));
   QVERIFY(csv.endsWith("\r\nDebt / free cash flow (years),years,,1.6,3.1,2.9\r\n"));
 
   const QStringList text = historyText(table).split(u'\n');
-  QCOMPARE(text.mid(0, 4),
-           (QStringList{"Walmart Inc. (CIK 104169)", "Amounts in USD millions, except per-share figures",
-                        "\tFY2020\tFY2021\tFY2022\tFY2023",
-                        "Revenue\t523,964.0\t559,151.0\t572,754.0\t611,289.0"}));
+  QCOMPARE(text.mid(0, 4), (QStringList{"Walmart Inc. (CIK 104169)",
+                                        "Amounts in USD millions, except per-share figures",
+                                        "\tFY2020\tFY2021\tFY2022\tFY2023",
+                                        "Revenue\t523,964.0\t559,151.0\t572,754.0\t611,289.0"}));
 
   const QJsonObject json = historyJson(table, QDate(2026, 3, 7));
   QCOMPARE(json.value(u"cik").toInteger(), 104169);
@@ -171,6 +172,7 @@ void TestHistoryFigures::exports() {
   QVERIFY(!rows[8].toObject().contains(u"tags")); // free cash flow is worked out
 }
 
+// clang-format off
 void TestHistoryFigures::symbolList_data() {
   QTest::addColumn<QByteArray>("body");
   QTest::addColumn<QString>("symbol");
@@ -197,6 +199,7 @@ void TestHistoryFigures::symbolList_data() {
       << QByteArray(R"({"fields":["cik","ticker"],"data":[[0,"A"],[1.5,"B"],[2,""],[3,null]]})")
       << "A" << "The SEC's list of symbols lists no company.";
 }
+// clang-format on
 
 void TestHistoryFigures::symbolList() {
   QFETCH(QByteArray, body);
@@ -210,6 +213,7 @@ void TestHistoryFigures::symbolList() {
   QTEST(found, "found");
 }
 
+// clang-format off
 void TestHistoryFigures::names_data() {
   QTest::addColumn<QString>("directory");
   QTest::addColumn<QString>("sec");
@@ -228,6 +232,7 @@ void TestHistoryFigures::names_data() {
   QTest::newRow("abbreviation") << "Intl Business Machines" << "INTERNATIONAL BUSINESS MACHINES CORP" << true << "international business machines";
   QTest::newRow("only legal words") << "The Company" << "Co Ltd" << false << "";
 }
+// clang-format on
 
 void TestHistoryFigures::names() {
   QFETCH(QString, directory);
