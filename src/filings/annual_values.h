@@ -41,9 +41,11 @@ int fiscalYearEndingOn(const QDate &end);
 // One fiscal year's figure as reported.
 struct AnnualValue {
   double value = 0;
-  QString tag;         // "us-gaap:Revenues"
-  Fact source;         // the copy filed last
-  QList<Fact> earlier; // copies filed before it with another value, oldest first
+  QString tag; // "us-gaap:Revenues"
+  Fact source; // the copy filed last
+  // Earlier values: each value other than this one that a filing before it
+  // gave, once (its first filing), oldest first; the latest five at most.
+  QList<Fact> earlier;
   bool restated() const { return !earlier.isEmpty(); }
 };
 
