@@ -1647,7 +1647,7 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
-    <name>kelvo::links</name>
+    <name>kelvo::handover</name>
     <message>
         <source>The e-mail address could not be opened: no mail program took it. Write to this address from your mail program:
 
@@ -1664,6 +1664,9 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>kelvo::links</name>
     <message>
         <source>It reads the symbol box.</source>
         <translation type="unfinished"></translation>

@@ -5,7 +5,7 @@
 
 #include "app/layout.h"
 #include "app/run_wizard.h"
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "links/link_descriptions.h"
 #include "links/link_overrides.h"
 #include "platform/translations.h"
@@ -165,9 +165,9 @@ QString captionOf(const QString &control) {
       return QString::fromUtf8(row.text).replace(u'\n', u' ');
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
-    return kelvo::links::makerWebsiteText();
+    return kelvo::handover::makerWebsiteText();
   if (control == QLatin1String("Label2"))
-    return kelvo::links::makerEmailText();
+    return kelvo::handover::makerEmailText();
   if (control == QLatin1String("List1"))
     return translated(
         QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "(double-click on a company of the list)"));

@@ -14,7 +14,7 @@
 #include "app/wizard_page.h"
 
 #include "directory/company_directory.h"
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
@@ -28,6 +28,7 @@
 
 namespace kelvo::app {
 
+using namespace kelvo::handover;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 

@@ -26,9 +26,9 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
-namespace kelvo::links {
+namespace kelvo::handover {
 class LinkActions;
-} // namespace kelvo::links
+} // namespace kelvo::handover
 
 namespace kelvo::app {
 
@@ -137,7 +137,7 @@ private:
   QPushButton *endButton_ = nullptr;
   QList<QWidget *> focusOrder_; // the design's keyboard order
   std::unique_ptr<QObject> toolTips_;
-  std::unique_ptr<links::LinkActions> links_;
+  std::unique_ptr<handover::LinkActions> links_;
   std::unique_ptr<TopEdgePin> topEdge_;
   bool centred_ = false;
   bool darkColours_ = false; // the controls' colours are completed for a dark palette

@@ -12,7 +12,7 @@
 #include "app/widgets.h"
 #include "app/wizard_page.h"
 
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "study/recovery.h"
 
 #include <QAction>
@@ -133,9 +133,9 @@ void ProgramWindows::bringUp(QWidget *window) {
 
 void ProgramWindows::showResearchLinks() {
   if (!researchLinks_) {
-    links::LinkContext context{[this] { return window_.companySymbol(); },
-                               [this] { return window_.companyName(); },
-                               [this] { return window_.selectedRow(); }};
+    handover::LinkContext context{[this] { return window_.companySymbol(); },
+                                  [this] { return window_.companyName(); },
+                                  [this] { return window_.selectedRow(); }};
     researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context));
     researchLinks_->setWindowFlag(Qt::Window);
     addShortcuts(researchLinks_, true);

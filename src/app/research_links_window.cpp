@@ -29,6 +29,7 @@
 
 namespace kelvo::app {
 
+using namespace kelvo::handover;
 using namespace kelvo::links;
 
 namespace {

@@ -7,7 +7,7 @@
 // Every change is written at once to the user's links.conf and reloads the
 // catalogue the whole program uses.
 
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 
 #include <QWidget>
 #include <memory>
@@ -32,7 +32,7 @@ class ResearchLinksWindow : public QWidget {
 public:
   // `context` reads the chosen company from the main window at each use.
   ResearchLinksWindow(platform::Dialogs &dialogs, platform::Desktop &desktop,
-                      links::LinkContext context, QWidget *parent = nullptr);
+                      handover::LinkContext context, QWidget *parent = nullptr);
   ~ResearchLinksWindow() override;
 
   // Fills the lists again from the active catalogue and the chosen company.
@@ -55,7 +55,7 @@ private:
   QString selectedControl() const;
 
   platform::Dialogs &dialogs_;
-  std::unique_ptr<links::LinkActions> actions_;
+  std::unique_ptr<handover::LinkActions> actions_;
   QCheckBox *today_ = nullptr;
   QTreeWidget *links_ = nullptr;
   QLineEdit *template_ = nullptr;

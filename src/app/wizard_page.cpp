@@ -4,7 +4,7 @@
 
 #include "app/control_builder.h"
 
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "wizard/steps.h"
 
 #include <QCoreApplication>
@@ -50,10 +50,10 @@ WelcomePage::WelcomePage(ControlBuilder &builder, QWidget *parent)
     : WizardPage(0, builder, parent), site_(builder.get<ClickLabel>("Label38")),
       email_(builder.get<ClickLabel>("Label2")) {
   auto *credit = builder.get<ClickLabel>("Label37");
-  credit->setText(links::makerCreditText());
+  credit->setText(handover::makerCreditText());
   credit->setAccessibleName(credit->text());
-  const std::pair<ClickLabel *, QString> links[] = {{site_, links::makerWebsiteText()},
-                                                    {email_, links::makerEmailText()}};
+  const std::pair<ClickLabel *, QString> links[] = {{site_, handover::makerWebsiteText()},
+                                                    {email_, handover::makerEmailText()}};
   for (const auto &[label, text] : links) {
     label->setText(text);
     label->setAccessibleName(text);

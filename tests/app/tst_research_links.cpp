@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 using namespace kelvo;
+using namespace kelvo::handover;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 

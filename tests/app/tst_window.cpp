@@ -13,7 +13,7 @@
 #include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "directory/row_picker.h"
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 
 #include <QClipboard>
 #include <QLabel>

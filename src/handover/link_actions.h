@@ -16,9 +16,7 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
-namespace kelvo::links {
-
-class LinkCatalogue;
+namespace kelvo::handover {
 
 // What the welcome page's labels show: the maker's web site (Label38), its
 // contact e-mail address (Label2) and the credit line (Label37). Clicking the
@@ -45,7 +43,7 @@ public:
   // `catalogue` defaults to the one this run uses (ActiveLinks), whose
   // reloads take effect at the next click.
   LinkActions(platform::Dialogs &dialogs, platform::Desktop &desktop, LinkContext context,
-              const LinkCatalogue *catalogue = nullptr);
+              const links::LinkCatalogue *catalogue = nullptr);
 
   // The controls that open something: push buttons by their click, "List1"
   // by its double-click, "picStart" by a double-click on any page panel, and
@@ -74,12 +72,12 @@ public:
   void showHelp();
 
 private:
-  LinkInputs currentInputs() const;
+  links::LinkInputs currentInputs() const;
 
-  const LinkCatalogue &catalogue_;
+  const links::LinkCatalogue &catalogue_;
   platform::Dialogs &dialogs_;
   platform::Desktop &desktop_;
   LinkContext context_;
 };
 
-} // namespace kelvo::links
+} // namespace kelvo::handover

@@ -12,7 +12,7 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
-namespace kelvo::links {
+namespace kelvo::handover {
 
 // From now on every address or e-mail address the desktop refuses is shown
 // in a warning box, as text the user can copy.
@@ -24,4 +24,4 @@ QString refusedHandOverText(const QString &target, bool email);
 void reportNoCalculator(platform::Dialogs &dialogs);
 QString noCalculatorText();
 
-} // namespace kelvo::links
+} // namespace kelvo::handover

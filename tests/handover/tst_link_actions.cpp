@@ -6,7 +6,7 @@
 
 #include "directory/company_directory.h"
 #include "expected_hosts.h"
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "links/link_catalogue.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
@@ -19,6 +19,7 @@
 #include <QTimer>
 
 using namespace kelvo::directory;
+using namespace kelvo::handover;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 using kelvo::testing::qs;

@@ -1,20 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 
 #include "guidance/show_guidance.h"
-#include "links/handover_messages.h"
+#include "handover/handover_messages.h"
+#include "handover/link_launcher.h"
 #include "links/hosts.h"
 #include "links/link_descriptions.h"
 #include "links/link_file.h"
-#include "links/link_launcher.h"
 #include "links/link_overrides.h"
 #include "platform/desktop.h"
 
-namespace kelvo::links {
+namespace kelvo::handover {
 
 using namespace kelvo::guidance;
+using namespace kelvo::links;
 using namespace kelvo::platform;
 
 QString makerWebsiteText() { return QStringLiteral("http://") + QString::fromUtf8(hosts::kMaker); }
@@ -110,4 +111,4 @@ void LinkActions::openAddressOnly(const QString &control, const QString &address
 
 void LinkActions::showHelp() { showGuidance(helpTexts(), dialogs_); }
 
-} // namespace kelvo::links
+} // namespace kelvo::handover

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "links/handover_messages.h"
+#include "handover/handover_messages.h"
 
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
 #include <QCoreApplication>
 
-namespace kelvo::links {
+namespace kelvo::handover {
 
 using namespace kelvo::platform;
 
@@ -22,10 +22,11 @@ void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
 QString refusedHandOverText(const QString &target, bool email) {
   if (email)
     return QCoreApplication::translate(
-               "kelvo::links", "The e-mail address could not be opened: no mail program took it. "
-                               "Write to this address from your mail program:\n\n%1")
+               "kelvo::handover",
+               "The e-mail address could not be opened: no mail program took it. "
+               "Write to this address from your mail program:\n\n%1")
         .arg(target);
-  return QCoreApplication::translate("kelvo::links",
+  return QCoreApplication::translate("kelvo::handover",
                                      "The page could not be opened: no web browser took it. "
                                      "Copy this address into your web browser:\n\n%1")
       .arg(target);
@@ -40,10 +41,10 @@ QString noCalculatorText() {
   for (const QString &name : calculatorPrograms())
     (name.startsWith(QLatin1String("org.")) ? apps : programs) << name;
   return QCoreApplication::translate(
-             "kelvo::links",
+             "kelvo::handover",
              "No calculator program was found. The wizard looked for %1, and for the "
              "Flatpak apps %2. Install one of them to have it start here.")
       .arg(programs.join(QLatin1String(", ")), apps.join(QLatin1String(" and ")));
 }
 
-} // namespace kelvo::links
+} // namespace kelvo::handover

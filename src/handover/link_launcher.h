@@ -11,11 +11,11 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
-namespace kelvo::links {
+namespace kelvo::handover {
 
 // A link whose target is an e-mail address goes to the desktop's mail
 // hand-over; every other link is a web address.
-void openResearchLink(const LinkTemplate &link, const LinkInputs &inputs,
+void openResearchLink(const links::LinkTemplate &link, const links::LinkInputs &inputs,
                       platform::Dialogs &dialogs, platform::Desktop &desktop);
 
-} // namespace kelvo::links
+} // namespace kelvo::handover
