@@ -6,7 +6,7 @@
 
 #include "app/study_notebook.h"
 
-#include "app/single_line.h"
+#include "widgets/single_line.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -68,7 +68,7 @@ QTableWidget *makeTable(const QStringList &headers, const QString &accessibleNam
 
 // A paste keeps its first line, without tabs, as in the wizard's own boxes:
 // the heading, the list of studies and the exports show these on one line.
-void keepSingleLine(QLineEdit *edit) { edit->setValidator(new SingleLineValidator(edit)); }
+void keepSingleLine(QLineEdit *edit) { edit->setValidator(new widgets::SingleLineValidator(edit)); }
 
 } // namespace
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/text_boxes.h"
 
-#include "app/single_line.h"
+#include "widgets/single_line.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 namespace kelvo::app {
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {
-  setValidator(new SingleLineValidator(this));
+  setValidator(new widgets::SingleLineValidator(this));
   setAttribute(Qt::WA_NoMousePropagation);
 }
 

@@ -483,8 +483,8 @@ void ValuationWorkbench::recompute() {
   for (const MethodRow &row : kMethodRows)
     names << tr(row.name);
   valuation::ChartSeries series = valuation::chartSeries(in);
-  chart_->setPlaceholderText(chartNote(series.reason));
-  chart_->setSeries(std::move(series), names);
+  chart_->setNote(chartNote(series.reason));
+  chart_->setSeries(series, names);
 }
 
 // Results are fields to read and copy from, not to type in: they take the

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/single_line.h"
+#include "widgets/single_line.h"
 
 #include <algorithm>
 
-namespace kelvo::app {
+namespace kelvo::widgets {
 
 QString singleLineText(const QString &text, int &cursor) {
   cursor = std::clamp(cursor, 0, int(text.size()));
@@ -45,4 +45,4 @@ QValidator::State SingleLineValidator::validate(QString &input, int &pos) const 
   return Acceptable;
 }
 
-} // namespace kelvo::app
+} // namespace kelvo::widgets

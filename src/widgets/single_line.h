@@ -8,7 +8,7 @@
 
 #include <QValidator>
 
-namespace kelvo::app {
+namespace kelvo::widgets {
 
 // `text` is the box's text after an edit and `cursor` the caret after the
 // inserted part. A line break (CR or LF) cuts the inserted part there; the
@@ -22,4 +22,4 @@ public:
   State validate(QString &input, int &pos) const override;
 };
 
-} // namespace kelvo::app
+} // namespace kelvo::widgets
