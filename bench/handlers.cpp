@@ -87,7 +87,6 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   prepareApplication(app);
   Bench b;
-  b.window.endProgram = [] {};
   b.window.show();
   if (!QTest::qWaitForWindowExposed(&b.window))
     return 1;

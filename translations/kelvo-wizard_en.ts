@@ -215,6 +215,21 @@
     </message>
 </context>
 <context>
+    <name>kelvo::app::BargainPricePage</name>
+    <message>
+        <source>Valuation Workbench…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -369,10 +384,6 @@ Research addresses can be changed in link override files, read at start-up from 
 </context>
 <context>
     <name>kelvo::app::MainWindow</name>
-    <message>
-        <source>Picks a company at random from the directory list.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Opens the maker&apos;s web site in your browser</source>
         <translation type="unfinished"></translation>
@@ -626,6 +637,10 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Picks a company at random from the directory list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1:
 %2</source>
         <extracomment>A link&apos;s tooltip: what it does, then the address a click opens now.</extracomment>
@@ -644,14 +659,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Valuation Workbench…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

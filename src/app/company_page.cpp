@@ -14,7 +14,8 @@ using namespace kelvo::directory;
 
 CompanyPage::CompanyPage(ControlBuilder &builder, QWidget *parent)
     : WizardPage(1, builder, parent), list_(builder.get<DirectoryList>("List1")),
-      symbolBox_(builder.get<SymbolBox>("ssymbol")), nameBox_(builder.get<TextBox>("txtTitle")) {
+      symbolBox_(builder.get<SymbolBox>("ssymbol")), nameBox_(builder.get<TextBox>("txtTitle")),
+      random_(builder.get<QPushButton>("Command16")), clear_(builder.get<QPushButton>("Command7")) {
   connect(symbolBox_, &SymbolBox::prefixLookUpRequested, this, &CompanyPage::selectRowByPrefix);
   connect(symbolBox_, &QLineEdit::textChanged, this, &CompanyPage::companyChanged);
   connect(nameBox_, &QLineEdit::textChanged, this, &CompanyPage::companyChanged);

@@ -9,6 +9,7 @@
 #include "directory/row_picker.h"
 
 class QLineEdit;
+class QPushButton;
 
 namespace kelvo::app {
 
@@ -21,9 +22,11 @@ class CompanyPage final : public WizardPage {
 public:
   CompanyPage(ControlBuilder &builder, QWidget *parent);
 
-  SymbolBox *symbolBox() const { return symbolBox_; } // ssymbol
-  TextBox *nameBox() const { return nameBox_; }       // txtTitle
-  DirectoryList *list() const { return list_; }       // List1
+  SymbolBox *symbolBox() const { return symbolBox_; }   // ssymbol
+  TextBox *nameBox() const { return nameBox_; }         // txtTitle
+  DirectoryList *list() const { return list_; }         // List1
+  QPushButton *randomButton() const { return random_; } // Command16, "R"
+  QPushButton *clearButton() const { return clear_; }   // Command7
   QString symbol() const;
   QString name() const;
   int selectedRow() const;
@@ -61,6 +64,8 @@ private:
   DirectoryList *list_;
   SymbolBox *symbolBox_;
   TextBox *nameBox_;
+  QPushButton *random_;
+  QPushButton *clear_;
   directory::RowPicker picker_;
 };
 

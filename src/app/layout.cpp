@@ -132,4 +132,11 @@ constexpr std::array kRows = std::to_array<ControlRow>({
 
 std::span<const ControlRow> windowLayout() { return kRows; }
 
+QString layoutCaption(const QString &control) {
+  for (const ControlRow &row : kRows)
+    if (control == QLatin1String(row.name) && row.text)
+      return QString::fromUtf8(row.text).replace(u'\n', u' ');
+  return {};
+}
+
 } // namespace kelvo::app

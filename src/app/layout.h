@@ -6,6 +6,7 @@
 // 15 to a logical pixel), converted in one place.
 
 #include <QColor>
+#include <QString>
 #include <QtGlobal>
 #include <span>
 
@@ -72,5 +73,9 @@ constexpr int pixels(int twips) { return (twips + 7) / 15; }
 inline QColor rgbColour(int rgb) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(rgb))); }
 
 std::span<const ControlRow> windowLayout();
+
+// The caption the table gives a control, as written (access-key marks and
+// all) on one line; empty for a control without one.
+QString layoutCaption(const QString &control);
 
 } // namespace kelvo::app

@@ -160,9 +160,8 @@ void print(std::FILE *to, const QString &text) { std::fputs(qUtf8Printable(text)
 
 // What the window shows for a link control.
 QString captionOf(const QString &control) {
-  for (const kelvo::app::ControlRow &row : kelvo::app::windowLayout())
-    if (control == QLatin1String(row.name) && row.text)
-      return QString::fromUtf8(row.text).replace(u'\n', u' ');
+  if (const QString caption = kelvo::app::layoutCaption(control); !caption.isEmpty())
+    return caption;
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
     return kelvo::handover::makerWebsiteText();

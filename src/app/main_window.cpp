@@ -7,6 +7,7 @@
 #include "app/calculator_page.h"
 #include "app/company_page.h"
 #include "app/directory_list.h"
+#include "app/link_tool_tips.h"
 #include "app/text_boxes.h"
 #include "app/text_fit.h"
 #include "app/top_edge_pin.h"
@@ -18,13 +19,9 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QShortcut>
-#include <QToolTip>
-#include <algorithm>
 
 namespace kelvo::app {
 
@@ -32,51 +29,11 @@ using namespace kelvo::handover;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 
-namespace {
-
-// The maker's labels explain themselves with their description and the
-// address a click opens now; the research controls with what the link table
-// says of them.
-struct MakerToolTip {
-  const char *control;
-  const char *text;
-};
-constexpr MakerToolTip kMakerToolTips[] = {
-    {"Label38", kMakerSiteDescription},
-    {"Label2", kMakerMailDescription},
-    {"Label3", kMakerPageDescription},
-};
-
-// Composes a control's tooltip when it shows, so it names the address a
-// click opens now.
-class ToolTipFilter final : public QObject {
-public:
-  explicit ToolTipFilter(const MainWindow &window) : window_(window) {}
-
-protected:
-  bool eventFilter(QObject *watched, QEvent *event) override {
-    if (event->type() != QEvent::ToolTip)
-      return false;
-    const QString text = window_.toolTipFor(watched->objectName());
-    if (text.isEmpty())
-      return false;
-    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text,
-                       static_cast<QWidget *>(watched));
-    return true;
-  }
-
-private:
-  const MainWindow &window_;
-};
-
-} // namespace
-
 MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), desktop_(desktop) {
-  endProgram = [] { QCoreApplication::exit(0); };
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(state_.caption);
   setFont(windowFont());
@@ -148,7 +105,8 @@ void MainWindow::buildControls() {
   setUpKeyboardOrder();
 }
 
-// The design's order, then the welcome page's two link labels.
+// The design's order, then the welcome page's two link labels; a control a
+// page adds follows the page's own.
 void MainWindow::setUpKeyboardOrder() {
   focusOrder_ = controls_.keyboardOrder();
   for (qsizetype i = 1; i < focusOrder_.size(); ++i)
@@ -160,6 +118,8 @@ void MainWindow::setUpKeyboardOrder() {
       setTabOrder(last, link);
     last = link;
   }
+  for (QWidget *page : pages_.panels)
+    static_cast<WizardPage *>(page)->orderTrailingControls();
   if (!focusOrder_.isEmpty())
     focusOrder_.first()->setFocus(Qt::OtherFocusReason);
 }
@@ -170,13 +130,14 @@ void MainWindow::bindHandlers() {
   connect(restartButton_, &QPushButton::clicked, this, &MainWindow::restartWizard);
   connect(endButton_, &QPushButton::clicked, this, &MainWindow::askToEndProgram);
   connect(helpButton_, &QPushButton::clicked, this, [this] { links_->showHelp(); });
-  connect(controls_.get<QPushButton>("Command16"), &QPushButton::clicked, this,
+  connect(companyPage_->randomButton(), &QPushButton::clicked, this,
           &MainWindow::pickRandomCompany);
-  connect(controls_.get<QPushButton>("Command7"), &QPushButton::clicked, this,
-          &MainWindow::clearCompany);
+  connect(companyPage_->clearButton(), &QPushButton::clicked, this, &MainWindow::clearCompany);
   connect(companyPage_, &CompanyPage::companyShown, this,
           [this] { render(wizard::showCounterPage(state_)); });
   connect(companyPage_, &CompanyPage::companyChanged, this, &MainWindow::companyChanged);
+  connect(bargainPricePage_, &BargainPricePage::workbenchRequested, this,
+          &MainWindow::workbenchRequested);
 
   for (int i = 0; i < wizard::kSteps; ++i) {
     connect(static_cast<ClickLabel *>(pages_.labels[std::size_t(i)]), &ClickLabel::clicked, this,
@@ -194,13 +155,6 @@ void MainWindow::bindHandlers() {
           &MainWindow::programMenuRequested);
 
   bindShortcuts();
-  toolTips_ = std::make_unique<ToolTipFilter>(*this);
-  control(QStringLiteral("Command16"))->installEventFilter(toolTips_.get());
-  // Every control that opens an address, except the list and the page
-  // backgrounds, whose tooltips would cover what the user reads.
-  for (const QString &name : LinkActions::controls())
-    if (QWidget *w = control(name); w && name != QLatin1String("List1"))
-      w->installEventFilter(toolTips_.get());
 }
 
 // F1 presses Help and Ctrl+1 to Ctrl+7 click the side menu's steps from top
@@ -220,8 +174,12 @@ void MainWindow::bindShortcuts() {
 }
 
 // Every link control hands its click to the link actions, which know it by
-// its design name.
+// its design name. The buttons and labels among them, and "R", name what
+// they do in their tooltips; the list and the page backgrounds do not,
+// since their tooltips would cover what the user reads.
 void MainWindow::bindLinks() {
+  toolTips_ = std::make_unique<LinkToolTips>(*links_);
+  companyPage_->randomButton()->installEventFilter(toolTips_.get());
   for (const QString &name : LinkActions::controls()) {
     if (name == QLatin1String("picStart")) {
       for (QWidget *p : pages_.panels)
@@ -232,8 +190,10 @@ void MainWindow::bindLinks() {
               [this] { links_->trigger(QStringLiteral("List1")); });
     } else if (auto *label = control<ClickLabel>(name)) {
       connect(label, &ClickLabel::clicked, this, [this, name] { links_->trigger(name); });
+      label->installEventFilter(toolTips_.get());
     } else if (auto *b = control<QPushButton>(name)) {
       connect(b, &QPushButton::clicked, this, [this, name] { links_->trigger(name); });
+      b->installEventFilter(toolTips_.get());
     }
   }
 }
@@ -322,8 +282,8 @@ void MainWindow::askToEndProgram() {
   const MessageAnswer answer =
       dialogs_.message(wizard::translated(wizard::kExitQuestion),
                        wizard::translated(wizard::kExitTitle), MessageButtons::YesNo);
-  if (answer == MessageAnswer::Yes && endProgram)
-    endProgram();
+  if (answer == MessageAnswer::Yes)
+    emit endRequested();
 }
 
 // --- What the window tells tests, tools and the rest of the program ---
@@ -331,38 +291,6 @@ void MainWindow::askToEndProgram() {
 QWidget *MainWindow::control(const QString &name) const { return controls_.control(name); }
 
 QStringList MainWindow::controlNames() const { return controls_.names(); }
-
-QStringList MainWindow::controlPlaces() const {
-  QStringList lines;
-  for (const ControlRow &row : windowLayout()) {
-    const QString name = designName(row);
-    const QWidget *w = control(name);
-    QPoint origin;
-    for (const QWidget *p = w; p && p != this; p = p->parentWidget()) {
-      // A page panel counts where it sits in view: at the side menu's top.
-      const bool page =
-          std::find(pages_.panels.begin(), pages_.panels.end(), p) != pages_.panels.end();
-      origin += QPoint(p->x(), page ? pages_.menu->y() : p->y());
-    }
-    lines << QStringLiteral("%1 %2 %3 %4 %5")
-                 .arg(name)
-                 .arg(origin.x())
-                 .arg(origin.y())
-                 .arg(w->width())
-                 .arg(w->height());
-  }
-  return lines;
-}
-
-QString MainWindow::toolTipFor(const QString &name) const {
-  if (name == QLatin1String("Command16"))
-    return tr("Picks a company at random from the directory list.");
-  for (const MakerToolTip &tip : kMakerToolTips)
-    if (name == QLatin1String(tip.control))
-      //: A link's tooltip: what it does, then the address a click opens now.
-      return tr("%1:\n%2").arg(tr(tip.text), links_->preview(name).target);
-  return links_->toolTip(name);
-}
 
 directory::RowPicker &MainWindow::randomRows() { return companyPage_->randomRows(); }
 int MainWindow::selectedRow() const { return companyPage_->selectedRow(); }
@@ -445,13 +373,6 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 
 // Only the window's own background gets here too; the panels report their
 // own background, and the controls keep the right button to themselves.
-void MainWindow::closeEvent(QCloseEvent *event) {
-  if (mayClose && !mayClose())
-    event->ignore();
-  else
-    QWidget::closeEvent(event);
-}
-
 void MainWindow::contextMenuEvent(QContextMenuEvent *event) {
   emit programMenuRequested(event->globalPos());
   event->accept();

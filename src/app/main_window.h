@@ -14,7 +14,6 @@
 #include "valuation/valuation.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "directory/row_picker.h"
@@ -35,6 +34,7 @@ namespace kelvo::app {
 class BargainPricePage;
 class CalculatorPage;
 class CompanyPage;
+class LinkToolTips;
 class WelcomePage;
 class WizardPage;
 
@@ -52,12 +52,6 @@ public:
   }
   QStringList controlNames() const;
 
-  // What ends the program after End is answered Yes; tests replace it.
-  std::function<void()> endProgram;
-  // Asked when the window is closed from its title bar; false keeps it open
-  // (an unsaved study whose question was cancelled). Unset, it closes.
-  std::function<bool()> mayClose;
-
   const wizard::State &state() const { return state_; }
   directory::RowPicker &randomRows();
   const WizardPages &pages() const { return pages_; }
@@ -67,16 +61,8 @@ public:
   QString companyName() const;
   // The calculator page's six boxes.
   valuation::CalculatorFields calculatorFields() const;
-  // The bargain-price page, which has room for one more control.
-  BargainPricePage *bargainPricePage() const { return bargainPricePage_; }
   // Where a window repaint puts the outer top edge on the current screen.
   int pinnedTop() const;
-  // Every control as "NAME X Y W H": its rectangle in the window's logical
-  // pixels with its page in view, for tools that drive the window from
-  // outside (the end-to-end tests).
-  QStringList controlPlaces() const;
-  // The tooltip of a control by its design name; empty for none.
-  QString toolTipFor(const QString &name) const;
 
   // The user's actions, as the controls run them.
   void goToNextStep();           // cmdNext
@@ -93,16 +79,19 @@ public:
   void selectRow(int row);
 
 signals:
+  // End was answered Yes: the program is to end.
+  void endRequested();
   // A right-click on the window's or a page's background.
   void programMenuRequested(const QPoint &globalPos);
   // The symbol box, the company-name box or the list's selection changed.
   void companyChanged();
+  // "Valuation Workbench…" on the bargain-price page.
+  void workbenchRequested();
 
 protected:
   bool event(QEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
-  void closeEvent(QCloseEvent *event) override;
   void showEvent(QShowEvent *event) override;
 
 private:
@@ -136,7 +125,7 @@ private:
   QPushButton *restartButton_ = nullptr;
   QPushButton *endButton_ = nullptr;
   QList<QWidget *> focusOrder_; // the design's keyboard order
-  std::unique_ptr<QObject> toolTips_;
+  std::unique_ptr<LinkToolTips> toolTips_;
   std::unique_ptr<handover::LinkActions> links_;
   std::unique_ptr<TopEdgePin> topEdge_;
   bool centred_ = false;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/research_links_window.h"
 
-#include "app/layout.h"
 #include "links/link_descriptions.h"
 #include "links/link_file.h"
 #include "links/link_file_writer.h"
@@ -36,31 +35,14 @@ namespace {
 
 constexpr int kControlRole = Qt::UserRole;
 
-// What the main window shows for a link control, without access-key marks.
-QString captionOf(const QString &control) {
-  if (control == u"Label38")
-    return makerWebsiteText();
-  if (control == u"Label2")
-    return makerEmailText();
-  if (control == u"List1")
-    return ResearchLinksWindow::tr("The directory list");
-  if (control == u"picStart")
-    return ResearchLinksWindow::tr("The background of a page");
-  for (const ControlRow &row : windowLayout())
-    if (control == QLatin1String(row.name) && row.text) {
-      QString caption = QString::fromUtf8(row.text).replace(u'\n', u' ');
-      caption.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
-      return caption.replace(u'\x01', u'&').simplified();
-    }
-  return control;
-}
-
 } // namespace
 
 ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::Desktop &desktop,
-                                         LinkContext context, QWidget *parent)
+                                         LinkContext context, ControlCaption caption,
+                                         QWidget *parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs),
-      actions_(std::make_unique<LinkActions>(dialogs, desktop, std::move(context))) {
+      actions_(std::make_unique<LinkActions>(dialogs, desktop, std::move(context))),
+      caption_(std::move(caption)) {
   setObjectName(QStringLiteral("researchLinks"));
   setWindowTitle(tr("Research Links"));
   widgets::letReturnPressButtons(*this);
@@ -70,6 +52,23 @@ ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::D
 }
 
 ResearchLinksWindow::~ResearchLinksWindow() = default;
+
+// What the main window shows for a link control, without access-key marks.
+QString ResearchLinksWindow::captionOf(const QString &control) const {
+  if (control == u"Label38")
+    return makerWebsiteText();
+  if (control == u"Label2")
+    return makerEmailText();
+  if (control == u"List1")
+    return tr("The directory list");
+  if (control == u"picStart")
+    return tr("The background of a page");
+  QString caption = caption_ ? caption_(control) : QString();
+  if (caption.isEmpty())
+    return control;
+  caption.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
+  return caption.replace(u'\x01', u'&').simplified();
+}
 
 void ResearchLinksWindow::buildControls() {
   auto *layout = new QVBoxLayout(this);

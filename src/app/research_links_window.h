@@ -10,6 +10,7 @@
 #include "handover/link_actions.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -30,9 +31,15 @@ class ResearchLinksWindow : public QWidget {
   Q_OBJECT
 
 public:
-  // `context` reads the chosen company from the main window at each use.
+  // What the main window shows on a control, by its design name; empty for
+  // none.
+  using ControlCaption = std::function<QString(const QString &control)>;
+
+  // `context` reads the chosen company from the main window at each use;
+  // without `caption`, links are listed by their controls' names.
   ResearchLinksWindow(platform::Dialogs &dialogs, platform::Desktop &desktop,
-                      handover::LinkContext context, QWidget *parent = nullptr);
+                      handover::LinkContext context, ControlCaption caption = {},
+                      QWidget *parent = nullptr);
   ~ResearchLinksWindow() override;
 
   // Fills the lists again from the active catalogue and the chosen company.
@@ -54,8 +61,11 @@ private:
   bool write(const QString &group, const QString &key, const std::optional<QString> &value);
   QString selectedControl() const;
 
+  QString captionOf(const QString &control) const;
+
   platform::Dialogs &dialogs_;
   std::unique_ptr<handover::LinkActions> actions_;
+  ControlCaption caption_;
   QCheckBox *today_ = nullptr;
   QTreeWidget *links_ = nullptr;
   QLineEdit *template_ = nullptr;

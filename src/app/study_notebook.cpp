@@ -71,8 +71,10 @@ void fillRow(QTableWidget *table, int row, const QStringList &texts) {
 
 } // namespace
 
-StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench, QWidget *parent)
-    : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)) {
+StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench,
+                             CompanySource wizardCompany, QWidget *parent)
+    : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)),
+      wizardCompany_(std::move(wizardCompany)) {
   widgets::letReturnPressButtons(*this);
   buildActions();
 
@@ -365,7 +367,7 @@ bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) 
 }
 
 void StudyNotebook::newFromWizard() {
-  const Company company = wizardCompany ? wizardCompany() : Company{};
+  const Company company = wizardCompany_ ? wizardCompany_() : Company{};
   newStudy(company.symbol, company.name);
 }
 

@@ -37,17 +37,18 @@ public:
   // What "Take from Workbench" copies in; nullopt when the workbench has
   // nothing to give. An empty function means there is no workbench at all.
   using WorkbenchSource = std::function<std::optional<study::Valuation>()>;
-
-  StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench, QWidget *parent = nullptr);
-  ~StudyNotebook() override;
-
-  // The company chosen in the wizard, for New (Ctrl+N) in this window; when
-  // unset, New begins a study with empty company boxes.
+  // The company chosen in the wizard, for New (Ctrl+N) in this window; an
+  // empty function has New begin a study with empty company boxes.
   struct Company {
     QString symbol;
     QString name;
   };
-  std::function<Company()> wizardCompany;
+  using CompanySource = std::function<Company()>;
+
+  StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workbench,
+                CompanySource wizardCompany = {}, QWidget *parent = nullptr);
+  ~StudyNotebook() override;
+
   // How a save puts its bytes into the file; unset, the file's own write. A
   // test stands a full disk in here.
   study::StudyBytesWriter writeBytes;
@@ -127,6 +128,7 @@ private:
 
   platform::Dialogs &dialogs_;
   WorkbenchSource workbench_;
+  CompanySource wizardCompany_;
   study::RecoveryCopy recovery_;
   QTimer recoveryTimer_;
   QString path_;

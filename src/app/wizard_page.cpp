@@ -2,15 +2,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/wizard_page.h"
 
+#include "app/appearance.h"
 #include "app/control_builder.h"
+#include "app/layout.h"
 
 #include "handover/link_actions.h"
 #include "wizard/steps.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QKeySequence>
 
 namespace kelvo::app {
+
+namespace {
+
+// The empty space below "Intrinsic Value Est. at Quicken" on the
+// bargain-price page, in twips.
+constexpr int kWorkbenchButtonLeft = 480;
+constexpr int kWorkbenchButtonTop = 3900;
+constexpr int kWorkbenchButtonWidth = 4035;
+constexpr int kWorkbenchButtonHeight = 495;
+
+} // namespace
 
 WizardPage::WizardPage(int index, ControlBuilder &builder, QWidget *parent)
     : Panel(parent), index_(index) {
@@ -27,11 +41,18 @@ WizardPage::WizardPage(int index, ControlBuilder &builder, QWidget *parent)
 
 void WizardPage::addTrailingControl(QWidget *control) {
   control->setParent(this);
-  if (lastInOrder_)
-    setTabOrder(lastInOrder_, control);
-  lastInOrder_ = control;
+  trailing_.append(control);
   watchKeyboardEntry(control);
   control->show();
+}
+
+void WizardPage::orderTrailingControls() {
+  QWidget *previous = lastInOrder_;
+  for (QWidget *control : std::as_const(trailing_)) {
+    if (previous)
+      setTabOrder(previous, control);
+    previous = control;
+  }
 }
 
 void WizardPage::watchKeyboardEntry(QWidget *control) { control->installEventFilter(this); }
@@ -71,7 +92,22 @@ ManagementPage::ManagementPage(ControlBuilder &builder, QWidget *parent)
     : WizardPage(3, builder, parent) {}
 
 BargainPricePage::BargainPricePage(ControlBuilder &builder, QWidget *parent)
-    : WizardPage(4, builder, parent) {}
+    : WizardPage(4, builder, parent), workbench_(new WizardButton) {
+  // Plain push buttons in the window's face, as the page's own.
+  workbench_->setObjectName(QStringLiteral("cmdWorkbench"));
+  workbench_->setText(tr("Valuation Workbench…"));
+  workbench_->setAccessibleName(tr("Valuation Workbench"));
+  // Ctrl+I is the program's shortcut for the workbench, in every window.
+  workbench_->setToolTip(
+      tr("Opens the Valuation Workbench with the calculator page's figures. "
+         "Shortcut: %1")
+          .arg(QKeySequence(Qt::CTRL | Qt::Key_I).toString(QKeySequence::NativeText)));
+  workbench_->setFont(controlFont(FontRole::Normal));
+  workbench_->setGeometry(pixels(kWorkbenchButtonLeft), pixels(kWorkbenchButtonTop),
+                          pixels(kWorkbenchButtonWidth), pixels(kWorkbenchButtonHeight));
+  addTrailingControl(workbench_);
+  connect(workbench_, &QPushButton::clicked, this, &BargainPricePage::workbenchRequested);
+}
 
 ToolsPage::ToolsPage(ControlBuilder &builder, QWidget *parent) : WizardPage(5, builder, parent) {}
 

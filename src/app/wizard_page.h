@@ -9,6 +9,8 @@
 
 #include <QList>
 
+class QPushButton;
+
 namespace kelvo::app {
 
 class ClickLabel;
@@ -20,9 +22,9 @@ public:
   // Builds page `index` and its controls with `builder`.
   WizardPage(int index, ControlBuilder &builder, QWidget *parent);
   int index() const { return index_; }
-  // Puts `control` on this page, after the page's own controls in the
-  // keyboard order (and after any control added before it).
-  void addTrailingControl(QWidget *control);
+  // Puts the controls the page added after those of the layout table in the
+  // keyboard order, once the window has set the table's order.
+  void orderTrailingControls();
 
 signals:
   // The keyboard focus entered a control of this page by Tab, Shift+Tab or
@@ -31,11 +33,15 @@ signals:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  // Puts `control` on this page, after the page's own controls in the
+  // keyboard order (and after any control added before it).
+  void addTrailingControl(QWidget *control);
 
 private:
   void watchKeyboardEntry(QWidget *control);
   int index_;
-  QWidget *lastInOrder_ = nullptr;
+  QWidget *lastInOrder_ = nullptr; // of the layout table's controls
+  QList<QWidget *> trailing_;
 };
 
 // Page 0: the program's purpose and the maker's credit, web site and e-mail
@@ -66,12 +72,19 @@ public:
   ManagementPage(ControlBuilder &builder, QWidget *parent);
 };
 
-// Page 4. Room is left below its three buttons for one more control, added
-// with addTrailingControl().
+// Page 4: below its three research buttons, in the room the layout leaves,
+// "Valuation Workbench…".
 class BargainPricePage final : public WizardPage {
   Q_OBJECT
 public:
   BargainPricePage(ControlBuilder &builder, QWidget *parent);
+  QPushButton *workbenchButton() const { return workbench_; } // cmdWorkbench
+
+signals:
+  void workbenchRequested();
+
+private:
+  QPushButton *workbench_;
 };
 
 class ToolsPage final : public WizardPage {

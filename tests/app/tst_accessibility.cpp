@@ -231,7 +231,7 @@ private slots:
                                            "Command13", "Command8", "Command22"};
     QTest::newRow("page 4") << 4
                             << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "Command3",
-                                           "Command4", "Command13", "Command26"};
+                                           "Command4", "Command13", "Command26", "cmdWorkbench"};
     QTest::newRow("page 5") << 5
                             << QStringList{"cmdFinished", "cmdNext", "cmdBack", "cmdCancel", "Command1",
                                            "Command12", "Command13", "Command14", "Command18", "Command20"};

@@ -37,7 +37,7 @@ struct Window {
       prepared = face;
     }
     w = std::make_unique<MainWindow>(dialogs, desktop);
-    w->endProgram = [this] { ++endRequests; };
+    QObject::connect(w.get(), &MainWindow::endRequested, [this] { ++endRequests; });
     if (show) {
       w->show();
       w->activateWindow();
