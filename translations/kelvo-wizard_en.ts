@@ -383,6 +383,49 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::CompanyPart</name>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::MainWindow</name>
     <message>
         <source>Opens the maker&apos;s web site in your browser</source>
@@ -648,6 +691,61 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::NotesPart</name>
+    <message>
+        <source>The &amp;company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive &amp;advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive advantages notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bargain price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain price notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ProgramWindows</name>
     <message>
         <source>Program menu</source>
@@ -778,6 +876,33 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::SensitivityTable</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price is at or below the buy-below price of this value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::StudiesWindow</name>
     <message>
         <source>&amp;Open</source>
@@ -859,54 +984,6 @@ Research addresses can be changed in link override files, read at start-up from 
 <context>
     <name>kelvo::app::StudyNotebook</name>
     <message>
-        <source>The &amp;company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive &amp;advantages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive advantages notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Management</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Management notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Bargain price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bargain price notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Studies (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -948,162 +1025,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Symbol:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company &amp;name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Take from Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no Valuation Workbench in this program to take from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy-below price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For example $42.50</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reasoning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why, in one line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bu&amp;y-below price:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reasoning:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not saved yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The figures as the Valuation Workbench showed them:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures yet: take them from the Valuation Workbench.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures: there is no Valuation Workbench to take them from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of a company not named yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1175,14 +1096,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read-only notice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Study Notebook - %1 (read-only)[*]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1224,6 +1137,29 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::StudyPage</name>
+    <message>
+        <source>Study of %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ValuationChart</name>
     <message>
         <source>Chart of value per share against the growth rate</source>
@@ -1259,6 +1195,69 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>%1M</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationPart</name>
+    <message>
+        <source>Valuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Valuation Workbench in this program to take from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures as the Valuation Workbench showed them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures yet: take them from the Valuation Workbench.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures: there is no Valuation Workbench to take them from.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1405,30 +1404,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The price is at or below the buy-below price of this value.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1467,6 +1442,146 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Date: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a point for decimals: 3.20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs earnings per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs positive earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years of growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs whole years from 1 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate from 0 to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate above the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive book value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive bond yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin from 0 to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: the value is $0.00 or less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not defined for these inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a growth rate to see how the values follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart %1.</source>
+        <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::VerdictPart</name>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example $42.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reasoning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why, in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bu&amp;y-below price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reasoning:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

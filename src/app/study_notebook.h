@@ -5,31 +5,23 @@
 // value, writes it only when the user saves, keeps a recovery copy while there
 // are unsaved changes, and prints or exports it.
 
-#include "study/file_guard.h"
+#include "app/notebook_file.h"
 #include "study/recovery.h"
 #include "study/study.h"
 #include "study/study_file.h"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <optional>
-
-class QAction;
-class QButtonGroup;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTableWidget;
 
 namespace kelvo::platform {
 class Dialogs;
 } // namespace kelvo::platform
 
 namespace kelvo::app {
+
+class StudyPage;
 
 class StudyNotebook final : public QMainWindow {
   Q_OBJECT
@@ -85,7 +77,7 @@ public:
   // The study as the window shows it, and the file it belongs to (empty
   // before the first save).
   study::Study study() const;
-  QString filePath() const { return path_; }
+  QString filePath() const { return file_.path(); }
   // Where the window's recovery copy is written.
   QString recoveryPath() const { return recovery_.path(); }
 
@@ -97,30 +89,15 @@ protected:
 
 private:
   void buildActions();
-  QWidget *buildCompanyPart();
-  QWidget *buildNotesPart();
-  QWidget *buildValuationPart();
-  QWidget *buildVerdictPart();
   void newFromWizard();
   void takeFromWorkbench();
   void showStudy(const study::Study &study);
-  void showHeading();
-  void showValuation(const study::Valuation &valuation);
-  void showSavedDate();
-  void showVerdictState();
   void updateTitle();
-  bool shows(const QString &path) const;
-  void adoptFile(const QString &path, const QByteArray &bytes);
-  void forgetFile();
-  QString refusal(const QString &path, bool exporting) const;
   void warn(const QString &text);
   void edited();
   void writeRecoveryCopy();
   bool writeTo(const QString &path);
   bool saveAsChosen(bool elsewhere);
-  // Beside the study's file, or in the studies folder; `elsewhere` names a
-  // file that does not exist yet.
-  QString proposedPath(const QString &suffix, bool elsewhere = false) const;
   // Asks where to write an export and writes it with `write`, which gives an
   // error sentence or nothing.
   void exportAs(const QString &title, const QString &suffix, const QString &filter,
@@ -131,30 +108,10 @@ private:
   CompanySource wizardCompany_;
   study::RecoveryCopy recovery_;
   QTimer recoveryTimer_;
-  QString path_;
-  study::StudyLock lock_;      // beside path_, when one could be made
-  study::FileStamp stamp_;     // of the bytes last read from or written to path_
-  bool readOnly_ = false;      // path_ is open in another copy of the program
-  study::Study saved_;         // what the file holds (or the new study as begun)
-  study::Valuation valuation_; // shown in the table
-  QDateTime begun_;
-  QDateTime lastSaved_;
-  bool showing_ = false; // filling the controls, not the user typing
+  NotebookFile file_;
+  study::Study saved_; // what the file holds (or the new study as begun)
 
-  QLabel *readOnlyBar_ = nullptr;
-  QLabel *heading_ = nullptr;
-  QLineEdit *symbol_ = nullptr;
-  QLineEdit *companyName_ = nullptr;
-  QLabel *begunLabel_ = nullptr;
-  QLabel *savedLabel_ = nullptr;
-  std::array<QPlainTextEdit *, study::kNoteStepCount> notes_{};
-  QTableWidget *inputsTable_ = nullptr;
-  QTableWidget *resultsTable_ = nullptr;
-  QLabel *valuationHint_ = nullptr;
-  QPushButton *takeButton_ = nullptr;
-  QButtonGroup *verdicts_ = nullptr;
-  QLineEdit *buyBelow_ = nullptr;
-  QLineEdit *reasoning_ = nullptr;
+  StudyPage *page_ = nullptr;
 };
 
 } // namespace kelvo::app

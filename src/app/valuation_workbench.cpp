@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/valuation_workbench.h"
 
+#include "app/sensitivity_table.h"
 #include "app/valuation_chart.h"
+#include "app/workbench_reasons.h"
 #include "widgets/window_pattern.h"
 
 #include <QApplication>
@@ -11,15 +13,12 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -68,100 +67,12 @@ constexpr MethodRow kMethodRows[] = {
 static_assert(std::size(kMethodRows) == valuation::kMethodCount);
 static_assert(std::size(kInputRows) == 9);
 
-QString reasonText(Reason reason) {
-  const char *const context = "kelvo::app::ValuationWorkbench";
-  switch (reason) {
-  case Reason::None:
-  case Reason::NeedsPrice: // the margin stays empty without a price
-    return {};
-  case Reason::CommaForDecimals:
-    return QCoreApplication::translate(context, "Use a point for decimals: 3.20");
-  case Reason::NeedsEarnings:
-    return QCoreApplication::translate(context, "needs earnings per share");
-  case Reason::NeedsPositiveEarnings:
-    return QCoreApplication::translate(context, "needs positive earnings");
-  case Reason::NeedsGrowthRate:
-    return QCoreApplication::translate(context, "needs a growth rate");
-  case Reason::NeedsGrowthInRange:
-    return QCoreApplication::translate(context, "needs a growth rate from -100% to 1,000%");
-  case Reason::NeedsYears:
-    return QCoreApplication::translate(context, "needs years of growth");
-  case Reason::NeedsYearsInRange:
-    return QCoreApplication::translate(context, "needs years from 0 to 100");
-  case Reason::NeedsWholeYears:
-    return QCoreApplication::translate(context, "needs whole years from 1 to 100");
-  case Reason::NeedsDiscountRate:
-    return QCoreApplication::translate(context, "needs a discount rate");
-  case Reason::NeedsDiscountInRange:
-    return QCoreApplication::translate(context, "needs a discount rate from 0 to 1,000%");
-  case Reason::NeedsPositiveDiscountRate:
-    return QCoreApplication::translate(context, "needs a positive discount rate");
-  case Reason::NeedsGrowthAfter:
-    return QCoreApplication::translate(context, "needs the growth after that");
-  case Reason::NeedsGrowthAfterInRange:
-    return QCoreApplication::translate(context, "needs the growth after that from -100% to 1,000%");
-  case Reason::NeedsDiscountAboveGrowthAfter:
-    return QCoreApplication::translate(context,
-                                       "needs a discount rate above the growth after that");
-  case Reason::NeedsPositiveBookValue:
-    return QCoreApplication::translate(context, "needs a positive book value");
-  case Reason::NeedsPositiveBondYield:
-    return QCoreApplication::translate(context, "needs a positive bond yield");
-  case Reason::NeedsPositivePrice:
-    return QCoreApplication::translate(context, "needs a positive price");
-  case Reason::NeedsMargin:
-    return QCoreApplication::translate(context, "needs a margin of safety");
-  case Reason::NeedsMarginFrom0To100:
-    return QCoreApplication::translate(context, "needs a margin from 0 to 100%");
-  case Reason::NoPositiveValue:
-    return QCoreApplication::translate(context, "none: the value is $0.00 or less");
-  case Reason::Undefined:
-    return QCoreApplication::translate(context, "not defined for these inputs");
-  case Reason::TooLarge:
-    return QCoreApplication::translate(context, "too large to show");
-  }
-  return {};
-}
-
-// What the chart says instead of a plot without a growth rate to draw against.
-QString chartNote(Reason reason) {
-  const char *const context = "kelvo::app::ValuationWorkbench";
-  if (reason == Reason::NeedsGrowthRate)
-    return QCoreApplication::translate(context,
-                                       "Type a growth rate to see how the values follow it.");
-  if (reason == Reason::CommaForDecimals)
-    return reasonText(reason);
-  //: The chart needs a growth rate from -100% to 1,000%.
-  return QCoreApplication::translate(context, "The chart %1.").arg(reasonText(reason));
-}
-
-// Bargain cells in the sensitivity grid: a green wash over the base (amber
-// where the highlight itself is greenish), so that they never read as
-// selected; the text keeps the palette's own colour, and bold says the same
-// without colour.
-QColor bargainTint(const QPalette &palette) {
-  const QColor base = palette.color(QPalette::Base);
-  const int highlightHue = palette.color(QPalette::Highlight).hslHue();
-  constexpr int kGreen = 130, kAmber = 40;
-  const bool greenish =
-      highlightHue >= 0 && std::abs((highlightHue - kGreen + 540) % 360 - 180) < 50;
-  const QColor wash = QColor::fromHsl(greenish ? kAmber : kGreen, 180, 128);
-  constexpr double kShare = 0.3;
-  return QColor::fromRgbF(float(base.redF() * (1 - kShare) + wash.redF() * kShare),
-                          float(base.greenF() * (1 - kShare) + wash.greenF() * kShare),
-                          float(base.blueF() * (1 - kShare) + wash.blueF() * kShare));
-}
-
 QString moneyOrReason(const Figure &f) {
   return f.ok() ? QString::fromStdString(valuation::formatMoney(f.value)) : reasonText(f.reason);
 }
 
 QString percentOrReason(const Figure &f) {
   return f.ok() ? QString::fromStdString(valuation::formatPercent(f.value)) : reasonText(f.reason);
-}
-
-QString rateText(double percent) {
-  return QString::fromStdString(valuation::formatPercent(percent / 100));
 }
 
 void showText(QLineEdit *box, const QString &text) {
@@ -344,56 +255,7 @@ QWidget *ValuationWorkbench::buildSensitivity() {
   auto *caption = new QLabel(tr("Discounted earnings per share: discount rate down, growth rate "
                                 "across. Shaded: the price is at or below the buy-below price."));
   caption->setWordWrap(true);
-  grid_ = new QTableWidget(valuation::kGridSize, valuation::kGridSize);
-  grid_->setAccessibleName(tr("Sensitivity"));
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setSelectionMode(QAbstractItemView::NoSelection);
-  grid_->setTabKeyNavigation(false); // Tab leaves the grid; arrows move in it
-  for (int i = 0; i < valuation::kGridSize; ++i) {
-    grid_->setHorizontalHeaderItem(i, new QTableWidgetItem);
-    grid_->setVerticalHeaderItem(i, new QTableWidgetItem);
-    for (int c = 0; c < valuation::kGridSize; ++c) {
-      auto *item = new QTableWidgetItem;
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      grid_->setItem(i, c, item);
-    }
-  }
-  // Sizes fixed once for wide figures: a keystroke then changes texts but
-  // never the window's layout. A longer text is elided; its tooltip has it.
-  QFont bold = grid_->font();
-  bold.setBold(true);
-  const QFontMetrics fm(bold);
-  const int pad = 2 * fm.averageCharWidth();
-  const int column =
-      std::max(fm.horizontalAdvance(QStringLiteral("$99,999,999.99")),
-               fm.horizontalAdvance(tr("Growth %1").arg(QStringLiteral("1,000.0%")))) +
-      pad;
-  auto *across = grid_->horizontalHeader();
-  across->setSectionResizeMode(QHeaderView::Fixed);
-  across->setDefaultSectionSize(column);
-  auto *down = grid_->verticalHeader();
-  down->setSectionResizeMode(QHeaderView::Fixed);
-  down->setDefaultSectionSize(fm.height() + fm.height() / 2);
-  down->setFixedWidth(fm.horizontalAdvance(tr("Discount %1").arg(QStringLiteral("1,000.0%"))) +
-                      pad);
-  // Whole where there is room; scroll bars where a large scale factor
-  // leaves less.
-  grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  grid_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  // Its size hint keeps room for both scroll bars even while they are
-  // hidden: it is held to the cells, and to the scroll bar across when that
-  // shows.
-  const int frame = 2 * grid_->frameWidth();
-  const int cellsHeight =
-      across->sizeHint().height() + valuation::kGridSize * down->defaultSectionSize() + frame;
-  grid_->setMaximumSize(down->width() + valuation::kGridSize * column + frame, cellsHeight);
-  connect(grid_->horizontalScrollBar(), &QScrollBar::rangeChanged, grid_,
-          [this, cellsHeight](int, int maximum) {
-            const int bar = maximum > 0 ? grid_->horizontalScrollBar()->sizeHint().height() : 0;
-            grid_->setMaximumHeight(cellsHeight + bar);
-          });
+  grid_ = new SensitivityTable;
   layout->addWidget(caption);
   layout->addWidget(grid_);
   layout->addStretch(1);
@@ -441,43 +303,7 @@ void ValuationWorkbench::recompute() {
              value.ok() ? moneyOrReason(valuation::buyBelow(value, in)) : QString());
   }
 
-  const valuation::SensitivityGrid sens = valuation::sensitivityGrid(in);
-  const QPalette &pal = palette();
-  QStringList columns, rows;
-  for (int i = 0; i < valuation::kGridSize; ++i) {
-    columns << (sens.growthRates[i] ? tr("Growth %1").arg(rateText(*sens.growthRates[i]))
-                                    : tr("Growth"));
-    rows << (sens.discountRates[i] ? tr("Discount %1").arg(rateText(*sens.discountRates[i]))
-                                   : tr("Discount"));
-  }
-  // Only what changed is set: every change of an item repaints its cell.
-  auto set = [](QTableWidgetItem *item, int role, const QVariant &value) {
-    if (item->data(role) != value)
-      item->setData(role, value);
-  };
-  for (int i = 0; i < valuation::kGridSize; ++i) {
-    set(grid_->horizontalHeaderItem(i), Qt::DisplayRole, columns[i]);
-    set(grid_->verticalHeaderItem(i), Qt::DisplayRole, rows[i]);
-  }
-  QFont plain = grid_->font(), bold = plain;
-  bold.setBold(true);
-  const QBrush tint(bargainTint(pal));
-  for (int r = 0; r < valuation::kGridSize; ++r)
-    for (int c = 0; c < valuation::kGridSize; ++c) {
-      QTableWidgetItem *item = grid_->item(r, c);
-      const Figure &cell = sens.cells[r][c];
-      const bool bargain = sens.bargain[r][c];
-      const QString text = cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value))
-                                     : QStringLiteral("—");
-      set(item, Qt::DisplayRole, text);
-      set(item, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
-      set(item, Qt::BackgroundRole, bargain ? QVariant(tint) : QVariant());
-      set(item, Qt::FontRole, bargain ? bold : plain);
-      set(item, Qt::AccessibleDescriptionRole,
-          bargain     ? tr("The price is at or below the buy-below price of this value.")
-          : cell.ok() ? QString()
-                      : reasonText(cell.reason));
-    }
+  grid_->showGrid(valuation::sensitivityGrid(in));
 
   QStringList names;
   for (const MethodRow &row : kMethodRows)

@@ -17,10 +17,10 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 
 namespace kelvo::app {
 
+class SensitivityTable;
 class ValuationChart;
 
 class ValuationWorkbench final : public QWidget {
@@ -78,7 +78,7 @@ private:
 
   std::array<QLineEdit *, kInputCount> inputs_{};
   std::array<ResultRow, valuation::kMethodCount> rows_{};
-  QTableWidget *grid_ = nullptr;
+  SensitivityTable *grid_ = nullptr;
   ValuationChart *chart_ = nullptr;
   QPushButton *copy_ = nullptr;
   QPushButton *take_ = nullptr;
