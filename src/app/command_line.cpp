@@ -3,11 +3,11 @@
 
 #include "app/command_line.h"
 
-#include "app/layout.h"
 #include "handover/link_actions.h"
 #include "links/link_descriptions.h"
 #include "links/link_overrides.h"
 #include "platform/translations.h"
+#include "wizard_window/layout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

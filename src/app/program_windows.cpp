@@ -3,12 +3,12 @@
 
 #include "app/program_windows.h"
 
-#include "app/layout.h"
-#include "app/main_window.h"
 #include "app/research_links_window.h"
 #include "app/studies_window.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"
+#include "wizard_window/layout.h"
+#include "wizard_window/main_window.h"
 
 #include "handover/link_actions.h"
 #include "study/recovery.h"

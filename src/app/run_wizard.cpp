@@ -3,8 +3,8 @@
 
 #include "app/run_wizard.h"
 
-#include "app/appearance.h"
-#include "app/control_places.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/control_places.h"
 
 #include <QApplication>
 #include <QMetaObject>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/main_window.h"
 #include "app/program_windows.h"
+#include "wizard_window/main_window.h"
 
 #include "platform/linux_desktop.h"
 #include "platform/qt_dialogs.h"

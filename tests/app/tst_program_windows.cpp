@@ -6,6 +6,7 @@
 
 #include "app/program_windows.h"
 #include "app/research_links_window.h"
+#include "app/run_wizard.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"
 #include "study/recovery.h"
@@ -34,6 +35,20 @@ private slots:
     // No study or recovery copy of the user's is seen or touched.
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+  }
+
+  // After starting the calculator the shipped desktop brings the wizard
+  // back in front of whatever window the user was in.
+  void shippedDesktopBringsWindowToFront() {
+    prepareApplication(*qApp);
+    ShippedWizard wizard;
+    wizard.window.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    wizard.desktop.bringToFront();
+    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
   // A right-click on a page's background opens the program's menu, whose

@@ -5,7 +5,7 @@
 // whose controls only open research links are plain pages; the welcome, the
 // company and the calculator page have controls of their own to run.
 
-#include "app/widgets.h"
+#include "wizard_window/widgets.h"
 
 #include <QList>
 

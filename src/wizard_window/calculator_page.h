@@ -3,7 +3,7 @@
 #pragma once
 // Page 6: the intrinsic-value estimator.
 
-#include "app/wizard_page.h"
+#include "wizard_window/wizard_page.h"
 
 #include "valuation/valuation.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 // Fonts, style and icon shared by the program and its tests.
 
-#include "app/layout.h"
+#include "wizard_window/layout.h"
 
 #include <QFont>
 

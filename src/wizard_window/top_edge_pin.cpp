@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/top_edge_pin.h"
+#include "wizard_window/top_edge_pin.h"
 
-#include "app/layout.h"
+#include "wizard_window/layout.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/control_places.h"
+#include "wizard_window/control_places.h"
 
-#include "app/control_builder.h"
-#include "app/layout.h"
-#include "app/main_window.h"
+#include "wizard_window/control_builder.h"
+#include "wizard_window/layout.h"
+#include "wizard_window/main_window.h"
 
 #include <algorithm>
 

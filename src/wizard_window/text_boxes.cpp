@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/text_boxes.h"
+#include "wizard_window/text_boxes.h"
 
 #include "widgets/single_line.h"
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/wizard_page.h"
+#include "wizard_window/wizard_page.h"
 
-#include "app/appearance.h"
-#include "app/control_builder.h"
-#include "app/layout.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/control_builder.h"
+#include "wizard_window/layout.h"
 
 #include "handover/link_actions.h"
 #include "wizard/steps.h"

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/text_fit.h"
+#include "wizard_window/text_fit.h"
 
-#include "app/widgets.h"
+#include "wizard_window/widgets.h"
 
 #include <QFontMetrics>
 #include <QLabel>

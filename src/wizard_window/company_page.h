@@ -4,7 +4,7 @@
 // Page 1: the company to study, chosen by symbol, from the directory list or
 // at random, with its research links.
 
-#include "app/wizard_page.h"
+#include "wizard_window/wizard_page.h"
 
 #include "directory/row_picker.h"
 

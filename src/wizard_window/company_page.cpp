@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/company_page.h"
+#include "wizard_window/company_page.h"
 
-#include "app/control_builder.h"
-#include "app/directory_list.h"
-#include "app/text_boxes.h"
+#include "wizard_window/control_builder.h"
+#include "wizard_window/directory_list.h"
+#include "wizard_window/text_boxes.h"
 
 #include "directory/company_directory.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/directory_model.h"
+#include "wizard_window/directory_model.h"
 
 #include "directory/company_directory.h"
 

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/main_window.h"
+#include "wizard_window/main_window.h"
 
-#include "app/appearance.h"
-#include "app/calculator_page.h"
-#include "app/company_page.h"
-#include "app/directory_list.h"
-#include "app/link_tool_tips.h"
-#include "app/text_boxes.h"
-#include "app/text_fit.h"
-#include "app/top_edge_pin.h"
-#include "app/widgets.h"
-#include "app/wizard_page.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/calculator_page.h"
+#include "wizard_window/company_page.h"
+#include "wizard_window/directory_list.h"
+#include "wizard_window/link_tool_tips.h"
+#include "wizard_window/text_boxes.h"
+#include "wizard_window/text_fit.h"
+#include "wizard_window/top_edge_pin.h"
+#include "wizard_window/widgets.h"
+#include "wizard_window/wizard_page.h"
 
 #include "directory/company_directory.h"
 #include "handover/link_actions.h"

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/control_builder.h"
+#include "wizard_window/control_builder.h"
 
-#include "app/appearance.h"
-#include "app/directory_list.h"
-#include "app/page_display.h"
-#include "app/text_boxes.h"
-#include "app/widgets.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/directory_list.h"
+#include "wizard_window/page_display.h"
+#include "wizard_window/text_boxes.h"
+#include "wizard_window/widgets.h"
 
 #include <QApplication>
 #include <algorithm>

@@ -6,10 +6,10 @@
 // seven pages, built from the layout table; the wizard's state, rendered
 // into them. The pages run their own controls.
 
-#include "app/control_builder.h"
-#include "app/page_display.h"
-#include "app/top_edge_pin.h"
 #include "wizard/navigation.h"
+#include "wizard_window/control_builder.h"
+#include "wizard_window/page_display.h"
+#include "wizard_window/top_edge_pin.h"
 
 #include "valuation/valuation.h"
 

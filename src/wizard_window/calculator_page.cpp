@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/calculator_page.h"
+#include "wizard_window/calculator_page.h"
 
-#include "app/control_builder.h"
-#include "app/text_boxes.h"
+#include "wizard_window/control_builder.h"
+#include "wizard_window/text_boxes.h"
 
 #include "platform/dialogs.h"
 

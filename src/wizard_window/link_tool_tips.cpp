@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/link_tool_tips.h"
+#include "wizard_window/link_tool_tips.h"
 
-#include "app/layout.h"
 #include "handover/link_actions.h"
+#include "wizard_window/layout.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>

@@ -5,7 +5,7 @@
 // time, and keeps them by their design names for the window's accessor,
 // the list of controls and the tests.
 
-#include "app/layout.h"
+#include "wizard_window/layout.h"
 
 #include <QHash>
 #include <QList>

@@ -7,13 +7,12 @@
 
 #include "support/window_fixture.h"
 
-#include "app/calculator_page.h"
-#include "app/layout.h"
-#include "app/run_wizard.h"
-#include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "directory/row_picker.h"
 #include "handover/link_actions.h"
+#include "wizard_window/calculator_page.h"
+#include "wizard_window/layout.h"
+#include "wizard_window/widgets.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -102,20 +101,6 @@ private slots:
     QCOMPARE(t.w->size(), QSize(609, 438));
     QCOMPARE(t.w->minimumSize(), t.w->maximumSize());
     QVERIFY(!(t.w->windowFlags() & Qt::WindowMaximizeButtonHint));
-  }
-
-  // After starting the calculator the shipped desktop brings the wizard
-  // back in front of whatever window the user was in.
-  void shippedDesktopBringsWindowToFront() {
-    prepareApplication(*qApp);
-    ShippedWizard wizard;
-    wizard.window.show();
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &other);
-    wizard.desktop.bringToFront();
-    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
   // clang-format off

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/page_display.h"
+#include "wizard_window/page_display.h"
 
-#include "app/layout.h"
 #include "wizard/steps.h"
+#include "wizard_window/layout.h"
 
 #include <QLabel>
 #include <QPainter>
