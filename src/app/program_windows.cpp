@@ -3,7 +3,7 @@
 
 #include "app/program_windows.h"
 
-#include "app/research_links_window.h"
+#include "research_links/research_links_window.h"
 #include "app/studies_window.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"

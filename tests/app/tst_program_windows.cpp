@@ -5,7 +5,7 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
-#include "app/research_links_window.h"
+#include "research_links/research_links_window.h"
 #include "app/run_wizard.h"
 #include "app/study_notebook.h"
 #include "app/valuation_workbench.h"

@@ -4,7 +4,7 @@
 // through: the switch for today's set, an edit, a reset, the problems of the
 // user's file, and a folder that cannot be written.
 
-#include "app/research_links_window.h"
+#include "research_links/research_links_window.h"
 #include "directory/company_directory.h"
 #include "links/link_overrides.h"
 #include "support/recording_desktop.h"

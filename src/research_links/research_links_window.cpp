@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/research_links_window.h"
+#include "research_links/research_links_window.h"
 
 #include "links/link_descriptions.h"
 #include "links/link_file.h"
