@@ -6,7 +6,7 @@
 #include "research_links/research_links_window.h"
 #include "app/studies_window.h"
 #include "app/study_notebook.h"
-#include "app/valuation_workbench.h"
+#include "workbench/valuation_workbench.h"
 #include "wizard_window/layout.h"
 #include "wizard_window/main_window.h"
 

@@ -8,7 +8,7 @@
 #include "research_links/research_links_window.h"
 #include "app/run_wizard.h"
 #include "app/study_notebook.h"
-#include "app/valuation_workbench.h"
+#include "workbench/valuation_workbench.h"
 #include "study/recovery.h"
 #include "support/window_fixture.h"
 

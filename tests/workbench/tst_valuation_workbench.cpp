@@ -4,8 +4,8 @@
 // into the boxes found by their accessible names, results read back from the
 // boxes and the "Sensitivity" table, the calculator page's figures taken over,
 // the Copy button's summary; chart and grid at 1x and 2x; how results look.
-#include "app/valuation_chart.h"
-#include "app/valuation_workbench.h"
+#include "workbench/valuation_chart.h"
+#include "workbench/valuation_workbench.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/valuation_workbench.h"
+#include "workbench/valuation_workbench.h"
 
-#include "app/sensitivity_table.h"
-#include "app/valuation_chart.h"
-#include "app/workbench_reasons.h"
+#include "workbench/sensitivity_table.h"
+#include "workbench/valuation_chart.h"
+#include "workbench/workbench_reasons.h"
 #include "widgets/window_pattern.h"
 
 #include <QApplication>

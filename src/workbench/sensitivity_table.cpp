@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/sensitivity_table.h"
+#include "workbench/sensitivity_table.h"
 
-#include "app/workbench_reasons.h"
+#include "workbench/workbench_reasons.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
