@@ -3,12 +3,12 @@
 
 #include "app/program_windows.h"
 
+#include "notebook/studies_window.h"
+#include "notebook/study_notebook.h"
 #include "research_links/research_links_window.h"
-#include "app/studies_window.h"
-#include "app/study_notebook.h"
-#include "workbench/valuation_workbench.h"
 #include "wizard_window/layout.h"
 #include "wizard_window/main_window.h"
+#include "workbench/valuation_workbench.h"
 
 #include "handover/link_actions.h"
 #include "study/recovery.h"

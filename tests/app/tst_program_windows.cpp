@@ -5,12 +5,12 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
-#include "research_links/research_links_window.h"
 #include "app/run_wizard.h"
-#include "app/study_notebook.h"
-#include "workbench/valuation_workbench.h"
+#include "notebook/study_notebook.h"
+#include "research_links/research_links_window.h"
 #include "study/recovery.h"
 #include "support/window_fixture.h"
+#include "workbench/valuation_workbench.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -5,7 +5,7 @@
 // value, writes it only when the user saves, keeps a recovery copy while there
 // are unsaved changes, and prints or exports it.
 
-#include "app/notebook_file.h"
+#include "notebook/notebook_file.h"
 #include "study/recovery.h"
 #include "study/study.h"
 #include "study/study_file.h"

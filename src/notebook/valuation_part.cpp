@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/valuation_part.h"
+#include "notebook/valuation_part.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

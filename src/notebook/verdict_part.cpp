@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/verdict_part.h"
+#include "notebook/verdict_part.h"
 
 #include "widgets/single_line.h"
 

@@ -5,8 +5,8 @@
 // and the list of studies sorted and opened. Home, documents and state
 // folders are temporary.
 
-#include "app/studies_window.h"
-#include "app/study_notebook.h"
+#include "notebook/studies_window.h"
+#include "notebook/study_notebook.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
 #include "support/scripted_dialogs.h"

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/study_page.h"
+#include "notebook/study_page.h"
 
-#include "app/company_part.h"
-#include "app/notes_part.h"
-#include "app/valuation_part.h"
-#include "app/verdict_part.h"
+#include "notebook/company_part.h"
+#include "notebook/notes_part.h"
+#include "notebook/valuation_part.h"
+#include "notebook/verdict_part.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/studies_window.h"
+#include "notebook/studies_window.h"
 
 #include "study/study_file.h"
 #include "study/study_list.h"

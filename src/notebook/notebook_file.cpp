@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/notebook_file.h"
+#include "notebook/notebook_file.h"
 
-#include "app/study_notebook.h"
+#include "notebook/study_notebook.h"
 #include "study/study_file.h"
 
 #include <QDate>
