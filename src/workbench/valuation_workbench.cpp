@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/valuation_workbench.h"
 
+#include "widgets/window_pattern.h"
 #include "workbench/sensitivity_table.h"
 #include "workbench/valuation_chart.h"
 #include "workbench/workbench_reasons.h"
-#include "widgets/window_pattern.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,9 +4,9 @@
 // through: the switch for today's set, an edit, a reset, the problems of the
 // user's file, and a folder that cannot be written.
 
-#include "research_links/research_links_window.h"
 #include "directory/company_directory.h"
 #include "links/link_overrides.h"
+#include "research_links/research_links_window.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 
