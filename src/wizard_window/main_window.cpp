@@ -26,7 +26,6 @@
 namespace kelvo::app {
 
 using namespace kelvo::handover;
-using namespace kelvo::links;
 using namespace kelvo::platform;
 
 MainWindow::MainWindow(Dialogs &dialogs, Desktop &desktop, QWidget *parent)
