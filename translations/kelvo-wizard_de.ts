@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation type="unfinished">Es ist nicht die Symbolliste der SEC.</translation>
+        <translation>Es ist nicht die Symbolliste der SEC.</translation>
     </message>
     <message>
         <source>The SEC&apos;s list of symbols lists no company.</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>It is not valid JSON text.</source>
-        <translation type="unfinished">Der Inhalt ist kein gültiger JSON-Text.</translation>
+        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
     </message>
     <message>
         <source>%1 millions</source>
@@ -288,7 +288,7 @@
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
-        <translation type="unfinished">Der Inhalt ist kein gültiger JSON-Text.</translation>
+        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
     </message>
     <message>
         <source>It is not a company&apos;s reported figures from the SEC.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Book value per share</source>
-        <translation type="unfinished">Buchwert je Aktie</translation>
+        <translation>Buchwert je Aktie</translation>
     </message>
     <message>
         <source>Operating cash flow</source>
@@ -651,6 +651,21 @@
     </message>
 </context>
 <context>
+    <name>kelvo::app::BargainPricePage</name>
+    <message>
+        <source>Valuation Workbench…</source>
+        <translation>Bewertungswerkbank…</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation>Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
+        <translation>Öffnet die Bewertungswerkbank mit den Zahlen der Rechnerseite. Tastenkürzel: %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -816,6 +831,49 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>[file]</source>
         <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::CompanyPart</name>
+    <message>
+        <source>Company</source>
+        <translation>Unternehmen</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Unternehmensname</translation>
+    </message>
+    <message>
+        <source>Begun</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation>Zuletzt gespeichert</translation>
+    </message>
+    <message>
+        <source>&amp;Symbol:</source>
+        <translation>&amp;Symbol:</translation>
+    </message>
+    <message>
+        <source>Company &amp;name:</source>
+        <translation>Unternehmens&amp;name:</translation>
+    </message>
+    <message>
+        <source>Begun:</source>
+        <translation>Begonnen:</translation>
+    </message>
+    <message>
+        <source>Last saved:</source>
+        <translation>Zuletzt gespeichert:</translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Noch nicht gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1143,61 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
+    <name>kelvo::app::NotesPart</name>
+    <message>
+        <source>The &amp;company</source>
+        <translation>Das &amp;Unternehmen</translation>
+    </message>
+    <message>
+        <source>Company notes</source>
+        <translation>Notizen zum Unternehmen</translation>
+    </message>
+    <message>
+        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
+        <translation>Was verkauft das Unternehmen, an wen, und wie verdient es sein Geld? Werden Sie sein Geschäft auch in zehn Jahren noch verstehen?</translation>
+    </message>
+    <message>
+        <source>Competitive &amp;advantages</source>
+        <translation>&amp;Wettbewerbsvorteile</translation>
+    </message>
+    <message>
+        <source>Competitive advantages notes</source>
+        <translation>Notizen zu den Wettbewerbsvorteilen</translation>
+    </message>
+    <message>
+        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
+        <translation>Was hindert Wettbewerber daran, ihm Kunden oder Margen abzunehmen? Wie lange besteht dieser Vorteil schon, und was könnte ihn beenden?</translation>
+    </message>
+    <message>
+        <source>&amp;Management</source>
+        <translation>&amp;Management</translation>
+    </message>
+    <message>
+        <source>Management notes</source>
+        <translation>Notizen zum Management</translation>
+    </message>
+    <message>
+        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
+        <translation>Sind die Manager vertrauenswürdig und fähig? Behandeln sie die Aktionäre als Partner, und bezahlen sie sich angemessen?</translation>
+    </message>
+    <message>
+        <source>&amp;Bargain price</source>
+        <translation>&amp;Günstiger Preis</translation>
+    </message>
+    <message>
+        <source>Bargain price notes</source>
+        <translation>Notizen zum günstigen Preis</translation>
+    </message>
+    <message>
+        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
+        <translation>Was ist das Unternehmen nach den Methoden der Bewertungswerkbank wert? Liegt der heutige Kurs weit genug darunter, um eine Sicherheitsmarge zu lassen?</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ProgramWindows</name>
     <message>
         <source>Program menu</source>
@@ -1097,14 +1210,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Valuation Workbench…</source>
         <translation>Bewertungswerkbank…</translation>
-    </message>
-    <message>
-        <source>Valuation Workbench</source>
-        <translation>Bewertungswerkbank</translation>
-    </message>
-    <message>
-        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
-        <translation>Öffnet die Bewertungswerkbank mit den Zahlen der Rechnerseite. Tastenkürzel: %1</translation>
     </message>
     <message>
         <source>Research Links…</source>
@@ -1223,6 +1328,33 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
+    <name>kelvo::app::SensitivityTable</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Sensitivität</translation>
+    </message>
+    <message>
+        <source>Growth %1</source>
+        <translation>Wachstum %1</translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation>Abzinsung %1</translation>
+    </message>
+    <message>
+        <source>Growth</source>
+        <translation>Wachstum</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Abzinsung</translation>
+    </message>
+    <message>
+        <source>The price is at or below the buy-below price of this value.</source>
+        <translation>Der Kurs liegt auf oder unter dem Kauflimit dieses Werts.</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::StudiesWindow</name>
     <message>
         <source>&amp;Open</source>
@@ -1304,54 +1436,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
 <context>
     <name>kelvo::app::StudyNotebook</name>
     <message>
-        <source>The &amp;company</source>
-        <translation>Das &amp;Unternehmen</translation>
-    </message>
-    <message>
-        <source>Company notes</source>
-        <translation>Notizen zum Unternehmen</translation>
-    </message>
-    <message>
-        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
-        <translation>Was verkauft das Unternehmen, an wen, und wie verdient es sein Geld? Werden Sie sein Geschäft auch in zehn Jahren noch verstehen?</translation>
-    </message>
-    <message>
-        <source>Competitive &amp;advantages</source>
-        <translation>&amp;Wettbewerbsvorteile</translation>
-    </message>
-    <message>
-        <source>Competitive advantages notes</source>
-        <translation>Notizen zu den Wettbewerbsvorteilen</translation>
-    </message>
-    <message>
-        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
-        <translation>Was hindert Wettbewerber daran, ihm Kunden oder Margen abzunehmen? Wie lange besteht dieser Vorteil schon, und was könnte ihn beenden?</translation>
-    </message>
-    <message>
-        <source>&amp;Management</source>
-        <translation>&amp;Management</translation>
-    </message>
-    <message>
-        <source>Management notes</source>
-        <translation>Notizen zum Management</translation>
-    </message>
-    <message>
-        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
-        <translation>Sind die Manager vertrauenswürdig und fähig? Behandeln sie die Aktionäre als Partner, und bezahlen sie sich angemessen?</translation>
-    </message>
-    <message>
-        <source>&amp;Bargain price</source>
-        <translation>&amp;Günstiger Preis</translation>
-    </message>
-    <message>
-        <source>Bargain price notes</source>
-        <translation>Notizen zum günstigen Preis</translation>
-    </message>
-    <message>
-        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
-        <translation>Was ist das Unternehmen nach den Methoden der Bewertungswerkbank wert? Liegt der heutige Kurs weit genug darunter, um eine Sicherheitsmarge zu lassen?</translation>
-    </message>
-    <message>
         <source>Studies (*.%1)</source>
         <translation>Analysen (*.%1)</translation>
     </message>
@@ -1394,162 +1478,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
-    </message>
-    <message>
-        <source>Company</source>
-        <translation>Unternehmen</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Symbol</translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation>Unternehmensname</translation>
-    </message>
-    <message>
-        <source>Begun</source>
-        <translation>Begonnen</translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation>Zuletzt gespeichert</translation>
-    </message>
-    <message>
-        <source>&amp;Symbol:</source>
-        <translation>&amp;Symbol:</translation>
-    </message>
-    <message>
-        <source>Company &amp;name:</source>
-        <translation>Unternehmens&amp;name:</translation>
-    </message>
-    <message>
-        <source>Begun:</source>
-        <translation>Begonnen:</translation>
-    </message>
-    <message>
-        <source>Last saved:</source>
-        <translation>Zuletzt gespeichert:</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
-        <source>Valuation</source>
-        <translation>Bewertung</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Valuation inputs</source>
-        <translation>Eingaben der Bewertung</translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation>Methode</translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation>Wert je Aktie</translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation>Sicherheitsmarge</translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
-    </message>
-    <message>
-        <source>Valuation results</source>
-        <translation>Ergebnisse der Bewertung</translation>
-    </message>
-    <message>
-        <source>&amp;Take from Workbench</source>
-        <translation>Aus der Werkbank ü&amp;bernehmen</translation>
-    </message>
-    <message>
-        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
-        <translation>Übernimmt die Eingaben und Ergebnisse der Bewertungswerkbank in diese Analyse.</translation>
-    </message>
-    <message>
-        <source>There is no Valuation Workbench in this program to take from.</source>
-        <translation>In diesem Programm gibt es keine Bewertungswerkbank, aus der sich etwas übernehmen ließe.</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>Urteil</translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation>Noch &amp;offen</translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation>&amp;Kaufen unter einem Preis</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation>Nicht kau&amp;fen</translation>
-    </message>
-    <message>
-        <source>Buy-below price</source>
-        <translation>Kauflimit</translation>
-    </message>
-    <message>
-        <source>For example $42.50</source>
-        <translation>Zum Beispiel $42.50</translation>
-    </message>
-    <message>
-        <source>Reasoning</source>
-        <translation>Begründung</translation>
-    </message>
-    <message>
-        <source>Why, in one line</source>
-        <translation>Warum, in einer Zeile</translation>
-    </message>
-    <message>
-        <source>Bu&amp;y-below price:</source>
-        <translation>Kauf&amp;limit:</translation>
-    </message>
-    <message>
-        <source>&amp;Reasoning:</source>
-        <translation>Beg&amp;ründung:</translation>
-    </message>
-    <message>
-        <source>Not saved yet</source>
-        <translation>Noch nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>The figures as the Valuation Workbench showed them:</source>
-        <translation>Die Zahlen, wie die Bewertungswerkbank sie zeigte:</translation>
-    </message>
-    <message>
-        <source>No figures yet: take them from the Valuation Workbench.</source>
-        <translation>Noch keine Zahlen: Übernehmen Sie sie aus der Bewertungswerkbank.</translation>
-    </message>
-    <message>
-        <source>No figures: there is no Valuation Workbench to take them from.</source>
-        <translation>Keine Zahlen: Es gibt keine Bewertungswerkbank, aus der sie sich übernehmen ließen.</translation>
-    </message>
-    <message>
-        <source>Study of %1 (%2)</source>
-        <translation>Analyse von %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Study of %1</source>
-        <translation>Analyse von %1</translation>
-    </message>
-    <message>
-        <source>Study of a company not named yet</source>
-        <translation>Analyse eines noch nicht benannten Unternehmens</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -1620,14 +1548,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Markdown (*.md)</translation>
     </message>
     <message>
-        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
-        <translation>Eine andere Instanz von Kelvo Wizard hat diese Analyse geöffnet, deshalb ist sie hier schreibgeschützt: Speichern legt Ihre Änderungen in einer anderen Datei ab.</translation>
-    </message>
-    <message>
-        <source>Read-only notice</source>
-        <translation>Hinweis auf Schreibschutz</translation>
-    </message>
-    <message>
         <source>Study Notebook - %1 (read-only)[*]</source>
         <translation>Analyse-Notizbuch - %1 (schreibgeschützt)[*]</translation>
     </message>
@@ -1669,6 +1589,29 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
+    <name>kelvo::app::StudyPage</name>
+    <message>
+        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
+        <translation>Eine andere Instanz von Kelvo Wizard hat diese Analyse geöffnet, deshalb ist sie hier schreibgeschützt: Speichern legt Ihre Änderungen in einer anderen Datei ab.</translation>
+    </message>
+    <message>
+        <source>Read-only notice</source>
+        <translation>Hinweis auf Schreibschutz</translation>
+    </message>
+    <message>
+        <source>Study of %1 (%2)</source>
+        <translation>Analyse von %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Study of %1</source>
+        <translation>Analyse von %1</translation>
+    </message>
+    <message>
+        <source>Study of a company not named yet</source>
+        <translation>Analyse eines noch nicht benannten Unternehmens</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ValuationChart</name>
     <message>
         <source>Chart of value per share against the growth rate</source>
@@ -1705,6 +1648,69 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>%1M</source>
         <translation>%1 Mio.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationPart</name>
+    <message>
+        <source>Valuation</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Valuation inputs</source>
+        <translation>Eingaben der Bewertung</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation>Wert je Aktie</translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation>Sicherheitsmarge</translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation>Kaufen unter</translation>
+    </message>
+    <message>
+        <source>Valuation results</source>
+        <translation>Ergebnisse der Bewertung</translation>
+    </message>
+    <message>
+        <source>&amp;Take from Workbench</source>
+        <translation>Aus der Werkbank ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
+        <translation>Übernimmt die Eingaben und Ergebnisse der Bewertungswerkbank in diese Analyse.</translation>
+    </message>
+    <message>
+        <source>There is no Valuation Workbench in this program to take from.</source>
+        <translation>In diesem Programm gibt es keine Bewertungswerkbank, aus der sich etwas übernehmen ließe.</translation>
+    </message>
+    <message>
+        <source>The figures as the Valuation Workbench showed them:</source>
+        <translation>Die Zahlen, wie die Bewertungswerkbank sie zeigte:</translation>
+    </message>
+    <message>
+        <source>No figures yet: take them from the Valuation Workbench.</source>
+        <translation>Noch keine Zahlen: Übernehmen Sie sie aus der Bewertungswerkbank.</translation>
+    </message>
+    <message>
+        <source>No figures: there is no Valuation Workbench to take them from.</source>
+        <translation>Keine Zahlen: Es gibt keine Bewertungswerkbank, aus der sie sich übernehmen ließen.</translation>
     </message>
 </context>
 <context>
@@ -1850,30 +1856,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Abgezinste Gewinne je Aktie: Abzinsungssatz nach unten, Wachstumsrate nach rechts. Farbig hinterlegt: Der Kurs liegt auf oder unter dem Kauflimit.</translation>
     </message>
     <message>
-        <source>Sensitivity</source>
-        <translation>Sensitivität</translation>
-    </message>
-    <message>
-        <source>Growth %1</source>
-        <translation>Wachstum %1</translation>
-    </message>
-    <message>
-        <source>Discount %1</source>
-        <translation>Abzinsung %1</translation>
-    </message>
-    <message>
-        <source>Growth</source>
-        <translation>Wachstum</translation>
-    </message>
-    <message>
-        <source>Discount</source>
-        <translation>Abzinsung</translation>
-    </message>
-    <message>
-        <source>The price is at or below the buy-below price of this value.</source>
-        <translation>Der Kurs liegt auf oder unter dem Kauflimit dieses Werts.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -2010,6 +1992,49 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation>Das Diagramm %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::VerdictPart</name>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation>Noch &amp;offen</translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation>&amp;Kaufen unter einem Preis</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation>Nicht kau&amp;fen</translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation>Kauflimit</translation>
+    </message>
+    <message>
+        <source>For example $42.50</source>
+        <translation>Zum Beispiel $42.50</translation>
+    </message>
+    <message>
+        <source>Reasoning</source>
+        <translation>Begründung</translation>
+    </message>
+    <message>
+        <source>Why, in one line</source>
+        <translation>Warum, in einer Zeile</translation>
+    </message>
+    <message>
+        <source>Bu&amp;y-below price:</source>
+        <translation>Kauf&amp;limit:</translation>
+    </message>
+    <message>
+        <source>&amp;Reasoning:</source>
+        <translation>Beg&amp;ründung:</translation>
     </message>
 </context>
 <context>
@@ -2196,7 +2221,7 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
-    <name>kelvo::links</name>
+    <name>kelvo::handover</name>
     <message>
         <source>The e-mail address could not be opened: no mail program took it. Write to this address from your mail program:
 

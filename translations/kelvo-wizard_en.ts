@@ -651,6 +651,21 @@
     </message>
 </context>
 <context>
+    <name>kelvo::app::BargainPricePage</name>
+    <message>
+        <source>Valuation Workbench…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -809,6 +824,49 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::CompanyPart</name>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1078,6 +1136,61 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::NotesPart</name>
+    <message>
+        <source>The &amp;company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive &amp;advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive advantages notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bargain price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain price notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ProgramWindows</name>
     <message>
         <source>Program menu</source>
@@ -1089,14 +1202,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Valuation Workbench…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1216,6 +1321,33 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::SensitivityTable</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price is at or below the buy-below price of this value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::StudiesWindow</name>
     <message>
         <source>&amp;Open</source>
@@ -1297,54 +1429,6 @@ Research addresses can be changed in link override files, read at start-up from 
 <context>
     <name>kelvo::app::StudyNotebook</name>
     <message>
-        <source>The &amp;company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive &amp;advantages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive advantages notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Management</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Management notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Bargain price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bargain price notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Studies (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1386,162 +1470,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Symbol:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company &amp;name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Take from Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no Valuation Workbench in this program to take from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy-below price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For example $42.50</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reasoning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why, in one line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bu&amp;y-below price:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reasoning:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not saved yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The figures as the Valuation Workbench showed them:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures yet: take them from the Valuation Workbench.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures: there is no Valuation Workbench to take them from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of a company not named yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1613,14 +1541,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read-only notice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Study Notebook - %1 (read-only)[*]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1662,6 +1582,29 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::StudyPage</name>
+    <message>
+        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ValuationChart</name>
     <message>
         <source>Chart of value per share against the growth rate</source>
@@ -1697,6 +1640,69 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>%1M</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationPart</name>
+    <message>
+        <source>Valuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Valuation Workbench in this program to take from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures as the Valuation Workbench showed them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures yet: take them from the Valuation Workbench.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures: there is no Valuation Workbench to take them from.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1843,30 +1849,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The price is at or below the buy-below price of this value.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2002,6 +1984,49 @@ Research addresses can be changed in link override files, read at start-up from 
     <message>
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::VerdictPart</name>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example $42.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reasoning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why, in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bu&amp;y-below price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reasoning:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2189,7 +2214,7 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
-    <name>kelvo::links</name>
+    <name>kelvo::handover</name>
     <message>
         <source>The e-mail address could not be opened: no mail program took it. Write to this address from your mail program:
 

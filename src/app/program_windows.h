@@ -16,7 +16,6 @@
 class QAction;
 class QMenu;
 class QPoint;
-class QPushButton;
 class QWidget;
 
 namespace kelvo::platform {
@@ -40,8 +39,6 @@ public:
 
   // The menu a right-click on the wizard's background opens.
   QMenu *menu();
-  // "Valuation Workbench…" on the bargain-price page.
-  QPushButton *workbenchButton() const { return workbenchButton_; }
 
   void showResearchLinks();
   // The first opening takes the calculator page's figures; later ones only
@@ -64,6 +61,14 @@ public:
   StudyNotebook *notebook() const;
   StudiesWindow *studies() const;
 
+signals:
+  // The wizard was ended or closed and the added windows have closed: the
+  // program is to quit.
+  void quitRequested();
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   // The program's shortcuts, as actions of `window`: Ctrl+L and Ctrl+I
   // everywhere, Ctrl+N and Ctrl+O where the window has no New and Open of
@@ -77,7 +82,6 @@ private:
   platform::Desktop &desktop_;
   QMenu *menu_ = nullptr;
   QList<QAction *> windowActions_; // the main window's, which the menu shows
-  QPushButton *workbenchButton_ = nullptr;
   // The calculator page as the program starts: an example, not the user's.
   valuation::CalculatorFields startUpFigures_;
   QPointer<ResearchLinksWindow> researchLinks_;

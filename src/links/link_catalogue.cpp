@@ -4,7 +4,6 @@
 #include "links/link_catalogue.h"
 
 #include "links/link_file.h"
-#include "wizard/navigation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,9 +63,9 @@ QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &val
       return QCoreApplication::translate("kelvo::links::LinkFile", "guard is symbol or name");
   } else if (key == u"style") {
     if (value == u"owned")
-      link.style = platform::ShellStyle::OwnedMaximized;
+      link.style = LinkStyle::Owned;
     else if (value == u"plain")
-      link.style = platform::ShellStyle::PlainNormal;
+      link.style = LinkStyle::Plain;
     else
       return QCoreApplication::translate("kelvo::links::LinkFile", "style is owned or plain");
   } else if (key == u"pause") {
@@ -116,13 +115,6 @@ QString setAddress(LinkTemplate &link, const LinkFileValue &value, LinkSource so
 }
 
 } // namespace
-
-QString LinkTemplate::prompt() const {
-  if (!guard)
-    return {};
-  // The same boxes Next shows when the symbol or the name is missing.
-  return *guard == LinkInput::NameBox ? wizard::kNameMissing : wizard::kSymbolMissing;
-}
 
 LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,
                                              QStringList *problems) {

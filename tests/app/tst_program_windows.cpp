@@ -5,11 +5,12 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
-#include "app/research_links_window.h"
-#include "app/study_notebook.h"
-#include "app/valuation_workbench.h"
+#include "app/run_wizard.h"
+#include "notebook/study_notebook.h"
+#include "research_links/research_links_window.h"
 #include "study/recovery.h"
 #include "support/window_fixture.h"
+#include "workbench/valuation_workbench.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -97,6 +98,20 @@ private slots:
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
   }
 
+  // After starting the calculator the shipped desktop brings the wizard
+  // back in front of whatever window the user was in.
+  void shippedDesktopBringsWindowToFront() {
+    prepareApplication(*qApp);
+    ShippedWizard wizard;
+    wizard.window.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    wizard.desktop.bringToFront();
+    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
+  }
+
   // A right-click on a page's background opens the program's menu, whose
   // entries show the shortcuts that work in every window.
   void menuFromThePageBackground() {
@@ -136,7 +151,7 @@ private slots:
     QFETCH(QStringList, page);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
-    QPushButton *button = added.workbenchButton();
+    auto *button = t.w->findChild<QPushButton *>("cmdWorkbench");
     QCOMPARE(button->parentWidget(), t.panel(4));
     QCOMPARE(button->geometry(), QRect(32, 260, 269, 33));
     QCOMPARE(t.button("Command26")->nextInFocusChain(), button);
@@ -231,19 +246,24 @@ private slots:
     QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
   }
 
-  // End asks "Exit Program?" as ever; with an unsaved study it then asks
-  // about the notes, and Cancel keeps the program and the notes.
+  // End asks "Exit Program?" as ever; with an unsaved study it, and the
+  // title bar's close, then ask about the notes, and Cancel keeps the
+  // program and the notes.
   void endWithAnUnsavedStudy_data() {
+    QTest::addColumn<bool>("closed"); // by the title bar, not End
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("ends");
-    QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << 0;
-    QTest::newRow("Discard") << int(MessageAnswer::Discard) << 1;
-    QTest::newRow("Save into a read-only folder") << int(MessageAnswer::Save) << 0;
+    QTest::newRow("Cancel") << false << int(MessageAnswer::Cancel) << 0;
+    QTest::newRow("Discard") << false << int(MessageAnswer::Discard) << 1;
+    QTest::newRow("Save into a read-only folder") << false << int(MessageAnswer::Save) << 0;
+    QTest::newRow("closed, Cancel") << true << int(MessageAnswer::Cancel) << 0;
+    QTest::newRow("closed, Discard") << true << int(MessageAnswer::Discard) << 1;
   }
   void endWithAnUnsavedStudy() {
     QFETCH(int, answer);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    QSignalSpy quits(&added, &ProgramWindows::quitRequested);
     added.newStudy();
     StudyNotebook *notebook = added.notebook();
     QVERIFY(notebook && notebook->isVisible());
@@ -252,18 +272,25 @@ private slots:
     QVERIFY(notes);
     notes->setPlainText(QStringLiteral("Sells meat."));
     QVERIFY(notebook->hasUnsavedChanges());
-    t.dialogs.answer(MessageAnswer::Yes);
+    QFETCH(bool, closed);
+    if (!closed)
+      t.dialogs.answer(MessageAnswer::Yes);
     t.dialogs.answer(MessageAnswer(answer));
     const QString readOnly = home_.filePath("read-only");
     QVERIFY(QDir().mkpath(readOnly) &&
             QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
     t.dialogs.chooseFile(readOnly + "/a.kelvostudy");
-    t.w->askToEndProgram();
-    QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
-    QCOMPARE(t.dialogs.shown.value(1).buttons, MessageButtons::SaveDiscardCancel);
-    QTEST(t.endRequests, "ends");
-    QCOMPARE(notebook->isVisible(), t.endRequests == 0);
-    QCOMPARE(notebook->hasUnsavedChanges(), t.endRequests == 0);
+    if (closed) {
+      t.w->close();
+    } else {
+      t.w->askToEndProgram();
+      QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
+    }
+    QCOMPARE(t.dialogs.shown.value(closed ? 0 : 1).buttons, MessageButtons::SaveDiscardCancel);
+    QTEST(int(quits.size()), "ends");
+    QCOMPARE(t.w->isVisible(), !closed || quits.isEmpty());
+    QCOMPARE(notebook->isVisible(), quits.isEmpty());
+    QCOMPARE(notebook->hasUnsavedChanges(), quits.isEmpty());
   }
 
   // Notes left by two killed programs are offered newer first; a copy goes

@@ -12,13 +12,13 @@
 #include "support/text_views.h"
 #include "support/window_fixture.h"
 
-#include "app/calculator_page.h"
+#include "wizard_window/calculator_page.h"
 
-#include "app/page_display.h"
-#include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "valuation/valuation.h"
 #include "wizard/steps.h"
+#include "wizard_window/page_display.h"
+#include "wizard_window/widgets.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
