@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation>Es ist nicht die Symbolliste der SEC.</translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -292,66 +9,66 @@
     </message>
     <message>
         <source>It is not a company&apos;s reported figures from the SEC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine von der SEC veröffentlichten Unternehmenszahlen.</translation>
     </message>
     <message>
         <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als 200 MB.</translation>
     </message>
 </context>
 <context>
     <name>FinancialHistory</name>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>am %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 filed %2, accession %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, eingereicht am %2, Aktenzeichen %3</translation>
     </message>
     <message>
         <source>%1 in this filing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in diesem Bericht</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Restated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachträglich geändert: %1</translation>
     </message>
     <message>
         <source>The SEC lists %1 as %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SEC führt %1 als %2, nicht als %3</translation>
     </message>
     <message>
         <source>Reported; each year from the first of these tags that has it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtet; jedes Jahr aus dem ersten dieser Tags, das es enthält: %1</translation>
     </message>
     <message>
         <source>Revenue</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz</translation>
     </message>
     <message>
         <source>Net income</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresüberschuss</translation>
     </message>
     <message>
         <source>Earnings per share (diluted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn je Aktie (verwässert)</translation>
     </message>
     <message>
         <source>Shareholders&apos; equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapital</translation>
     </message>
     <message>
         <source>Shares (diluted, millions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien (verwässert, Millionen)</translation>
     </message>
     <message>
         <source>Book value per share</source>
@@ -359,63 +76,279 @@
     </message>
     <message>
         <source>Operating cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Operativer Cashflow</translation>
     </message>
     <message>
         <source>Capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Investitionsausgaben</translation>
     </message>
     <message>
         <source>Free cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow</translation>
     </message>
     <message>
         <source>Long-term debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Langfristige Schulden</translation>
     </message>
     <message>
         <source>Return on equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite</translation>
     </message>
     <message>
         <source>Return on capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite</translation>
     </message>
     <message>
         <source>Debt / free cash flow (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow (Jahre)</translation>
     </message>
     <message>
         <source>The diluted weighted average of shares over the year; failing that, the shares outstanding on the cover of that year&apos;s annual report. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der verwässerte gewichtete Durchschnitt der Aktien über das Jahr; fehlt er, die auf dem Deckblatt des Jahresberichts genannten ausstehenden Aktien. %1</translation>
     </message>
     <message>
         <source>Book value per share = shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchwert je Aktie = Eigenkapital ÷ Aktien</translation>
     </message>
     <message>
         <source>Free cash flow = operating cash flow − capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow = operativer Cashflow − Investitionsausgaben</translation>
     </message>
     <message>
         <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite = Jahresüberschuss ÷ Eigenkapital am Jahresende</translation>
     </message>
     <message>
         <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite = Jahresüberschuss ÷ (Eigenkapital + langfristige Schulden) am Jahresende</translation>
     </message>
     <message>
         <source>Debt / free cash flow = long-term debt ÷ free cash flow, only when free cash flow is positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow = langfristige Schulden ÷ freier Cashflow, nur wenn der freie Cashflow positiv ist</translation>
     </message>
     <message>
         <source>Amounts in millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen, außer Werten je Aktie</translation>
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen %1, außer Werten je Aktie</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation>Nicht berechenbar: kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist null</translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation>Alle Jahre</translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation>Alle Jahre (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation>Nicht berechenbar: braucht zwei Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation>Nicht berechenbar: die Werte liegen außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 (%2) bis %3 (%4), über %5</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation>Nicht berechenbar: keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation>Nicht berechenbar: die angezeigten Jahre beginnen mit %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation>Nicht berechenbar: keine Werte für GJ%1</translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation>Je Aktiengattung berichtet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation>Nicht berichtet</translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation>Nicht angezeigt: ein Bericht nennt mehrere Werte für dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation>Um Aktiensplits bereinigt; wie berichtet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation>Nicht berechenbar: die Aktienzahl ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation>Nicht berechenbar: das Eigenkapital ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation>Nicht berechenbar: Eigenkapital plus langfristige Schulden ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation>Nicht berechenbar: der freie Cashflow ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation>Nicht berechenbar: die Aktien sind je Aktiengattung berichtet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation>Aktien</translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation>Die Aktien sind in %1 je Aktiengattung berichtet, ohne Summe über alle Gattungen: der Buchwert je Aktie wird für diese Jahre nicht berechnet</translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation>Die Jahresberichte des Unternehmens nennen keinen der Werte dieser Tabelle</translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation>Nur die ersten %1 Werte von %2 wurden gelesen</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation>Millionen %1</translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation>%1 je Aktie</translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation>%1 (CIK %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation>%1 %2, eingereicht am %3</translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation>Keine Jahreswerte</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation>%1: Eigenkapital ÷ Aktien</translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation>Die niedrigere der durchschnittlichen jährlichen Wachstumsraten von %1 bis %2: %3</translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation>Weder der Gewinn je Aktie noch der Buchwert je Aktie ist an beiden Enden eines Zeitraums von bis zu %1 Jahren bis zum neuesten Jahr positiv</translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation>Braucht Werte aus mindestens zwei Jahren</translation>
+    </message>
+    <message>
+        <source>revenue</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>net income</source>
+        <translation>Jahresüberschuss</translation>
+    </message>
+    <message>
+        <source>earnings per share (diluted)</source>
+        <translation>Gewinn je Aktie (verwässert)</translation>
+    </message>
+    <message>
+        <source>shareholders&apos; equity</source>
+        <translation>Eigenkapital</translation>
+    </message>
+    <message>
+        <source>shares (diluted, millions)</source>
+        <translation>Aktien (verwässert, Millionen)</translation>
+    </message>
+    <message>
+        <source>book value per share</source>
+        <translation>Buchwert je Aktie</translation>
+    </message>
+    <message>
+        <source>operating cash flow</source>
+        <translation>operativer Cashflow</translation>
+    </message>
+    <message>
+        <source>capital spending</source>
+        <translation>Investitionsausgaben</translation>
+    </message>
+    <message>
+        <source>free cash flow</source>
+        <translation>freier Cashflow</translation>
+    </message>
+    <message>
+        <source>long-term debt</source>
+        <translation>langfristige Schulden</translation>
+    </message>
+    <message>
+        <source>return on equity</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>return on capital</source>
+        <translation>Kapitalrendite</translation>
+    </message>
+    <message>
+        <source>debt / free cash flow (years)</source>
+        <translation>Schulden / freier Cashflow (Jahre)</translation>
     </message>
 </context>
 <context>
@@ -437,19 +370,19 @@
     <name>Splits</name>
     <message>
         <source>Possible %1-for-%2 split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglicher Aktiensplit %1:%2 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>Possible %1-for-%2 reverse split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Aktienzusammenlegung %2:%1 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are adjusted for it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind darum bereinigt</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are as filed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind wie berichtet</translation>
     </message>
 </context>
 <context>
@@ -648,6 +581,128 @@
     <message>
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation>Die Analyse ist beschädigt: Die Formatversion fehlt oder ist diesem Programm unbekannt.</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation>Es ist nicht die Symbolliste der SEC.</translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation>Die Symbolliste der SEC nennt kein Unternehmen.</translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation>Sie ist größer als 200 MB.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation>den letzten %1 Jahren</translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation>dem einen angezeigten Jahr</translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation>den %1 angezeigten Jahren</translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation>Kapitalrendite von mindestens %1 in jedem von %2</translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation>unter %1 in %2</translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation>kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation>keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation>niedrigste %1 in %2</translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation>Wachstum von mindestens %1 im Jahr bei Umsatz, Gewinn je Aktie, Buchwert je Aktie und freiem Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation>unter %1 im Jahr: %2</translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation>keine Wachstumsrate für %1</translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation>jede mindestens %1 im Jahr</translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation>Langfristige Schulden aus höchstens %1 Jahren freiem Cashflow rückzahlbar</translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation>Langfristige Schulden %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation>Freier Cashflow %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation>Schulden / freier Cashflow %1: %2 Jahre</translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation>keine langfristigen Schulden in %1</translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation>%1 Jahre freier Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation>freier Cashflow in %1 ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation>kein Wert für langfristige Schulden in %1</translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation>kein Wert für freien Cashflow in %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>nicht feststellbar</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
     </message>
 </context>
 <context>

@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -415,6 +132,222 @@
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>revenue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>net income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>earnings per share (diluted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shareholders&apos; equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares (diluted, millions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operating cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>capital spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long-term debt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return on equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return on capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>debt / free cash flow (years)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -647,6 +580,128 @@
     </message>
     <message>
         <source>The study is damaged: it names no format version this program knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
