@@ -9,6 +9,7 @@
 #include "notebook/study_notebook.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
+#include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
@@ -35,6 +36,8 @@ class StudyWindowsTest : public QObject {
   Q_OBJECT
   QTemporaryDir home_;
   QString studies_; // the studies folder under the temporary home
+  ScriptedDialogs listDialogs_;
+  RecordingDesktop desktop_;
 
   template <class T> static T *named(QWidget *w, const QString &accessibleName) {
     for (T *child : w->findChildren<T *>())
@@ -359,7 +362,7 @@ private slots:
     write("AAPL", "Apple", 9, Verdict::Pass, "");
     write("PEP", "PepsiCo", 5, Verdict::BuyBelow, "$95.50");
 
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     showAndActivate(&w);
     QCOMPARE(w.windowTitle(), "Studies");
     QTreeView *view = w.view();
@@ -407,7 +410,7 @@ private slots:
     const QString folder = home_.path() + "/unread/" + QTest::currentDataTag();
     writeStudy(folder, "KO");
     writeStudy(folder, "bad", bytes);
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     w.show();
     const QAbstractItemModel *list = w.view()->model();
     const int bad = list->index(0, StudiesWindow::SymbolColumn).data() == "KO" ? 1 : 0;
@@ -434,7 +437,7 @@ private slots:
     const QString folder = home_.path() + "/follow/" + QTest::currentDataTag() + "/studies";
     if (change != "first save")
       writeStudy(folder, "KO");
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     showAndActivate(&w);
     QAbstractItemModel *list = w.view()->model();
     w.view()->sortByColumn(StudiesWindow::SymbolColumn, Qt::DescendingOrder);
