@@ -649,6 +649,34 @@
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation>Die Analyse ist beschädigt: Die Formatversion fehlt oder ist diesem Programm unbekannt.</translation>
     </message>
+    <message>
+        <source>“%1” is open in the Study Notebook, here or in another copy of Kelvo Wizard. Close it there first.</source>
+        <translation>„%1“ ist im Analyse-Notizbuch geöffnet, hier oder in einer anderen Instanz von Kelvo Wizard. Schließen Sie die Analyse dort zuerst.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the study&apos;s file.</source>
+        <translation>Bitte geben Sie einen Namen für die Datei der Analyse ein.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain “/”. Please choose another name.</source>
+        <translation>Ein Dateiname darf kein „/“ enthalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A file name that begins with “.” is hidden. Please choose another name.</source>
+        <translation>Eine Datei, deren Name mit „.“ beginnt, ist versteckt. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” already exists in this folder. Please choose another name.</source>
+        <translation>„%1“ gibt es in diesem Ordner bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed: %2.</source>
+        <translation>„%1“ konnte nicht umbenannt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: %2.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::BargainPricePage</name>
@@ -874,6 +902,33 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Not saved yet</source>
         <translation>Noch nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::KeyboardShortcutsWindow</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The keys of every window of Kelvo Wizard. Alt with an underlined letter presses that button or goes to that box.</source>
+        <translation>Die Tasten aller Fenster von Kelvo Wizard. Alt mit einem unterstrichenen Buchstaben drückt diese Schaltfläche oder springt in dieses Feld.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1196,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>%1:
 %2</translation>
     </message>
+    <message>
+        <source>Go to step %1, “%2”</source>
+        <translation>Zu Schritt %1, „%2“</translation>
+    </message>
+    <message>
+        <source>Context menu</source>
+        <translation>Kontextmenü</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::NotesPart</name>
@@ -1222,6 +1285,46 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Open Study…</source>
         <translation>Analyse öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Show Studies Folder</source>
+        <translation>Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>In the browser, after “%1”: full screen on and off</source>
+        <translation>Im Browser, nach „%1“: Vollbild ein und aus</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation>Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation>Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation>Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation>Analysen</translation>
+    </message>
+    <message>
+        <source>Every window</source>
+        <translation>Alle Fenster</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1458,13 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
+    <name>kelvo::app::ShortcutList</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü „%1“</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::StudiesWindow</name>
     <message>
         <source>&amp;Open</source>
@@ -1431,6 +1541,54 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
         <translation>Analysen in %1: %2. Dateien, die sich nicht öffnen lassen: %3. Doppelklicken Sie auf eine, oder wählen Sie sie aus und drücken Sie die Eingabetaste, um sie zu öffnen oder zu erfahren, warum sie sich nicht öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>The studies folder %1 does not exist yet. It is made when you save your first study.</source>
+        <translation>Den Ordner der Analysen %1 gibt es noch nicht. Er wird angelegt, wenn Sie Ihre erste Analyse speichern.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show Studies &amp;Folder</source>
+        <translation>&amp;Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Shows the studies folder in the file manager.</source>
+        <translation>Zeigt den Ordner der Analysen in der Dateiverwaltung.</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>In den &amp;Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>New name for “%1”:</source>
+        <translation>Neuer Name für „%1“:</translation>
+    </message>
+    <message>
+        <source>Rename Study</source>
+        <translation>Analyse umbenennen</translation>
+    </message>
+    <message>
+        <source>Move “%1” to the trash? You can restore it from there with the file manager.</source>
+        <translation>„%1“ in den Papierkorb verschieben? Mit der Dateiverwaltung können Sie die Datei von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1586,6 +1744,10 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>&amp;Save As…</source>
         <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
 </context>
 <context>
@@ -2241,6 +2403,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation>Es wurde kein Taschenrechner gefunden. Der Assistent hat nach %1 und nach den Flatpak-Apps %2 gesucht. Installieren Sie eines davon, damit es hier startet.</translation>
+    </message>
+    <message>
+        <source>The folder could not be shown: no file manager took it. Open this folder in your file manager:
+
+%1</source>
+        <translation>Der Ordner konnte nicht angezeigt werden: Keine Dateiverwaltung hat ihn angenommen. Öffnen Sie diesen Ordner in Ihrer Dateiverwaltung:
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -649,6 +649,34 @@
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>“%1” is open in the Study Notebook, here or in another copy of Kelvo Wizard. Close it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a name for the study&apos;s file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file name cannot contain “/”. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file name that begins with “.” is hidden. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” already exists in this folder. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::BargainPricePage</name>
@@ -867,6 +895,33 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::KeyboardShortcutsWindow</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keys of every window of Kelvo Wizard. Alt with an underlined letter presses that button or goes to that box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1134,6 +1189,14 @@ Research addresses can be changed in link override files, read at start-up from 
         <extracomment>A link&apos;s tooltip: what it does, then the address a click opens now.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Go to step %1, “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context menu</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::NotesPart</name>
@@ -1214,6 +1277,46 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Open Study…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Studies Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the browser, after “%1”: full screen on and off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every window</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1348,6 +1451,13 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::ShortcutList</name>
+    <message>
+        <source>%1 menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::StudiesWindow</name>
     <message>
         <source>&amp;Open</source>
@@ -1423,6 +1533,54 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The studies folder %1 does not exist yet. It is made when you save your first study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Studies &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the studies folder in the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for “%1”:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move “%1” to the trash? You can restore it from there with the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1578,6 +1736,10 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&amp;Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2229,6 +2391,12 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder could not be shown: no file manager took it. Open this folder in your file manager:
+
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
