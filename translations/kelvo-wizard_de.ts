@@ -930,6 +930,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
+
+In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
+        <translation>Tastenkürzel zeigt die Tasten aller Fenster des Programms, jedes Mal beim Öffnen aus den Fenstern selbst gelesen: zuerst die Tasten, die in allen Fenstern gelten, dann die jedes einzelnen Fensters.
+
+Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelements mit dem Fokus oder das Menü des Programms. Im Webbrowser, dem der Assistent eine Seite übergibt, schaltet F11 den Vollbildmodus ein und aus.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::MainWindow</name>
@@ -1326,6 +1334,30 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>Every window</source>
         <translation>Alle Fenster</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Research Links Help</source>
+        <translation>Hilfe zu Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench Help</source>
+        <translation>Hilfe zur Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook Help</source>
+        <translation>Hilfe zum Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies Help</source>
+        <translation>Hilfe zu Analysen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts Help</source>
+        <translation>Hilfe zu Tastenkürzeln</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
@@ -1428,6 +1460,20 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
         <translation>Öffnet die Vorlage im Feld, ob gespeichert oder nicht, so wie das Bedienelement es für das gewählte Unternehmen täte.</translation>
+    </message>
+    <message>
+        <source>Research Links shows every research button and link of the wizard, the address it opens now for the wizard&apos;s company, and where that address comes from: built in, today&apos;s addresses, a packager&apos;s file or your own.
+
+In a template, {symbol} stands for the symbol box, {name} for the company&apos;s name, {listsymbol} for the symbol of the row chosen in the list and {yahoosymbol} for the symbol as Yahoo writes it (BRK-B).
+
+Save writes the template of the selected link into your own file, which wins over every other; Reset takes your row out of it again. Your file is:
+%1</source>
+        <translation>Recherche-Links zeigt jede Recherche-Schaltfläche und jeden Link des Assistenten, die Adresse, die er jetzt für das Unternehmen des Assistenten öffnet, und woher diese Adresse kommt: eingebaut, die heutigen Adressen, eine Datei des Paketbetreuers oder Ihre eigene.
+
+In einer Vorlage steht {symbol} für das Symbolfeld, {name} für den Namen des Unternehmens, {listsymbol} für das Symbol der in der Liste gewählten Zeile und {yahoosymbol} für das Symbol in Yahoos Schreibweise (BRK-B).
+
+Speichern schreibt die Vorlage des gewählten Links in Ihre eigene Datei, die Vorrang vor allen anderen hat; Zurücksetzen nimmt Ihre Zeile wieder heraus. Ihre Datei ist:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1636,16 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Studies lists the studies in your studies folder, newest first, with each company&apos;s verdict and buy-below price. It follows the folder while it is open. Return or a double-click opens a study in the Study Notebook; F2 renames its file (the study&apos;s company stays the same) and Delete moves it to the desktop&apos;s trash, from where the file manager can restore it.
+
+The studies folder is:
+%1</source>
+        <translation>Analysen zeigt die Analysen in Ihrem Analysen-Ordner, die neueste zuerst, mit Urteil und Kauflimit jedes Unternehmens. Solange das Fenster offen ist, folgt es dem Ordner. Eingabetaste oder Doppelklick öffnet eine Analyse im Analyse-Notizbuch; F2 benennt ihre Datei um (das Unternehmen der Analyse bleibt dasselbe) und Entf verschiebt sie in den Papierkorb der Arbeitsumgebung, aus dem die Dateiverwaltung sie wiederherstellen kann.
+
+Der Analysen-Ordner ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyNotebook</name>
@@ -1748,6 +1804,24 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The Study Notebook keeps your study of one company: your notes on the checklist&apos;s steps, the valuation you take from the workbench, and your verdict.
+
+A study is written only when you save it, as one file; new studies go into:
+%1
+
+While a study has unsaved changes, a recovery copy is kept in:
+%2
+If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
+        <translation>Das Analyse-Notizbuch enthält Ihre Analyse eines Unternehmens: Ihre Notizen zu den Schritten der Checkliste, die Bewertung, die Sie aus der Werkbank übernehmen, und Ihr Urteil.
+
+Eine Analyse wird nur geschrieben, wenn Sie sie speichern, als eine Datei; neue Analysen kommen in:
+%1
+
+Solange eine Analyse ungespeicherte Änderungen hat, wird eine Wiederherstellungskopie aufbewahrt in:
+%2
+Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start wieder an. Über das Menü Datei lässt sich die Analyse auch drucken und als PDF oder Markdown exportieren.</translation>
     </message>
 </context>
 <context>
@@ -2154,6 +2228,28 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation>Das Diagramm %1.</translation>
+    </message>
+    <message>
+        <source>The Valuation Workbench sets the wizard&apos;s estimate beside four other ways of valuing a share, from the same figures. Every result follows the boxes as you type; a method that lacks a figure says which.
+
+E is earnings per share, g the growth rate, n the years of growth, r the discount rate, t the growth after those years, B the book value per share and Y the yield of AAA bonds.
+• Wizard&apos;s estimate: E × (1 + g − r)^n, as the IV Estimator page computes it.
+• Graham formula: E × (8.5 + 2g) × 4.4 / Y.
+• Graham number: √(22.5 × E × B).
+• Discounted earnings: n years of earnings growing at g, then growing at t for ever, all discounted at r.
+• Earnings power value: E / r.
+
+Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
+        <translation>Die Bewertungswerkbank stellt die Schätzung des Assistenten neben vier weitere Arten, eine Aktie zu bewerten, aus denselben Zahlen. Jedes Ergebnis folgt den Feldern während der Eingabe; eine Methode, der eine Zahl fehlt, sagt, welche.
+
+E ist der Gewinn je Aktie, g die Wachstumsrate, n die Wachstumsjahre, r der Abzinsungssatz, t das Wachstum nach diesen Jahren, B der Buchwert je Aktie und Y die Rendite von AAA-Anleihen.
+• Schätzung des Assistenten: E × (1 + g − r)^n, wie die Seite Wertrechner sie berechnet.
+• Graham-Formel: E × (8,5 + 2g) × 4,4 / Y.
+• Graham-Zahl: √(22,5 × E × B).
+• Abgezinste Gewinne: n Jahre Gewinne, die mit g wachsen, danach für immer mit t, alle mit r abgezinst.
+• Ertragskraftwert: E / r.
+
+Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und mit dem aktuellen Kurs P seine eigene Marge (V − P) / V. Die Tabelle zeigt die abgezinsten Gewinne bei Abzinsungssätzen um r und Wachstumsraten um g; das Diagramm zeichnet jede Methode über Wachstumsraten um g.</translation>
     </message>
 </context>
 <context>

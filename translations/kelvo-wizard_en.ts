@@ -924,6 +924,12 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
+
+In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::MainWindow</name>
@@ -1319,6 +1325,30 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Every window</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts Help</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
@@ -1420,6 +1450,15 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links shows every research button and link of the wizard, the address it opens now for the wizard&apos;s company, and where that address comes from: built in, today&apos;s addresses, a packager&apos;s file or your own.
+
+In a template, {symbol} stands for the symbol box, {name} for the company&apos;s name, {listsymbol} for the symbol of the row chosen in the list and {yahoosymbol} for the symbol as Yahoo writes it (BRK-B).
+
+Save writes the template of the selected link into your own file, which wins over every other; Reset takes your row out of it again. Your file is:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1583,6 +1622,13 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Studies lists the studies in your studies folder, newest first, with each company&apos;s verdict and buy-below price. It follows the folder while it is open. Return or a double-click opens a study in the Study Notebook; F2 renames its file (the study&apos;s company stays the same) and Delete moves it to the desktop&apos;s trash, from where the file manager can restore it.
+
+The studies folder is:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyNotebook</name>
@@ -1740,6 +1786,17 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Study Notebook keeps your study of one company: your notes on the checklist&apos;s steps, the valuation you take from the workbench, and your verdict.
+
+A study is written only when you save it, as one file; new studies go into:
+%1
+
+While a study has unsaved changes, a recovery copy is kept in:
+%2
+If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2146,6 +2203,19 @@ Research addresses can be changed in link override files, read at start-up from 
     <message>
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Valuation Workbench sets the wizard&apos;s estimate beside four other ways of valuing a share, from the same figures. Every result follows the boxes as you type; a method that lacks a figure says which.
+
+E is earnings per share, g the growth rate, n the years of growth, r the discount rate, t the growth after those years, B the book value per share and Y the yield of AAA bonds.
+• Wizard&apos;s estimate: E × (1 + g − r)^n, as the IV Estimator page computes it.
+• Graham formula: E × (8.5 + 2g) × 4.4 / Y.
+• Graham number: √(22.5 × E × B).
+• Discounted earnings: n years of earnings growing at g, then growing at t for ever, all discounted at r.
+• Earnings power value: E / r.
+
+Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

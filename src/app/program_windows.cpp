@@ -4,16 +4,21 @@
 #include "app/program_windows.h"
 
 #include "keyboard_shortcuts/keyboard_shortcuts_window.h"
+#include "notebook/notebook_help.h"
 #include "notebook/recent_menu.h"
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
+#include "research_links/research_links_help.h"
 #include "research_links/research_links_window.h"
+#include "widgets/window_place.h"
 #include "wizard_window/layout.h"
 #include "wizard_window/main_window.h"
 #include "workbench/valuation_workbench.h"
+#include "workbench/workbench_help.h"
 
 #include "handover/link_actions.h"
 #include "links/link_overrides.h"
+#include "platform/dialogs.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
 
@@ -122,6 +127,17 @@ QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFil
   return added;
 }
 
+// An added window's own: F1 shows its help, and it opens where it was left.
+void ProgramWindows::adopt(QWidget *window, const QString &placeName, const QString &title,
+                           std::function<QString()> help) {
+  QAction *action = addAction(window, tr("Help"), QKeySequence(Qt::Key_F1));
+  connect(action, &QAction::triggered, this, [this, title, help = std::move(help)] {
+    dialogs_.message(help(), title, platform::MessageButtons::Ok,
+                     platform::MessageIcon::Information);
+  });
+  widgets::rememberWindowPlace(*window, placeName);
+}
+
 void ProgramWindows::bringUp(QWidget *window) {
   window->show();
   window->raise();
@@ -139,6 +155,8 @@ ResearchLinksWindow &ProgramWindows::ensureResearchLinks() {
     addShortcuts(researchLinks_, true);
     connect(&window_, &MainWindow::companyChanged, researchLinks_,
             &ResearchLinksWindow::followCompany);
+    adopt(researchLinks_, QStringLiteral("researchLinks"), tr("Research Links Help"),
+          [] { return researchLinksHelp(links::LinkSearchPaths::fromEnvironment().userFile); });
   }
   return *researchLinks_;
 }
@@ -161,6 +179,8 @@ ValuationWorkbench &ProgramWindows::ensureWorkbench() {
     };
     connect(&window_, &MainWindow::companyChanged, workbench_, followCompany);
     followCompany();
+    adopt(workbench_, QStringLiteral("valuationWorkbench"), tr("Valuation Workbench Help"),
+          workbenchHelp);
   }
   return *workbench_;
 }
@@ -193,6 +213,9 @@ StudyNotebook &ProgramWindows::ensureNotebook() {
     // first, and its own Studies.
     addShortcuts(notebook_, false);
     connect(notebook_, &StudyNotebook::studiesRequested, this, &ProgramWindows::showStudies);
+    adopt(notebook_, QStringLiteral("studyNotebook"), tr("Study Notebook Help"), [] {
+      return notebookHelp(study::studiesFolder(), study::RecoveryCopy::defaultFolder());
+    });
   }
   return *notebook_;
 }
@@ -222,6 +245,8 @@ StudiesWindow &ProgramWindows::ensureStudies() {
     studies_ = new StudiesWindow(dialogs_, desktop_);
     addShortcuts(studies_, true);
     connect(studies_, &StudiesWindow::openRequested, this, &ProgramWindows::openStudyFile);
+    adopt(studies_, QStringLiteral("studies"), tr("Studies Help"),
+          [] { return studiesHelp(study::studiesFolder()); });
   }
   return *studies_;
 }
@@ -238,6 +263,8 @@ void ProgramWindows::showKeyboardShortcuts() {
   if (!keyboardShortcuts_) {
     keyboardShortcuts_ = new KeyboardShortcutsWindow;
     addShortcuts(keyboardShortcuts_, true);
+    adopt(keyboardShortcuts_, QStringLiteral("keyboardShortcuts"), tr("Keyboard Shortcuts Help"),
+          KeyboardShortcutsWindow::helpText);
   }
   QList<ShortcutEntry> wizardKeys = shortcutsOf(window_);
   // F11 is the browser's: the wizard sends it after handing over these pages.

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -81,6 +82,8 @@ private:
   // everywhere, Ctrl+N, Ctrl+O and Ctrl+Shift+O where the window has no New,
   // Open and Studies of its own.
   QList<QAction *> addShortcuts(QWidget *window, bool withStudyFiles);
+  void adopt(QWidget *window, const QString &placeName, const QString &title,
+             std::function<QString()> help);
   ResearchLinksWindow &ensureResearchLinks();
   ValuationWorkbench &ensureWorkbench();
   StudyNotebook &ensureNotebook();

@@ -69,6 +69,15 @@ void KeyboardShortcutsWindow::showSections(const QList<ShortcutSection> &section
     list_->setCurrentItem(list_->topLevelItem(0)->child(0));
 }
 
+QString KeyboardShortcutsWindow::helpText() {
+  return tr("Keyboard Shortcuts lists the keys of every window of the program, read from the "
+            "windows each time this list opens: the keys that work in every window first, then "
+            "each window's own.\n\n"
+            "In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, "
+            "or the program's menu. In the web browser the wizard hands a page to, F11 switches "
+            "full screen on and off.");
+}
+
 // The sections' titles in bold, in the font of the moment.
 void KeyboardShortcutsWindow::markSections() {
   QFont bold = list_->font();

@@ -21,6 +21,8 @@ public:
   // Shows these sections, in order, each with its keys and what they do.
   void showSections(const QList<ShortcutSection> &sections);
   QTreeWidget *list() const { return list_; }
+  // What F1 here tells.
+  static QString helpText();
 
 protected:
   void changeEvent(QEvent *event) override;

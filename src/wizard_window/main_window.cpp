@@ -389,7 +389,9 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 // reaches that menu and not this window's action.
 void MainWindow::openMenuAtFocus() {
   QWidget *focus = focusWidget() ? focusWidget() : this;
-  const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+  // A text box's menu opens at its cursor, any other at the control's middle.
+  const QRect cursor = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const QPoint at = (cursor.isValid() ? cursor : focus->rect()).center();
   QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
   QCoreApplication::sendEvent(focus, &event);
   if (!event.isAccepted())
