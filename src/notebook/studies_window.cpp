@@ -167,6 +167,7 @@ StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desk
   // Rename (F2) and Move to Trash (Delete) act on the selected row, from
   // their buttons, their keys, or the row's context menu.
   auto *folderButton = new QPushButton(tr("Show Studies &Folder"));
+  folderButton->setObjectName(QStringLiteral("showStudiesFolder"));
   folderButton->setAccessibleDescription(tr("Shows the studies folder in the file manager."));
   connect(folderButton, &QPushButton::clicked, this,
           [this] { showStudiesFolder(dialogs_, desktop_, this->folder()); });

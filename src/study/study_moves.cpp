@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace kelvo::study {
 
@@ -71,14 +72,30 @@ QString renameStudyFile(const QString &path, const QString &typed, QString *rena
   return {};
 }
 
+// Qt makes the trash in the data folder ($XDG_DATA_HOME, ~/.local/share)
+// but not the folder itself; without it, it moves the file into a "files"
+// folder of the working directory instead and calls that a success. So the
+// data folder is made first, and a move that did not land in a trash is
+// taken back.
 QString trashStudyFile(const QString &path) {
   StudyLock lock;
   if (QString inUse = refusalInUse(path, lock); !inUse.isEmpty())
     return inUse;
+  const QString name = QFileInfo(path).fileName();
+  QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
   QFile file(path);
   if (!file.moveToTrash())
     return StudyMoveTexts::tr("“%1” could not be moved to the trash: %2.")
-        .arg(QFileInfo(path).fileName(), reasonOf(file));
+        .arg(name, reasonOf(file));
+  const QFileInfo moved(file.fileName());
+  if (moved.isRelative() || !moved.absolutePath().contains(QLatin1String("Trash"))) {
+    QFile::rename(moved.absoluteFilePath(), path);
+    QFile::remove(moved.absolutePath() + QLatin1String("/../info/") + moved.fileName() +
+                  QLatin1String(".trashinfo"));
+    return StudyMoveTexts::tr("“%1” could not be moved to the trash: the desktop has no trash "
+                              "folder here.")
+        .arg(name);
+  }
   return {};
 }
 

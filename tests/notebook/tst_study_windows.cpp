@@ -83,6 +83,7 @@ private slots:
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8()); // the trash
     studies_ = home_.path() + "/Documents/Kelvo Studies";
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // for the dates
   }
@@ -391,6 +392,77 @@ private slots:
     QVERIFY(nb.openStudy(folder + "/KO.kelvostudy")); // the dates as the list shows them
     QCOMPARE(named<QLabel>(&nb, "Begun")->text(), "3/1/26 9:00 AM");
     QCOMPARE(named<QLabel>(&nb, "Last saved")->text(), "3/3/26 9:00 AM");
+  }
+
+  // F2 renames the chosen study's file (the study inside stays as it was),
+  // Delete moves it to the trash after asking; a study open in a notebook is
+  // left alone. "Show Studies Folder" hands the folder to the file manager.
+  void studiesListRenameAndTrash_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("shown"); // the boxes' texts, or the desktop's log
+    QTest::addColumn<QString>("after");     // the folder's files and symbols, then the trash's
+    const QString inUse = "“KO.kelvostudy” is open in the Study Notebook, here or in another "
+                          "copy of Kelvo Wizard. Close it there first.";
+    const QString trash = "Move “KO.kelvostudy” to the trash? You can restore it from there with "
+                          "the file manager.";
+    const QString untouched = "KO.kelvostudy=KO PEP.kelvostudy=PEP |";
+    // clang-format off
+    QTest::newRow("rename") << "type Coca-Cola | F2" << QStringList{"New name for “KO.kelvostudy”:"} << "Coca-Cola.kelvostudy=KO PEP.kelvostudy=PEP |";
+    QTest::newRow("rename, the suffix typed") << "type Coke.kelvostudy | F2" << QStringList{"New name for “KO.kelvostudy”:"} << "Coke.kelvostudy=KO PEP.kelvostudy=PEP |";
+    QTest::newRow("rename, cancelled") << "cancel | F2" << QStringList{"New name for “KO.kelvostudy”:"} << untouched;
+    QTest::newRow("rename onto another study") << "type PEP | F2" << QStringList{"New name for “KO.kelvostudy”:", "“PEP.kelvostudy” already exists in this folder. Please choose another name."} << untouched;
+    QTest::newRow("rename into another folder") << "type ../KO | F2" << QStringList{"New name for “KO.kelvostudy”:", "A file name cannot contain “/”. Please choose another name."} << untouched;
+    QTest::newRow("rename, open in a notebook") << "open | type Coke | F2" << QStringList{"New name for “KO.kelvostudy”:", inUse} << untouched;
+    QTest::newRow("trash") << "press Move to &Trash | Delete" << QStringList{trash} << "PEP.kelvostudy=PEP | KO.kelvostudy";
+    QTest::newRow("trash, cancelled") << "Delete" << QStringList{trash} << untouched;
+    QTest::newRow("trash, open in a notebook") << "open | press Move to &Trash | Delete" << QStringList{trash, inUse} << untouched;
+    QTest::newRow("show the folder") << "folder" << QStringList{"folder DIR"} << untouched;
+    QTest::newRow("show a folder not made yet") << "remove | folder" << QStringList{"The studies folder DIR does not exist yet. It is made when you save your first study."} << "|";
+    // clang-format on
+  }
+  void studiesListRenameAndTrash() {
+    QFETCH(QString, steps);
+    const QString folder = home_.path() + "/moves/" + QTest::currentDataTag();
+    const QString trash = home_.path() + "/data/Trash/files";
+    QDir(trash).removeRecursively();
+    writeStudy(folder, "KO");
+    writeStudy(folder, "PEP");
+    ScriptedDialogs dialogs;
+    RecordingDesktop desktop;
+    StudiesWindow w(dialogs, desktop, folder);
+    showAndActivate(&w);
+    StudyNotebook nb(dialogs, {});
+    QTreeView *view = w.view();
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+      if (view->model()->index(r, StudiesWindow::SymbolColumn).data() == "KO")
+        view->setCurrentIndex(view->model()->index(r, 0));
+    for (const QString &step : steps.split(" | ")) {
+      const QString verb = step.section(' ', 0, 0), rest = step.section(' ', 1);
+      if (verb == "type")
+        dialogs.type(rest);
+      else if (verb == "cancel")
+        dialogs.cancelInput();
+      else if (verb == "press")
+        dialogs.press(rest);
+      else if (verb == "open")
+        QVERIFY(nb.openStudy(folder + "/KO.kelvostudy"));
+      else if (verb == "remove")
+        QVERIFY(QDir(folder).removeRecursively());
+      else if (verb == "folder")
+        w.findChild<QPushButton *>("showStudiesFolder")->click();
+      else
+        QTest::keyClick(view, verb == "F2" ? Qt::Key_F2 : Qt::Key_Delete);
+    }
+    QTEST(
+        (dialogs.texts() << desktop.log).replaceInStrings(QDir::toNativeSeparators(folder), "DIR"),
+        "shown");
+    QStringList after;
+    for (const QFileInfo &file :
+         QDir(folder).entryInfoList({"*.kelvostudy"}, QDir::Files, QDir::Name))
+      after << file.fileName() + "=" +
+                   readStudyFile(file.filePath()).study.value_or(Study{}).symbol;
+    after << "|" << QDir(trash).entryList(QDir::Files);
+    QTEST(after.join(' ').trimmed(), "after");
   }
 
   // clang-format off
