@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -257,6 +258,13 @@ private slots:
     QTest::newRow("read-only folder") << "1 open a | 1 type New. | readonly . | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the folder “DIR” cannot be written in.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     QTest::newRow("full disk") << "1 open a | 1 type New. | 1 full | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "Unknown error.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     // Notes a killed program left, for a study that is there, gone or open elsewhere.
+    // Open Recent: the studies opened or saved, newest first; a file gone is left out, and
+    // dropped at the next opening or saving, the only times the list is written.
+    QTest::newRow("recent, newest first") << "settings | 1 open a | 2 open b | 1 save | settings | 1 recent" << QStringList{"no settings", "settings", "recent &1 a.kelvostudy, &2 b.kelvostudy"} << "a=Old. | b=B. | 1 a.kelvostudy | 2 b.kelvostudy";
+    QTest::newRow("recent, a file gone") << "1 open a | 2 open b | delete a | 1 recent | 2 save | write a Again. | 1 recent" << QStringList{"recent &1 b.kelvostudy", "recent &1 b.kelvostudy"} << "a=Again. | b=B. | 1 a.kelvostudy | 2 b.kelvostudy";
+    QTest::newRow("recent, ten kept") << "1 many 11 | 1 recent" << QStringList{"recent &1 m11.kelvostudy, &2 m10.kelvostudy, &3 m9.kelvostudy, &4 m8.kelvostudy, &5 m7.kelvostudy, &6 m6.kelvostudy, &7 m5.kelvostudy, &8 m4.kelvostudy, &9 m3.kelvostudy, 1&0 m2.kelvostudy"} << "a=Old. | b=B. | 1 m11.kelvostudy | 2 Untitled";
+    QTest::newRow("recent, chosen") << "1 open a | 1 open b | 2 pick 2" << QStringList{} << "a=Old. | b=B. | 1 b.kelvostudy | 2 a.kelvostudy";
+    QTest::newRow("recent, nothing written by notes") << "1 new | 1 type New. | 1 recent | settings" << QStringList{"recent", "no settings"} << "a=Old. | b=B. | 1 Untitled* | 2 Untitled";
     QTest::newRow("recovered, study there") << "1 restore a | state | 1 save" << QStringList{"a=Old. | b=B. | 1 a.kelvostudy* copy=Left. | 2 Untitled"} << "a=Left. | b=B. | 1 a.kelvostudy | 2 Untitled";
     QTest::newRow("recovered, study gone") << "delete a | 1 restore a | state | choose b | 1 save" << QStringList{"a= | b=B. | 1 Untitled* copy=Left. | 2 Untitled", "Save Study"} << "a= | b=Left. | 1 b.kelvostudy | 2 Untitled";
     QTest::newRow("recovered, study open there") << "2 open a | 1 restore a | choose b | 1 save" << QStringList{"Save Study"} << "a=Old. | b=Left. | 1 b.kelvostudy | 2 a.kelvostudy";
@@ -301,6 +309,13 @@ private slots:
     QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::link(path("a"), path("link")));
     QList<std::pair<QString, QFile::Permissions>> marked;
     QStringList events;
+    const QString settings = home_.path() + "/config/kelvo-wizard/kelvo-wizard.conf";
+    QFile::remove(settings);
+    const auto recentMenu = [](StudyNotebook &nb) {
+      auto *recent = nb.findChild<QMenu *>("openRecent");
+      emit qobject_cast<QMenu *>(recent->parent())->aboutToShow(); // read when the File menu opens
+      return recent;
+    };
     using Step = std::function<void(StudyNotebook &, const QString &)>;
     // clang-format off
     const QHash<QString, Step> act{
@@ -327,6 +342,15 @@ private slots:
         {"press", [&](StudyNotebook &, const QString &button) { dialogs.press(button); }},
         {"choose", [&](StudyNotebook &, const QString &f) { dialogs.chooseFile(path(f)); }},
         {"state", [&](StudyNotebook &, const QString &) { events << state(); }},
+        {"settings", [&](StudyNotebook &, const QString &) { events << (QFile::exists(settings) ? "settings" : "no settings"); }},
+        {"many", [&](StudyNotebook &nb, const QString &n) {
+          for (int i = 1; i <= n.toInt(); ++i) { write("m" + QString::number(i), ""); nb.openStudy(path("m" + QString::number(i))); } }},
+        {"recent", [&](StudyNotebook &nb, const QString &) {
+          QStringList entries;
+          for (const QAction *entry : recentMenu(nb)->actions())
+            entries << entry->text();
+          events << ("recent " + entries.join(", ")).trimmed(); }},
+        {"pick", [&](StudyNotebook &nb, const QString &n) { recentMenu(nb)->actions().value(n.toInt() - 1)->trigger(); }},
     };
     // clang-format on
     for (const QString &step : steps.split(" | ")) {
