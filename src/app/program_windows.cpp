@@ -26,6 +26,7 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <algorithm>
 #include <utility>
 
 namespace kelvo::app {
@@ -38,6 +39,18 @@ QAction *addAction(QWidget *window, const QString &text, const QKeySequence &key
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
   return action;
+}
+
+// "o n l i n e   t o o l s", spaced out on its button, reads "online tools"
+// in a sentence.
+QString withoutLetterSpacing(const QString &caption) {
+  QStringList words = caption.trimmed().split(QStringLiteral("   "), Qt::SkipEmptyParts);
+  for (QString &word : words) {
+    const QStringList letters = word.split(u' ', Qt::SkipEmptyParts);
+    if (std::all_of(letters.begin(), letters.end(), [](const QString &l) { return l.size() == 1; }))
+      word = letters.join(QString());
+  }
+  return words.join(u' ');
 }
 
 } // namespace
@@ -272,7 +285,7 @@ void ProgramWindows::showKeyboardShortcuts() {
     if (link.after == links::LinkAfter::FullScreenKey)
       wizardKeys << ShortcutEntry{QKeySequence(Qt::Key_F11).toString(QKeySequence::NativeText),
                                   tr("In the browser, after “%1”: full screen on and off")
-                                      .arg(layoutCaption(link.control).trimmed())};
+                                      .arg(withoutLetterSpacing(layoutCaption(link.control)))};
   const QList<ShortcutSection> windows{
       {tr("Wizard"), wizardKeys},
       {tr("Research Links"), shortcutsOf(ensureResearchLinks())},

@@ -230,6 +230,8 @@ private slots:
     QTest::newRow("F1") << "Every window|Help|F1";
     QTest::newRow("context menu") << "Wizard|Context menu|Shift+F10, Menu";
     QTest::newRow("access key") << "Wizard|Next >|Alt+N";
+    QTest::newRow("the browser's")
+        << "Wizard|In the browser, after “online tools”: full screen on and off|F11";
     QTest::newRow("notebook's menu") << "Study Notebook|Save|Ctrl+S";
     QTest::newRow("Studies' row keys") << "Studies|Rename…|F2";
     QTest::newRow("gained") << "Valuation Workbench|Gained|F9";
