@@ -37,7 +37,7 @@ QMenu *addRecentStudiesMenu(QMenu &menu, const QString &title,
     recent->clear();
     const QStringList paths = study::recentStudies();
     for (int i = 0; i < paths.size(); ++i) {
-      const QString path = paths[i];
+      const QString &path = paths[i];
       QAction *entry = recent->addAction(entryText(i + 1, path, paths));
       entry->setToolTip(QDir::toNativeSeparators(path));
       QObject::connect(entry, &QAction::triggered, recent, [open, path] { open(path); });
