@@ -101,13 +101,16 @@ QMenu *ProgramWindows::menu() {
     menu_ = new QMenu(&window_);
     menu_->setObjectName(QStringLiteral("programMenu"));
     menu_->setAccessibleName(tr("Program menu"));
-    // The main window's actions carry the shortcuts the menu shows: Research
-    // Links, the workbench, New and Open, then Studies.
-    menu_->addActions(windowActions_.mid(0, 4));
-    addRecentStudiesMenu(*menu_, tr("Open Recent"),
-                         [this](const QString &path) { openStudyFile(path); });
-    menu_->addSeparator();
-    menu_->addActions(windowActions_.mid(4));
+    // The main window's actions carry the shortcuts the menu shows; Open
+    // Recent follows Open, and Studies begins a group of its own.
+    for (QAction *action : std::as_const(windowActions_)) {
+      if (action->shortcut() == studiesShortcut()) {
+        addRecentStudiesMenu(*menu_, tr("Open Recent"),
+                             [this](const QString &path) { openStudyFile(path); });
+        menu_->addSeparator();
+      }
+      menu_->addAction(action);
+    }
     menu_->addAction(tr("Show Studies Folder"), this, &ProgramWindows::showStudiesFolder);
     menu_->addSeparator();
     menu_->addAction(tr("Keyboard Shortcuts"), this, &ProgramWindows::showKeyboardShortcuts);
