@@ -677,6 +677,10 @@
         <source>“%1” could not be moved to the trash: %2.</source>
         <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2.</translation>
     </message>
+    <message>
+        <source>“%1” could not be moved to the trash: the desktop has no trash folder here.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Die Arbeitsumgebung hat hier keinen Papierkorb-Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::BargainPricePage</name>

@@ -677,6 +677,10 @@
         <source>“%1” could not be moved to the trash: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>“%1” could not be moved to the trash: the desktop has no trash folder here.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::BargainPricePage</name>
