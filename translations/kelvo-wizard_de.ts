@@ -582,6 +582,38 @@
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation>Die Analyse ist beschädigt: Die Formatversion fehlt oder ist diesem Programm unbekannt.</translation>
     </message>
+    <message>
+        <source>“%1” is open in the Study Notebook, here or in another copy of Kelvo Wizard. Close it there first.</source>
+        <translation>„%1“ ist im Analyse-Notizbuch geöffnet, hier oder in einer anderen Instanz von Kelvo Wizard. Schließen Sie die Analyse dort zuerst.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the study&apos;s file.</source>
+        <translation>Bitte geben Sie einen Namen für die Datei der Analyse ein.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain “/”. Please choose another name.</source>
+        <translation>Ein Dateiname darf kein „/“ enthalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A file name that begins with “.” is hidden. Please choose another name.</source>
+        <translation>Eine Datei, deren Name mit „.“ beginnt, ist versteckt. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” already exists in this folder. Please choose another name.</source>
+        <translation>„%1“ gibt es in diesem Ordner bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed: %2.</source>
+        <translation>„%1“ konnte nicht umbenannt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: %2.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: the desktop has no trash folder here.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Die Arbeitsumgebung hat hier keinen Papierkorb-Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>SymbolList</name>
@@ -932,6 +964,41 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     </message>
 </context>
 <context>
+    <name>kelvo::app::KeyboardShortcutsWindow</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The keys of every window of Kelvo Wizard. Alt with an underlined letter presses that button or goes to that box.</source>
+        <translation>Die Tasten aller Fenster von Kelvo Wizard. Alt mit einem unterstrichenen Buchstaben drückt diese Schaltfläche oder springt in dieses Feld.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
+
+In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
+        <translation>Tastenkürzel zeigt die Tasten aller Fenster des Programms, jedes Mal beim Öffnen aus den Fenstern selbst gelesen: zuerst die Tasten, die in allen Fenstern gelten, dann die jedes einzelnen Fensters.
+
+Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelements mit dem Fokus oder das Menü des Programms. Im Webbrowser, dem der Assistent eine Seite übergibt, schaltet F11 den Vollbildmodus ein und aus.</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::MainWindow</name>
     <message>
         <source>Picks a company at random from the directory list.</source>
@@ -1196,6 +1263,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>%1:
 %2</translation>
     </message>
+    <message>
+        <source>Go to step %1, “%2”</source>
+        <translation>Zu Schritt %1, „%2“</translation>
+    </message>
+    <message>
+        <source>Context menu</source>
+        <translation>Kontextmenü</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::NotesPart</name>
@@ -1277,6 +1352,70 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Open Study…</source>
         <translation>Analyse öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Show Studies Folder</source>
+        <translation>Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>In the browser, after “%1”: full screen on and off</source>
+        <translation>Im Browser, nach „%1“: Vollbild ein und aus</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation>Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation>Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation>Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation>Analysen</translation>
+    </message>
+    <message>
+        <source>Every window</source>
+        <translation>Alle Fenster</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Research Links Help</source>
+        <translation>Hilfe zu Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench Help</source>
+        <translation>Hilfe zur Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook Help</source>
+        <translation>Hilfe zum Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies Help</source>
+        <translation>Hilfe zu Analysen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts Help</source>
+        <translation>Hilfe zu Tastenkürzeln</translation>
     </message>
 </context>
 <context>
@@ -1381,6 +1520,20 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
         <translation>Öffnet die Vorlage im Feld, ob gespeichert oder nicht, so wie das Bedienelement es für das gewählte Unternehmen täte.</translation>
     </message>
+    <message>
+        <source>Research Links shows every research button and link of the wizard, the address it opens now for the wizard&apos;s company, and where that address comes from: built in, today&apos;s addresses, a packager&apos;s file or your own.
+
+In a template, {symbol} stands for the symbol box, {name} for the company&apos;s name, {listsymbol} for the symbol of the row chosen in the list and {yahoosymbol} for the symbol as Yahoo writes it (BRK-B).
+
+Save writes the template of the selected link into your own file, which wins over every other; Reset takes your row out of it again. Your file is:
+%1</source>
+        <translation>Recherche-Links zeigt jede Recherche-Schaltfläche und jeden Link des Assistenten, die Adresse, die er jetzt für das Unternehmen des Assistenten öffnet, und woher diese Adresse kommt: eingebaut, die heutigen Adressen, eine Datei des Paketbetreuers oder Ihre eigene.
+
+In einer Vorlage steht {symbol} für das Symbolfeld, {name} für den Namen des Unternehmens, {listsymbol} für das Symbol der in der Liste gewählten Zeile und {yahoosymbol} für das Symbol in Yahoos Schreibweise (BRK-B).
+
+Speichern schreibt die Vorlage des gewählten Links in Ihre eigene Datei, die Vorrang vor allen anderen hat; Zurücksetzen nimmt Ihre Zeile wieder heraus. Ihre Datei ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::SensitivityTable</name>
@@ -1407,6 +1560,13 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>The price is at or below the buy-below price of this value.</source>
         <translation>Der Kurs liegt auf oder unter dem Kauflimit dieses Werts.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ShortcutList</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü „%1“</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1646,64 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
         <translation>Analysen in %1: %2. Dateien, die sich nicht öffnen lassen: %3. Doppelklicken Sie auf eine, oder wählen Sie sie aus und drücken Sie die Eingabetaste, um sie zu öffnen oder zu erfahren, warum sie sich nicht öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>The studies folder %1 does not exist yet. It is made when you save your first study.</source>
+        <translation>Den Ordner der Analysen %1 gibt es noch nicht. Er wird angelegt, wenn Sie Ihre erste Analyse speichern.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show Studies &amp;Folder</source>
+        <translation>&amp;Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Shows the studies folder in the file manager.</source>
+        <translation>Zeigt den Ordner der Analysen in der Dateiverwaltung.</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>In den &amp;Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>New name for “%1”:</source>
+        <translation>Neuer Name für „%1“:</translation>
+    </message>
+    <message>
+        <source>Rename Study</source>
+        <translation>Analyse umbenennen</translation>
+    </message>
+    <message>
+        <source>Move “%1” to the trash? You can restore it from there with the file manager.</source>
+        <translation>„%1“ in den Papierkorb verschieben? Mit der Dateiverwaltung können Sie die Datei von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Studies lists the studies in your studies folder, newest first, with each company&apos;s verdict and buy-below price. It follows the folder while it is open. Return or a double-click opens a study in the Study Notebook; F2 renames its file (the study&apos;s company stays the same) and Delete moves it to the desktop&apos;s trash, from where the file manager can restore it.
+
+The studies folder is:
+%1</source>
+        <translation>Analysen zeigt die Analysen in Ihrem Analysen-Ordner, die neueste zuerst, mit Urteil und Kauflimit jedes Unternehmens. Solange das Fenster offen ist, folgt es dem Ordner. Eingabetaste oder Doppelklick öffnet eine Analyse im Analyse-Notizbuch; F2 benennt ihre Datei um (das Unternehmen der Analyse bleibt dasselbe) und Entf verschiebt sie in den Papierkorb der Arbeitsumgebung, aus dem die Dateiverwaltung sie wiederherstellen kann.
+
+Der Analysen-Ordner ist:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1641,6 +1859,28 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>&amp;Save As…</source>
         <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The Study Notebook keeps your study of one company: your notes on the checklist&apos;s steps, the valuation you take from the workbench, and your verdict.
+
+A study is written only when you save it, as one file; new studies go into:
+%1
+
+While a study has unsaved changes, a recovery copy is kept in:
+%2
+If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
+        <translation>Das Analyse-Notizbuch enthält Ihre Analyse eines Unternehmens: Ihre Notizen zu den Schritten der Checkliste, die Bewertung, die Sie aus der Werkbank übernehmen, und Ihr Urteil.
+
+Eine Analyse wird nur geschrieben, wenn Sie sie speichern, als eine Datei; neue Analysen kommen in:
+%1
+
+Solange eine Analyse ungespeicherte Änderungen hat, wird eine Wiederherstellungskopie aufbewahrt in:
+%2
+Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start wieder an. Über das Menü Datei lässt sich die Analyse auch drucken und als PDF oder Markdown exportieren.</translation>
     </message>
 </context>
 <context>
@@ -2048,6 +2288,28 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation>Das Diagramm %1.</translation>
     </message>
+    <message>
+        <source>The Valuation Workbench sets the wizard&apos;s estimate beside four other ways of valuing a share, from the same figures. Every result follows the boxes as you type; a method that lacks a figure says which.
+
+E is earnings per share, g the growth rate, n the years of growth, r the discount rate, t the growth after those years, B the book value per share and Y the yield of AAA bonds.
+• Wizard&apos;s estimate: E × (1 + g − r)^n, as the IV Estimator page computes it.
+• Graham formula: E × (8.5 + 2g) × 4.4 / Y.
+• Graham number: √(22.5 × E × B).
+• Discounted earnings: n years of earnings growing at g, then growing at t for ever, all discounted at r.
+• Earnings power value: E / r.
+
+Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
+        <translation>Die Bewertungswerkbank stellt die Schätzung des Assistenten neben vier weitere Arten, eine Aktie zu bewerten, aus denselben Zahlen. Jedes Ergebnis folgt den Feldern während der Eingabe; eine Methode, der eine Zahl fehlt, sagt, welche.
+
+E ist der Gewinn je Aktie, g die Wachstumsrate, n die Wachstumsjahre, r der Abzinsungssatz, t das Wachstum nach diesen Jahren, B der Buchwert je Aktie und Y die Rendite von AAA-Anleihen.
+• Schätzung des Assistenten: E × (1 + g − r)^n, wie die Seite Wertrechner sie berechnet.
+• Graham-Formel: E × (8,5 + 2g) × 4,4 / Y.
+• Graham-Zahl: √(22,5 × E × B).
+• Abgezinste Gewinne: n Jahre Gewinne, die mit g wachsen, danach für immer mit t, alle mit r abgezinst.
+• Ertragskraftwert: E / r.
+
+Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und mit dem aktuellen Kurs P seine eigene Marge (V − P) / V. Die Tabelle zeigt die abgezinsten Gewinne bei Abzinsungssätzen um r und Wachstumsraten um g; das Diagramm zeichnet jede Methode über Wachstumsraten um g.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::VerdictPart</name>
@@ -2296,6 +2558,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation>Es wurde kein Taschenrechner gefunden. Der Assistent hat nach %1 und nach den Flatpak-Apps %2 gesucht. Installieren Sie eines davon, damit es hier startet.</translation>
+    </message>
+    <message>
+        <source>The folder could not be shown: no file manager took it. Open this folder in your file manager:
+
+%1</source>
+        <translation>Der Ordner konnte nicht angezeigt werden: Keine Dateiverwaltung hat ihn angenommen. Öffnen Sie diesen Ordner in Ihrer Dateiverwaltung:
+
+%1</translation>
     </message>
 </context>
 <context>
