@@ -6,6 +6,7 @@
 #include "notebook/studies_window.h"
 #include "study/study_file.h"
 #include "study/study_list.h"
+#include "support/scripted_dialogs.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -59,7 +60,8 @@ int main(int argc, char **argv) {
     }
   }
 
-  app::StudiesWindow window(dir.path());
+  kelvo::platform::ScriptedDialogs dialogs;
+  app::StudiesWindow window(dialogs, dir.path());
   window.show(); // lists once
   if (window.view()->model()->rowCount() != kStudies) {
     std::fprintf(stderr, "listed %d of %d studies\n", window.view()->model()->rowCount(), kStudies);

@@ -479,22 +479,6 @@
         <translation>Zuletzt gespeichert: %1</translation>
     </message>
     <message>
-        <source>Buy below a price not yet set.</source>
-        <translation>Kaufen unter einem noch nicht festgelegten Preis.</translation>
-    </message>
-    <message>
-        <source>Buy below %1.</source>
-        <translation>Kaufen unter %1.</translation>
-    </message>
-    <message>
-        <source>Pass.</source>
-        <translation>Nicht kaufen.</translation>
-    </message>
-    <message>
-        <source>Undecided.</source>
-        <translation>Noch offen.</translation>
-    </message>
-    <message>
         <source>Method</source>
         <translation>Methode</translation>
     </message>
@@ -598,18 +582,6 @@
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation>Nicht kaufen</translation>
-    </message>
-    <message>
-        <source>Undecided</source>
-        <translation>Offen</translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation>Die Analyse wurde von einer neueren Version von Kelvo Training Wizard in der Formatversion %1 gespeichert; diese Version liest nur die Formatversion %2. Bitte aktualisieren Sie das Programm, um sie zu öffnen.</translation>
     </message>
@@ -648,6 +620,49 @@
     <message>
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation>Die Analyse ist beschädigt: Die Formatversion fehlt oder ist diesem Programm unbekannt.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Undecided</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation>Noch &amp;offen</translation>
+    </message>
+    <message>
+        <source>Undecided.</source>
+        <translation>Noch offen.</translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation>Kaufen unter</translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation>&amp;Kaufen unter einem Preis</translation>
+    </message>
+    <message>
+        <source>Buy below %1.</source>
+        <translation>Kaufen unter %1.</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Nicht kaufen</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation>Nicht kau&amp;fen</translation>
+    </message>
+    <message>
+        <source>Pass.</source>
+        <translation>Nicht kaufen.</translation>
+    </message>
+    <message>
+        <source>Buy below a price not yet set.</source>
+        <translation>Kaufen unter einem noch nicht festgelegten Preis.</translation>
     </message>
 </context>
 <context>
@@ -780,14 +795,6 @@
         <translation>Die Datei &apos;%1&apos; existiert nicht</translation>
     </message>
     <message>
-        <source>(double-click on a company of the list)</source>
-        <translation>(Doppelklick auf ein Unternehmen der Liste)</translation>
-    </message>
-    <message>
-        <source>(double-click on the background of any page)</source>
-        <translation>(Doppelklick auf den Hintergrund einer beliebigen Seite)</translation>
-    </message>
-    <message>
         <source>kelvo-wizard: cannot write to standard output: %1
 </source>
         <translation>kelvo-wizard: Schreiben auf die Standardausgabe nicht möglich: %1
@@ -874,6 +881,17 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Not saved yet</source>
         <translation>Noch nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::LinkCaption</name>
+    <message>
+        <source>The directory list</source>
+        <translation>Die Unternehmensliste</translation>
+    </message>
+    <message>
+        <source>The background of a page</source>
+        <translation>Der Hintergrund einer Seite</translation>
     </message>
 </context>
 <context>
@@ -1227,14 +1245,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
     <message>
-        <source>The directory list</source>
-        <translation>Die Unternehmensliste</translation>
-    </message>
-    <message>
-        <source>The background of a page</source>
-        <translation>Der Hintergrund einer Seite</translation>
-    </message>
-    <message>
         <source>Research Links</source>
         <translation>Recherche-Links</translation>
     </message>
@@ -1397,10 +1407,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
-    </message>
-    <message>
         <source>There are no studies in %1 yet. Studies you save in the Study Notebook are listed here.</source>
         <translation>In %1 gibt es noch keine Analysen. Analysen, die Sie im Analyse-Notizbuch speichern, werden hier aufgeführt.</translation>
     </message>
@@ -1474,10 +1480,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>S&amp;tudies…</source>
         <translation>&amp;Analysen…</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -1669,22 +1671,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Eingaben der Bewertung</translation>
     </message>
     <message>
-        <source>Method</source>
-        <translation>Methode</translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation>Wert je Aktie</translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation>Sicherheitsmarge</translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
-    </message>
-    <message>
         <source>Valuation results</source>
         <translation>Ergebnisse der Bewertung</translation>
     </message>
@@ -1808,32 +1794,12 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Legt Eingaben und Ergebnisse als reinen Text in die Zwischenablage.</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Eingaben</translation>
     </message>
     <message>
         <source>Value per share by method</source>
         <translation>Wert je Aktie nach Methode</translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation>Methode</translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation>Wert je Aktie</translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation>Sicherheitsmarge</translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
     </message>
     <message>
         <source>Method: %1</source>
@@ -1999,18 +1965,6 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Verdict</source>
         <translation>Urteil</translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation>Noch &amp;offen</translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation>&amp;Kaufen unter einem Preis</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation>Nicht kau&amp;fen</translation>
     </message>
     <message>
         <source>Buy-below price</source>
@@ -2648,6 +2602,13 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Enter the Number of Shares Outstanding.</source>
         <translation>Geben Sie die Anzahl der ausstehenden Aktien ein.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::widgets::WindowPattern</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>

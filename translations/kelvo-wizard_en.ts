@@ -479,22 +479,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Buy below a price not yet set.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pass.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undecided.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Method</source>
         <translation type="unfinished"></translation>
     </message>
@@ -598,18 +582,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -647,6 +619,49 @@
     </message>
     <message>
         <source>The study is damaged: it names no format version this program knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undecided.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below a price not yet set.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -780,14 +795,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(double-click on a company of the list)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(double-click on the background of any page)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>kelvo-wizard: cannot write to standard output: %1
 </source>
         <translation type="unfinished"></translation>
@@ -867,6 +874,17 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::LinkCaption</name>
+    <message>
+        <source>The directory list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The background of a page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1220,14 +1238,6 @@ Research addresses can be changed in link override files, read at start-up from 
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
     <message>
-        <source>The directory list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The background of a page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Research Links</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1390,10 +1400,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>There are no studies in %1 yet. Studies you save in the Study Notebook are listed here.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1466,10 +1472,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>S&amp;tudies…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1662,22 +1664,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Valuation results</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1801,31 +1787,11 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Value per share by method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1991,18 +1957,6 @@ Research addresses can be changed in link override files, read at start-up from 
     <name>kelvo::app::VerdictPart</name>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2636,6 +2590,13 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Enter the Number of Shares Outstanding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::widgets::WindowPattern</name>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

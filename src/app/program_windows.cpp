@@ -3,6 +3,8 @@
 
 #include "app/program_windows.h"
 
+#include "app/link_captions.h"
+
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
 #include "research_links/research_links_window.h"
@@ -119,8 +121,7 @@ void ProgramWindows::showResearchLinks() {
     handover::LinkContext context{[this] { return window_.companySymbol(); },
                                   [this] { return window_.companyName(); },
                                   [this] { return window_.selectedRow(); }};
-    researchLinks_ =
-        new ResearchLinksWindow(dialogs_, desktop_, std::move(context), &layoutCaption);
+    researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context), &linkCaption);
     researchLinks_->setWindowFlag(Qt::Window);
     addShortcuts(researchLinks_, true);
     connect(&window_, &MainWindow::companyChanged, researchLinks_,
@@ -133,7 +134,7 @@ void ProgramWindows::showResearchLinks() {
 
 void ProgramWindows::showWorkbench() {
   if (!workbench_) {
-    workbench_ = new ValuationWorkbench;
+    workbench_ = new ValuationWorkbench(dialogs_);
     addShortcuts(workbench_, true);
     connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
             [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });
@@ -192,7 +193,7 @@ bool ProgramWindows::openStudyFile(const QString &path) {
 
 void ProgramWindows::showStudies() {
   if (!studies_) {
-    studies_ = new StudiesWindow;
+    studies_ = new StudiesWindow(dialogs_);
     addShortcuts(studies_, true);
     connect(studies_, &StudiesWindow::openRequested, this, &ProgramWindows::openStudyFile);
   }

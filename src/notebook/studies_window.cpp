@@ -4,9 +4,12 @@
 
 #include "study/study_file.h"
 #include "study/study_list.h"
+#include "study/verdicts.h"
+#include "valuation/valuation.h"
 #include "widgets/window_pattern.h"
 
 #include <QAction>
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -15,7 +18,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTreeView>
@@ -30,19 +32,32 @@ namespace {
 constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kPathRole = Qt::UserRole + 2;
 
-// A price as typed ("$1,250.50", "42") for sorting; rows without one go last.
+// A price as typed ("$1,250.50", "42"), read by the amount rule the
+// calculator reads with, for sorting; rows without one go last.
 double priceForSorting(const QString &typed) {
-  QString digits;
-  for (QChar c : typed)
-    if (c.isDigit() || c == QLatin1Char('.'))
-      digits += c;
-  bool ok = false;
-  const double value = digits.toDouble(&ok);
-  return ok ? value : std::numeric_limits<double>::max();
+  return valuation::readAmount(typed.toStdString()).value_or(std::numeric_limits<double>::max());
 }
 
+// Texts sort as the user's language sorts them, whatever their case; other
+// keys (dates, numbers) by their value.
+class Cell final : public QStandardItem {
+public:
+  using QStandardItem::QStandardItem;
+  bool operator<(const QStandardItem &other) const override {
+    const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
+    if (mine.typeId() != QMetaType::QString || theirs.typeId() != QMetaType::QString)
+      return QStandardItem::operator<(other);
+    static const QCollator collator = [] {
+      QCollator c;
+      c.setCaseSensitivity(Qt::CaseInsensitive);
+      return c;
+    }();
+    return collator.compare(mine.toString(), theirs.toString()) < 0;
+  }
+};
+
 QStandardItem *cell(const QString &text, const QVariant &sortKey, const QString &path) {
-  auto *item = new QStandardItem(text);
+  auto *item = new Cell(text);
   item->setEditable(false);
   item->setData(sortKey, kSortRole);
   item->setData(path, kPathRole);
@@ -71,7 +86,7 @@ QList<QStandardItem *> unreadRow(const study::StudySummary &s, const QString &sa
   const QString name = QFileInfo(s.path).fileName();
   QList<QStandardItem *> row{
       cell(QString(), QString(), s.path),
-      cell(name, name.toCaseFolded(), s.path),
+      cell(name, name, s.path),
       cell(saved, s.lastSaved, s.path),
       cell(failureMark(s.failure), int(study::Verdict::Pass) + 1, s.path),
       cell(QString(), std::numeric_limits<double>::max(), s.path),
@@ -86,19 +101,23 @@ QList<QStandardItem *> unreadRow(const study::StudySummary &s, const QString &sa
 
 } // namespace
 
-StudiesWindow::StudiesWindow(QWidget *parent) : StudiesWindow(QString(), parent) {}
+StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, QWidget *parent)
+    : StudiesWindow(dialogs, QString(), parent) {}
 
-StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
-    : QWidget(parent, Qt::Window), folder_(folder), model_(new QStandardItemModel(this)),
-      view_(new QTreeView), summary_(new QLabel), openButton_(new QPushButton(tr("&Open"))),
-      watcher_(new QFileSystemWatcher(this)) {
+StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, const QString &folder, QWidget *parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), folder_(folder),
+      model_(new QStandardItemModel(this)), view_(new QTreeView), summary_(new QLabel),
+      openButton_(new QPushButton(tr("&Open"))), watcher_(new QFileSystemWatcher(this)) {
+  setObjectName(QStringLiteral("studies"));
   setWindowTitle(tr("Studies"));
   widgets::letReturnPressButtons(*this);
+  widgets::addCloseKeys(*this);
   model_->setHorizontalHeaderLabels(
       {tr("Symbol"), tr("Company"), tr("Last saved"), tr("Verdict"), tr("Buy-below price")});
   model_->setSortRole(kSortRole);
 
   view_->setModel(model_);
+  view_->setObjectName(QStringLiteral("studyList"));
   view_->setAccessibleName(tr("Saved studies"));
   view_->setRootIsDecorated(false);
   view_->setUniformRowHeights(true);
@@ -113,12 +132,15 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
   // for that) open the study.
   connect(view_, &QTreeView::activated, this, &StudiesWindow::openCurrent);
 
+  summary_->setObjectName(QStringLiteral("summary"));
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  openButton_->setObjectName(QStringLiteral("open"));
   openButton_->setAccessibleDescription(tr("Opens the selected study in the Study Notebook."));
   connect(openButton_, &QPushButton::clicked, this, &StudiesWindow::openCurrent);
   // Alt+R by the button's own mnemonic; F5 (and the desktop's key) by an action.
   auto *refreshButton = new QPushButton(tr("&Refresh"));
+  refreshButton->setObjectName(QStringLiteral("refresh"));
   connect(refreshButton, &QPushButton::clicked, this, &StudiesWindow::refresh);
   QList<QKeySequence> refreshKeys = QKeySequence::keyBindings(QKeySequence::Refresh);
   if (!refreshKeys.contains(QKeySequence(Qt::Key_F5)))
@@ -142,24 +164,18 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
     if (isVisible())
       refresh();
   });
-  auto *closeButton = new QPushButton(tr("&Close"));
-  connect(closeButton, &QPushButton::clicked, this, &StudiesWindow::close);
-  auto *closeAction = new QAction(this);
-  closeAction->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
-  connect(closeAction, &QAction::triggered, this, &StudiesWindow::close);
-  addAction(closeAction);
 
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(refreshButton);
   buttons->addStretch();
   buttons->addWidget(openButton_);
-  buttons->addWidget(closeButton);
+  buttons->addWidget(widgets::closeButton(*this));
   auto *column = new QVBoxLayout(this);
   column->addWidget(summary_);
   column->addWidget(view_, 1);
   column->addLayout(buttons);
   // Within the screen at any scale factor; the contents scroll when it is small.
-  resize(QSize(760, 460).boundedTo(screen()->availableGeometry().size() * 0.9));
+  widgets::fitToScreen(*this, QSize(760, 460));
 }
 
 QString StudiesWindow::folder() const {
@@ -209,7 +225,7 @@ void StudiesWindow::refresh() {
         s.verdict == study::Verdict::BuyBelow ? s.buyBelowPrice.simplified() : QString();
     model_->appendRow({
         cell(symbol, symbol.toUpper(), s.path),
-        cell(company, company.toCaseFolded(), s.path),
+        cell(company, company, s.path),
         cell(saved, s.lastSaved, s.path),
         cell(study::verdictText(s.verdict), int(s.verdict), s.path),
         cell(price, priceForSorting(price), s.path),

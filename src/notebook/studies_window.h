@@ -16,15 +16,20 @@ class QPushButton;
 class QStandardItemModel;
 class QTreeView;
 
+namespace kelvo::platform {
+class Dialogs;
+} // namespace kelvo::platform
+
 namespace kelvo::app {
 
 class StudiesWindow final : public QWidget {
   Q_OBJECT
 public:
-  // The studies folder in the user's documents folder.
-  explicit StudiesWindow(QWidget *parent = nullptr);
+  // The studies folder in the user's documents folder. Every question and
+  // warning goes through `dialogs`.
+  explicit StudiesWindow(platform::Dialogs &dialogs, QWidget *parent = nullptr);
   // Another folder, for tests and benchmarks.
-  explicit StudiesWindow(const QString &folder, QWidget *parent = nullptr);
+  StudiesWindow(platform::Dialogs &dialogs, const QString &folder, QWidget *parent = nullptr);
 
   // Reads the folder again; done each time the window is shown, and when
   // the folder changes while it is shown.
@@ -47,6 +52,7 @@ private:
   void showCounts(int readable, int unread);
   void select(const QString &path);
 
+  platform::Dialogs &dialogs_;
   QString folder_; // empty: the studies folder of the moment
   QStandardItemModel *model_;
   QTreeView *view_;

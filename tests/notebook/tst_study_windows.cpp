@@ -9,6 +9,7 @@
 #include "notebook/study_notebook.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
+#include "support/accessible_names.h"
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
@@ -34,13 +35,11 @@ using namespace kelvo::study;
 class StudyWindowsTest : public QObject {
   Q_OBJECT
   QTemporaryDir home_;
-  QString studies_; // the studies folder under the temporary home
+  QString studies_;             // the studies folder under the temporary home
+  ScriptedDialogs listDialogs_; // the list of studies asks nothing
 
   template <class T> static T *named(QWidget *w, const QString &accessibleName) {
-    for (T *child : w->findChildren<T *>())
-      if (child->accessibleName() == accessibleName)
-        return child;
-    return nullptr;
+    return kelvo::testing::byAccessibleName<T>(*w, accessibleName);
   }
   static QPlainTextEdit *companyNotes(StudyNotebook &nb) {
     return named<QPlainTextEdit>(&nb, "Company notes");
@@ -359,7 +358,7 @@ private slots:
     write("AAPL", "Apple", 9, Verdict::Pass, "");
     write("PEP", "PepsiCo", 5, Verdict::BuyBelow, "$95.50");
 
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, folder);
     showAndActivate(&w);
     QCOMPARE(w.windowTitle(), "Studies");
     QTreeView *view = w.view();
@@ -407,7 +406,7 @@ private slots:
     const QString folder = home_.path() + "/unread/" + QTest::currentDataTag();
     writeStudy(folder, "KO");
     writeStudy(folder, "bad", bytes);
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, folder);
     w.show();
     const QAbstractItemModel *list = w.view()->model();
     const int bad = list->index(0, StudiesWindow::SymbolColumn).data() == "KO" ? 1 : 0;
@@ -434,7 +433,7 @@ private slots:
     const QString folder = home_.path() + "/follow/" + QTest::currentDataTag() + "/studies";
     if (change != "first save")
       writeStudy(folder, "KO");
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, folder);
     showAndActivate(&w);
     QAbstractItemModel *list = w.view()->model();
     w.view()->sortByColumn(StudiesWindow::SymbolColumn, Qt::DescendingOrder);
