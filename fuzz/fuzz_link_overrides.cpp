@@ -27,6 +27,7 @@
 
 using namespace kelvo::directory;
 using namespace kelvo::links;
+using kelvo::fuzz::Named;
 using kelvo::fuzz::namedIn;
 using kelvo::fuzz::require;
 
