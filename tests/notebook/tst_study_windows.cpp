@@ -389,6 +389,35 @@ private slots:
     QCOMPARE(named<QLabel>(&nb, "Last saved")->text(), "3/3/26 9:00 AM");
   }
 
+  // Column, the texts of its rows in the order written, and in ascending order.
+  void studiesSortAsReaders_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("company, case") << int(StudiesWindow::CompanyColumn) << QStringList{"banana", "Cherry", "apple"} << QStringList{"apple", "banana", "Cherry"};
+    QTest::newRow("company, accents") << int(StudiesWindow::CompanyColumn) << QStringList{"Zeta", "Äpfel", "apple"} << QStringList{"Äpfel", "apple", "Zeta"};
+    QTest::newRow("price, grouped") << int(StudiesWindow::BuyBelowColumn) << QStringList{"$1,050.00", "", "95.5"} << QStringList{"95.5", "$1,050.00", ""};
+  }
+  void studiesSortAsReaders() {
+    QFETCH(int, column);
+    QFETCH(QStringList, texts);
+    const QString folder = home_.path() + "/sort/" + QTest::currentDataTag();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+      Study s;
+      s.symbol = QString("S%1").arg(i);
+      s.companyName = s.buyBelowPrice = texts[i];
+      s.verdict = Verdict::BuyBelow;
+      QCOMPARE(writeStudyFile(s, folder + "/" + s.symbol + ".kelvostudy"), QString());
+    }
+    StudiesWindow w(listDialogs_, folder);
+    w.show();
+    w.view()->sortByColumn(column, Qt::AscendingOrder);
+    QStringList shown;
+    for (int r = 0; r < w.view()->model()->rowCount(); ++r)
+      shown << w.view()->model()->index(r, column).data().toString();
+    QTEST(shown, "sorted");
+  }
+
   // clang-format off
   void studiesListUnreadFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
