@@ -390,6 +390,7 @@ private slots:
   }
 
   // Column, the texts of its rows in the order written, and in ascending order.
+  // clang-format off
   void studiesSortAsReaders_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("texts");
@@ -398,6 +399,7 @@ private slots:
     QTest::newRow("company, accents") << int(StudiesWindow::CompanyColumn) << QStringList{"Zeta", "Äpfel", "apple"} << QStringList{"Äpfel", "apple", "Zeta"};
     QTest::newRow("price, grouped") << int(StudiesWindow::BuyBelowColumn) << QStringList{"$1,050.00", "", "95.5"} << QStringList{"95.5", "$1,050.00", ""};
   }
+  // clang-format on
   void studiesSortAsReaders() {
     QFETCH(int, column);
     QFETCH(QStringList, texts);
