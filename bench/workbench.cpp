@@ -6,6 +6,7 @@
 //   first frame, against a bare window with one label built the same way;
 // - a keystroke in an input: every result, the grid and the chart recomputed
 //   and repainted, against the same keystroke in a lone line edit.
+#include "support/scripted_dialogs.h"
 #include "workbench/valuation_workbench.h"
 
 #include <QApplication>
@@ -98,8 +99,9 @@ const kelvo::valuation::CalculatorFields kPage{"4", "20", "1,000,000", "", "100"
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
 
-  auto workbench = [] {
-    auto *w = new kelvo::app::ValuationWorkbench;
+  kelvo::platform::ScriptedDialogs dialogs;
+  auto workbench = [&dialogs] {
+    auto *w = new kelvo::app::ValuationWorkbench(dialogs);
     w->fillFromCalculator(kPage);
     return static_cast<QWidget *>(w);
   };

@@ -10,6 +10,7 @@
 // the symbol the same way, then the name; the last two bytes pick the row
 // (-1 for none). Backslashes in the file and symbol are written twice.
 #include "directory/company_directory.h"
+#include "fuzz_checks.h"
 #include "links/link_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -26,32 +27,9 @@
 
 using namespace kelvo::directory;
 using namespace kelvo::links;
-
-namespace {
-
-void require(bool ok, const char *what, const QString &about) {
-  if (ok)
-    return;
-  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(about), what);
-  std::abort();
-}
-
-// The scheme and host as written in the template: the text before "://",
-// and the text after it up to the first "/", "?" or "#", without a port.
-struct Named {
-  QString scheme, host;
-};
-
-Named namedIn(const QString &address) {
-  const qsizetype colon = address.indexOf(QLatin1String("://"));
-  require(colon > 0, "accepted without a scheme", address);
-  QString rest = address.mid(colon + 3);
-  for (QChar end : {u'/', u'?', u'#'})
-    rest = rest.section(end, 0, 0);
-  return {address.left(colon).toLower(), rest.section(u':', 0, 0).toLower()};
-}
-
-} // namespace
+using kelvo::fuzz::Named;
+using kelvo::fuzz::namedIn;
+using kelvo::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   FuzzedDataProvider provider(data, size);

@@ -9,6 +9,7 @@
 // the last two bytes pick the row (-1 for none). Backslashes in the symbol
 // are written twice.
 #include "directory/company_directory.h"
+#include "fuzz_checks.h"
 #include "links/link_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -30,10 +31,7 @@ using namespace kelvo::links;
 namespace {
 
 void require(bool ok, const char *what, const LinkTemplate &link) {
-  if (ok)
-    return;
-  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(link.control), what);
-  std::abort();
+  kelvo::fuzz::require(ok, what, link.control);
 }
 
 // Stand-ins short enough that the first seven characters of the name keep

@@ -412,22 +412,6 @@
         <translation>Zuletzt gespeichert: %1</translation>
     </message>
     <message>
-        <source>Buy below a price not yet set.</source>
-        <translation>Kaufen unter einem noch nicht festgelegten Preis.</translation>
-    </message>
-    <message>
-        <source>Buy below %1.</source>
-        <translation>Kaufen unter %1.</translation>
-    </message>
-    <message>
-        <source>Pass.</source>
-        <translation>Nicht kaufen.</translation>
-    </message>
-    <message>
-        <source>Undecided.</source>
-        <translation>Noch offen.</translation>
-    </message>
-    <message>
         <source>Method</source>
         <translation>Methode</translation>
     </message>
@@ -531,18 +515,6 @@
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation>Nicht kaufen</translation>
-    </message>
-    <message>
-        <source>Undecided</source>
-        <translation>Offen</translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation>Die Analyse wurde von einer neueren Version von Kelvo Training Wizard in der Formatversion %1 gespeichert; diese Version liest nur die Formatversion %2. Bitte aktualisieren Sie das Programm, um sie zu öffnen.</translation>
     </message>
@@ -632,6 +604,49 @@
     <message>
         <source>It is not valid JSON text.</source>
         <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Undecided</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation>Noch &amp;offen</translation>
+    </message>
+    <message>
+        <source>Undecided.</source>
+        <translation>Noch offen.</translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation>Kaufen unter</translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation>&amp;Kaufen unter einem Preis</translation>
+    </message>
+    <message>
+        <source>Buy below %1.</source>
+        <translation>Kaufen unter %1.</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Nicht kaufen</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation>Nicht kau&amp;fen</translation>
+    </message>
+    <message>
+        <source>Pass.</source>
+        <translation>Nicht kaufen.</translation>
+    </message>
+    <message>
+        <source>Buy below a price not yet set.</source>
+        <translation>Kaufen unter einem noch nicht festgelegten Preis.</translation>
     </message>
 </context>
 <context>
@@ -867,14 +882,6 @@
         <translation>Die Datei &apos;%1&apos; existiert nicht</translation>
     </message>
     <message>
-        <source>(double-click on a company of the list)</source>
-        <translation>(Doppelklick auf ein Unternehmen der Liste)</translation>
-    </message>
-    <message>
-        <source>(double-click on the background of any page)</source>
-        <translation>(Doppelklick auf den Hintergrund einer beliebigen Seite)</translation>
-    </message>
-    <message>
         <source>kelvo-wizard: cannot write to standard output: %1
 </source>
         <translation>kelvo-wizard: Schreiben auf die Standardausgabe nicht möglich: %1
@@ -986,16 +993,23 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Tasten</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
 
 In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
         <translation>Tastenkürzel zeigt die Tasten aller Fenster des Programms, jedes Mal beim Öffnen aus den Fenstern selbst gelesen: zuerst die Tasten, die in allen Fenstern gelten, dann die jedes einzelnen Fensters.
 
 Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelements mit dem Fokus oder das Menü des Programms. Im Webbrowser, dem der Assistent eine Seite übergibt, schaltet F11 den Vollbildmodus ein und aus.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::LinkCaption</name>
+    <message>
+        <source>The directory list</source>
+        <translation>Die Unternehmensliste</translation>
+    </message>
+    <message>
+        <source>The background of a page</source>
+        <translation>Der Hintergrund einer Seite</translation>
     </message>
 </context>
 <context>
@@ -1421,14 +1435,6 @@ Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelem
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
     <message>
-        <source>The directory list</source>
-        <translation>Die Unternehmensliste</translation>
-    </message>
-    <message>
-        <source>The background of a page</source>
-        <translation>Der Hintergrund einer Seite</translation>
-    </message>
-    <message>
         <source>Research Links</source>
         <translation>Recherche-Links</translation>
     </message>
@@ -1612,10 +1618,6 @@ Speichern schreibt die Vorlage des gewählten Links in Ihre eigene Datei, die Vo
         <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
-    </message>
-    <message>
         <source>There are no studies in %1 yet. Studies you save in the Study Notebook are listed here.</source>
         <translation>In %1 gibt es noch keine Analysen. Analysen, die Sie im Analyse-Notizbuch speichern, werden hier aufgeführt.</translation>
     </message>
@@ -1654,10 +1656,6 @@ Speichern schreibt die Vorlage des gewählten Links in Ihre eigene Datei, die Vo
     <message>
         <source>Refresh</source>
         <translation>Aktualisieren</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Show Studies &amp;Folder</source>
@@ -1747,10 +1745,6 @@ Der Analysen-Ordner ist:
     <message>
         <source>S&amp;tudies…</source>
         <translation>&amp;Analysen…</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -1964,22 +1958,6 @@ Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start
         <translation>Eingaben der Bewertung</translation>
     </message>
     <message>
-        <source>Method</source>
-        <translation>Methode</translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation>Wert je Aktie</translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation>Sicherheitsmarge</translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
-    </message>
-    <message>
         <source>Valuation results</source>
         <translation>Ergebnisse der Bewertung</translation>
     </message>
@@ -2103,32 +2081,12 @@ Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start
         <translation>Legt Eingaben und Ergebnisse als reinen Text in die Zwischenablage.</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Eingaben</translation>
     </message>
     <message>
         <source>Value per share by method</source>
         <translation>Wert je Aktie nach Methode</translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation>Methode</translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation>Wert je Aktie</translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation>Sicherheitsmarge</translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation>Kaufen unter</translation>
     </message>
     <message>
         <source>Method: %1</source>
@@ -2316,18 +2274,6 @@ Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und m
     <message>
         <source>Verdict</source>
         <translation>Urteil</translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation>Noch &amp;offen</translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation>&amp;Kaufen unter einem Preis</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation>Nicht kau&amp;fen</translation>
     </message>
     <message>
         <source>Buy-below price</source>
@@ -2973,6 +2919,13 @@ Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und m
     <message>
         <source>Enter the Number of Shares Outstanding.</source>
         <translation>Geben Sie die Anzahl der ausstehenden Aktien ein.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::widgets::WindowPattern</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>

@@ -412,22 +412,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Buy below a price not yet set.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pass.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undecided.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Method</source>
         <translation type="unfinished"></translation>
     </message>
@@ -531,18 +515,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -631,6 +603,49 @@
     </message>
     <message>
         <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undecided.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below a price not yet set.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -867,14 +882,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(double-click on a company of the list)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(double-click on the background of any page)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>kelvo-wizard: cannot write to standard output: %1
 </source>
         <translation type="unfinished"></translation>
@@ -980,13 +987,20 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
 
 In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::LinkCaption</name>
+    <message>
+        <source>The directory list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The background of a page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1412,14 +1426,6 @@ In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus,
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
     <message>
-        <source>The directory list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The background of a page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Research Links</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1598,10 +1604,6 @@ Save writes the template of the selected link into your own file, which wins ove
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>There are no studies in %1 yet. Studies you save in the Study Notebook are listed here.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1639,10 +1641,6 @@ Save writes the template of the selected link into your own file, which wins ove
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1729,10 +1727,6 @@ The studies folder is:
     </message>
     <message>
         <source>S&amp;tudies…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1940,22 +1934,6 @@ If the program ends before you save, it offers the notes back at the next start.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Valuation results</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2079,31 +2057,11 @@ If the program ends before you save, it offers the notes back at the next start.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Value per share by method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2282,18 +2240,6 @@ Each value V has its buy-below price, V × (1 − m) for the margin of safety m,
     <name>kelvo::app::VerdictPart</name>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2933,6 +2879,13 @@ Each value V has its buy-below price, V × (1 − m) for the margin of safety m,
     </message>
     <message>
         <source>Enter the Number of Shares Outstanding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::widgets::WindowPattern</name>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,11 +3,11 @@
 
 #include "app/command_line.h"
 
-#include "handover/link_actions.h"
+#include "app/link_captions.h"
+
 #include "links/link_descriptions.h"
 #include "links/link_overrides.h"
 #include "platform/translations.h"
-#include "wizard_window/layout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -102,27 +102,11 @@ void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
       commandLineText(QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "[file]")));
 }
 
-// What the window shows for a link control.
-QString captionOf(const QString &control) {
-  if (const QString caption = layoutCaption(control); !caption.isEmpty())
-    return caption;
-  // Controls whose text the window fills in, and those without one.
-  if (control == QLatin1String("Label38"))
-    return handover::makerWebsiteText();
-  if (control == QLatin1String("Label2"))
-    return handover::makerEmailText();
-  if (control == QLatin1String("List1"))
-    return commandLineText(
-        QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "(double-click on a company of the list)"));
-  return commandLineText(
-      QT_TRANSLATE_NOOP("kelvo::app::CommandLine", "(double-click on the background of any page)"));
-}
-
 // One line a control: name, caption, address template, where it came from.
 void listLinks() {
   for (const links::LinkTemplate &link : links::activeLinkCatalogue().links())
     printText(stdout, QStringLiteral("%1\t%2\t%3\t%4\n")
-                          .arg(link.control, captionOf(link.control), link.address,
+                          .arg(link.control, linkCaption(link.control), link.address,
                                links::linkOriginText(link)));
 }
 

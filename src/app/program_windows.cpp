@@ -3,6 +3,7 @@
 
 #include "app/program_windows.h"
 
+#include "app/link_captions.h"
 #include "keyboard_shortcuts/keyboard_shortcuts_window.h"
 #include "notebook/notebook_help.h"
 #include "notebook/recent_menu.h"
@@ -165,8 +166,7 @@ ResearchLinksWindow &ProgramWindows::ensureResearchLinks() {
     handover::LinkContext context{[this] { return window_.companySymbol(); },
                                   [this] { return window_.companyName(); },
                                   [this] { return window_.selectedRow(); }};
-    researchLinks_ =
-        new ResearchLinksWindow(dialogs_, desktop_, std::move(context), &layoutCaption);
+    researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context), &linkCaption);
     researchLinks_->setWindowFlag(Qt::Window);
     addShortcuts(researchLinks_, true);
     connect(&window_, &MainWindow::companyChanged, researchLinks_,
@@ -186,7 +186,7 @@ void ProgramWindows::showResearchLinks() {
 
 ValuationWorkbench &ProgramWindows::ensureWorkbench() {
   if (!workbench_) {
-    workbench_ = new ValuationWorkbench;
+    workbench_ = new ValuationWorkbench(dialogs_);
     addShortcuts(workbench_, true);
     connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
             [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });

@@ -5,8 +5,8 @@
 #include "widgets/window_pattern.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -36,19 +36,17 @@ KeyboardShortcutsWindow::KeyboardShortcutsWindow(QWidget *parent)
   list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   list_->header()->setStretchLastSection(false);
 
-  auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-  auto *close = new QAction(tr("Close"), this);
-  close->setShortcuts({QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)});
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  addAction(close);
+  widgets::addCloseKeys(*this);
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(widgets::closeButton(*this));
 
   auto *column = new QVBoxLayout(this);
   column->addWidget(intro);
   column->addWidget(list_, 1);
-  column->addWidget(buttons);
+  column->addLayout(buttons);
   // Within the screen at any scale factor; the list scrolls when it is small.
-  resize(QSize(620, 640).boundedTo(screen()->availableGeometry().size() * 0.9));
+  widgets::fitToScreen(*this, QSize(620, 640));
 }
 
 void KeyboardShortcutsWindow::showSections(const QList<ShortcutSection> &sections) {

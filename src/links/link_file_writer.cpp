@@ -3,6 +3,7 @@
 #include "links/link_file_writer.h"
 
 #include "links/link_file.h"
+#include "platform/atomic_save.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -158,10 +159,8 @@ QString writeLinkFileValue(const QString &path, const QString &group, const QStr
   if (!QDir().mkpath(info.absolutePath()))
     return Texts::tr("The folder %1 cannot be created, so nothing was written.")
         .arg(QDir::toNativeSeparators(info.absolutePath()));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit())
-    return Texts::tr("%1 cannot be written, so it was left as it is: %2")
-        .arg(shown, file.errorString());
+  if (const QString error = platform::saveAtomically(path, after); !error.isEmpty())
+    return Texts::tr("%1 cannot be written, so it was left as it is: %2").arg(shown, error);
   return {};
 }
 

@@ -15,8 +15,8 @@ namespace kelvo::links {
 
 namespace {
 
-const QString kLinksFolder = QStringLiteral("kelvo-wizard/links");
-const QString kUserFile = QStringLiteral("kelvo-wizard/links.conf");
+constexpr QLatin1StringView kLinksFolder{"kelvo-wizard/links"};
+constexpr QLatin1StringView kUserFile{"kelvo-wizard/links.conf"};
 
 // The folders QStandardPaths lists, most important first, without relative
 // ones (the XDG rules say to ignore them).

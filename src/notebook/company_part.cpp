@@ -23,6 +23,10 @@ CompanyPart::CompanyPart(QWidget *parent)
     : QGroupBox(tr("Company"), parent), symbol_(new QLineEdit), name_(new QLineEdit),
       begun_(new QLabel), saved_(new QLabel) {
   auto *form = new QFormLayout(this);
+  symbol_->setObjectName(QStringLiteral("symbol"));
+  name_->setObjectName(QStringLiteral("companyName"));
+  begun_->setObjectName(QStringLiteral("begun"));
+  saved_->setObjectName(QStringLiteral("lastSaved"));
   symbol_->setAccessibleName(tr("Symbol"));
   name_->setAccessibleName(tr("Company name"));
   begun_->setAccessibleName(tr("Begun"));

@@ -15,22 +15,23 @@ struct NoteBox {
   const char *label;
   const char *accessibleName;
   const char *question;
+  const char *objectName;
 };
 
 // clang-format off
 constexpr std::array<NoteBox, study::kNoteStepCount> kNoteBoxes{{
     {QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "The &company"),
      QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Company notes"),
-     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?")},
+     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?"), "companyNotes"},
     {QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Competitive &advantages"),
      QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Competitive advantages notes"),
-     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?")},
+     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?"), "advantagesNotes"},
     {QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "&Management"),
      QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Management notes"),
-     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?")},
+     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?"), "managementNotes"},
     {QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "&Bargain price"),
      QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "Bargain price notes"),
-     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What is the business worth by the methods of the Valuation Workbench? Is today's price far enough below that to leave a margin of safety?")},
+     QT_TRANSLATE_NOOP("kelvo::app::NotesPart", "What is the business worth by the methods of the Valuation Workbench? Is today's price far enough below that to leave a margin of safety?"), "bargainNotes"},
 }};
 // clang-format on
 
@@ -41,6 +42,7 @@ NotesPart::NotesPart(QWidget *parent) : QGroupBox(tr("Notes"), parent) {
   for (int i = 0; i < study::kNoteStepCount; ++i) {
     auto *label = new QLabel(tr(kNoteBoxes[i].label));
     auto *edit = new QPlainTextEdit;
+    edit->setObjectName(QLatin1String(kNoteBoxes[i].objectName));
     edit->setAccessibleName(tr(kNoteBoxes[i].accessibleName));
     edit->setPlaceholderText(tr(kNoteBoxes[i].question));
     edit->setTabChangesFocus(true); // Tab moves on, as in every other box

@@ -7,9 +7,12 @@
 #include "study/study_file.h"
 #include "study/study_list.h"
 #include "study/study_moves.h"
+#include "study/verdicts.h"
+#include "valuation/valuation.h"
 #include "widgets/window_pattern.h"
 
 #include <QAction>
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -18,7 +21,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTreeView>
@@ -33,19 +35,32 @@ namespace {
 constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kPathRole = Qt::UserRole + 2;
 
-// A price as typed ("$1,250.50", "42") for sorting; rows without one go last.
+// A price as typed ("$1,250.50", "42"), read by the amount rule the
+// calculator reads with, for sorting; rows without one go last.
 double priceForSorting(const QString &typed) {
-  QString digits;
-  for (QChar c : typed)
-    if (c.isDigit() || c == QLatin1Char('.'))
-      digits += c;
-  bool ok = false;
-  const double value = digits.toDouble(&ok);
-  return ok ? value : std::numeric_limits<double>::max();
+  return valuation::readAmount(typed.toStdString()).value_or(std::numeric_limits<double>::max());
 }
 
+// Texts sort as the user's language sorts them, whatever their case; other
+// keys (dates, numbers) by their value.
+class Cell final : public QStandardItem {
+public:
+  using QStandardItem::QStandardItem;
+  bool operator<(const QStandardItem &other) const override {
+    const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
+    if (mine.typeId() != QMetaType::QString || theirs.typeId() != QMetaType::QString)
+      return QStandardItem::operator<(other);
+    static const QCollator collator = [] {
+      QCollator c;
+      c.setCaseSensitivity(Qt::CaseInsensitive);
+      return c;
+    }();
+    return collator.compare(mine.toString(), theirs.toString()) < 0;
+  }
+};
+
 QStandardItem *cell(const QString &text, const QVariant &sortKey, const QString &path) {
-  auto *item = new QStandardItem(text);
+  auto *item = new Cell(text);
   item->setEditable(false);
   item->setData(sortKey, kSortRole);
   item->setData(path, kPathRole);
@@ -74,7 +89,7 @@ QList<QStandardItem *> unreadRow(const study::StudySummary &s, const QString &sa
   const QString name = QFileInfo(s.path).fileName();
   QList<QStandardItem *> row{
       cell(QString(), QString(), s.path),
-      cell(name, name.toCaseFolded(), s.path),
+      cell(name, name, s.path),
       cell(saved, s.lastSaved, s.path),
       cell(failureMark(s.failure), int(study::Verdict::Pass) + 1, s.path),
       cell(QString(), std::numeric_limits<double>::max(), s.path),
@@ -107,13 +122,16 @@ StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desk
     : QWidget(parent, Qt::Window), dialogs_(dialogs), desktop_(desktop), folder_(folder),
       model_(new QStandardItemModel(this)), view_(new QTreeView), summary_(new QLabel),
       openButton_(new QPushButton(tr("&Open"))), watcher_(new QFileSystemWatcher(this)) {
+  setObjectName(QStringLiteral("studies"));
   setWindowTitle(tr("Studies"));
   widgets::letReturnPressButtons(*this);
+  widgets::addCloseKeys(*this);
   model_->setHorizontalHeaderLabels(
       {tr("Symbol"), tr("Company"), tr("Last saved"), tr("Verdict"), tr("Buy-below price")});
   model_->setSortRole(kSortRole);
 
   view_->setModel(model_);
+  view_->setObjectName(QStringLiteral("studyList"));
   view_->setAccessibleName(tr("Saved studies"));
   view_->setRootIsDecorated(false);
   view_->setUniformRowHeights(true);
@@ -128,12 +146,15 @@ StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desk
   // for that) open the study.
   connect(view_, &QTreeView::activated, this, &StudiesWindow::openCurrent);
 
+  summary_->setObjectName(QStringLiteral("summary"));
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  openButton_->setObjectName(QStringLiteral("open"));
   openButton_->setAccessibleDescription(tr("Opens the selected study in the Study Notebook."));
   connect(openButton_, &QPushButton::clicked, this, &StudiesWindow::openCurrent);
   // Alt+R by the button's own mnemonic; F5 (and the desktop's key) by an action.
   auto *refreshButton = new QPushButton(tr("&Refresh"));
+  refreshButton->setObjectName(QStringLiteral("refresh"));
   connect(refreshButton, &QPushButton::clicked, this, &StudiesWindow::refresh);
   QList<QKeySequence> refreshKeys = QKeySequence::keyBindings(QKeySequence::Refresh);
   if (!refreshKeys.contains(QKeySequence(Qt::Key_F5)))
@@ -157,12 +178,6 @@ StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desk
     if (isVisible())
       refresh();
   });
-  auto *closeButton = new QPushButton(tr("&Close"));
-  connect(closeButton, &QPushButton::clicked, this, &StudiesWindow::close);
-  auto *closeAction = new QAction(tr("Close"), this);
-  closeAction->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
-  connect(closeAction, &QAction::triggered, this, &StudiesWindow::close);
-  addAction(closeAction);
 
   // Rename (F2) and Move to Trash (Delete) act on the selected row, from
   // their buttons, their keys, or the row's context menu.
@@ -192,13 +207,13 @@ StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desk
                &StudiesWindow::trashCurrent);
   view_->setContextMenuPolicy(Qt::ActionsContextMenu);
   buttons->addWidget(openButton_);
-  buttons->addWidget(closeButton);
+  buttons->addWidget(widgets::closeButton(*this));
   auto *column = new QVBoxLayout(this);
   column->addWidget(summary_);
   column->addWidget(view_, 1);
   column->addLayout(buttons);
   // Within the screen at any scale factor; the contents scroll when it is small.
-  resize(QSize(760, 460).boundedTo(screen()->availableGeometry().size() * 0.9));
+  widgets::fitToScreen(*this, QSize(760, 460));
 }
 
 QString StudiesWindow::folder() const {
@@ -248,7 +263,7 @@ void StudiesWindow::refresh() {
         s.verdict == study::Verdict::BuyBelow ? s.buyBelowPrice.simplified() : QString();
     model_->appendRow({
         cell(symbol, symbol.toUpper(), s.path),
-        cell(company, company.toCaseFolded(), s.path),
+        cell(company, company, s.path),
         cell(saved, s.lastSaved, s.path),
         cell(study::verdictText(s.verdict), int(s.verdict), s.path),
         cell(price, priceForSorting(price), s.path),

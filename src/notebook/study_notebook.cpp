@@ -15,12 +15,15 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QScreen>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace kelvo::app {
 
@@ -54,13 +57,24 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
                              CompanySource wizardCompany, QWidget *parent)
     : QMainWindow(parent), dialogs_(dialogs), workbench_(std::move(workbench)),
       wizardCompany_(std::move(wizardCompany)) {
+  setObjectName(QStringLiteral("studyNotebook"));
   widgets::letReturnPressButtons(*this);
   buildActions();
 
   page_ = new StudyPage(bool(workbench_));
   connect(page_, &StudyPage::edited, this, &StudyNotebook::edited);
   connect(page_, &StudyPage::takeRequested, this, &StudyNotebook::takeFromWorkbench);
-  setCentralWidget(page_);
+  auto *central = new QWidget;
+  auto *column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(page_, 1);
+  auto *bottom = new QHBoxLayout;
+  const int side = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+  bottom->setContentsMargins(side, 0, side, 0);
+  bottom->addStretch();
+  bottom->addWidget(widgets::closeButton(*this));
+  column->addLayout(bottom);
+  setCentralWidget(central);
   statusBar();
 
   // A recovery copy within seconds of a change, but not on every key: the
@@ -74,7 +88,7 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
   saved_ = fresh;
   showStudy(fresh);
   // Within the screen at any scale factor; the contents scroll when it is small.
-  resize(QSize(1040, 820).boundedTo(screen()->availableGeometry().size() * 0.9));
+  widgets::fitToScreen(*this, QSize(1040, 820));
 }
 
 StudyNotebook::~StudyNotebook() = default;
@@ -106,8 +120,8 @@ void StudyNotebook::buildActions() {
   file->addSeparator();
   add(tr("S&tudies…"), &StudyNotebook::studiesRequested, {studiesShortcut()});
   file->addSeparator();
-  add(tr("&Close"), &StudyNotebook::close,
-      shortcutsWith(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+  // Ctrl+W and Escape close through closeEvent, which asks about unsaved changes.
+  file->addAction(widgets::addCloseKeys(*this));
 }
 
 Study StudyNotebook::study() const { return page_->study(); }
@@ -118,7 +132,11 @@ void StudyNotebook::showStudy(const Study &s) {
 }
 
 void StudyNotebook::updateTitle() {
-  const QString name = file_.path().isEmpty() ? tr("Untitled") : QFileInfo(file_.path()).fileName();
+  // The desktop learns the document from the file path; the title names the
+  // window before it, and Qt shows "[*]" as the mark of unsaved changes.
+  setWindowFilePath(file_.path());
+  const QString name =
+      windowFilePath().isEmpty() ? tr("Untitled") : QFileInfo(windowFilePath()).fileName();
   setWindowTitle(file_.isReadOnly() ? tr("Study Notebook - %1 (read-only)[*]").arg(name)
                                     : tr("Study Notebook - %1[*]").arg(name));
   setWindowModified(hasUnsavedChanges());

@@ -21,6 +21,7 @@ StudyPage::StudyPage(bool hasWorkbench, QWidget *parent)
   big.setPointSizeF(big.pointSizeF() * 1.4);
   big.setBold(true);
   heading_->setFont(big);
+  heading_->setObjectName(QStringLiteral("heading"));
   heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto userEdit = [this] {

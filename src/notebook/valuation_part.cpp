@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/valuation_part.h"
 
+#include "study/study_export.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,11 +39,13 @@ void fillRow(QTableWidget *table, int row, const QStringList &texts) {
 ValuationPart::ValuationPart(bool hasWorkbench, QWidget *parent)
     : QGroupBox(tr("Valuation"), parent), hasWorkbench_(hasWorkbench), hint_(new QLabel),
       inputs_(makeTable({tr("Input"), tr("Value")}, tr("Valuation inputs"))),
-      results_(
-          makeTable({tr("Method"), tr("Value per share"), tr("Margin of safety"), tr("Buy below")},
-                    tr("Valuation results"))) {
+      results_(makeTable(study::resultHeadings(), tr("Valuation results"))) {
   auto *column = new QVBoxLayout(this);
+  inputs_->setObjectName(QStringLiteral("valuationInputs"));
+  results_->setObjectName(QStringLiteral("valuationResults"));
+  hint_->setObjectName(QStringLiteral("valuationHint"));
   auto *take = new QPushButton(tr("&Take from Workbench"));
+  take->setObjectName(QStringLiteral("takeFromWorkbench"));
   take->setAccessibleDescription(
       tr("Copies the Valuation Workbench's inputs and results into this study."));
   if (!hasWorkbench_) {

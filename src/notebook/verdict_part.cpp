@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/verdict_part.h"
 
+#include "study/verdicts.h"
 #include "widgets/single_line.h"
 
 #include <QButtonGroup>
@@ -19,21 +20,24 @@ VerdictPart::VerdictPart(QWidget *parent)
     : QGroupBox(tr("Verdict"), parent), verdicts_(new QButtonGroup(this)) {
   auto *form = new QFormLayout(this);
   auto *choices = new QHBoxLayout;
-  const std::array<std::pair<Verdict, QString>, 3> options{{
-      {Verdict::Undecided, tr("&Undecided")},
-      {Verdict::BuyBelow, tr("Buy b&elow a price")},
-      {Verdict::Pass, tr("Pa&ss")},
+  const std::array<std::pair<Verdict, const char *>, 3> options{{
+      {Verdict::Undecided, "undecided"},
+      {Verdict::BuyBelow, "buyBelowVerdict"},
+      {Verdict::Pass, "pass"},
   }};
-  for (const auto &[verdict, text] : options) {
-    auto *button = new QRadioButton(text);
+  for (const auto &[verdict, objectName] : options) {
+    auto *button = new QRadioButton(study::verdictChoice(verdict));
+    button->setObjectName(QLatin1String(objectName));
     verdicts_->addButton(button, int(verdict));
     choices->addWidget(button);
   }
   choices->addStretch();
   buyBelow_ = new QLineEdit;
+  buyBelow_->setObjectName(QStringLiteral("buyBelowPrice"));
   buyBelow_->setAccessibleName(tr("Buy-below price"));
   buyBelow_->setPlaceholderText(tr("For example $42.50"));
   reasoning_ = new QLineEdit;
+  reasoning_->setObjectName(QStringLiteral("reasoning"));
   reasoning_->setAccessibleName(tr("Reasoning"));
   reasoning_->setPlaceholderText(tr("Why, in one line"));
   form->addRow(choices);

@@ -12,8 +12,7 @@ class QPrinter;
 
 namespace kelvo::platform {
 
-inline const QString kAppTitle =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::platform", "Kelvo Wizard"));
+inline constexpr QLatin1StringView kAppTitle{QT_TRANSLATE_NOOP("kelvo::platform", "Kelvo Wizard")};
 
 // SaveDiscardCancel asks about unsaved changes; RecoverDiscard offers back
 // notes that were not saved when the program last ended.

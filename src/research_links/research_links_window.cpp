@@ -11,18 +11,14 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -47,6 +43,7 @@ ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::D
   setObjectName(QStringLiteral("researchLinks"));
   setWindowTitle(tr("Research Links"));
   widgets::letReturnPressButtons(*this);
+  widgets::addCloseKeys(*this);
   buildControls();
   connect(&ActiveLinks::instance(), &ActiveLinks::changed, this, &ResearchLinksWindow::refresh);
   refresh();
@@ -54,21 +51,8 @@ ResearchLinksWindow::ResearchLinksWindow(platform::Dialogs &dialogs, platform::D
 
 ResearchLinksWindow::~ResearchLinksWindow() = default;
 
-// What the main window shows for a link control, without access-key marks.
 QString ResearchLinksWindow::captionOf(const QString &control) const {
-  if (control == u"Label38")
-    return makerWebsiteText();
-  if (control == u"Label2")
-    return makerEmailText();
-  if (control == u"List1")
-    return tr("The directory list");
-  if (control == u"picStart")
-    return tr("The background of a page");
-  QString caption = caption_ ? caption_(control) : QString();
-  if (caption.isEmpty())
-    return control;
-  caption.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&');
-  return caption.replace(u'\x01', u'&').simplified();
+  return caption_ ? caption_(control) : control;
 }
 
 void ResearchLinksWindow::buildControls() {
@@ -141,17 +125,13 @@ void ResearchLinksWindow::buildControls() {
   layout->addWidget(problemsLabel);
   layout->addWidget(problems_, 1);
 
-  auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(close, &QDialogButtonBox::rejected, this, &QWidget::close);
-  layout->addWidget(close);
-  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  auto *bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(widgets::closeButton(*this));
+  layout->addLayout(bottom);
 
   // Within the screen at any scale factor; the lists scroll when it is small.
-  QSize wanted(1060, 680);
-  if (const QScreen *s = screen())
-    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.9);
-  resize(wanted);
+  widgets::fitToScreen(*this, QSize(1060, 680));
 }
 
 void ResearchLinksWindow::refresh() {

@@ -27,12 +27,11 @@ class Dialogs;
 
 namespace kelvo::app {
 
-class ResearchLinksWindow : public QWidget {
+class ResearchLinksWindow final : public QWidget {
   Q_OBJECT
 
 public:
-  // What the main window shows on a control, by its design name; empty for
-  // none.
+  // What the main window shows on a link control, by its design name.
   using ControlCaption = std::function<QString(const QString &control)>;
 
   // `context` reads the chosen company from the main window at each use;

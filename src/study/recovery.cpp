@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/recovery.h"
 
+#include "platform/atomic_save.h"
 #include "study/study_json.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,8 @@ class RecoveryTexts {
   Q_DECLARE_TR_FUNCTIONS(RecoveryCopy)
 };
 
-const QString kRecoveryFormat = QStringLiteral("kelvo-study-recovery");
-const QString kPrefix = QStringLiteral("recovery-");
+constexpr QLatin1StringView kRecoveryFormat{"kelvo-study-recovery"};
+constexpr QLatin1StringView kPrefix{"recovery-"};
 // A recovery copy holds notes that may be longer than a saved study may be:
 // the user may have pasted a long text that saving then refused.
 constexpr qint64 kMaxRecoveryBytes = 64 << 20;
@@ -90,13 +91,12 @@ QString RecoveryCopy::write(const Study &study, const QString &sourcePath) {
                            {QLatin1String("sourcePath"), sourcePath},
                            {QLatin1String("study"), studyToJsonObject(study)}};
   const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact);
-  QSaveFile file(path());
-  if (!file.open(QIODevice::WriteOnly))
-    return failed(file.errorString());
-  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-  if (file.write(bytes) != bytes.size() || !file.commit())
-    return failed(file.errorString());
-  return {};
+  // Notes are private: the copy is the user's alone from its first byte.
+  const QString error = platform::saveAtomically(path(), [&bytes](QSaveFile &file) {
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return file.write(bytes) == bytes.size();
+  });
+  return error.isEmpty() ? QString() : failed(error);
 }
 
 void RecoveryCopy::remove() {

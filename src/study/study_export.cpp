@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/study_export.h"
 
+#include "platform/atomic_save.h"
 #include "study/study_file.h"
+#include "study/verdicts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,19 +54,7 @@ Outline outlineOf(const Study &study) {
                                             : Texts::tr("Company Study: %1").arg(outline.company);
   outline.begun = Texts::tr("Begun: %1").arg(longDate(study.begun));
   outline.lastSaved = Texts::tr("Last saved: %1").arg(longDate(study.lastSaved));
-  switch (study.verdict) {
-  case Verdict::BuyBelow:
-    outline.verdict = study.buyBelowPrice.trimmed().isEmpty()
-                          ? Texts::tr("Buy below a price not yet set.")
-                          : Texts::tr("Buy below %1.").arg(study.buyBelowPrice.trimmed());
-    break;
-  case Verdict::Pass:
-    outline.verdict = Texts::tr("Pass.");
-    break;
-  case Verdict::Undecided:
-    outline.verdict = Texts::tr("Undecided.");
-    break;
-  }
+  outline.verdict = verdictSentence(study.verdict, study.buyBelowPrice);
   outline.reasoning = study.reasoning.trimmed();
   return outline;
 }
@@ -207,20 +197,23 @@ QString markdownHeading(const QString &text) {
   return out;
 }
 
-QString htmlText(const QString &text) {
-  QString html = text.trimmed().toHtmlEscaped();
-  html.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  html.replace(QLatin1String("\n\n"), QLatin1String("</p><p>"));
-  html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-  return html;
+// Typed text as paragraphs: a blank line parts them, a single line break
+// stays a line break. Empty for a text of blanks alone.
+QString htmlParagraphs(const QString &text) {
+  QString plain = text.trimmed();
+  if (plain.isEmpty())
+    return {};
+  plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  // Qt's own conversion, without the line feeds it puts between its tags.
+  return Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal).remove(u'\n');
 }
+
+} // namespace
 
 QStringList resultHeadings() {
   return {Texts::tr("Method"), Texts::tr("Value per share"), Texts::tr("Margin of safety"),
           Texts::tr("Buy below")};
 }
-
-} // namespace
 
 QString noteStepTitle(NoteStep step) {
   switch (step) {
@@ -285,10 +278,10 @@ QString studyToHtml(const Study &study) {
 
   for (int step = 0; step < kNoteStepCount; ++step) {
     html += QStringLiteral("<h2>%1</h2>").arg(noteStepTitle(NoteStep(step)).toHtmlEscaped());
-    const QString notes = htmlText(study.notes[step]);
+    const QString notes = htmlParagraphs(study.notes[step]);
     html += notes.isEmpty()
                 ? QStringLiteral("<p class=\"empty\"><i>%1</i></p>").arg(Texts::tr("No notes."))
-                : QStringLiteral("<p>%1</p>").arg(notes);
+                : notes;
   }
 
   html += QStringLiteral("<h2>%1</h2>").arg(Texts::tr("Valuation").toHtmlEscaped());
@@ -325,7 +318,7 @@ QString studyToHtml(const Study &study) {
   html += QStringLiteral("<h2>%1</h2><p><b>%2</b></p>")
               .arg(Texts::tr("Verdict").toHtmlEscaped(), outline.verdict.toHtmlEscaped());
   if (!outline.reasoning.isEmpty())
-    html += QStringLiteral("<p>%1</p>").arg(htmlText(outline.reasoning));
+    html += htmlParagraphs(outline.reasoning);
   html += QLatin1String("</body></html>");
   return html;
 }
@@ -352,10 +345,7 @@ QString exportStudyPdf(const Study &study, const QString &path) {
     return Texts::tr("The study could not be exported as “%1”: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
   };
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return failed(writeFailureReason(path, file));
-  {
+  const QString error = platform::saveAtomically(path, [&study](QSaveFile &file) {
     QPdfWriter writer(&file);
     writer.setTitle(outlineOf(study).title);
     writer.setCreator(QStringLiteral("Kelvo Training Wizard"));
@@ -364,18 +354,16 @@ QString exportStudyPdf(const Study &study, const QString &path) {
                                      : QPageSize::A4));
     writer.setResolution(300);
     printStudy(study, writer);
-  }
-  if (!file.commit())
-    return failed(writeFailureReason(path, file));
-  return {};
+    return true; // the writer tells nothing; the commit finds a failed write
+  });
+  return error.isEmpty() ? QString() : failed(writeFailureReason(path, error));
 }
 
 QString exportStudyMarkdown(const Study &study, const QString &path) {
-  QSaveFile file(path);
-  const QByteArray bytes = studyToMarkdown(study).toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  const QString error = platform::saveAtomically(path, studyToMarkdown(study).toUtf8());
+  if (!error.isEmpty())
     return Texts::tr("The study could not be exported as “%1”: %2.")
-        .arg(QDir::toNativeSeparators(path), writeFailureReason(path, file));
+        .arg(QDir::toNativeSeparators(path), writeFailureReason(path, error));
   return {};
 }
 

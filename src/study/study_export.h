@@ -17,6 +17,10 @@ namespace kelvo::study {
 // "Management", "Bargain Price", translated.
 QString noteStepTitle(NoteStep step);
 
+// The headings of the results table, wherever it is shown: "Method", "Value
+// per share", "Margin of safety", "Buy below", translated.
+QStringList resultHeadings();
+
 QString studyToMarkdown(const Study &study);
 
 // HTML for QTextDocument; every text of the study is escaped.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/study_file.h"
 
+#include "platform/atomic_save.h"
 #include "study/file_guard.h"
 #include "study/study_json.h"
 
@@ -104,15 +105,16 @@ QString writeStudyFile(const Study &study, const QString &path,
     return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” cannot be "
                               "written in.")
         .arg(displayName(path), displayName(folder));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      (writeBytes ? writeBytes(file, bytes) : file.write(bytes)) != bytes.size() || !file.commit())
+  const QString error = platform::saveAtomically(path, [&](QSaveFile &file) {
+    return (writeBytes ? writeBytes(file, bytes) : file.write(bytes)) == bytes.size();
+  });
+  if (!error.isEmpty())
     return StudyFileTexts::tr("The study could not be saved as “%1”: %2.")
-        .arg(displayName(path), writeFailureReason(path, file));
+        .arg(displayName(path), writeFailureReason(path, error));
   return {};
 }
 
-QString writeFailureReason(const QString &path, const QFileDevice &file) {
+QString writeFailureReason(const QString &path, const QString &error) {
   // QSaveFile's own words name the path again, or name only its temporary
   // file, so the usual causes are told in words of our own.
   const QFileInfo target(path);
@@ -123,7 +125,7 @@ QString writeFailureReason(const QString &path, const QFileDevice &file) {
   if (folder.isDir() && !folder.isWritable())
     return StudyFileTexts::tr("the folder “%1” cannot be written in")
         .arg(displayName(folder.absoluteFilePath()));
-  QString reason = file.errorString();
+  QString reason = error;
   if (reason.endsWith(QLatin1Char('.')))
     reason.chop(1);
   return reason;
@@ -157,18 +159,6 @@ QString proposedFileName(const Study &study, const QDate &today) {
     name = StudyFileTexts::tr("Untitled");
   return QStringLiteral("%1 %2.%3")
       .arg(name, today.toString(Qt::ISODate), QLatin1String(kStudyFileSuffix));
-}
-
-QString verdictText(Verdict verdict) {
-  switch (verdict) {
-  case Verdict::BuyBelow:
-    return StudyFileTexts::tr("Buy below");
-  case Verdict::Pass:
-    return StudyFileTexts::tr("Pass");
-  case Verdict::Undecided:
-    break;
-  }
-  return StudyFileTexts::tr("Undecided");
 }
 
 } // namespace kelvo::study

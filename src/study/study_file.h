@@ -13,7 +13,6 @@
 #include <optional>
 
 class QIODevice;
-class QFileDevice;
 
 namespace kelvo::study {
 
@@ -58,10 +57,10 @@ using StudyBytesWriter = std::function<qint64(QIODevice &file, const QByteArray 
 QString writeStudyFile(const Study &study, const QString &path,
                        const StudyBytesWriter &writeBytes = {});
 
-// Why `file`, opened on `path`, could not be written: the end of a sentence
+// Why `path` could not be written, where the system said `error`: the end of a sentence
 // that names the path already ("the file is read-only", "the folder “…”
 // cannot be written in", or the system's own words).
-QString writeFailureReason(const QString &path, const QFileDevice &file);
+QString writeFailureReason(const QString &path, const QString &error);
 
 // The "Kelvo Studies" folder in the user's documents folder.
 QString studiesFolder();
@@ -70,8 +69,5 @@ QString studiesFolder();
 // becomes "-", other characters that file systems or file managers dislike
 // are replaced, and "Untitled" stands in for an empty symbol.
 QString proposedFileName(const Study &study, const QDate &today);
-
-// "Undecided", "Buy below", "Pass", translated.
-QString verdictText(Verdict verdict);
 
 } // namespace kelvo::study

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/study_json.h"
 
+#include "study/verdicts.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <cmath>
@@ -14,7 +16,7 @@ class StudyJsonTexts {
   Q_DECLARE_TR_FUNCTIONS(StudyFile)
 };
 
-const QString kFormatName = QStringLiteral("kelvo-study");
+constexpr QLatin1StringView kFormatName{"kelvo-study"};
 constexpr double kHighestKnowableVersion = 1000000;
 
 // clang-format off
@@ -22,8 +24,6 @@ constexpr double kHighestKnowableVersion = 1000000;
 const std::array<QLatin1String, kNoteStepCount> kNoteKeys = {
     QLatin1String("company"), QLatin1String("competitiveAdvantages"),
     QLatin1String("management"), QLatin1String("bargainPrice")};
-const std::array<QLatin1String, 3> kVerdictKeys = {
-    QLatin1String("undecided"), QLatin1String("buyBelow"), QLatin1String("pass")};
 // clang-format on
 
 QJsonValue dateToJson(const QDateTime &when) {
@@ -100,10 +100,9 @@ QJsonObject studyToJsonObject(const Study &study) {
                                {QLatin1String("margin"), result.margin},
                                {QLatin1String("buyBelow"), result.buyBelow}});
 
-  const QJsonObject verdict{
-      {QLatin1String("decision"), kVerdictKeys[static_cast<int>(study.verdict)]},
-      {QLatin1String("buyBelowPrice"), study.buyBelowPrice},
-      {QLatin1String("reasoning"), study.reasoning}};
+  const QJsonObject verdict{{QLatin1String("decision"), verdictKey(study.verdict)},
+                            {QLatin1String("buyBelowPrice"), study.buyBelowPrice},
+                            {QLatin1String("reasoning"), study.reasoning}};
 
   // QJsonObject keeps its keys sorted, so the same study always gives the same bytes.
   return QJsonObject{{QLatin1String("format"), kFormatName},
@@ -184,9 +183,8 @@ StudyReadResult studyFromJsonObject(const QJsonObject &object) {
   const QJsonObject verdict = read.object(object, QLatin1String("verdict"), top);
   const QString verdictPath = QStringLiteral("verdict.");
   const QString decision = read.text(verdict, QLatin1String("decision"), verdictPath);
-  const auto known = std::find(kVerdictKeys.begin(), kVerdictKeys.end(), decision);
-  if (known != kVerdictKeys.end())
-    study.verdict = static_cast<Verdict>(known - kVerdictKeys.begin());
+  if (const std::optional<Verdict> known = verdictFromKey(decision))
+    study.verdict = *known;
   else if (!decision.isEmpty())
     read.fail(verdictPath + QLatin1String("decision"));
   study.buyBelowPrice = read.text(verdict, QLatin1String("buyBelowPrice"), verdictPath);

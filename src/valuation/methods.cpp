@@ -81,18 +81,6 @@ std::array<std::optional<double>, kGridSize> gridRates(std::optional<double> own
   return rates;
 }
 
-std::string groupedDigits(std::uint64_t whole) {
-  std::string digits = std::to_string(whole);
-  std::string out;
-  const std::size_t lead = digits.size() % 3;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i != 0 && (i + 3 - lead) % 3 == 0)
-      out += ',';
-    out += digits[i];
-  }
-  return out;
-}
-
 // magnitude x 10^shift in `decimals` places: the whole part grouped, then
 // the decimals. One multiplication, so that 0.125 is 12.5 cents exactly.
 std::string fixedDigits(double magnitude, int shift, int decimals) {
@@ -101,7 +89,7 @@ std::string fixedDigits(double magnitude, int shift, int decimals) {
     scale *= 10;
   const double factor = std::pow(10.0, shift) * double(scale);
   const auto units = static_cast<std::uint64_t>(std::round(magnitude * factor));
-  std::string out = groupedDigits(units / scale);
+  std::string out = groupThousands(std::to_string(units / scale));
   if (decimals > 0) {
     std::string fraction = std::to_string(units % scale);
     out += '.' + std::string(std::size_t(decimals) - fraction.size(), '0') + fraction;

@@ -228,9 +228,14 @@ std::string formatDollars(double value) {
                                        std::chars_format::fixed, 0);
   if (ec != std::errc())
     return {};
-  const std::size_t count = static_cast<std::size_t>(end - digits);
-  std::string out = rounded < 0 ? "-$" : "$";
-  out.reserve(out.size() + count + count / 3);
+  const std::string_view whole(digits, static_cast<std::size_t>(end - digits));
+  return (rounded < 0 ? "-$" : "$") + groupThousands(whole);
+}
+
+std::string groupThousands(std::string_view digits) {
+  const std::size_t count = digits.size();
+  std::string out;
+  out.reserve(count + count / 3);
   for (std::size_t k = 0; k < count; ++k) {
     if (k > 0 && (count - k) % 3 == 0)
       out += ',';

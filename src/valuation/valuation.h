@@ -29,6 +29,10 @@ std::string formatDollars(double value);
 // A text is read by the amount rule first; an unreadable text comes back unchanged.
 std::string formatDollars(std::string_view text);
 
+// The digits of a whole number with a comma between groups of three, counted
+// from the right: "1250000" gives "1,250,000".
+std::string groupThousands(std::string_view digits);
+
 // Up to 15 significant digits, "." decimal point, no grouping, no trailing zeros;
 // "1E+20" style beyond 15 digits or below 1E-04; empty for inf/NaN.
 std::string plainNumberText(double value);

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/window_pattern.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace kelvo::widgets {
 
@@ -38,10 +41,63 @@ private:
   QWidget &window_;
 };
 
+// Watches the window for a new palette.
+class PaletteFollower final : public QObject {
+public:
+  PaletteFollower(QWidget &window, std::function<void()> restyle)
+      : QObject(&window), window_(window), restyle_(std::move(restyle)) {}
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (watched == &window_ && event->type() == QEvent::PaletteChange)
+      restyle_();
+    return false;
+  }
+
+private:
+  QWidget &window_;
+  std::function<void()> restyle_;
+};
+
+QString closeText() {
+  return QCoreApplication::translate("kelvo::widgets::WindowPattern", "&Close");
+}
+
 } // namespace
 
 void letReturnPressButtons(QWidget &window) {
   window.installEventFilter(new ReturnPressesButtons(window));
+}
+
+QAction *addCloseKeys(QWidget &window) {
+  auto *action = new QAction(closeText(), &window);
+  action->setObjectName(QStringLiteral("closeWindow"));
+  QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+  keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W));
+  keys.prepend(QKeySequence(Qt::CTRL | Qt::Key_W));
+  keys.append(QKeySequence(Qt::Key_Escape));
+  action->setShortcuts(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, &window, &QWidget::close);
+  window.addAction(action);
+  return action;
+}
+
+QPushButton *closeButton(QWidget &window) {
+  auto *button = new QPushButton(closeText(), &window);
+  button->setObjectName(QStringLiteral("close"));
+  QObject::connect(button, &QPushButton::clicked, &window, &QWidget::close);
+  return button;
+}
+
+void fitToScreen(QWidget &window, QSize wanted, double share) {
+  if (const QScreen *screen = window.screen())
+    wanted = wanted.boundedTo(screen->availableGeometry().size() * share);
+  window.resize(wanted);
+}
+
+void followPalette(QWidget &window, std::function<void()> restyle) {
+  window.installEventFilter(new PaletteFollower(window, std::move(restyle)));
 }
 
 } // namespace kelvo::widgets

@@ -16,24 +16,24 @@
 
 namespace kelvo::wizard {
 
-inline const QString kCaptionPrefix =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard - "));
-inline const QString kPlainCaption =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard"));
-inline const QString kClearedCaption =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard "));
+inline constexpr QLatin1StringView kCaptionPrefix{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard - ")};
+inline constexpr QLatin1StringView kPlainCaption{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard")};
+inline constexpr QLatin1StringView kClearedCaption{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Kelvo Training Wizard ")};
 
 // The boxes Next and Exit may show.
-inline const QString kAskSymbolPrompt =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol to study: "));
-inline const QString kAskSymbolDefault = QStringLiteral("KO");
-inline const QString kSymbolMissing =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol"));
-inline const QString kNameMissing =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Enter the Company Name"));
-inline const QString kExitQuestion =
-    QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "Exit Program?"));
-inline const QString kExitTitle = QStringLiteral(QT_TRANSLATE_NOOP("kelvo::wizard", "End Program"));
+inline constexpr QLatin1StringView kAskSymbolPrompt{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol to study: ")};
+inline constexpr QLatin1StringView kAskSymbolDefault{"KO"};
+inline constexpr QLatin1StringView kSymbolMissing{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Enter a Stock Symbol")};
+inline constexpr QLatin1StringView kNameMissing{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Enter the Company Name")};
+inline constexpr QLatin1StringView kExitQuestion{
+    QT_TRANSLATE_NOOP("kelvo::wizard", "Exit Program?")};
+inline constexpr QLatin1StringView kExitTitle{QT_TRANSLATE_NOOP("kelvo::wizard", "End Program")};
 
 // One of the texts above in the user's language, when shown.
 inline QString translated(const QString &text) {

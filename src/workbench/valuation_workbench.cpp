@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/valuation_workbench.h"
 
+#include "study/study_export.h"
 #include "widgets/window_pattern.h"
 #include "workbench/sensitivity_table.h"
 #include "workbench/valuation_chart.h"
@@ -9,16 +10,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,36 +30,38 @@ using valuation::Reason;
 struct InputRow {
   const char *label;
   const char *defaultText;
+  const char *objectName;
 };
 // clang-format off
 constexpr InputRow kInputRows[] = {
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings per share"), ""},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth rate (% a year)"), ""},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Years of growth"), ""},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discount rate (% a year)"), "10"},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth after that (% a year)"), "2.5"},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Book value per share"), ""},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "AAA bond yield (%)"), "4.4"},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Current price"), ""},
-    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Margin of safety (%)"), "25"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings per share"), "", "earnings"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth rate (% a year)"), "", "growth"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Years of growth"), "", "years"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discount rate (% a year)"), "10", "discountRate"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth after that (% a year)"), "2.5", "growthAfter"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Book value per share"), "", "bookValue"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "AAA bond yield (%)"), "4.4", "bondYield"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Current price"), "", "price"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Margin of safety (%)"), "25", "margin"},
 };
 
 struct MethodRow {
   const char *name;
   const char *note; // how it is computed, one line
+  const char *objectName; // of its value box; "Margin" and "BuyBelow" added for the others
 };
 // In valuation::kMethods order.
 constexpr MethodRow kMethodRows[] = {
     {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Wizard's estimate"),
-     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (1 + g − r)^n: the IV Estimator page compounds at the growth above the discount rate.")},
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (1 + g − r)^n: the IV Estimator page compounds at the growth above the discount rate."), "estimate"},
     {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham formula"),
-     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (8.5 + 2g) × 4.4 / Y: Graham's price for growth, scaled by today's bond yield.")},
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (8.5 + 2g) × 4.4 / Y: Graham's price for growth, scaled by today's bond yield."), "grahamFormula"},
     {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham number"),
-     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "√(22.5 × E × B): at most 15 times earnings and 1.5 times book value.")},
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "√(22.5 × E × B): at most 15 times earnings and 1.5 times book value."), "grahamNumber"},
     {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discounted earnings"),
-     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "n years of earnings growing at g, then at t for ever, all discounted at r.")},
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "n years of earnings growing at g, then at t for ever, all discounted at r."), "discountedEarnings"},
     {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings power value"),
-     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E / r: today's earnings for ever, with no growth, discounted at r.")},
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E / r: today's earnings for ever, with no growth, discounted at r."), "earningsPower"},
 };
 // clang-format on
 static_assert(std::size(kMethodRows) == valuation::kMethodCount);
@@ -94,9 +94,12 @@ QLineEdit *resultBox(const QString &name, const QString &note, int minimumWidth)
 
 } // namespace
 
-ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Window) {
+ValuationWorkbench::ValuationWorkbench(platform::Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("valuationWorkbench"));
   setWindowTitle(tr("Valuation Workbench"));
   widgets::letReturnPressButtons(*this);
+  widgets::addCloseKeys(*this);
 
   auto *top = new QHBoxLayout;
   top->addWidget(buildInputs());
@@ -105,16 +108,17 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   auto *middle = new QHBoxLayout;
   middle->addWidget(buildSensitivity());
   chart_ = new ValuationChart;
+  chart_->setObjectName(QStringLiteral("chart"));
   auto *chartBox = new QGroupBox(tr("Value per share against the growth rate"));
   auto *chartLayout = new QVBoxLayout(chartBox);
   chartLayout->addWidget(chart_);
   middle->addWidget(chartBox, 1);
 
   copy_ = new QPushButton(tr("Copy"));
+  copy_->setObjectName(QStringLiteral("copy"));
   copy_->setToolTip(tr("Puts the inputs and results on the clipboard as plain text."));
   connect(copy_, &QPushButton::clicked, this, &ValuationWorkbench::copySummary);
-  auto *close = new QPushButton(tr("Close"));
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  QPushButton *close = widgets::closeButton(*this);
   auto *buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(copy_);
@@ -135,9 +139,6 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
   auto *outer = new QVBoxLayout(this);
   outer->addWidget(scroll, 1);
   outer->addLayout(buttons);
-
-  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   // Tab goes through the inputs, the results, the grid, then the buttons.
   QWidget *previous = inputs_[0];
@@ -169,9 +170,12 @@ ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Wi
       content->sizeHint() +
       QSize(margins.left() + margins.right() + std::max(0, longest),
             margins.top() + margins.bottom() + outer->spacing() + buttons->sizeHint().height());
-  if (const QScreen *s = screen())
-    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.95);
-  resize(wanted);
+  widgets::fitToScreen(*this, wanted, 0.95);
+  // The read-only look and the grid's shading follow a new palette.
+  widgets::followPalette(*this, [this] {
+    showResultsReadOnly();
+    recompute();
+  });
 }
 
 QWidget *ValuationWorkbench::buildInputs() {
@@ -180,6 +184,7 @@ QWidget *ValuationWorkbench::buildInputs() {
   for (int i = 0; i < kInputCount; ++i) {
     const QString label = tr(kInputRows[i].label);
     auto *edit = new QLineEdit(QString::fromLatin1(kInputRows[i].defaultText));
+    edit->setObjectName(QLatin1String(kInputRows[i].objectName));
     edit->setAccessibleName(label);
     edit->setClearButtonEnabled(false);
     // Room for a figure however little room the screen leaves (2x scale).
@@ -212,9 +217,8 @@ QWidget *ValuationWorkbench::buildResults() {
   // box's tooltip and to assistive tools, and the columns grow with the window.
   const int valueWidth = fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue)) + padding;
   const int sideWidth = fm.horizontalAdvance(QStringLiteral("-1,000,000.0%")) + padding;
-  const QString headers[] = {tr("Method"), tr("Value per share"), tr("Margin of safety"),
-                             tr("Buy below")};
-  for (int c = 0; c < 4; ++c) {
+  const QStringList headers = study::resultHeadings();
+  for (int c = 0; c < headers.size(); ++c) {
     auto *header = new QLabel(headers[c]);
     QFont bold = header->font();
     bold.setBold(true);
@@ -231,6 +235,10 @@ QWidget *ValuationWorkbench::buildResults() {
     row.value = resultBox(name, note, valueWidth);
     row.margin = resultBox(tr("%1 margin of safety").arg(name), note, sideWidth);
     row.buyBelow = resultBox(tr("%1 buy below").arg(name), note, sideWidth);
+    const QString objectName = QLatin1String(kMethodRows[m].objectName);
+    row.value->setObjectName(objectName);
+    row.margin->setObjectName(objectName + QLatin1String("Margin"));
+    row.buyBelow->setObjectName(objectName + QLatin1String("BuyBelow"));
     nameLabel->setBuddy(row.value);
     auto *noteLabel = new QLabel(note);
     noteLabel->setForegroundRole(QPalette::PlaceholderText);
@@ -256,6 +264,7 @@ QWidget *ValuationWorkbench::buildSensitivity() {
                                 "across. Shaded: the price is at or below the buy-below price."));
   caption->setWordWrap(true);
   grid_ = new SensitivityTable;
+  grid_->setObjectName(QStringLiteral("sensitivity"));
   layout->addWidget(caption);
   layout->addWidget(grid_);
   layout->addStretch(1);
@@ -324,14 +333,6 @@ void ValuationWorkbench::showResultsReadOnly() {
         look.setBrush(group, QPalette::Base, palette().brush(group, QPalette::Window));
       box->setPalette(look);
     }
-}
-
-void ValuationWorkbench::changeEvent(QEvent *event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::PaletteChange && grid_) {
-    showResultsReadOnly();
-    recompute(); // the shading follows a new palette
-  }
 }
 
 study::Valuation ValuationWorkbench::snapshot() const {

@@ -18,6 +18,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace kelvo::platform {
+class Dialogs;
+} // namespace kelvo::platform
+
 namespace kelvo::app {
 
 class SensitivityTable;
@@ -26,7 +30,8 @@ class ValuationChart;
 class ValuationWorkbench final : public QWidget {
   Q_OBJECT
 public:
-  explicit ValuationWorkbench(QWidget *parent = nullptr);
+  // Every question and warning goes through `dialogs`.
+  explicit ValuationWorkbench(platform::Dialogs &dialogs, QWidget *parent = nullptr);
 
   // Earnings per share, growth rate and years from the calculator page; the
   // other inputs keep their texts. The workbench keeps its inputs otherwise.
@@ -45,9 +50,6 @@ signals:
   // "Take from IV Estimator": the calculator page's figures are wanted,
   // through fillFromCalculator.
   void calculatorFiguresRequested();
-
-protected:
-  void changeEvent(QEvent *event) override;
 
 private:
   enum Input {
@@ -76,6 +78,7 @@ private:
   void showResultsReadOnly();
   void copySummary();
 
+  platform::Dialogs &dialogs_;
   std::array<QLineEdit *, kInputCount> inputs_{};
   std::array<ResultRow, valuation::kMethodCount> rows_{};
   SensitivityTable *grid_ = nullptr;

@@ -9,6 +9,7 @@
 #include "notebook/study_notebook.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
+#include "support/accessible_names.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 
@@ -36,15 +37,12 @@ using namespace kelvo::study;
 class StudyWindowsTest : public QObject {
   Q_OBJECT
   QTemporaryDir home_;
-  QString studies_; // the studies folder under the temporary home
-  ScriptedDialogs listDialogs_;
+  QString studies_;             // the studies folder under the temporary home
+  ScriptedDialogs listDialogs_; // the list of studies asks nothing
   RecordingDesktop desktop_;
 
   template <class T> static T *named(QWidget *w, const QString &accessibleName) {
-    for (T *child : w->findChildren<T *>())
-      if (child->accessibleName() == accessibleName)
-        return child;
-    return nullptr;
+    return kelvo::testing::byAccessibleName<T>(*w, accessibleName);
   }
   static QPlainTextEdit *companyNotes(StudyNotebook &nb) {
     return named<QPlainTextEdit>(&nb, "Company notes");
@@ -487,6 +485,37 @@ private slots:
                    readStudyFile(file.filePath()).study.value_or(Study{}).symbol;
     after << "|" << QDir(trash).entryList(QDir::Files);
     QTEST(after.join(' ').trimmed(), "after");
+  }
+
+  // Column, the texts of its rows in the order written, and in ascending order.
+  // clang-format off
+  void studiesSortAsReaders_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("company, case") << int(StudiesWindow::CompanyColumn) << QStringList{"banana", "Cherry", "apple"} << QStringList{"apple", "banana", "Cherry"};
+    QTest::newRow("company, accents") << int(StudiesWindow::CompanyColumn) << QStringList{"Zeta", "Äpfel", "apple"} << QStringList{"Äpfel", "apple", "Zeta"};
+    QTest::newRow("price, grouped") << int(StudiesWindow::BuyBelowColumn) << QStringList{"$1,050.00", "", "95.5"} << QStringList{"95.5", "$1,050.00", ""};
+  }
+  // clang-format on
+  void studiesSortAsReaders() {
+    QFETCH(int, column);
+    QFETCH(QStringList, texts);
+    const QString folder = home_.path() + "/sort/" + QTest::currentDataTag();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+      Study s;
+      s.symbol = QString("S%1").arg(i);
+      s.companyName = s.buyBelowPrice = texts[i];
+      s.verdict = Verdict::BuyBelow;
+      QCOMPARE(writeStudyFile(s, folder + "/" + s.symbol + ".kelvostudy"), QString());
+    }
+    StudiesWindow w(listDialogs_, desktop_, folder);
+    w.show();
+    w.view()->sortByColumn(column, Qt::AscendingOrder);
+    QStringList shown;
+    for (int r = 0; r < w.view()->model()->rowCount(); ++r)
+      shown << w.view()->model()->index(r, column).data().toString();
+    QTEST(shown, "sorted");
   }
 
   // clang-format off

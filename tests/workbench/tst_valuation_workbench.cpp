@@ -4,6 +4,8 @@
 // into the boxes found by their accessible names, results read back from the
 // boxes and the "Sensitivity" table, the calculator page's figures taken over,
 // the Copy button's summary; chart and grid at 1x and 2x; how results look.
+#include "support/accessible_names.h"
+#include "support/scripted_dialogs.h"
 #include "workbench/valuation_chart.h"
 #include "workbench/valuation_workbench.h"
 
@@ -25,14 +27,7 @@ using kelvo::app::ValuationWorkbench;
 namespace {
 
 QLineEdit *box(ValuationWorkbench &w, const QString &name) {
-  QLineEdit *found = nullptr;
-  for (QLineEdit *e : w.findChildren<QLineEdit *>())
-    if (e->accessibleName() == name) {
-      if (found)
-        return nullptr; // a name must be unique
-      found = e;
-    }
-  return found;
+  return kelvo::testing::byAccessibleName<QLineEdit>(w, name);
 }
 
 // What assistive tools see: how many objects of the window carry the name.
@@ -45,10 +40,7 @@ int carriers(ValuationWorkbench &w, const QString &name) {
 }
 
 QTableWidget *sensitivity(ValuationWorkbench &w) {
-  for (QTableWidget *t : w.findChildren<QTableWidget *>())
-    if (t->accessibleName() == QLatin1String("Sensitivity"))
-      return t;
-  return nullptr;
+  return kelvo::testing::byAccessibleName<QTableWidget>(w, QStringLiteral("Sensitivity"));
 }
 
 // The chart's texts inside it, none over another; with a plot, two ticks an axis.
@@ -79,6 +71,7 @@ const QStringList kExample = {"Earnings per share=10",
 
 class TestValuationWorkbench : public QObject {
   Q_OBJECT
+  kelvo::platform::ScriptedDialogs dialogs_; // the workbench asks nothing here
 private slots:
   void initTestCase() { QAccessible::setActive(true); }
   void shownTexts_data();
@@ -144,7 +137,7 @@ void TestValuationWorkbench::shownTexts() {
   QFETCH(QStringList, page);
   QFETCH(QStringList, typed);
   QFETCH(QStringList, shown);
-  ValuationWorkbench w;
+  ValuationWorkbench w(dialogs_);
   QCOMPARE(w.windowTitle(), QStringLiteral("Valuation Workbench"));
   if (!page.isEmpty())
     w.fillFromCalculator({page[0].toStdString(), page[1].toStdString(), page[2].toStdString(),
@@ -184,7 +177,7 @@ void TestValuationWorkbench::shownTexts() {
 }
 
 void TestValuationWorkbench::copyAndSnapshot() {
-  ValuationWorkbench w;
+  ValuationWorkbench w(dialogs_);
   for (const QString &t : kExample)
     box(w, t.section(u'=', 0, 0))->setText(t.section(u'=', 1));
   const kelvo::study::Valuation v = w.snapshot();
@@ -271,7 +264,7 @@ void TestValuationWorkbench::lookAndRoom() {
     QPalette palette = QApplication::palette();
     ~Restore() { QApplication::setPalette(palette); }
   } restore;
-  ValuationWorkbench w;
+  ValuationWorkbench w(dialogs_);
   for (const QString &t : kExample)
     box(w, t.section(u'=', 0, 0))->setText(t.section(u'=', 1));
   if (size.isValid())
