@@ -12,6 +12,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace kelvo::app {
 
 namespace {
@@ -42,10 +44,19 @@ QString keysText(const QList<QKeySequence> &keys) {
 
 class Collector {
 public:
+  // An action named twice (a Close action's keys and its button's access
+  // key) is one line with all of its keys.
   void add(const QList<QKeySequence> &keys, const QString &text) {
     const ShortcutEntry entry{keysText(keys), withoutAccessMark(text)};
-    if (!entry.keys.isEmpty() && !entry.action.isEmpty() && !entries.contains(entry))
+    if (entry.keys.isEmpty() || entry.action.isEmpty())
+      return;
+    const auto same = std::find_if(entries.begin(), entries.end(), [&](const ShortcutEntry &e) {
+      return e.action == entry.action;
+    });
+    if (same == entries.end())
       entries << entry;
+    else if (!same->keys.split(QLatin1String(", ")).contains(entry.keys))
+      same->keys += QLatin1String(", ") + entry.keys;
   }
   // A label's caption names the box it leads to: "&Symbol:" is "Symbol".
   void addAccessKey(QString caption) {

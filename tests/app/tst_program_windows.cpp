@@ -233,8 +233,9 @@ private slots:
     QTest::newRow("the browser's")
         << "Wizard|In the browser, after “online tools”: full screen on and off|F11";
     QTest::newRow("notebook's menu") << "Study Notebook|Save|Ctrl+S";
-    QTest::newRow("Studies' row keys") << "Studies|Rename…|F2";
+    QTest::newRow("Studies' row keys") << "Studies|Rename…|F2, Alt+N";
     QTest::newRow("gained") << "Valuation Workbench|Gained|F9";
+    QTest::newRow("keys and button, one line") << "Valuation Workbench|Close|Ctrl+W, Ctrl+F4, Esc, Alt+C";
   }
   void keyboardShortcutsListEveryWindow() {
     QFETCH(QString, row);
