@@ -115,6 +115,14 @@ while read -r path kind; do
       newest=$(grep -o -m1 '<release version="[^"]*"' "$f" | cut -d'"' -f2)
       [ "$newest" = "$version" ] || fail "$path: the newest release is '$newest', the program is $version"
       grep -q '<translation type="qt">kelvo-wizard</translation>' "$f" || fail "$path: no Qt translation domain"
+      # Each window is shown with a caption, from a picture the source tree's docs/ holds.
+      docs=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs" && pwd)
+      shots=$(grep -c '<screenshot[ >]' "$f")
+      [ "$shots" -eq "$(grep -c '<caption>' "$f")" ] || fail "$path: a screenshot without a caption"
+      [ "$shots" -ge 7 ] || fail "$path: $shots screenshots, one per window wanted"
+      for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$f"); do
+        [ -f "$docs/$image" ] || fail "$path: the screenshot $image is not in docs/"
+      done
       for scheme in light dark; do
         grep -Eq "<color type=\"primary\" scheme_preference=\"$scheme\">#[0-9a-f]{6}</color>" "$f" ||
           fail "$path: no primary branding colour for the $scheme scheme"
