@@ -24,9 +24,23 @@ phase format kelvo_check_format
 phase reuse reuse --root "$KELVO_ROOT" lint
 
 phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
-# The static analyser, over src/ with the flags of that build.
-phase tidy "$KELVO_ROOT/scripts/tidy.sh" "$KELVO_BUILD"
+
+# The static analyser, over src/ with the flags of that build. The tests
+# leave a core or more idle (the end-to-end tests run one at a time), so it
+# runs beside them at the lowest priority, in a process group of its own that
+# ends with this script, and tells its findings once they are done.
+tidy_log=$(mktemp)
+setsid nice -n 19 "$KELVO_ROOT/scripts/tidy.sh" "$KELVO_BUILD" >"$tidy_log" 2>&1 &
+tidy=$!
+trap 'kill -- "-$tidy" 2>/dev/null; rm -f "$tidy_log"' EXIT
+tidy_findings() {
+  local status=0
+  wait "$tidy" || status=$?
+  cat "$tidy_log"
+  return "$status"
+}
 phase tests ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"
+phase tidy tidy_findings
 
 # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak detection is off because Qt keeps some allocations until exit on
