@@ -5,12 +5,12 @@
 // its own, as the user's event triggers it, with dialogs answered by script
 // and the desktop recording. Reports median and worst per handler, for the
 // handler alone and with the repaint it causes.
-#include "app/appearance.h"
-#include "app/main_window.h"
 #include "directory/company_directory.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "wizard/steps.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/main_window.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -87,7 +87,6 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   prepareApplication(app);
   Bench b;
-  b.window.endProgram = [] {};
   b.window.show();
   if (!QTest::qWaitForWindowExposed(&b.window))
     return 1;

@@ -3,7 +3,7 @@
 // The Studies window listing a folder of 1,000 studies, as the user waits for
 // it when the window is shown: reading the folder, filling the rows, sorting
 // and fitting the columns. Printed beside reading the folder alone.
-#include "app/studies_window.h"
+#include "notebook/studies_window.h"
 #include "study/study_file.h"
 #include "study/study_list.h"
 

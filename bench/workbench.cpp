@@ -6,7 +6,7 @@
 //   first frame, against a bare window with one label built the same way;
 // - a keystroke in an input: every result, the grid and the chart recomputed
 //   and repainted, against the same keystroke in a lone line edit.
-#include "app/valuation_workbench.h"
+#include "workbench/valuation_workbench.h"
 
 #include <QApplication>
 #include <QLabel>

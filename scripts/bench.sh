@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
 # Qt window, the window's handlers, the Valuation Workbench, the directory
-# lookups, the list of studies and its window.
+# lookups, the list of studies and its window, and reading a company's facts.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -26,6 +26,7 @@ export LC_ALL=C.UTF-8
 
 echo "== kelvo benchmarks ($(nproc) cores, $(date -u +%Y-%m-%d))"
 "$bin/bench_lookups"
+"$bin/bench_filings"
 "$bin/bench_study_list"
 QT_QPA_PLATFORM=offscreen "$bin/bench_studies_window" 2>/dev/null
 echo

@@ -4,6 +4,457 @@
 <context>
     <name></name>
     <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanyFacts</name>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a company&apos;s reported figures from the SEC.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FinancialHistory</name>
+    <message>
+        <source>at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 filed %2, accession %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in this filing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC lists %1 as %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported; each year from the first of these tags that has it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revenue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earnings per share (diluted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shareholders&apos; equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares (diluted, millions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capital spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-term debt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt / free cash flow (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diluted weighted average of shares over the year; failing that, the shares outstanding on the cover of that year&apos;s annual report. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book value per share = shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free cash flow = operating cash flow − capital spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt / free cash flow = long-term debt ÷ free cash flow, only when free cash flow is positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts in millions, except per-share figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts in %1 millions, except per-share figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>The recovery copy of the notes could not be written to “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock could not be taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Splits</name>
+    <message>
+        <source>Possible %1-for-%2 split between %3 and %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible %1-for-%2 reverse split between %3 and %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: earlier per-share figures are adjusted for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: earlier per-share figures are as filed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyExport</name>
+    <message>
         <source>not yet saved</source>
         <translation type="unfinished"></translation>
     </message>
@@ -105,26 +556,7 @@
     </message>
 </context>
 <context>
-    <name>RecoveryCopy</name>
-    <message>
-        <source>The recovery copy of the notes could not be written to “%1”: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the folder could not be created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its lock could not be taken</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>StudyFile</name>
-    <message>
-        <source>The file is not a study: its contents are not valid JSON text.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>The file is not a Kelvo study.</source>
         <translation type="unfinished"></translation>
@@ -178,15 +610,58 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file is not a Kelvo study: it names no format version this program knows.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The study was saved by a newer version of Kelvo Training Wizard in format version %1, and this version reads format version %2 only. Please update the program to open it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The study is damaged: its field “%1” does not hold what a study keeps there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: the file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: its contents are not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: the file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: the file ends too early, as if it was cut short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study could not be saved as “%1”: the folder “%2” cannot be written in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder “%1” cannot be written in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study is damaged: it names no format version this program knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::BargainPricePage</name>
+    <message>
+        <source>Valuation Workbench…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -336,6 +811,62 @@
         <source>A training wizard for long-term stock investors.
 
 Research addresses can be changed in link override files, read at start-up from kelvo-wizard/links/*.conf in $XDG_DATA_HOME and $XDG_DATA_DIRS, then kelvo-wizard/links.conf in $XDG_CONFIG_DIRS and last in $XDG_CONFIG_HOME (by default ~/.config/kelvo-wizard/links.conf), a later file winning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The argument&apos;s name in the list of arguments; &quot;[file]&quot; in the usage line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::CompanyPart</name>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begun:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -605,6 +1136,61 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
+    <name>kelvo::app::NotesPart</name>
+    <message>
+        <source>The &amp;company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive &amp;advantages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Competitive advantages notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Management notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bargain price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bargain price notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::ProgramWindows</name>
     <message>
         <source>Program menu</source>
@@ -616,14 +1202,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Valuation Workbench…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -706,10 +1284,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opens the address as the control would, for the chosen company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Reset</source>
         <translation type="unfinished"></translation>
     </message>
@@ -739,6 +1313,37 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>This template is accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::SensitivityTable</name>
+    <message>
+        <source>Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price is at or below the buy-below price of this value.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -796,57 +1401,33 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Studies in %1: %2. Double-click one, or select it and press Return, to open it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newer version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the studies folder again. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyNotebook</name>
-    <message>
-        <source>The &amp;company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What does the company sell, to whom, and how does it make its money? Will you still understand its business in ten years?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive &amp;advantages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Competitive advantages notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What keeps competitors from taking its customers or its margins? How long has that advantage lasted, and what could end it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Management</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Management notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are the managers trustworthy and able? Do they treat shareholders as partners, and do they pay themselves fairly?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Bargain price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bargain price notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What is the business worth by the methods of the Valuation Workbench? Is today&apos;s price far enough below that to leave a margin of safety?</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Studies (*.%1)</source>
         <translation type="unfinished"></translation>
@@ -889,162 +1470,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Symbol:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Company &amp;name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Begun:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last saved:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Margin of safety</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy below</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valuation results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Take from Workbench</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no Valuation Workbench in this program to take from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Undecided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy b&amp;elow a price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pa&amp;ss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Buy-below price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For example $42.50</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reasoning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why, in one line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bu&amp;y-below price:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Reasoning:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not saved yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The figures as the Valuation Workbench showed them:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures yet: take them from the Valuation Workbench.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No figures: there is no Valuation Workbench to take them from.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study of a company not named yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1115,6 +1540,69 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Markdown (*.md)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Study Notebook - %1 (read-only)[*]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is open in another copy of Kelvo Wizard. Save the study under another name, or close it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is in the folder of the recovery copies, which the program empties by itself. Please choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is the study shown here: an export would replace its notes. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is already open in another copy of Kelvo Wizard. Open it read-only, or not at all?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The study file was changed by another program since it was opened. Overwrite it, save as another file, or cancel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::StudyPage</name>
+    <message>
+        <source>Another copy of Kelvo Wizard has this study open, so it is read-only here: Save keeps your changes in another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ValuationChart</name>
@@ -1140,6 +1628,81 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1M</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ValuationPart</name>
+    <message>
+        <source>Valuation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the Valuation Workbench&apos;s inputs and results into this study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Valuation Workbench in this program to take from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures as the Valuation Workbench showed them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures yet: take them from the Valuation Workbench.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures: there is no Valuation Workbench to take them from.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1286,30 +1849,6 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The price is at or below the buy-below price of this value.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1319,6 +1858,175 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>    Buy below: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. 3.20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take from IV Estimator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes earnings per share, growth rate and years from the IV Estimator page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>company name (symbol)</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a point for decimals: 3.20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs earnings per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs positive earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a growth rate from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years of growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs years from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs whole years from 1 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate from 0 to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs the growth after that from -100% to 1,000%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a discount rate above the growth after that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive book value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive bond yield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a positive price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin of safety</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a margin from 0 to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: the value is $0.00 or less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not defined for these inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a growth rate to see how the values follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart %1.</source>
+        <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::VerdictPart</name>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undecided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy b&amp;elow a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buy-below price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example $42.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reasoning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why, in one line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bu&amp;y-below price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reasoning:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1506,7 +2214,7 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
 </context>
 <context>
-    <name>kelvo::links</name>
+    <name>kelvo::handover</name>
     <message>
         <source>The e-mail address could not be opened: no mail program took it. Write to this address from your mail program:
 
@@ -1521,78 +2229,6 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the symbol box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the symbol box, written the way Yahoo Finance writes symbols.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the company name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the first seven characters of the company name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It reads the symbol of the company selected in the list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built in, retired by its site</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>built in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>today&apos;s set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1:%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click writes to %1 now.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click opens %1 now.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The site has retired this address: Research Links (Ctrl+L) can switch to today&apos;s address.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The text cannot hold a line break or another control character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file, so nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is larger than 1 MiB, so it was left as it is.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be read, so it was left as it is: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be created, so nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written, so it was left as it is: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1750,6 +2386,54 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Window Title</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It reads the symbol box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol box, written the way Yahoo Finance writes symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the first seven characters of the company name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the symbol of the company selected in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in, retired by its site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today&apos;s set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click writes to %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A click opens %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site has retired this address: Research Links (Ctrl+L) can switch to today&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::links::LinkFile</name>
@@ -1875,6 +2559,34 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>not a valid address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[settings] is read from the user&apos;s own links.conf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text cannot hold a line break or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB, so it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written, so it was left as it is: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,33 +3,24 @@
 
 #include "app/program_windows.h"
 
-#include "app/layout.h"
-#include "app/main_window.h"
-#include "app/research_links_window.h"
-#include "app/studies_window.h"
-#include "app/study_notebook.h"
-#include "app/valuation_workbench.h"
-#include "app/widgets.h"
-#include "app/wizard_page.h"
+#include "notebook/studies_window.h"
+#include "notebook/study_notebook.h"
+#include "research_links/research_links_window.h"
+#include "wizard_window/layout.h"
+#include "wizard_window/main_window.h"
+#include "workbench/valuation_workbench.h"
 
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "study/recovery.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 
 namespace kelvo::app {
 
 namespace {
-
-// The empty space below "Intrinsic Value Est. at Quicken" on the
-// bargain-price page, in twips.
-constexpr int kWorkbenchButtonLeft = 480;
-constexpr int kWorkbenchButtonTop = 3900;
-constexpr int kWorkbenchButtonWidth = 4035;
-constexpr int kWorkbenchButtonHeight = 495;
 
 QAction *addAction(QWidget *window, const QString &text, const QKeySequence &keys) {
   auto *action = new QAction(text, window);
@@ -43,39 +34,32 @@ QAction *addAction(QWidget *window, const QString &text, const QKeySequence &key
 
 ProgramWindows::ProgramWindows(MainWindow &window, platform::Dialogs &dialogs,
                                platform::Desktop &desktop)
-    : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop) {
+    : QObject(&window), window_(window), dialogs_(dialogs), desktop_(desktop),
+      startUpFigures_(window.calculatorFields()) {
   windowActions_ = addShortcuts(&window, true);
-  // End and the title bar's close first ask about an unsaved study; a close
-  // also ends the program, which the added windows would otherwise keep running.
-  window.endProgram = [this, end = std::move(window.endProgram)] {
-    if (closeAll() && end)
-      end();
-  };
-  window.mayClose = [this] {
-    if (!closeAll())
-      return false;
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return true;
-  };
+  // End and the title bar's close (see eventFilter) first ask about an
+  // unsaved study.
+  connect(&window, &MainWindow::endRequested, this, [this] {
+    if (closeAll())
+      emit quitRequested();
+  });
+  window.installEventFilter(this);
   connect(&window, &MainWindow::programMenuRequested, this,
           [this](const QPoint &at) { menu()->popup(at); });
+  connect(&window, &MainWindow::workbenchRequested, this, &ProgramWindows::showWorkbench);
+}
 
-  // The page's own buttons are plain push buttons in the window's face.
-  auto *button = new WizardButton;
-  button->setObjectName(QStringLiteral("cmdWorkbench"));
-  button->setText(tr("Valuation Workbench…"));
-  button->setAccessibleName(tr("Valuation Workbench"));
-  button->setToolTip(
-      tr("Opens the Valuation Workbench with the calculator page's figures. "
-         "Shortcut: %1")
-          .arg(QKeySequence(Qt::CTRL | Qt::Key_I).toString(QKeySequence::NativeText)));
-  if (const QWidget *neighbour = window.control(QStringLiteral("Command26")))
-    button->setFont(neighbour->font());
-  button->setGeometry(pixels(kWorkbenchButtonLeft), pixels(kWorkbenchButtonTop),
-                      pixels(kWorkbenchButtonWidth), pixels(kWorkbenchButtonHeight));
-  window.bargainPricePage()->addTrailingControl(button);
-  connect(button, &QPushButton::clicked, this, &ProgramWindows::showWorkbench);
-  workbenchButton_ = button;
+bool ProgramWindows::eventFilter(QObject *watched, QEvent *event) {
+  if (watched != &window_ || event->type() != QEvent::Close)
+    return QObject::eventFilter(watched, event);
+  if (!closeAll()) {
+    event->ignore(); // the question about the study was cancelled
+    return true;
+  }
+  // A close ends the program too, which the added windows would otherwise
+  // keep running.
+  emit quitRequested();
+  return false;
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -132,12 +116,15 @@ void ProgramWindows::bringUp(QWidget *window) {
 
 void ProgramWindows::showResearchLinks() {
   if (!researchLinks_) {
-    links::LinkContext context{[this] { return window_.companySymbol(); },
-                               [this] { return window_.companyName(); },
-                               [this] { return window_.selectedRow(); }};
-    researchLinks_ = new ResearchLinksWindow(dialogs_, desktop_, std::move(context));
+    handover::LinkContext context{[this] { return window_.companySymbol(); },
+                                  [this] { return window_.companyName(); },
+                                  [this] { return window_.selectedRow(); }};
+    researchLinks_ =
+        new ResearchLinksWindow(dialogs_, desktop_, std::move(context), &layoutCaption);
     researchLinks_->setWindowFlag(Qt::Window);
     addShortcuts(researchLinks_, true);
+    connect(&window_, &MainWindow::companyChanged, researchLinks_,
+            &ResearchLinksWindow::followCompany);
   }
   if (!researchLinks_->isVisible())
     researchLinks_->refresh();
@@ -148,22 +135,34 @@ void ProgramWindows::showWorkbench() {
   if (!workbench_) {
     workbench_ = new ValuationWorkbench;
     addShortcuts(workbench_, true);
+    connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
+            [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });
+    auto followCompany = [this] {
+      workbench_->setCompany(window_.companySymbol(), window_.companyName());
+    };
+    connect(&window_, &MainWindow::companyChanged, workbench_, followCompany);
+    followCompany();
+    // The page's start-up example is no company's earnings: until the user
+    // changes or estimates it, earnings per share stay for the user to type.
+    valuation::CalculatorFields page = window_.calculatorFields();
+    if (page == startUpFigures_)
+      page.earnings.clear();
+    workbench_->fillFromCalculator(page);
   }
-  if (!workbench_->isVisible())
-    workbench_->fillFromCalculator(window_.calculatorFields());
   bringUp(workbench_);
 }
 
 StudyNotebook &ProgramWindows::ensureNotebook() {
   if (!notebook_) {
-    notebook_ = new StudyNotebook(dialogs_, [this]() -> std::optional<study::Valuation> {
+    auto workbench = [this]() -> std::optional<study::Valuation> {
       if (!workbench_)
         return std::nullopt;
       return workbench_->snapshot();
-    });
-    notebook_->wizardCompany = [this] {
+    };
+    auto company = [this] {
       return StudyNotebook::Company{window_.companySymbol(), window_.companyName()};
     };
+    notebook_ = new StudyNotebook(dialogs_, workbench, company);
     // The notebook has its own New and Open, which ask about its notes first.
     addShortcuts(notebook_, false);
     connect(notebook_, &StudyNotebook::studiesRequested, this, &ProgramWindows::showStudies);

@@ -7,6 +7,8 @@
 // program's menu that opens them, and their shortcuts in every window. Each
 // window is built the first time it is asked for, never at start-up.
 
+#include "valuation/valuation.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -14,7 +16,6 @@
 class QAction;
 class QMenu;
 class QPoint;
-class QPushButton;
 class QWidget;
 
 namespace kelvo::platform {
@@ -38,12 +39,10 @@ public:
 
   // The menu a right-click on the wizard's background opens.
   QMenu *menu();
-  // "Valuation Workbench…" on the bargain-price page.
-  QPushButton *workbenchButton() const { return workbenchButton_; }
 
   void showResearchLinks();
-  // Opened from closed, the workbench starts from the calculator page's
-  // figures; an open one is only raised.
+  // The first opening takes the calculator page's figures; later ones only
+  // show the workbench with the inputs it kept.
   void showWorkbench();
   void newStudy();
   void openStudy();
@@ -62,6 +61,14 @@ public:
   StudyNotebook *notebook() const;
   StudiesWindow *studies() const;
 
+signals:
+  // The wizard was ended or closed and the added windows have closed: the
+  // program is to quit.
+  void quitRequested();
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   // The program's shortcuts, as actions of `window`: Ctrl+L and Ctrl+I
   // everywhere, Ctrl+N and Ctrl+O where the window has no New and Open of
@@ -75,7 +82,8 @@ private:
   platform::Desktop &desktop_;
   QMenu *menu_ = nullptr;
   QList<QAction *> windowActions_; // the main window's, which the menu shows
-  QPushButton *workbenchButton_ = nullptr;
+  // The calculator page as the program starts: an example, not the user's.
+  valuation::CalculatorFields startUpFigures_;
   QPointer<ResearchLinksWindow> researchLinks_;
   QPointer<ValuationWorkbench> workbench_;
   QPointer<StudyNotebook> notebook_;

@@ -3,7 +3,8 @@
 
 #include "app/run_wizard.h"
 
-#include "app/appearance.h"
+#include "wizard_window/appearance.h"
+#include "wizard_window/control_places.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -14,6 +15,8 @@ namespace kelvo::app {
 ShippedWizard::ShippedWizard() : window(dialogs, desktop), added(window, dialogs, desktop) {
   dialogs.setParent(&window);
   desktop.setWindow(&window);
+  QObject::connect(&added, &ProgramWindows::quitRequested, qApp, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
 }
 
 int runWizard(QApplication &app, const QString &studyFile, QObject *watcher) {
@@ -37,7 +40,7 @@ int runWizard(QApplication &app, const QString &studyFile, QObject *watcher) {
 int listControls(QApplication &app) {
   prepareApplication(app);
   const ShippedWizard wizard;
-  for (const QString &line : wizard.window.controlPlaces())
+  for (const QString &line : controlPlaces(wizard.window))
     std::printf("%s\n", qUtf8Printable(line));
   return 0;
 }

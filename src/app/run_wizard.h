@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/main_window.h"
 #include "app/program_windows.h"
+#include "wizard_window/main_window.h"
 
 #include "platform/linux_desktop.h"
 #include "platform/qt_dialogs.h"
@@ -18,7 +18,7 @@ namespace kelvo::app {
 // program runs them: the dialogs belong to the window, and the desktop
 // brings that window back to the front.
 // The windows the program adds come with it, and End and the title bar's
-// close ask about an unsaved study before the program ends.
+// close ask about an unsaved study before the program quits.
 struct ShippedWizard {
   ShippedWizard();
   platform::QtDialogs dialogs;

@@ -4,7 +4,6 @@
 #include "links/link_catalogue.h"
 
 #include "links/link_file.h"
-#include "wizard/navigation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -66,9 +65,9 @@ QString readGuard(LinkTemplate &link, const QString &value) {
 
 QString readStyle(LinkTemplate &link, const QString &value) {
   if (value == u"owned")
-    link.style = platform::ShellStyle::OwnedMaximized;
+    link.style = LinkStyle::Owned;
   else if (value == u"plain")
-    link.style = platform::ShellStyle::PlainNormal;
+    link.style = LinkStyle::Plain;
   else
     return QCoreApplication::translate("kelvo::links::LinkFile", "style is owned or plain");
   return {};
@@ -187,13 +186,6 @@ void overrideAddress(LinkTemplate &link, const LinkFileGroup &group, LinkSource 
 
 } // namespace
 
-QString LinkTemplate::prompt() const {
-  if (!guard)
-    return {};
-  // The same boxes Next shows when the symbol or the name is missing.
-  return *guard == LinkInput::NameBox ? wizard::kNameMissing : wizard::kSymbolMissing;
-}
-
 LinkCatalogue LinkCatalogue::fromBuiltInText(const QByteArray &text, const QString &file,
                                              QStringList *problems) {
   LinkCatalogue catalogue;
@@ -255,8 +247,9 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
       if (settings)
         readSettings(group, *settings, found);
       else
-        found.append({group.line, QStringLiteral("[settings] is read from the user's own "
-                                                 "links.conf only")});
+        found.append({group.line, QCoreApplication::translate(
+                                      "kelvo::links::LinkFile",
+                                      "[settings] is read from the user's own links.conf only")});
       continue;
     }
     const auto link =

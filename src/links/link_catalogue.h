@@ -7,8 +7,6 @@
 // packager, and composed into an address from the texts the window holds at
 // the moment of the click. QtCore only.
 
-#include "platform/desktop.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,6 +28,11 @@ enum class LinkInput {
 // desktop's mail hand-over.
 enum class LinkTarget { Address, Email };
 
+// How the desktop is handed a control's address: owned by the main window
+// and shown maximized (the research links), or plainly with the desktop's
+// default action in a normal window (the contact labels).
+enum class LinkStyle { Owned, Plain };
+
 // What a control does around its hand-over, besides the yield and pause.
 enum class LinkBefore { Nothing, AdvantageTexts };
 enum class LinkAfter { Nothing, Calculator, FullScreenKey };
@@ -49,7 +52,7 @@ struct LinkTemplate {
   QList<LinkPiece> pieces; // the same, split into literals and inputs
   LinkTarget target = LinkTarget::Address;
   std::optional<LinkInput> guard;
-  platform::ShellStyle style = platform::ShellStyle::OwnedMaximized;
+  LinkStyle style = LinkStyle::Owned;
   int pauseMs = 300;
   LinkBefore before = LinkBefore::Nothing;
   LinkAfter after = LinkAfter::Nothing;
@@ -59,8 +62,6 @@ struct LinkTemplate {
   QString origin; // the file the address came from; empty when built in
   int originLine = 0;
 
-  // "Enter a Stock Symbol" or "Enter the Company Name" for a guarded link.
-  QString prompt() const;
   // Whether the address in use is a built-in one its site has retired.
   bool isRetired() const { return builtInRetired && source == LinkSource::BuiltIn; }
 };

@@ -10,9 +10,11 @@ namespace kelvo::links {
 
 namespace {
 
-constexpr const char *kContext = "kelvo::links::LinkDescriptions";
-
-QString tr(const char *text) { return QCoreApplication::translate(kContext, text); }
+// Through a class, so that lupdate files the texts under the context tr()
+// looks them up in.
+class Texts {
+  Q_DECLARE_TR_FUNCTIONS(kelvo::links::LinkDescriptions)
+};
 
 // clang-format off
 constexpr std::array kDescriptions = {
@@ -64,15 +66,15 @@ constexpr std::array kPlaceTitles = {
 QString inputSentence(LinkInput input) {
   switch (input) {
   case LinkInput::SymbolBox:
-    return tr("It reads the symbol box.");
+    return Texts::tr("It reads the symbol box.");
   case LinkInput::YahooSymbol:
-    return tr("It reads the symbol box, written the way Yahoo Finance writes symbols.");
+    return Texts::tr("It reads the symbol box, written the way Yahoo Finance writes symbols.");
   case LinkInput::NameBox:
-    return tr("It reads the company name.");
+    return Texts::tr("It reads the company name.");
   case LinkInput::NamePrefix:
-    return tr("It reads the first seven characters of the company name.");
+    return Texts::tr("It reads the first seven characters of the company name.");
   case LinkInput::ListSymbol:
-    return tr("It reads the symbol of the company selected in the list.");
+    return Texts::tr("It reads the symbol of the company selected in the list.");
   }
   return {};
 }
@@ -89,36 +91,36 @@ const LinkDescription *findLinkDescription(QStringView control) {
 }
 
 QString linkPlaceTitle(LinkPlace place) {
-  return tr(kPlaceTitles[static_cast<std::size_t>(place)]);
+  return Texts::tr(kPlaceTitles[static_cast<std::size_t>(place)]);
 }
 
 QString linkOriginText(const LinkTemplate &link) {
   switch (link.source) {
   case LinkSource::BuiltIn:
-    return link.builtInRetired ? tr("built in, retired by its site") : tr("built in");
+    return link.builtInRetired ? Texts::tr("built in, retired by its site") : Texts::tr("built in");
   case LinkSource::TodaySet:
-    return tr("today's set");
+    return Texts::tr("today's set");
   case LinkSource::OverrideFile:
     break;
   }
-  return tr("%1:%2").arg(link.origin).arg(link.originLine);
+  return Texts::tr("%1:%2").arg(link.origin).arg(link.originLine);
 }
 
 QString linkToolTip(const LinkTemplate &link, const QString &target) {
   QStringList lines;
   if (const LinkDescription *description = findLinkDescription(link.control))
-    lines << tr(description->opens);
+    lines << Texts::tr(description->opens);
   QList<LinkInput> read;
   for (const LinkPiece &piece : link.pieces)
     if (piece.isInput && !read.contains(piece.input)) {
       read << piece.input;
       lines << inputSentence(piece.input);
     }
-  lines << (link.target == LinkTarget::Email ? tr("A click writes to %1 now.").arg(target)
-                                             : tr("A click opens %1 now.").arg(target));
+  lines << (link.target == LinkTarget::Email ? Texts::tr("A click writes to %1 now.").arg(target)
+                                             : Texts::tr("A click opens %1 now.").arg(target));
   if (link.isRetired())
-    lines << tr("The site has retired this address: Research Links (Ctrl+L) can switch to "
-                "today's address.");
+    lines << Texts::tr("The site has retired this address: Research Links (Ctrl+L) can switch to "
+                       "today's address.");
   return lines.join(u'\n');
 }
 

@@ -15,7 +15,11 @@ namespace kelvo::links {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("kelvo::links::LinkFile", text); }
+// Through a class, so that lupdate files the texts under the context tr()
+// looks them up in.
+class Texts {
+  Q_DECLARE_TR_FUNCTIONS(kelvo::links::LinkFile)
+};
 
 using Kind = LinkFileLine::Kind;
 
@@ -153,18 +157,19 @@ QString writeLinkFileValue(const QString &path, const QString &group, const QStr
   if (value)
     for (QChar c : *value)
       if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-        return tr("The text cannot hold a line break or another control character.");
+        return Texts::tr("The text cannot hold a line break or another control character.");
 
   const QFileInfo info(path);
   QByteArray before;
   if (info.exists()) {
     if (!info.isFile())
-      return tr("%1 is not a regular file, so nothing was written.").arg(shown);
+      return Texts::tr("%1 is not a regular file, so nothing was written.").arg(shown);
     if (info.size() > kLinkFileMaxBytes)
-      return tr("%1 is larger than 1 MiB, so it was left as it is.").arg(shown);
+      return Texts::tr("%1 is larger than 1 MiB, so it was left as it is.").arg(shown);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-      return tr("%1 cannot be read, so it was left as it is: %2").arg(shown, file.errorString());
+      return Texts::tr("%1 cannot be read, so it was left as it is: %2")
+          .arg(shown, file.errorString());
     before = file.readAll();
   }
   const QByteArray after = withLinkFileValue(before, group, key, value);
@@ -172,11 +177,12 @@ QString writeLinkFileValue(const QString &path, const QString &group, const QStr
     return {};
 
   if (!QDir().mkpath(info.absolutePath()))
-    return tr("The folder %1 cannot be created, so nothing was written.")
+    return Texts::tr("The folder %1 cannot be created, so nothing was written.")
         .arg(QDir::toNativeSeparators(info.absolutePath()));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit())
-    return tr("%1 cannot be written, so it was left as it is: %2").arg(shown, file.errorString());
+    return Texts::tr("%1 cannot be written, so it was left as it is: %2")
+        .arg(shown, file.errorString());
   return {};
 }
 

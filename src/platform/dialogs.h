@@ -6,6 +6,7 @@
 // can answer it by script and see exactly what was shown.
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
@@ -46,6 +47,14 @@ public:
                                const QString &filter) {
     (void)title, (void)proposedPath, (void)filter;
     return {};
+  }
+  // A question with buttons of the caller's own ("&Overwrite"), in their
+  // order; returns the index of the button chosen. Escape and closing the box
+  // choose the last button, which must be the one that changes nothing.
+  virtual int choose(const QString &text, const QString &title, const QStringList &buttons,
+                     int defaultButton = 0, MessageIcon icon = MessageIcon::Warning) {
+    (void)text, (void)title, (void)defaultButton, (void)icon;
+    return int(buttons.size()) - 1;
   }
   // The print dialog for printer; false when cancelled.
   virtual bool choosePrinter(QPrinter &printer, const QString &title) {

@@ -62,15 +62,19 @@ void LinuxDesktop::handOver(const QUrl &url, const QString &target, bool email) 
   process->setProcessChannelMode(QProcess::ForwardedChannels);
   process->setStandardInputFile(QProcess::nullDevice());
   auto failed = [this, target, email] { reportRefused(target, email); };
+  ++openersRunning_;
   QObject::connect(process, &QProcess::finished, &openers_,
-                   [failed](int code, QProcess::ExitStatus status) {
+                   [this, failed](int code, QProcess::ExitStatus status) {
                      if (status != QProcess::NormalExit || code != 0)
                        failed();
+                     --openersRunning_;
                    });
   QObject::connect(process, &QProcess::errorOccurred, &openers_,
-                   [failed](QProcess::ProcessError error) {
-                     if (error == QProcess::FailedToStart)
+                   [this, failed](QProcess::ProcessError error) {
+                     if (error == QProcess::FailedToStart) {
                        failed();
+                       --openersRunning_;
+                     }
                    });
   QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
   QObject::connect(process, &QProcess::errorOccurred, process,

@@ -30,12 +30,17 @@ public:
   void pause(int ms) override;
   void bringToFront() override;
 
+  // The openers handed an address that have not ended yet; at 0, every
+  // refusal they could report has been reported.
+  int openersRunning() const { return openersRunning_; }
+
 private:
   QWidget *window_ = nullptr;
   void handOver(const QUrl &url, const QString &target, bool email);
   // Owns the watch on running openers: once the desktop is gone, an opener
   // that ends reports to no one.
   QObject openers_;
+  int openersRunning_ = 0;
 };
 
 } // namespace kelvo::platform

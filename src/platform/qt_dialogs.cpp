@@ -66,24 +66,30 @@ MessageAnswer askChoice(QMessageBox &box, MessageButtons buttons) {
   return box.clickedButton() == discard ? MessageAnswer::Discard : MessageAnswer::Recover;
 }
 
+// The program's own title is the one every box carries unless it names another.
+QString shownTitle(const QString &title) {
+  return title == kAppTitle ? QCoreApplication::translate("kelvo::platform", "Kelvo Wizard")
+                            : title;
+}
+
+QMessageBox::Icon shownIcon(MessageIcon icon) {
+  return icon == MessageIcon::Information ? QMessageBox::Information
+         : icon == MessageIcon::Warning   ? QMessageBox::Warning
+                                          : QMessageBox::NoIcon;
+}
+
 } // namespace
 
-MessageAnswer QtDialogs::message(const QString &text, const QString &shownTitle,
+MessageAnswer QtDialogs::message(const QString &text, const QString &givenTitle,
                                  MessageButtons buttons, MessageIcon icon) {
-  // The program's own title is the one every box carries unless it names another.
-  const QString title = shownTitle == kAppTitle
-                            ? QCoreApplication::translate("kelvo::platform", "Kelvo Wizard")
-                            : shownTitle;
+  const QString title = shownTitle(givenTitle);
   if (buttons == MessageButtons::SaveDiscardCancel || buttons == MessageButtons::RecoverDiscard) {
     // Asked from whichever window holds the notes, so the box shows over it.
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner());
     widenForTitle(box);
     return askChoice(box, buttons);
   }
-  const QMessageBox::Icon shownIcon = icon == MessageIcon::Information ? QMessageBox::Information
-                                      : icon == MessageIcon::Warning   ? QMessageBox::Warning
-                                                                       : QMessageBox::NoIcon;
-  QMessageBox box(shownIcon, title, text, QMessageBox::NoButton, owner());
+  QMessageBox box(shownIcon(icon), title, text, QMessageBox::NoButton, owner());
   // A warning carries what the user may need elsewhere, such as an address
   // the desktop would not open: it can be selected and copied.
   if (icon == MessageIcon::Warning)
@@ -100,6 +106,25 @@ MessageAnswer QtDialogs::message(const QString &text, const QString &shownTitle,
   widenForTitle(box);
   box.exec();
   return MessageAnswer::Ok;
+}
+
+int QtDialogs::choose(const QString &text, const QString &title, const QStringList &buttons,
+                      int defaultButton, MessageIcon icon) {
+  QMessageBox box(shownIcon(icon), shownTitle(title), text, QMessageBox::NoButton, owner());
+  // Action buttons keep the caller's order in every desktop's layout, with
+  // the last, which changes nothing, where that desktop puts Cancel.
+  QList<QAbstractButton *> added;
+  for (const QString &button : buttons)
+    added << box.addButton(button, added.size() + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                      : QMessageBox::ActionRole);
+  if (added.isEmpty())
+    return -1;
+  box.setDefaultButton(qobject_cast<QPushButton *>(added.value(defaultButton, added.last())));
+  box.setEscapeButton(added.last());
+  widenForTitle(box);
+  box.exec();
+  const int chosen = int(added.indexOf(box.clickedButton()));
+  return chosen < 0 ? int(added.size()) - 1 : chosen;
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &defaultText, const QString &title) {

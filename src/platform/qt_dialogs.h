@@ -21,6 +21,8 @@ public:
   QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
   QString saveFileName(const QString &title, const QString &proposedPath,
                        const QString &filter) override;
+  int choose(const QString &text, const QString &title, const QStringList &buttons,
+             int defaultButton, MessageIcon icon) override;
   bool choosePrinter(QPrinter &printer, const QString &title) override;
   // Whose window the boxes belong to: the active window of the program when
   // there is one (a notebook, a list of studies), else the main window.

@@ -22,17 +22,34 @@ bool install(QCoreApplication &app, const QLocale &locale, const QString &name,
   return false;
 }
 
+// The locale whose languages the user reads. Qt takes LANGUAGE, a list of
+// languages in order of preference ("fr:de"), whatever the locale; GNU
+// programs ignore it where the messages locale is C or POSIX, or none is set,
+// as that asks for untranslated messages. The program does as they do.
+QLocale messagesLocale() {
+  for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray name = qgetenv(variable);
+    if (!name.isEmpty())
+      return name == "C" || name == "POSIX" ? QLocale::c() : QLocale();
+  }
+  return QLocale::c();
+}
+
 } // namespace
 
 int installTranslations(QCoreApplication &app, const QLocale &locale) {
   int installed = 0;
-  // qt_add_translations puts the program's own into its resources.
+  // translations/CMakeLists.txt puts the program's own into this library's resources.
   installed += install(app, locale, QStringLiteral("kelvo-wizard"), QStringLiteral(":/i18n"));
+  // Each in the first language of the user's list it has: with "fr:de" a
+  // program without French speaks German, and Qt's dialogs French.
   installed += install(app, locale, QStringLiteral("qtbase"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   return installed;
 }
 
-int installTranslations(QCoreApplication &app) { return installTranslations(app, QLocale()); }
+int installTranslations(QCoreApplication &app) {
+  return installTranslations(app, messagesLocale());
+}
 
 } // namespace kelvo::platform

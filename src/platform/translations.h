@@ -14,7 +14,8 @@ namespace kelvo::platform {
 // Qt's (from Qt's translations folder, Debian's qt6-translations-l10n), each
 // where one exists; English needs none. Returns how many were installed.
 int installTranslations(QCoreApplication &app, const QLocale &locale);
-// The same for the user's locale.
+// The same for the languages the desktop asks for: LANGUAGE (a list in order
+// of preference), then LC_ALL, LC_MESSAGES and LANG, as GNU programs read them.
 int installTranslations(QCoreApplication &app);
 
 } // namespace kelvo::platform

@@ -34,8 +34,9 @@ public:
   QString write(const Study &study, const QString &sourcePath);
   // Removes the copy and releases the lock. Nothing happens if none exists.
   void remove();
-  // Where this run's copy is (or would be) written.
+  // Where this run's copy is (or would be) written, and the folder of the copies.
   QString path() const;
+  QString folder() const { return folder_; }
 
   struct Orphan {
     QString recoveryPath;

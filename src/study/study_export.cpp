@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
 
@@ -17,10 +18,11 @@ namespace kelvo::study {
 
 namespace {
 
-class StudyExportTexts {
+// Named directly, not through an alias, so that lupdate files the texts
+// under the context tr() looks them up in.
+class Texts {
   Q_DECLARE_TR_FUNCTIONS(StudyExport)
 };
-using Texts = StudyExportTexts;
 
 // What the reader sees of a study, worked out once for every format.
 struct Outline {
@@ -67,33 +69,105 @@ Outline outlineOf(const Study &study) {
   return outline;
 }
 
-// Markdown shows what was typed as typed: characters that make markup
-// anywhere ("$" too, which some renderers read as mathematics) are escaped, and so is the start of
-// a line that would begin a heading, list, quote or rule. Each line break is kept.
-QString markdownLine(const QString &line) {
-  static const QString kAnywhere = QStringLiteral("\\`*_[]<>|~&$");
-  QString out;
-  out.reserve(line.size() + 8);
-  for (const QChar c : line) {
-    if (kAnywhere.contains(c))
-      out += QLatin1Char('\\');
-    out += c;
+// Markdown shows what was typed as typed. A character is escaped only where a
+// reader of CommonMark, with the tables and strikethrough of GitHub's
+// dialect, would take it for markup: prices and sums such as "$3.47", "3.20",
+// "AT&T" or "snake_case" stay as they are.
+bool isAsciiPunctuation(QChar c) { return c.unicode() < 128 && (c.isPunct() || c.isSymbol()); }
+
+// "&amp;", "&#38;" and "&#x26;" would be read as the characters they name.
+bool startsEntity(const QString &text, qsizetype at) {
+  static const QRegularExpression kEntity(
+      QStringLiteral("&(?:#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});"));
+  return kEntity
+      .match(text, at, QRegularExpression::NormalMatch,
+             QRegularExpression::AnchorAtOffsetMatchOption)
+      .hasMatch();
+}
+
+bool escapedInline(const QString &text, qsizetype at) {
+  const QChar c = text.at(at);
+  const QChar before = at > 0 ? text.at(at - 1) : QChar();
+  const QChar after = at + 1 < text.size() ? text.at(at + 1) : QChar();
+  switch (c.unicode()) {
+  case '\\': // escapes the punctuation after it; at the end of a line, breaks it
+    return after.isNull() || isAsciiPunctuation(after);
+  case '*': // emphasis, list items, rules
+  case '`': // code spans and fences
+  case '~': // strikethrough and fences
+  case '|': // table cells; a table may begin inside a paragraph
+  case '[': // links, images and footnotes; "]" closes nothing without "["
+    return true;
+  case '_': // emphasis, but never inside a word
+    return !(before.isLetterOrNumber() && after.isLetterOrNumber());
+  case '<': // HTML, comments and autolinks
+    return after.isLetter() || after == QLatin1Char('/') || after == QLatin1Char('!') ||
+           after == QLatin1Char('?');
+  case '&':
+    return startsEntity(text, at);
+  default:
+    return false;
   }
-  qsizetype first = 0;
-  while (first < out.size() && out.at(first) == QLatin1Char(' '))
-    ++first;
-  if (first < out.size()) {
-    static const QString kAtStart = QStringLiteral("#-+=");
-    qsizetype digits = first;
-    while (digits < out.size() && out.at(digits).isDigit())
-      ++digits;
-    if (kAtStart.contains(out.at(first)))
-      out.insert(first, QLatin1Char('\\'));
-    else if (digits > first && digits < out.size() &&
-             (out.at(digits) == QLatin1Char('.') || out.at(digits) == QLatin1Char(')')))
-      out.insert(digits, QLatin1Char('\\'));
+}
+
+QString markdownInline(const QString &text) {
+  QString out;
+  out.reserve(text.size() + 8);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (escapedInline(text, i))
+      out += QLatin1Char('\\');
+    out += text.at(i);
   }
   return out;
+}
+
+// Where a trimmed line, at the start of a line, would begin a heading, list,
+// quote, rule or setext underline: the index of the character to escape, or -1.
+qsizetype blockMarkerAt(const QString &line) {
+  if (line.isEmpty())
+    return -1;
+  const auto spaceOrEnd = [&line](qsizetype at) {
+    return at >= line.size() || line.at(at) == QLatin1Char(' ') || line.at(at) == QLatin1Char('\t');
+  };
+  const QChar first = line.at(0);
+  if (first == QLatin1Char('>'))
+    return 0;
+  if (first == QLatin1Char('#')) {
+    qsizetype run = 0;
+    while (run < line.size() && line.at(run) == QLatin1Char('#'))
+      ++run;
+    return run <= 6 && spaceOrEnd(run) ? 0 : -1;
+  }
+  if (first == QLatin1Char('-') || first == QLatin1Char('+'))
+    if (spaceOrEnd(1))
+      return 0;
+  if (first == QLatin1Char('-') || first == QLatin1Char('=')) {
+    // "---", "- - -" or "==" under a line makes it a heading, or a rule.
+    static const QRegularExpression kUnderline(QStringLiteral("^(?:[- \\t]+|=+[ \\t]*)$"));
+    if (kUnderline.match(line).hasMatch())
+      return 0;
+  }
+  qsizetype digits = 0;
+  while (digits < line.size() && line.at(digits).isDigit())
+    ++digits;
+  if (digits >= 1 && digits <= 9 && digits < line.size() &&
+      (line.at(digits) == QLatin1Char('.') || line.at(digits) == QLatin1Char(')')) &&
+      spaceOrEnd(digits + 1))
+    return digits;
+  return -1;
+}
+
+// One line of a paragraph, already trimmed.
+QString markdownLine(const QString &line) {
+  const qsizetype marker = blockMarkerAt(line);
+  if (marker < 0)
+    return markdownInline(line);
+  // The character before the marker needs nothing; the marker itself may
+  // already be escaped inline ("*").
+  QString rest = markdownInline(line.mid(marker));
+  if (!rest.startsWith(QLatin1Char('\\')))
+    rest.prepend(QLatin1Char('\\'));
+  return markdownInline(line.left(marker)) + rest;
 }
 
 QString markdownText(const QString &text) {
@@ -115,10 +189,22 @@ QString markdownText(const QString &text) {
   return paragraphs.join(QLatin1String("\n\n"));
 }
 
-QString markdownCell(const QString &text) {
-  return markdownText(text)
-      .replace(QLatin1String("\n\n"), QLatin1String(" "))
-      .replace(QLatin1String("\\\n"), QLatin1String(" "));
+// Text that must stay on one line (a table cell, a heading, the bold
+// verdict): its lines are joined with spaces.
+QString markdownSpan(const QString &text) {
+  return markdownInline(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).simplified());
+}
+
+// A heading's text: a run of "#" at its end would be read as the heading's
+// closing marks and dropped.
+QString markdownHeading(const QString &text) {
+  QString out = markdownSpan(text);
+  qsizetype run = out.size();
+  while (run > 0 && out.at(run - 1) == QLatin1Char('#'))
+    --run;
+  if (run < out.size() && (run == 0 || out.at(run - 1) == QLatin1Char(' ')))
+    out.insert(run, QLatin1Char('\\'));
+  return out;
 }
 
 QString htmlText(const QString &text) {
@@ -152,37 +238,37 @@ QString noteStepTitle(NoteStep step) {
 
 QString studyToMarkdown(const Study &study) {
   const Outline outline = outlineOf(study);
-  QString md = QStringLiteral("# %1\n\n").arg(markdownText(outline.title));
+  QString md = QStringLiteral("# %1\n\n").arg(markdownHeading(outline.title));
   md += QStringLiteral("%1  \n%2\n")
             .arg(markdownText(outline.begun), markdownText(outline.lastSaved));
 
   for (int step = 0; step < kNoteStepCount; ++step) {
-    md += QStringLiteral("\n## %1\n\n").arg(markdownText(noteStepTitle(NoteStep(step))));
+    md += QStringLiteral("\n## %1\n\n").arg(markdownHeading(noteStepTitle(NoteStep(step))));
     const QString notes = markdownText(study.notes[step]);
     md += (notes.isEmpty() ? QStringLiteral("*%1*").arg(Texts::tr("No notes.")) : notes) +
           QLatin1Char('\n');
   }
 
-  md += QStringLiteral("\n## %1\n\n").arg(markdownText(Texts::tr("Valuation")));
+  md += QStringLiteral("\n## %1\n\n").arg(markdownHeading(Texts::tr("Valuation")));
   if (study.valuation.isEmpty())
     md += QStringLiteral("*%1*\n").arg(Texts::tr("No valuation was taken from the workbench."));
   if (!study.valuation.inputs.isEmpty()) {
     md += QStringLiteral("| %1 | %2 |\n|---|--:|\n").arg(Texts::tr("Input"), Texts::tr("Value"));
     for (const ValuationInput &input : study.valuation.inputs)
       md +=
-          QStringLiteral("| %1 | %2 |\n").arg(markdownCell(input.label), markdownCell(input.value));
+          QStringLiteral("| %1 | %2 |\n").arg(markdownSpan(input.label), markdownSpan(input.value));
   }
   if (!study.valuation.results.isEmpty()) {
     const QStringList headings = resultHeadings();
     md += QStringLiteral("\n| %1 |\n|---|--:|--:|--:|\n").arg(headings.join(QLatin1String(" | ")));
     for (const ValuationResult &result : study.valuation.results)
       md += QStringLiteral("| %1 | %2 | %3 | %4 |\n")
-                .arg(markdownCell(result.method), markdownCell(result.value),
-                     markdownCell(result.margin), markdownCell(result.buyBelow));
+                .arg(markdownSpan(result.method), markdownSpan(result.value),
+                     markdownSpan(result.margin), markdownSpan(result.buyBelow));
   }
 
   md += QStringLiteral("\n## %1\n\n**%2**\n")
-            .arg(markdownText(Texts::tr("Verdict")), markdownText(outline.verdict));
+            .arg(markdownHeading(Texts::tr("Verdict")), markdownSpan(outline.verdict));
   if (!outline.reasoning.isEmpty())
     md += QStringLiteral("\n%1\n").arg(markdownText(outline.reasoning));
   return md;
@@ -268,7 +354,7 @@ QString exportStudyPdf(const Study &study, const QString &path) {
   };
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
-    return failed(file.errorString());
+    return failed(writeFailureReason(path, file));
   {
     QPdfWriter writer(&file);
     writer.setTitle(outlineOf(study).title);
@@ -280,7 +366,7 @@ QString exportStudyPdf(const Study &study, const QString &path) {
     printStudy(study, writer);
   }
   if (!file.commit())
-    return failed(file.errorString());
+    return failed(writeFailureReason(path, file));
   return {};
 }
 
@@ -289,7 +375,7 @@ QString exportStudyMarkdown(const Study &study, const QString &path) {
   const QByteArray bytes = studyToMarkdown(study).toUtf8();
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
     return Texts::tr("The study could not be exported as “%1”: %2.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), writeFailureReason(path, file));
   return {};
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/study_file.h"
 
+#include "study/file_guard.h"
 #include "study/study_json.h"
 
 #include <QCoreApplication>
@@ -30,45 +31,59 @@ QByteArray studyToJson(const Study &study) {
 StudyReadResult studyFromJson(const QByteArray &bytes) {
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-  if (parseError.error != QJsonParseError::NoError)
-    return {std::nullopt, StudyFileTexts::tr("The file is not a study: its contents are not "
-                                             "valid JSON text.")};
+  if (parseError.error != QJsonParseError::NoError) {
+    // A study begins as JSON, so a file that is not JSON is a study broken
+    // (cut short by a full disk, say), not some other kind of file.
+    QString why = StudyFileTexts::tr("The study is damaged: its contents are not valid JSON text.");
+    if (bytes.trimmed().isEmpty())
+      why = StudyFileTexts::tr("The study is damaged: the file is empty.");
+    else if (parseError.offset >= bytes.trimmed().size() ||
+             parseError.error == QJsonParseError::UnterminatedString)
+      why = StudyFileTexts::tr("The study is damaged: the file ends too early, as if it was cut "
+                               "short.");
+    return {std::nullopt, why, ReadFailure::Damaged};
+  }
   if (!document.isObject())
-    return {std::nullopt, StudyFileTexts::tr("The file is not a Kelvo study.")};
+    return {std::nullopt, StudyFileTexts::tr("The file is not a Kelvo study."),
+            ReadFailure::NotAStudy};
   return studyFromJsonObject(document.object());
 }
 
-StudyReadResult readStudyFile(const QString &path) {
-  const auto failed = [&path](const QString &reason) {
+StudyReadResult readStudyFile(const QString &path, QByteArray *bytesRead) {
+  const auto failed = [&path](const QString &reason, ReadFailure failure) {
     return StudyReadResult{
         std::nullopt,
-        StudyFileTexts::tr("“%1” could not be opened. %2").arg(displayName(path), reason)};
+        StudyFileTexts::tr("“%1” could not be opened. %2").arg(displayName(path), reason), failure};
   };
+  const QString tooLarge = StudyFileTexts::tr("The file is larger than %1 KiB, far more than any "
+                                              "study needs, so it is not a study.")
+                               .arg(kMaxStudyFileBytes / 1024);
   const QFileInfo info(path);
   if (!info.exists())
-    return failed(StudyFileTexts::tr("The file does not exist."));
+    return failed(StudyFileTexts::tr("The file does not exist."), ReadFailure::NotRead);
+  // Checked before opening: a named pipe would wait for a writer for ever.
   if (!info.isFile())
-    return failed(StudyFileTexts::tr("It is not a regular file."));
+    return failed(StudyFileTexts::tr("It is not a regular file."), ReadFailure::NotRead);
   if (info.size() > kMaxStudyFileBytes)
-    return failed(StudyFileTexts::tr("The file is larger than %1 KiB, far more than any study "
-                                     "needs, so it is not a study.")
-                      .arg(kMaxStudyFileBytes / 1024));
+    return failed(tooLarge, ReadFailure::NotAStudy);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return failed(StudyFileTexts::tr("The file could not be read: %1.").arg(file.errorString()));
+    return failed(StudyFileTexts::tr("The file could not be read: %1.").arg(file.errorString()),
+                  ReadFailure::NotRead);
   // Read one byte more than the limit: the file may have grown since it was measured.
   const QByteArray bytes = file.read(kMaxStudyFileBytes + 1);
   if (bytes.size() > kMaxStudyFileBytes)
-    return failed(StudyFileTexts::tr("The file is larger than %1 KiB, far more than any study "
-                                     "needs, so it is not a study.")
-                      .arg(kMaxStudyFileBytes / 1024));
+    return failed(tooLarge, ReadFailure::NotAStudy);
   StudyReadResult result = studyFromJson(bytes);
   if (!result.study)
-    return failed(result.error);
+    return failed(result.error, result.failure);
+  if (bytesRead)
+    *bytesRead = bytes;
   return result;
 }
 
-QString writeStudyFile(const Study &study, const QString &path) {
+QString writeStudyFile(const Study &study, const QString &path,
+                       const StudyBytesWriter &writeBytes) {
   const QByteArray bytes = studyToJson(study);
   // A file the program would refuse to open again must not be written.
   if (bytes.size() > kMaxStudyFileBytes)
@@ -81,11 +96,37 @@ QString writeStudyFile(const Study &study, const QString &path) {
     return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” could not "
                               "be created.")
         .arg(displayName(path), displayName(folder));
+  // Left alone even where the system would let the user write (root).
+  if (isMarkedReadOnly(path))
+    return StudyFileTexts::tr("The study could not be saved as “%1”: the file is read-only.")
+        .arg(displayName(path));
+  if (isMarkedReadOnly(folder))
+    return StudyFileTexts::tr("The study could not be saved as “%1”: the folder “%2” cannot be "
+                              "written in.")
+        .arg(displayName(path), displayName(folder));
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) ||
+      (writeBytes ? writeBytes(file, bytes) : file.write(bytes)) != bytes.size() || !file.commit())
     return StudyFileTexts::tr("The study could not be saved as “%1”: %2.")
-        .arg(displayName(path), file.errorString());
+        .arg(displayName(path), writeFailureReason(path, file));
   return {};
+}
+
+QString writeFailureReason(const QString &path, const QFileDevice &file) {
+  // QSaveFile's own words name the path again, or name only its temporary
+  // file, so the usual causes are told in words of our own.
+  const QFileInfo target(path);
+  if (target.exists() && !target.isWritable())
+    return StudyFileTexts::tr("the file is read-only");
+  // A safe save writes a new file beside the old one, so the folder must take it.
+  const QFileInfo folder(target.absolutePath());
+  if (folder.isDir() && !folder.isWritable())
+    return StudyFileTexts::tr("the folder “%1” cannot be written in")
+        .arg(displayName(folder.absoluteFilePath()));
+  QString reason = file.errorString();
+  if (reason.endsWith(QLatin1Char('.')))
+    reason.chop(1);
+  return reason;
 }
 
 QString studiesFolder() {

@@ -120,22 +120,26 @@ QJsonObject studyToJsonObject(const Study &study) {
 
 StudyReadResult studyFromJsonObject(const QJsonObject &object) {
   if (object.value(QLatin1String("format")).toString() != kFormatName)
-    return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study.")};
+    return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study."),
+            ReadFailure::NotAStudy};
   // The version is a whole number; one past any this program could ever
   // have written is no version at all (and would not fit in an int).
   const QJsonValue versionValue = object.value(QLatin1String("version"));
   const double version = versionValue.toDouble(-1);
   if (!versionValue.isDouble() || !(version >= 1 && version <= kHighestKnowableVersion) ||
       version != std::floor(version))
-    return {std::nullopt, StudyJsonTexts::tr("The file is not a Kelvo study: it names no format "
-                                             "version this program knows.")};
+    return {std::nullopt,
+            StudyJsonTexts::tr("The study is damaged: it names no format version this program "
+                               "knows."),
+            ReadFailure::Damaged};
   if (version > kStudyFormatVersion)
     return {std::nullopt,
             StudyJsonTexts::tr("The study was saved by a newer version of Kelvo Training Wizard "
                                "in format version %1, and this version reads format version %2 "
                                "only. Please update the program to open it.")
                 .arg(static_cast<int>(version))
-                .arg(kStudyFormatVersion)};
+                .arg(kStudyFormatVersion),
+            ReadFailure::Newer};
 
   QString badField;
   FieldReader read(badField);
@@ -189,9 +193,11 @@ StudyReadResult studyFromJsonObject(const QJsonObject &object) {
   study.reasoning = read.text(verdict, QLatin1String("reasoning"), verdictPath);
 
   if (!badField.isEmpty())
-    return {std::nullopt, StudyJsonTexts::tr("The study is damaged: its field “%1” does not "
-                                             "hold what a study keeps there.")
-                              .arg(badField)};
+    return {std::nullopt,
+            StudyJsonTexts::tr("The study is damaged: its field “%1” does not "
+                               "hold what a study keeps there.")
+                .arg(badField),
+            ReadFailure::Damaged};
   return {std::move(study), {}};
 }
 

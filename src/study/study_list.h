@@ -4,6 +4,7 @@
 // The studies in a folder, as rows for the Studies window.
 
 #include "study/study.h"
+#include "study/study_file.h"
 
 #include <QDateTime>
 #include <QList>
@@ -18,10 +19,14 @@ struct StudySummary {
   QDateTime lastSaved;
   Verdict verdict = Verdict::Undecided;
   QString buyBelowPrice;
+  // For a file that gives no study: why, in a sentence, and what kind of
+  // failure; lastSaved is then the time the file was last written.
+  QString problem;
+  ReadFailure failure = ReadFailure::None;
 };
 
-// Every *.kelvostudy in the folder (not its subfolders), in file-name order.
-// Files that cannot be read as studies are left out.
+// Every *.kelvostudy in the folder (not its subfolders), in file-name order,
+// with those that cannot be read as studies among them.
 QList<StudySummary> listStudies(const QString &folder);
 
 } // namespace kelvo::study

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "valuation/methods.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 // Every method checks its inputs in the order the row's note names them and
 // gives the first reason it meets; whatever it computes goes through
@@ -12,22 +14,71 @@
 namespace kelvo::valuation {
 namespace {
 
-constexpr int kMostYears = 100;
+bool positive(double v) { return v > 0; }
+bool growthInRange(double v) { return v >= kLowestGrowth && v <= kHighestRate; }
+bool discountInRange(double v) { return v >= 0 && v <= kHighestRate; }
+bool yearsInRange(double v) { return v >= 0 && v <= kMostYears; }
+bool wholeYears(double v) { return v >= 1 && v <= kMostYears && v == std::floor(v); }
 
-std::optional<double> plus(std::optional<double> a, double b) {
-  return a ? std::optional<double>(*a + b) : std::nullopt;
-}
-
-// The first reason an input is missing, in the order given.
+// One input a method needs: the reason when its box is empty, and what its
+// number must be, with the reason when it is not.
 struct Need {
   const std::optional<double> &input;
-  Reason reason;
+  Box box;
+  Reason whenEmpty;
+  bool (*valid)(double) = nullptr;
+  Reason whenInvalid = Reason::None;
 };
-Reason firstMissing(std::initializer_list<Need> needs) {
+
+// The first reason the inputs give, in the order given: every box first
+// (a refused text says why it was refused), then every number.
+Reason firstProblem(const WorkbenchInputs &in, std::initializer_list<Need> needs) {
   for (const Need &n : needs)
-    if (!n.input)
-      return n.reason;
+    if (!n.input) {
+      const Reason refused = in.refused[static_cast<std::size_t>(n.box)];
+      return refused != Reason::None ? refused : n.whenEmpty;
+    }
+  for (const Need &n : needs)
+    if (n.valid && !n.valid(*n.input))
+      return n.whenInvalid;
   return Reason::None;
+}
+
+// A box that is empty, or refused, as its reason.
+Reason missing(const WorkbenchInputs &in, Box box, Reason whenEmpty) {
+  const Reason refused = in.refused[static_cast<std::size_t>(box)];
+  return refused != Reason::None ? refused : whenEmpty;
+}
+
+// Shown as "$0.00" or "-$...": nothing to measure a margin against.
+bool noPositiveValue(double value) { return !(std::round(value * 100) > 0); }
+
+// Grid rates `step` apart around `own` (kGridSize of them, `own` in the
+// middle where the bounds allow): moved up by whole steps until each is at
+// least `lowest` and above `above`, then down while the highest exceeds
+// `highest`, as far as the lower bounds allow. None when `own` is out of
+// its bounds.
+std::array<std::optional<double>, kGridSize> gridRates(std::optional<double> own, double step,
+                                                       double lowest, std::optional<double> above,
+                                                       double highest) {
+  std::array<std::optional<double>, kGridSize> rates{};
+  if (!own || !(*own >= lowest && *own <= highest))
+    return rates;
+  double lowestValid = std::ceil((lowest - *own) / step);
+  if (above && std::isfinite(*above)) {
+    double aboveIt = std::floor((*above - *own) / step) + 1;
+    if (*own + aboveIt * step <= *above) // a quotient rounded down by a hair
+      ++aboveIt;
+    lowestValid = std::max(lowestValid, aboveIt);
+  }
+  constexpr int kBelowOwn = kGridSize / 2;
+  double first = std::max<double>(-kBelowOwn, lowestValid);
+  const double highestValid = std::floor((highest - *own) / step);
+  if (first + (kGridSize - 1) > highestValid)
+    first = std::max(highestValid - (kGridSize - 1), lowestValid);
+  for (int i = 0; i < kGridSize; ++i)
+    rates[i] = *own + (first + i) * step;
+  return rates;
 }
 
 std::string groupedDigits(std::uint64_t whole) {
@@ -42,8 +93,45 @@ std::string groupedDigits(std::uint64_t whole) {
   return out;
 }
 
-std::string twoDigits(std::uint64_t n) {
-  return std::string(1, char('0' + n / 10)) + char('0' + n % 10);
+// magnitude x 10^shift in `decimals` places: the whole part grouped, then
+// the decimals. One multiplication, so that 0.125 is 12.5 cents exactly.
+std::string fixedDigits(double magnitude, int shift, int decimals) {
+  std::uint64_t scale = 1;
+  for (int i = 0; i < decimals; ++i)
+    scale *= 10;
+  const double factor = std::pow(10.0, shift) * double(scale);
+  const auto units = static_cast<std::uint64_t>(std::round(magnitude * factor));
+  std::string out = groupedDigits(units / scale);
+  if (decimals > 0) {
+    std::string fraction = std::to_string(units % scale);
+    out += '.' + std::string(std::size_t(decimals) - fraction.size(), '0') + fraction;
+  }
+  return out;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether every comma stands between groups of three digits of the whole
+// part, one to three digits before the first: "1,250.50", "(1,000)".
+bool commasGroupThousands(std::string_view t) {
+  const std::size_t comma = t.find(',');
+  if (comma == std::string_view::npos)
+    return true;
+  std::size_t lead = comma;
+  while (lead > 0 && isDigit(t[lead - 1]))
+    --lead;
+  if (comma - lead < 1 || comma - lead > 3 || (lead > 0 && t[lead - 1] == '.'))
+    return false;
+  std::size_t i = comma;
+  while (i < t.size() && t[i] == ',') {
+    std::size_t end = i + 1;
+    while (end < t.size() && isDigit(t[end]))
+      ++end;
+    if (end - i - 1 != 3)
+      return false;
+    i = end;
+  }
+  return t.find(',', i) == std::string_view::npos;
 }
 
 } // namespace
@@ -56,24 +144,48 @@ Figure Figure::of(double v) {
   return {v == 0 ? 0.0 : v, Reason::None}; // no "-0"
 }
 
-std::optional<double> readWorkbenchInput(std::string_view text) {
+std::optional<double> readWorkbenchInput(std::string_view text, Reason *refused) {
+  if (refused)
+    *refused = Reason::None;
   // A percentage may be typed with its sign: "4%" or "4 %".
   std::string_view t = text;
   while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
     t.remove_suffix(1);
   if (!t.empty() && t.back() == '%')
     t.remove_suffix(1);
+  // The calculator page reads "3,20" as 320 by its amount rule; here, where
+  // decimals matter, a comma anywhere but between thousands is refused.
+  if (!commasGroupThousands(t)) {
+    if (refused)
+      *refused = Reason::CommaForDecimals;
+    return std::nullopt;
+  }
   const std::optional<double> v = readAmount(t);
   if (!v || !std::isfinite(*v))
     return std::nullopt;
   return v;
 }
 
+WorkbenchInputs readWorkbenchInputs(const std::array<std::string_view, kInputCount> &texts) {
+  WorkbenchInputs in;
+  std::optional<double> *boxes[] = {&in.earnings,  &in.growth,      &in.years,
+                                    &in.discount,  &in.growthAfter, &in.bookValue,
+                                    &in.bondYield, &in.price,       &in.margin};
+  static_assert(std::size(boxes) == kInputCount);
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    *boxes[i] = readWorkbenchInput(texts[i], &in.refused[i]);
+  return in;
+}
+
 Figure wizardEstimate(const WorkbenchInputs &in) {
-  if (Reason r = firstMissing({{in.earnings, Reason::NeedsEarnings},
-                               {in.growth, Reason::NeedsGrowthRate},
-                               {in.years, Reason::NeedsYears},
-                               {in.discount, Reason::NeedsDiscountRate}});
+  // The calculator page's formula, losses too.
+  if (Reason r = firstProblem(
+          in, {{in.earnings, Box::Earnings, Reason::NeedsEarnings},
+               {in.growth, Box::Growth, Reason::NeedsGrowthRate, growthInRange,
+                Reason::NeedsGrowthInRange},
+               {in.years, Box::Years, Reason::NeedsYears, yearsInRange, Reason::NeedsYearsInRange},
+               {in.discount, Box::Discount, Reason::NeedsDiscountRate, discountInRange,
+                Reason::NeedsDiscountInRange}});
       r != Reason::None)
     return Figure::missing(r);
   // The calculator page compounds at the growth above the discount rate;
@@ -83,48 +195,49 @@ Figure wizardEstimate(const WorkbenchInputs &in) {
 }
 
 Figure grahamFormula(const WorkbenchInputs &in) {
-  if (Reason r = firstMissing({{in.earnings, Reason::NeedsEarnings},
-                               {in.growth, Reason::NeedsGrowthRate},
-                               {in.bondYield, Reason::NeedsPositiveBondYield}});
+  if (Reason r = firstProblem(in, {{in.earnings, Box::Earnings, Reason::NeedsEarnings, positive,
+                                    Reason::NeedsPositiveEarnings},
+                                   {in.growth, Box::Growth, Reason::NeedsGrowthRate, growthInRange,
+                                    Reason::NeedsGrowthInRange},
+                                   {in.bondYield, Box::BondYield, Reason::NeedsPositiveBondYield,
+                                    positive, Reason::NeedsPositiveBondYield}});
       r != Reason::None)
     return Figure::missing(r);
-  if (!(*in.bondYield > 0))
-    return Figure::missing(Reason::NeedsPositiveBondYield);
   return Figure::of(*in.earnings * (8.5 + 2 * *in.growth) * 4.4 / *in.bondYield);
 }
 
 Figure grahamNumber(const WorkbenchInputs &in) {
-  if (!in.earnings)
-    return Figure::missing(Reason::NeedsEarnings);
-  if (!(*in.earnings > 0))
-    return Figure::missing(Reason::NeedsPositiveEarnings);
-  if (!in.bookValue || !(*in.bookValue > 0))
-    return Figure::missing(Reason::NeedsPositiveBookValue);
+  if (Reason r = firstProblem(in, {{in.earnings, Box::Earnings, Reason::NeedsEarnings, positive,
+                                    Reason::NeedsPositiveEarnings},
+                                   {in.bookValue, Box::BookValue, Reason::NeedsPositiveBookValue,
+                                    positive, Reason::NeedsPositiveBookValue}});
+      r != Reason::None)
+    return Figure::missing(r);
   // Square roots apart, so that huge inputs cannot overflow the product.
   return Figure::of(std::sqrt(22.5) * std::sqrt(*in.earnings) * std::sqrt(*in.bookValue));
 }
 
 Figure discountedEarnings(const WorkbenchInputs &in) {
-  if (Reason r = firstMissing({{in.earnings, Reason::NeedsEarnings},
-                               {in.growth, Reason::NeedsGrowthRate},
-                               {in.years, Reason::NeedsYears},
-                               {in.discount, Reason::NeedsDiscountRate},
-                               {in.growthAfter, Reason::NeedsGrowthAfter}});
+  if (Reason r = firstProblem(
+          in, {{in.earnings, Box::Earnings, Reason::NeedsEarnings, positive,
+                Reason::NeedsPositiveEarnings},
+               {in.growth, Box::Growth, Reason::NeedsGrowthRate, growthInRange,
+                Reason::NeedsGrowthInRange},
+               {in.years, Box::Years, Reason::NeedsYears, wholeYears, Reason::NeedsWholeYears},
+               {in.discount, Box::Discount, Reason::NeedsDiscountRate, discountInRange,
+                Reason::NeedsDiscountInRange},
+               {in.growthAfter, Box::GrowthAfter, Reason::NeedsGrowthAfter, growthInRange,
+                Reason::NeedsGrowthAfterInRange}});
       r != Reason::None)
     return Figure::missing(r);
-  const double years = *in.years;
-  if (!(years >= 1 && years <= kMostYears && years == std::floor(years)))
-    return Figure::missing(Reason::NeedsWholeYears);
   const double g = *in.growth / 100, r = *in.discount / 100, t = *in.growthAfter / 100;
-  if (!(1 + r > 0))
-    return Figure::missing(Reason::NeedsDiscountAboveMinus100);
   if (!(r > t))
     return Figure::missing(Reason::NeedsDiscountAboveGrowthAfter);
   // E(1+g)^k/(1+r)^k as one ratio to the k-th power, so that neither power
   // overflows on its own.
   const double ratio = (1 + g) / (1 + r);
   double factor = 1, sum = 0;
-  for (int k = 1; k <= int(years); ++k) {
+  for (int k = 1; k <= int(*in.years); ++k) {
     factor *= ratio;
     sum += *in.earnings * factor;
   }
@@ -133,12 +246,14 @@ Figure discountedEarnings(const WorkbenchInputs &in) {
 }
 
 Figure earningsPowerValue(const WorkbenchInputs &in) {
-  if (Reason r = firstMissing(
-          {{in.earnings, Reason::NeedsEarnings}, {in.discount, Reason::NeedsDiscountRate}});
+  if (Reason r = firstProblem(in, {{in.earnings, Box::Earnings, Reason::NeedsEarnings, positive,
+                                    Reason::NeedsPositiveEarnings},
+                                   {in.discount, Box::Discount, Reason::NeedsDiscountRate,
+                                    discountInRange, Reason::NeedsDiscountInRange},
+                                   {in.discount, Box::Discount, Reason::NeedsDiscountRate, positive,
+                                    Reason::NeedsPositiveDiscountRate}});
       r != Reason::None)
     return Figure::missing(r);
-  if (!(*in.discount > 0))
-    return Figure::missing(Reason::NeedsPositiveDiscountRate);
   return Figure::of(*in.earnings / (*in.discount / 100));
 }
 
@@ -161,10 +276,10 @@ Figure methodValue(Method method, const WorkbenchInputs &in) {
 Figure marginOfSafety(const Figure &value, const WorkbenchInputs &in) {
   if (!value.ok())
     return value;
-  if (!(value.value > 0))
+  if (noPositiveValue(value.value))
     return Figure::missing(Reason::NoPositiveValue);
   if (!in.price)
-    return Figure::missing(Reason::NeedsPrice);
+    return Figure::missing(missing(in, Box::Price, Reason::NeedsPrice));
   if (!(*in.price > 0))
     return Figure::missing(Reason::NeedsPositivePrice);
   const double fraction = (value.value - *in.price) / value.value;
@@ -177,10 +292,10 @@ Figure marginOfSafety(const Figure &value, const WorkbenchInputs &in) {
 Figure buyBelow(const Figure &value, const WorkbenchInputs &in) {
   if (!value.ok())
     return value;
-  if (!(value.value > 0))
+  if (noPositiveValue(value.value))
     return Figure::missing(Reason::NoPositiveValue);
   if (!in.margin)
-    return Figure::missing(Reason::NeedsMargin);
+    return Figure::missing(missing(in, Box::Margin, Reason::NeedsMargin));
   if (!(*in.margin >= 0 && *in.margin <= 100))
     return Figure::missing(Reason::NeedsMarginFrom0To100);
   return Figure::of(value.value * (1 - *in.margin / 100));
@@ -189,22 +304,21 @@ Figure buyBelow(const Figure &value, const WorkbenchInputs &in) {
 SensitivityGrid sensitivityGrid(const WorkbenchInputs &in) {
   SensitivityGrid grid;
   const bool priced = in.price && *in.price > 0;
-  for (int row = 0; row < kGridSize; ++row) {
-    const double dr = row - kGridSize / 2;
-    grid.discountRates[row] = plus(in.discount, dr);
+  grid.discountRates = gridRates(in.discount, 1, 0, in.growthAfter, kHighestRate);
+  grid.growthRates = gridRates(in.growth, 2, kLowestGrowth, std::nullopt, kHighestRate);
+  for (int row = 0; row < kGridSize; ++row)
     for (int col = 0; col < kGridSize; ++col) {
-      const double dg = 2.0 * (col - kGridSize / 2);
-      if (row == 0)
-        grid.growthRates[col] = plus(in.growth, dg);
       WorkbenchInputs cell = in;
-      cell.discount = grid.discountRates[row];
-      cell.growth = plus(in.growth, dg);
+      // A rate out of its range stays, so that the cells give its reason.
+      if (grid.discountRates[row])
+        cell.discount = grid.discountRates[row];
+      if (grid.growthRates[col])
+        cell.growth = grid.growthRates[col];
       const Figure value = discountedEarnings(cell);
       grid.cells[row][col] = value;
       const Figure below = buyBelow(value, in);
       grid.bargain[row][col] = priced && below.ok() && *in.price <= below.value;
     }
-  }
   return grid;
 }
 
@@ -212,8 +326,14 @@ ChartSeries chartSeries(const WorkbenchInputs &in) {
   ChartSeries chart;
   if (in.price && *in.price > 0 && *in.price <= kLargestShown)
     chart.price = in.price;
-  if (!in.growth || !std::isfinite(*in.growth))
+  if (!in.growth) {
+    chart.reason = missing(in, Box::Growth, Reason::NeedsGrowthRate);
     return chart;
+  }
+  if (!growthInRange(*in.growth)) {
+    chart.reason = Reason::NeedsGrowthInRange;
+    return chart;
+  }
   constexpr double kStep = 0.5;
   const double first = *in.growth - kStep * (kChartPoints / 2);
   chart.growthRates.reserve(kChartPoints);
@@ -249,27 +369,22 @@ CalculatorInputs inputsFromCalculator(const CalculatorFields &page,
   return out;
 }
 
-std::string formatMoney(double value) {
+std::string formatMoney(double value, int decimals) {
   if (!(std::fabs(value) <= kLargestShown))
     return {};
-  const auto cents = static_cast<std::uint64_t>(std::round(std::fabs(value) * 100));
-  std::string out = cents != 0 && value < 0 ? "-$" : "$";
-  out += groupedDigits(cents / 100);
-  out += '.';
-  out += twoDigits(cents % 100);
-  return out;
+  decimals = std::clamp(decimals, 0, 2);
+  const std::string digits = fixedDigits(std::fabs(value), 0, decimals);
+  const bool shownAsZero = digits.find_first_not_of("0.,") == std::string::npos;
+  return (value < 0 && !shownAsZero ? "-$" : "$") + digits;
 }
 
-std::string formatPercent(double fraction) {
+std::string formatPercent(double fraction, int decimals) {
   if (!(std::fabs(fraction) <= kLargestShown / 100))
     return {};
-  const auto tenths = static_cast<std::uint64_t>(std::round(std::fabs(fraction) * 1000));
-  std::string out = tenths != 0 && fraction < 0 ? "-" : "";
-  out += groupedDigits(tenths / 10);
-  out += '.';
-  out += char('0' + tenths % 10);
-  out += '%';
-  return out;
+  decimals = std::clamp(decimals, 0, 2);
+  const std::string digits = fixedDigits(std::fabs(fraction), 2, decimals);
+  const bool shownAsZero = digits.find_first_not_of("0.,") == std::string::npos;
+  return (fraction < 0 && !shownAsZero ? "-" : "") + digits + '%';
 }
 
 } // namespace kelvo::valuation

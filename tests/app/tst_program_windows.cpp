@@ -5,18 +5,87 @@
 // its background, the workbench button, and End with an unsaved study.
 
 #include "app/program_windows.h"
-#include "app/study_notebook.h"
-#include "app/valuation_workbench.h"
+#include "app/run_wizard.h"
+#include "notebook/study_notebook.h"
+#include "research_links/research_links_window.h"
+#include "study/recovery.h"
 #include "support/window_fixture.h"
+#include "workbench/valuation_workbench.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
 
 using namespace kelvo::testing;
+
+namespace {
+
+// The English texts the German catalogue translates into other words, with
+// and without their access-key marks.
+QSet<QString> textsGermanChanges() {
+  QFile file(QStringLiteral(KELVO_GERMAN_CATALOGUE));
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
+  QSet<QString> english;
+  QString source;
+  for (QXmlStreamReader xml(&file); !xml.atEnd();)
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+      source = xml.readElementText();
+    else if (xml.isStartElement() && xml.name() == u"translation")
+      if (const QString german = xml.readElementText(); german != source)
+        english << source << QString(source).remove(u'&').simplified();
+  return english;
+}
+
+// Every text a window shows or tells assistive tools: captions, titles,
+// tooltips, placeholders, menu entries, headers and the rows of its lists.
+QStringList shownTexts(QWidget *window) {
+  QStringList texts{window->windowTitle()};
+  QList<QWidget *> widgets = window->findChildren<QWidget *>();
+  for (QWidget *w : widgets << window) {
+    texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    for (const QAction *action : w->actions())
+      texts << action->text() << action->toolTip();
+    if (auto *label = qobject_cast<QLabel *>(w))
+      texts << label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+      texts << button->text();
+    if (auto *box = qobject_cast<QGroupBox *>(w))
+      texts << box->title();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+      texts << edit->placeholderText();
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
+      texts << edit->placeholderText();
+    auto *view = qobject_cast<QAbstractItemView *>(w);
+    const QAbstractItemModel *model = view ? view->model() : nullptr;
+    for (int c = 0; model && c < model->columnCount(); ++c)
+      texts << model->headerData(c, Qt::Horizontal).toString();
+    for (QModelIndexList parents{QModelIndex()}; model && !parents.isEmpty();) {
+      const QModelIndex parent = parents.takeLast();
+      for (int r = 0; r < model->rowCount(parent); ++r)
+        for (int c = 0; c < model->columnCount(parent); ++c) {
+          texts << model->index(r, c, parent).data().toString();
+          parents << model->index(r, 0, parent);
+        }
+    }
+  }
+  return texts;
+}
+
+} // namespace
 
 class ProgramWindowsTest : public QObject {
   Q_OBJECT
@@ -27,6 +96,20 @@ private slots:
     // No study or recovery copy of the user's is seen or touched.
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+  }
+
+  // After starting the calculator the shipped desktop brings the wizard
+  // back in front of whatever window the user was in.
+  void shippedDesktopBringsWindowToFront() {
+    prepareApplication(*qApp);
+    ShippedWizard wizard;
+    wizard.window.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    wizard.desktop.bringToFront();
+    QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
   // A right-click on a page's background opens the program's menu, whose
@@ -49,40 +132,138 @@ private slots:
   }
 
   // The button sits in the bargain-price page's free space, after the
-  // page's own controls, and opens the workbench with the calculator's
-  // figures: 1,000,000 over 1,000 shares is 1,000 a share.
-  void workbenchButtonTakesTheCalculatorsFigures() {
+  // page's own controls. The workbench takes the calculator's figures at its
+  // first opening (the page's start-up example gives no earnings per share
+  // until it is estimated) and at "Take from IV Estimator"; closed and
+  // opened again, it keeps what was typed. Its Copy names the company.
+  void workbenchTakesTheCalculatorsFigures_data() {
+    QTest::addColumn<QStringList>("page"); // txtIntr, txtDuration, txtPresVal, txtshares
+    QTest::addColumn<bool>("estimated");
+    QTest::addColumn<QString>("opened"); // earnings per share, then after 2,000,000 earnings
+    QTest::addColumn<QString>("taken");
+    // clang-format off
+    QTest::newRow("start-up figures") << QStringList{} << false << "" << "20000";
+    QTest::newRow("start-up, estimated") << QStringList{} << true << "10000" << "20000";
+    QTest::newRow("the user's") << QStringList{"5", "10", "1,000,000", "1000"} << false << "1000" << "2000";
+    // clang-format on
+  }
+  void workbenchTakesTheCalculatorsFigures() {
+    QFETCH(QStringList, page);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
-    QPushButton *button = added.workbenchButton();
+    auto *button = t.w->findChild<QPushButton *>("cmdWorkbench");
     QCOMPARE(button->parentWidget(), t.panel(4));
     QCOMPARE(button->geometry(), QRect(32, 260, 269, 33));
     QCOMPARE(t.button("Command26")->nextInFocusChain(), button);
     t.clickStep(6);
-    t.box("txtIntr")->setText(QStringLiteral("5"));
-    t.box("txtDuration")->setText(QStringLiteral("10"));
-    t.box("txtPresVal")->setText(QStringLiteral("1,000,000"));
-    t.box("txtshares")->setText(QStringLiteral("1000"));
+    const char *boxes[] = {"txtIntr", "txtDuration", "txtPresVal", "txtshares"};
+    for (int i = 0; i < page.size(); ++i)
+      t.box(boxes[i])->setText(page[i]);
+    if (QFETCH(bool, estimated); estimated)
+      t.w->estimateIntrinsicValue();
     t.clickStep(4);
     t.click(button);
     QVERIFY(added.workbench() && added.workbench()->isVisible());
-    const kelvo::study::Valuation shown = added.workbench()->snapshot();
-    QCOMPARE(shown.inputs.value(0).value, QStringLiteral("1000"));
+    auto inputs = added.workbench()->findChildren<QLineEdit *>();
+    auto [eps, years] = std::pair(inputs[0], inputs[2]);
+    QCOMPARE(eps->accessibleName() + years->accessibleName(), "Earnings per shareYears of growth");
+    QTEST(eps->text(), "opened");
+    QCOMPARE(eps->placeholderText(), "e.g. 3.20");
+
+    eps->setText("3.20");
+    years->setText("8");
+    added.workbench()->close();
+    t.box("txtPresVal")->setText("2,000,000");
+    const QString before = t.symbol();
+    t.w->selectRow(1);
+    QVERIFY(t.symbol() != before);
+    added.showWorkbench();
+    QCOMPARE(eps->text() + u' ' + years->text(), "3.20 8");
+    QVERIFY(added.workbench()->summaryText().contains(
+        QStringLiteral("\nCompany: %1 (%2)\n").arg(t.name(), t.symbol())));
+    added.workbench()->findChild<QPushButton *>("takeFromEstimator")->click();
+    QTEST(eps->text(), "taken");
+    QCOMPARE(years->text(), page.value(1, "20"));
     added.workbench()->close();
   }
 
-  // End asks "Exit Program?" as ever; with an unsaved study it then asks
-  // about the notes, and Cancel keeps the program and the notes.
+  // Each added window opens within the available screen, and Return and
+  // Enter press its focused button as Space does.
+  void addedWindowsByKeyboard_data() {
+    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Research Links") << 0 << "Open" << int(Qt::Key_Return);
+    QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
+    QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
+    QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
+  }
+  void addedWindowsByKeyboard() {
+    QFETCH(int, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    using Open = void (ProgramWindows::*)();
+    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies};
+    (added.*open[window])();
+    QWidget *shown = nullptr;
+    QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
+    const QSize room = shown->screen()->availableGeometry().size();
+    QVERIFY(shown->width() <= room.width() && shown->height() <= room.height());
+    QPushButton *pressed = nullptr;
+    for (QPushButton *b : shown->findChildren<QPushButton *>())
+      pressed = b->text().remove(u'&') == button ? b : pressed;
+    QVERIFY(pressed);
+    pressed->setFocus();
+    QSignalSpy clicks(pressed, &QPushButton::clicked);
+    QTest::keyClick(pressed, Qt::Key(key));
+    QCOMPARE(clicks.size(), 1);
+  }
+
+  // "Address now" in Research Links follows the company the wizard shows,
+  // while a template being edited stays as typed.
+  void researchLinksFollowTheCompany() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.showResearchLinks();
+    auto *edit = added.researchLinks()->findChild<QLineEdit *>("template");
+    edit->setText(QStringLiteral("https://www.example.org/{symbol}"));
+    const auto addressNow = [&](const QString &control) {
+      QTreeWidgetItemIterator it(added.researchLinks()->findChild<QTreeWidget *>("links"));
+      while (*it && (*it)->data(0, Qt::UserRole) != control)
+        ++it;
+      return *it ? (*it)->text(2) : QString();
+    };
+    t.clickStep(1);
+    t.typeInto("ssymbol", QStringLiteral("PEP"));
+    QVERIFY2(addressNow("Command23").endsWith("/quote/PEP/news/"),
+             qPrintable(addressNow("Command23")));
+    t.typeInto("ssymbol", QStringLiteral("ZZZZ"));
+    QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab); // no row matches: the list's links read none
+    QVERIFY2(addressNow("List1").endsWith("?q=+competitors"), qPrintable(addressNow("List1")));
+    QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
+  }
+
+  // End asks "Exit Program?" as ever; with an unsaved study it, and the
+  // title bar's close, then ask about the notes, and Cancel keeps the
+  // program and the notes.
   void endWithAnUnsavedStudy_data() {
+    QTest::addColumn<bool>("closed"); // by the title bar, not End
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("ends");
-    QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << 0;
-    QTest::newRow("Discard") << int(MessageAnswer::Discard) << 1;
+    QTest::newRow("Cancel") << false << int(MessageAnswer::Cancel) << 0;
+    QTest::newRow("Discard") << false << int(MessageAnswer::Discard) << 1;
+    QTest::newRow("Save into a read-only folder") << false << int(MessageAnswer::Save) << 0;
+    QTest::newRow("closed, Cancel") << true << int(MessageAnswer::Cancel) << 0;
+    QTest::newRow("closed, Discard") << true << int(MessageAnswer::Discard) << 1;
   }
   void endWithAnUnsavedStudy() {
     QFETCH(int, answer);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    QSignalSpy quits(&added, &ProgramWindows::quitRequested);
     added.newStudy();
     StudyNotebook *notebook = added.notebook();
     QVERIFY(notebook && notebook->isVisible());
@@ -91,14 +272,92 @@ private slots:
     QVERIFY(notes);
     notes->setPlainText(QStringLiteral("Sells meat."));
     QVERIFY(notebook->hasUnsavedChanges());
-    t.dialogs.answer(MessageAnswer::Yes);
+    QFETCH(bool, closed);
+    if (!closed)
+      t.dialogs.answer(MessageAnswer::Yes);
     t.dialogs.answer(MessageAnswer(answer));
-    t.w->askToEndProgram();
-    QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
-    QCOMPARE(t.dialogs.shown.value(1).buttons, MessageButtons::SaveDiscardCancel);
-    QTEST(t.endRequests, "ends");
-    QCOMPARE(notebook->isVisible(), t.endRequests == 0);
-    QCOMPARE(notebook->hasUnsavedChanges(), t.endRequests == 0);
+    const QString readOnly = home_.filePath("read-only");
+    QVERIFY(QDir().mkpath(readOnly) &&
+            QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    t.dialogs.chooseFile(readOnly + "/a.kelvostudy");
+    if (closed) {
+      t.w->close();
+    } else {
+      t.w->askToEndProgram();
+      QCOMPARE(t.dialogs.texts().value(0), QStringLiteral("Exit Program?"));
+    }
+    QCOMPARE(t.dialogs.shown.value(closed ? 0 : 1).buttons, MessageButtons::SaveDiscardCancel);
+    QTEST(int(quits.size()), "ends");
+    QCOMPARE(t.w->isVisible(), !closed || quits.isEmpty());
+    QCOMPARE(notebook->isVisible(), quits.isEmpty());
+    QCOMPARE(notebook->hasUnsavedChanges(), quits.isEmpty());
+  }
+
+  // Notes left by two killed programs are offered newer first; a copy goes
+  // only when its notes are shown or discarded.
+  void offeredRecoveryCopies_data() {
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QList<bool>>("left"); // the newer copy, the older copy
+    QTest::newRow("newer discarded")
+        << QList{MessageAnswer::Discard, MessageAnswer::Recover} << "Older." << QList{false, false};
+    QTest::newRow("second cancelled")
+        << QList{MessageAnswer::Recover, MessageAnswer::Recover, MessageAnswer::Cancel} << "Newer."
+        << QList{false, true};
+  }
+  void offeredRecoveryCopies() {
+    QFETCH(QList<MessageAnswer>, answers);
+    const QString folder = kelvo::study::RecoveryCopy::defaultFolder();
+    QDir(folder).removeRecursively(); // copies earlier tests left
+    QStringList copies;
+    for (const QString notes : {"Newer.", "Older."}) {
+      kelvo::study::Study study;
+      study.notes[0] = notes;
+      kelvo::study::RecoveryCopy left(folder);
+      QCOMPARE(left.write(study, {}), QString());
+      copies << folder + "/recovery-" + notes + "kelvostudy"; // newer first by their times
+      QFile copy(copies.last());
+      QVERIFY(QFile::rename(left.path(), copy.fileName()) && copy.open(QIODevice::Append));
+      QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addDays(-copies.size()),
+                               QFileDevice::FileModificationTime));
+    }
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    for (MessageAnswer answer : answers)
+      t.dialogs.answer(answer);
+    added.offerRecoveredNotes();
+    QCOMPARE(t.dialogs.shown.size(), answers.size());
+    QTEST(added.notebook()->findChildren<QPlainTextEdit *>().value(0)->toPlainText(), "shown");
+    QTEST((QList{QFile::exists(copies[0]), QFile::exists(copies[1])}), "left");
+    added.notebook()->hide();
+  }
+
+  // Under the German translation no window, menu or list is left with an
+  // English text that the catalogue translates.
+  void everyWindowInGerman() {
+    const QSet<QString> english = textsGermanChanges();
+    QVERIFY(english.contains(QStringLiteral("Next >")));
+    QTranslator german, qt; // the program's own, built in, and Qt's
+    QVERIFY(german.load(QLocale(QLocale::German), "kelvo-wizard", "_", ":/i18n"));
+    QVERIFY(qt.load(QLocale(QLocale::German), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    for (QTranslator *translator : {&german, &qt})
+      QCoreApplication::installTranslator(translator);
+    Window t(false);
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.menu();
+    added.showResearchLinks();
+    added.showWorkbench();
+    added.newStudy();
+    added.showStudies();
+    QStringList left;
+    for (QWidget *window : QApplication::topLevelWidgets())
+      for (const QString &text : shownTexts(window))
+        if (english.contains(text))
+          left << window->windowTitle() + QStringLiteral(": ") + text;
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+    for (QWidget *window : QApplication::topLevelWidgets())
+      window->hide();
   }
 };
 

@@ -3,13 +3,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Study Notebook in the real program, by keyboard alone:
 # 1. Ctrl+N in the wizard's symbol box opens a new study of that company;
-#    notes typed into "Company notes" are saved with Ctrl+S under the proposed
+#    notes typed right away go into "Company notes" and are saved with Ctrl+S under the proposed
 #    name in "Kelvo Studies" of the documents folder;
 # 2. started with that file as its argument, the program shows it in the
 #    notebook, and the file is left as it was;
 # 3. killed (kill -9) while a new study has unsaved notes, it leaves a
 #    recovery copy; the next start offers the notes back, Return recovers
-#    them, and they can be saved.
+#    them, and they can be saved;
+# 4. a second copy started with a study the first has open says so, and
+#    Return opens it read-only; after the first is killed (kill -9), its
+#    lock is stale and the next copy opens the study as usual.
 # Usage: e2e_notebook.sh <kelvo-wizard> <artefact folder>
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -71,9 +74,8 @@ new_study_from_symbol_box() {
   xdotool windowfocus --sync "$WIN" 2>/dev/null
 }
 
-# Reaches "Company notes" by keyboard (its label's mnemonic) and types there.
+# Types at once: a new study has the keyboard in "Company notes".
 type_company_notes() {
-  xdotool key --clearmodifiers alt+c
   xdotool type --delay 20 "$1"
   wait_title "^Study Notebook - Untitled\*$" "notebook marked as modified"
 }
@@ -163,5 +165,24 @@ save_proposed "$FILE2"
 grep -q "\"company\": \"$NOTE2\"" "$FILE2" || e2e_fail "the recovered study lacks the notes: $(cat "$FILE2")"
 [[ -z "$(recovery_copies)" ]] || e2e_fail "a recovery copy is left after saving: $(recovery_copies)"
 e2e_note "the notes were offered back, recovered and saved in $FILE2"
+end_program
+
+# --- 4. Two copies of the program on one study ---
+e2e_start_app "$BIN" -- "$FILE1"
+wait_title "^Study Notebook - KO $TODAY\.kelvostudy$" "the first copy's notebook"
+FIRST_PID="$APP_PID"
+e2e_start_app "$BIN" -- "$FILE1"
+answer_return "Study Notebook"
+wait_title "^Study Notebook - KO $TODAY\.kelvostudy \(read-only\)$" "the second copy's read-only notebook"
+e2e_screenshot "$WIN" "$ART/e2e_notebook_read_only.png"
+e2e_not_blank "$ART/e2e_notebook_read_only.png"
+kill "$APP_PID"
+e2e_wait_exit || e2e_fail "the second copy did not end"
+kill -9 "$FIRST_PID"
+wait "$FIRST_PID" 2>/dev/null
+e2e_note "the second copy opened the study read-only"
+e2e_start_app "$BIN" -- "$FILE1"
+wait_title "^Study Notebook - KO $TODAY\.kelvostudy$" "a notebook that is not read-only after kill -9"
+e2e_note "a lock left by kill -9 is stale"
 end_program
 echo "e2e_notebook: passed"

@@ -8,7 +8,7 @@
 
 #include "directory/company_directory.h"
 #include "expected_hosts.h"
-#include "links/link_actions.h"
+#include "handover/link_actions.h"
 #include "links/link_overrides.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
@@ -20,6 +20,7 @@
 #include <QTest>
 
 using namespace kelvo::directory;
+using namespace kelvo::handover;
 using namespace kelvo::links;
 using namespace kelvo::platform;
 namespace hosts = kelvo::expected_hosts;

@@ -6,6 +6,7 @@
 
 #include "platform/linux_desktop.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +45,20 @@ bool installStandIn(const QTemporaryDir &dir, const QString &entry, int status =
   QFile script(dir.filePath(name));
   return script.open(QIODevice::WriteOnly) && script.write(body) == body.size() &&
          script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Whether a program started from `dir` is running. A stand-in started
+// detached runs from before startProgram() returns until it has left its
+// record, so "none running and no record" means that none was started.
+bool standInRunning(const QTemporaryDir &dir) {
+  const QByteArray path = QFile::encodeName(dir.path()) + '/';
+  for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+    QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    if (pid.front().isDigit() && commandLine.open(QIODevice::ReadOnly) &&
+        commandLine.readAll().contains(path))
+      return true;
+  }
+  return false;
 }
 
 } // namespace
@@ -101,7 +116,7 @@ void TestLinuxDesktop::calculator() {
 
   QFile record(dir.filePath("started"));
   if (started.isEmpty()) {
-    QTest::qWait(300);
+    QVERIFY(!standInRunning(dir));
     QVERIFY(!record.exists());
     return;
   }
@@ -168,10 +183,8 @@ void TestLinuxDesktop::refusedHandOver() {
       QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
       QVERIFY(record.open(QIODevice::ReadOnly));
       QCOMPARE(QString::fromUtf8(record.readAll()), "xdg-open\n" + handed + "\n");
-      if (reported.isEmpty())
-        QTest::qWait(300); // the opener has ended by now; nothing may be told
-      else
-        QTRY_COMPARE_WITH_TIMEOUT(reports, reported, 10000);
+      // Whatever is told is told by the time the desktop has seen the opener end.
+      QTRY_COMPARE_WITH_TIMEOUT(desktop.openersRunning(), 0, 10000);
       QCOMPARE(reports, reported);
     }
   }

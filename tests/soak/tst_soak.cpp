@@ -3,21 +3,22 @@
 
 // Long seeded runs of random user actions on the real window, every one a
 // real mouse or key event, with the window's promises checked after each.
-// Each run has a fresh window: a few fixed seeds, the same on every run, and
-// one seed from the clock that is printed. KELVO_SOAK_SEED replays one seed
-// instead, KELVO_SOAK_ACTIONS sets the length of each run and
-// KELVO_SOAK_TRACE=1 prints every action as it happens.
+// Each run has a fresh window and a fixed seed, printed and the same on
+// every run, so that a failure repeats. KELVO_SOAK_SEED=N runs seed N alone
+// and KELVO_SOAK_SEED=random one printed seed from the clock;
+// KELVO_SOAK_ACTIONS sets the length of each run and KELVO_SOAK_TRACE=1
+// prints every action as it happens.
 
 #include "support/text_views.h"
 #include "support/window_fixture.h"
 
-#include "app/calculator_page.h"
+#include "wizard_window/calculator_page.h"
 
-#include "app/page_display.h"
-#include "app/widgets.h"
 #include "directory/company_directory.h"
 #include "valuation/valuation.h"
 #include "wizard/steps.h"
+#include "wizard_window/page_display.h"
+#include "wizard_window/widgets.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
@@ -572,6 +573,10 @@ class SoakTest : public QObject {
 private slots:
   void randomActions_data() {
     QTest::addColumn<quint64>("seed");
+    if (qEnvironmentVariable("KELVO_SOAK_SEED") == u"random") {
+      QTest::newRow("random") << quint64(QDateTime::currentMSecsSinceEpoch());
+      return;
+    }
     if (qEnvironmentVariableIsSet("KELVO_SOAK_SEED")) {
       QTest::newRow("replay") << quint64(envNumber("KELVO_SOAK_SEED", 0));
       return;
@@ -579,7 +584,7 @@ private slots:
     QTest::newRow("seed 1") << quint64(1);
     QTest::newRow("seed 20000") << quint64(20000);
     QTest::newRow("seed 9876543210") << quint64(9876543210);
-    QTest::newRow("random") << quint64(QDateTime::currentMSecsSinceEpoch());
+    QTest::newRow("seed 4194304007") << quint64(4194304007);
   }
 
   void randomActions() {

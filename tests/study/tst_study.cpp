@@ -11,7 +11,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvo::study;
 
@@ -58,6 +61,10 @@ private slots:
   void proposedFileName();
   void recoveryOffersOnlyStaleCopies();
   void exportsEscapeTheNotes();
+  void markdownKeepsWhatWasTyped_data();
+  void markdownKeepsWhatWasTyped();
+  void writeFailuresSayWhy_data();
+  void writeFailuresSayWhy();
 };
 
 // clang-format off
@@ -66,9 +73,10 @@ void TestStudy::badFiles_data() {
   QTest::addColumn<QString>("error");      // part of the message
 
   const QByteArray head = R"({"format": "kelvo-study", "version": 1, )";
-  QTest::newRow("empty") << QByteArray() << "not valid JSON";
-  QTest::newRow("not JSON") << QByteArray("Symbol: KO\nnotes") << "not valid JSON";
-  QTest::newRow("cut short") << head + R"("symbol": "KO")" << "not valid JSON";
+  QTest::newRow("empty") << QByteArray() << "The study is damaged: the file is empty.";
+  QTest::newRow("not JSON") << QByteArray("Symbol: KO\nnotes") << "The study is damaged: its contents are not valid JSON text.";
+  QTest::newRow("cut short") << head + R"("symbol": "KO")" << "The study is damaged: the file ends too early";
+  QTest::newRow("cut in a text") << head + R"("symbol": "K)" << "The study is damaged: the file ends too early";
   QTest::newRow("JSON array") << QByteArray("[1, 2]") << "not a Kelvo study";
   QTest::newRow("other format") << QByteArray(R"({"format": "kelvo-links", "version": 1})") << "not a Kelvo study";
   QTest::newRow("no version") << QByteArray(R"({"format": "kelvo-study"})") << "no format version";
@@ -113,7 +121,7 @@ void TestStudy::badFiles() {
   QCOMPARE(QFileInfo(path).lastModified(), modified);
   if (QFileInfo(path).isFile())
     QCOMPARE(readAll(path), content);
-  QVERIFY(listStudies(dir.path()).isEmpty()); // left out of the list
+  QCOMPARE(listStudies(dir.path()).size(), QFileInfo(path).isFile() ? 1 : 0); // listed, marked
 }
 
 void TestStudy::roundTrip() {
@@ -214,10 +222,10 @@ void TestStudy::exportsEscapeTheNotes() {
   const Study study = sampleStudy();
   const QString markdown = studyToMarkdown(study);
   QVERIFY(markdown.contains(
-      QStringLiteral("Insurance float, \\*railways\\* \\& \\<energy\\>.\\\nSecond line.")));
+      QStringLiteral("Insurance float, \\*railways\\* & \\<energy>.\\\nSecond line.")));
   QVERIFY(markdown.contains(QStringLiteral("\n\\# Scale\\\n\\- low cost\n")));
-  QVERIFY(markdown.contains(QStringLiteral("| Amount rule | \\$120.00 | 25% | \\$90.00 |")));
-  QVERIFY(markdown.contains(QStringLiteral("**Buy below \\$90.**")));
+  QVERIFY(markdown.contains(QStringLiteral("| Amount rule | $120.00 | 25% | $90.00 |")));
+  QVERIFY(markdown.contains(QStringLiteral("**Buy below $90.**")));
 
   const QString html = studyToHtml(study);
   QVERIFY(html.contains(
@@ -232,6 +240,90 @@ void TestStudy::exportsEscapeTheNotes() {
   QCOMPARE(exportStudyPdf(study, pdf), QString());
   QVERIFY(readAll(pdf).startsWith("%PDF-"));
   QVERIFY(!exportStudyPdf(study, dir.filePath(QStringLiteral("no/such/folder.pdf"))).isEmpty());
+}
+
+// clang-format off
+void TestStudy::markdownKeepsWhatWasTyped_data() {
+  QTest::addColumn<QString>("typed");    // the notes; their first line also names the company and an input
+  QTest::addColumn<QString>("markdown"); // the notes as exported
+  QTest::newRow("as typed") << "EPS 3.20 at $3.47; AT&T, S&P 500, snake_case, 2 < 3 > 1, -5%, #1 brand, 1.5x, Fund #" << "EPS 3.20 at $3.47; AT&T, S&P 500, snake_case, 2 < 3 > 1, -5%, #1 brand, 1.5x, Fund #";
+  QTest::newRow("line starts") << "1. a\n2) b\n2026. c\n# d\n###### e\n- f\n+ g\n* h\n> i" << "1\\. a\\\n2\\) b\\\n2026\\. c\\\n\\# d\\\n\\###### e\\\n\\- f\\\n\\+ g\\\n\\* h\\\n\\> i";
+  QTest::newRow("underlines and rules") << "Summary\n===\n--\n- - -\n___" << "Summary\\\n\\===\\\n\\--\\\n\\- - -\\\n\\_\\_\\_";
+  QTest::newRow("inline markup") << "*a* __b__ _c_ `d` ``` ~~e~~ ~5% [f](g) ![h](i) [^1]" << "\\*a\\* \\_\\_b\\_\\_ \\_c\\_ \\`d\\` \\`\\`\\` \\~\\~e\\~\\~ \\~5% \\[f](g) !\\[h](i) \\[^1]";
+  QTest::newRow("HTML and entities") << "<b>B</b> <!-- c --> <http://a> &amp; &#38; &copy;" << "\\<b>B\\</b> \\<!-- c --> \\<http://a> \\&amp; \\&#38; \\&copy;";
+  QTest::newRow("table in a paragraph") << "a | b\n--|--" << "a \\| b\\\n--\\|--";
+  QTest::newRow("backslashes") << "C:\\dir\\ \\* ends\\" << "C:\\dir\\ \\\\\\* ends\\\\";
+}
+// clang-format on
+
+void TestStudy::markdownKeepsWhatWasTyped() {
+  QFETCH(QString, typed);
+  const QString line = typed.section(QLatin1Char('\n'), 0, 0);
+  Study study;
+  study.companyName = line;
+  study.notes[0] = typed;
+  study.valuation.inputs = {{line, QStringLiteral("$3.47")}};
+  const QString markdown = studyToMarkdown(study);
+  QTEST(markdown.section("## The Company\n\n", 1).section("\n\n## ", 0, 0), "markdown");
+  // Read back by GitHub's dialect, a block a line, "*" before a block with
+  // emphasis, code, strikethrough or a link.
+  QTextDocument read;
+  read.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+  QString texts;
+  int structure = 0; // headings, list items, quotes, code and rules
+  for (QTextBlock b = read.begin(); b.isValid(); b = b.next()) {
+    const QTextBlockFormat f = b.blockFormat();
+    structure += f.headingLevel() > 0 || b.textList() || f.nonBreakableLines() ||
+                 f.hasProperty(QTextFormat::BlockQuoteLevel) ||
+                 f.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+    texts += '|';
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat c = it.fragment().charFormat();
+      if (c.fontItalic() || c.fontStrikeOut() || c.isAnchor() || c.fontFixedPitch() ||
+          (c.fontWeight() > QFont::Normal && f.headingLevel() == 0))
+        texts += '*';
+    }
+    texts += b.text();
+  }
+  QCOMPARE(structure, 7); // the title and six sections
+  QVERIFY2(texts.startsWith("|Company Study: " + line + '|'), qPrintable(texts));
+  QVERIFY2(texts.contains('|' + QString(typed).replace('\n', '|') + '|'), qPrintable(texts));
+  QVERIFY2(texts.contains('|' + line + "|$3.47|"), qPrintable(texts)); // the input's cells
+}
+
+void TestStudy::writeFailuresSayWhy_data() {
+  QTest::addColumn<QString>("suffix");  // of a study, or of an export
+  QTest::addColumn<bool>("fileLocked"); // else the folder
+  QTest::newRow("study, read-only file") << "kelvostudy" << true;
+  QTest::newRow("study, read-only folder") << "kelvostudy" << false;
+  QTest::newRow("Markdown, read-only file") << "md" << true;
+  QTest::newRow("PDF, read-only folder") << "pdf" << false;
+}
+
+void TestStudy::writeFailuresSayWhy() {
+  QFETCH(QString, suffix);
+  QFETCH(bool, fileLocked);
+  QTemporaryDir dir;
+  const QString folder = dir.filePath(QStringLiteral("locked")), path = folder + "/KO." + suffix;
+  QVERIFY(QDir().mkdir(folder));
+  writeAll(path, "old");
+  // Root writes whatever the permissions say, but not into what is immutable.
+  const auto lock = [locked = fileLocked ? path : folder](bool on) {
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner |
+                                      (on ? QFile::Permissions() : QFile::WriteOwner));
+    return ::geteuid() != 0 || QProcess::execute("chattr", {on ? "+i" : "-i", locked}) == 0;
+  };
+  QVERIFY(lock(true));
+  const QString error = suffix == "md"    ? exportStudyMarkdown(sampleStudy(), path)
+                        : suffix == "pdf" ? exportStudyPdf(sampleStudy(), path)
+                                          : writeStudyFile(sampleStudy(), path);
+  QVERIFY(lock(false));
+  const QString why = fileLocked
+                          ? "the file is read-only"
+                          : QStringLiteral("the folder “%1” cannot be written in").arg(folder);
+  QCOMPARE(error, QStringLiteral("The study could not be %1 as “%2”: %3.")
+                      .arg(suffix == "kelvostudy" ? "saved" : "exported", path, why));
+  QCOMPARE(readAll(path), QByteArray("old"));
 }
 
 QTEST_MAIN(TestStudy)

@@ -55,9 +55,24 @@ QString ScriptedDialogs::saveFileName(const QString &title, const QString &propo
   return nextFile();
 }
 
+int ScriptedDialogs::choose(const QString &text, const QString &title, const QStringList &buttons,
+                            int defaultButton, MessageIcon icon) {
+  (void)defaultButton;
+  shown.append({Shown::Choice, text, title, MessageButtons::Ok, icon, QString(), buttons});
+  if (log)
+    log->append(QStringLiteral("box ") + text);
+  if (presses_.isEmpty())
+    return int(buttons.size()) - 1;
+  const QString press = presses_.takeFirst();
+  if (!buttons.contains(press))
+    qFatal("The script presses “%s”, which the box “%s” does not have.", qPrintable(press),
+           qPrintable(text));
+  return int(buttons.indexOf(press));
+}
+
 bool ScriptedDialogs::choosePrinter(QPrinter &printer, const QString &title) {
-  (void)printer;
-  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None, QString()});
+  shown.append({Shown::Print, title, kAppTitle, MessageButtons::Ok, MessageIcon::None,
+                readPrinter ? readPrinter(printer) : QString()});
   return prints_.isEmpty() ? false : prints_.takeFirst();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace kelvo::platform {
@@ -17,12 +18,13 @@ namespace kelvo::platform {
 class ScriptedDialogs final : public Dialogs {
 public:
   struct Shown {
-    enum Kind { Message, Input, OpenFile, SaveFile, Print } kind;
+    enum Kind { Message, Input, OpenFile, SaveFile, Print, Choice } kind;
     QString text; // message text, input prompt or chooser title
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
-    QString defaultText; // input boxes; the folder or proposed path of file choosers
+    QString defaultText; // input boxes; file choosers' folder or path; `readPrinter` for printing
+    QStringList choices = {}; // the buttons of a question with buttons of its own
     bool operator==(const Shown &) const = default;
   };
 
@@ -30,12 +32,18 @@ public:
   // Yes/No, Cancel for Save/Discard/Cancel, Recover for Recover/Discard), an
   // input box and a file chooser are cancelled and printing is cancelled.
   void answer(MessageAnswer a) { answers_.append(a); }
+  // The button to press in the next question with buttons of its own ("&Overwrite");
+  // when none is queued, the last button (the one that changes nothing).
+  void press(const QString &button) { presses_.append(button); }
   void type(const QString &text) { inputs_.append(text); }
   void cancelInput() { inputs_.append(std::nullopt); }
   void chooseFile(const QString &path) { files_.append(path); }
   void print(bool accept) { prints_.append(accept); }
 
   QList<Shown> shown;
+  // What a print dialog records of the printer it is shown (this library
+  // links no printing support; a test that does can read the document name).
+  std::function<QString(const QPrinter &)> readPrinter;
   // When set, every box also goes into this log as "box TEXT" or
   // "input PROMPT", so its order against other logged events can be checked.
   QStringList *log = nullptr;
@@ -46,6 +54,7 @@ public:
     inputs_.clear();
     files_.clear();
     prints_.clear();
+    presses_.clear();
   }
 
   MessageAnswer message(const QString &text, const QString &title, MessageButtons buttons,
@@ -54,6 +63,8 @@ public:
   QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
   QString saveFileName(const QString &title, const QString &proposedPath,
                        const QString &filter) override;
+  int choose(const QString &text, const QString &title, const QStringList &buttons,
+             int defaultButton, MessageIcon icon) override;
   bool choosePrinter(QPrinter &printer, const QString &title) override;
 
 private:
@@ -61,6 +72,7 @@ private:
   QStringList files_;
   QList<bool> prints_;
   QList<MessageAnswer> answers_;
+  QStringList presses_;
   QList<std::optional<QString>> inputs_;
 };
 

@@ -4,12 +4,12 @@
 #pragma once
 // A real main window with scripted dialogs and a recording desktop.
 
-#include "app/appearance.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
+#include "wizard_window/appearance.h"
 
-#include "app/main_window.h"
 #include "wizard/steps.h"
+#include "wizard_window/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -37,7 +37,7 @@ struct Window {
       prepared = face;
     }
     w = std::make_unique<MainWindow>(dialogs, desktop);
-    w->endProgram = [this] { ++endRequests; };
+    QObject::connect(w.get(), &MainWindow::endRequested, [this] { ++endRequests; });
     if (show) {
       w->show();
       w->activateWindow();

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's methods against the worked example of the workbench and
 // published worked examples; the reasons a value cannot be computed; the
-// money and percent texts; what the workbench takes from the calculator page.
+// money and percent texts; what the workbench takes from the calculator page;
+// the chart's ticks.
+#include "valuation/chart_axis.h"
 #include "valuation/methods.h"
 
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -17,13 +20,18 @@ namespace {
 // "E g n r t B Y P m", "_" for an empty box.
 WorkbenchInputs inputs(const QString &text) {
   const QStringList parts = text.split(u' ');
-  WorkbenchInputs in;
-  std::optional<double> *boxes[] = {&in.earnings,  &in.growth,      &in.years,
-                                    &in.discount,  &in.growthAfter, &in.bookValue,
-                                    &in.bondYield, &in.price,       &in.margin};
-  for (int i = 0; i < parts.size() && i < 9; ++i)
-    *boxes[i] = readWorkbenchInput(parts[i].toStdString());
-  return in;
+  std::array<std::string, kInputCount> texts;
+  std::array<std::string_view, kInputCount> views;
+  for (int i = 0; i < parts.size() && i < kInputCount; ++i)
+    views[i] = texts[i] = parts[i] == QLatin1String("_") ? "" : parts[i].toStdString();
+  return readWorkbenchInputs(views);
+}
+
+QString line(const std::array<std::optional<double>, kGridSize> &rates) {
+  QStringList out;
+  for (const std::optional<double> &r : rates)
+    out << (r ? QString::number(*r) : QStringLiteral("_"));
+  return out.join(u' ');
 }
 
 QString shown(const Figure &f) {
@@ -49,7 +57,11 @@ private slots:
   void fromCalculator_data();
   void fromCalculator();
   void sensitivity();
+  void sensitivityRates_data();
+  void sensitivityRates();
   void chart();
+  void axisTicks_data();
+  void axisTicks();
 };
 
 // clang-format off
@@ -82,7 +94,24 @@ void TestMethods::methods_data() {
   // Earnings power value, earnings over the cost of capital (Greenwald et al.,
   // Value Investing: From Graham to Buffett and Beyond, 2001).
   QTest::newRow("earnings power") << "100 _ _ 8" << epv << "$1,250.00";
-  QTest::newRow("negative earnings") << "-2 4 10 10 2.5 50 4.4" << gf << "-$33.00";
+  // A loss has no value but by the calculator page's own formula.
+  QTest::newRow("loss, graham formula") << "-2 4 10 10 2.5 50 4.4" << gf << reason(Reason::NeedsPositiveEarnings);
+  QTest::newRow("loss, discounted") << "-2 4 10 10 2.5 50 4.4" << de << reason(Reason::NeedsPositiveEarnings);
+  QTest::newRow("loss, earnings power") << "-2 4 10 10 2.5 50 4.4" << epv << reason(Reason::NeedsPositiveEarnings);
+  QTest::newRow("loss, wizard") << "-2 4 10 10 2.5 50 4.4" << wiz << "-$1.08";
+  // Rates and years within what a valuation can need.
+  QTest::newRow("growth 1,000%") << "1 1000 _ _ _ _ 4.4" << gf << "$2,008.50";
+  QTest::newRow("growth over 1,000%") << "1 1000.5 _ _ _ _ 4.4" << gf << reason(Reason::NeedsGrowthInRange);
+  QTest::newRow("discount over 1,000%") << "10 _ _ 1001" << epv << reason(Reason::NeedsDiscountInRange);
+  QTest::newRow("negative discount") << "10 4 10 -1 -200" << de << reason(Reason::NeedsDiscountInRange);
+  QTest::newRow("101 years, wizard") << "10 4 101 10" << wiz << reason(Reason::NeedsYearsInRange);
+  QTest::newRow("growth after below -100%") << "10 4 10 10 -101" << de << reason(Reason::NeedsGrowthAfterInRange);
+  // A comma only between groups of three digits, else refused where the box is needed.
+  QTest::newRow("decimal comma") << "3,20 4 10 10 2.5 50 4.4" << gf << reason(Reason::CommaForDecimals);
+  QTest::newRow("decimal comma, unused box") << "10 4 10 10 2.5 5,0 4.4" << epv << "$100.00";
+  QTest::newRow("group of two") << "12,34,567 _ _ 10" << epv << reason(Reason::CommaForDecimals);
+  QTest::newRow("point, then comma") << "1.000,50 _ _ 10" << epv << reason(Reason::CommaForDecimals);
+  QTest::newRow("thousands and cents") << "1,250.50 _ _ 10" << epv << "$12,505.00";
   // Values that cannot be computed, with the reason.
   QTest::newRow("no earnings") << "_ 4 10 10 2.5 50 4.4" << gn << reason(Reason::NeedsEarnings);
   QTest::newRow("no book value") << "10 4 10 10 2.5 _ 4.4" << gn << reason(Reason::NeedsPositiveBookValue);
@@ -93,12 +122,11 @@ void TestMethods::methods_data() {
   QTest::newRow("fractional years") << "10 4 10.5 10 2.5" << de << reason(Reason::NeedsWholeYears);
   QTest::newRow("101 years") << "10 4 101 10 2.5" << de << reason(Reason::NeedsWholeYears);
   QTest::newRow("100 years") << "10 4 100 10 2.5" << de << "$173.20";
-  QTest::newRow("r at -100%") << "10 4 10 -100 -200" << de << reason(Reason::NeedsDiscountAboveMinus100);
   QTest::newRow("no growth after") << "10 4 10 10 _" << de << reason(Reason::NeedsGrowthAfter);
   QTest::newRow("zero discount") << "10 4 10 0" << epv << reason(Reason::NeedsPositiveDiscountRate);
   QTest::newRow("no discount") << "10 4 10 _" << wiz << reason(Reason::NeedsDiscountRate);
-  QTest::newRow("negative base, half year") << "10 -150 0.5 50" << wiz << reason(Reason::Undefined);
-  QTest::newRow("overflowing power") << "1 1000 400 0" << wiz << reason(Reason::TooLarge);
+  QTest::newRow("negative base, half year") << "10 -90 0.5 50" << wiz << reason(Reason::Undefined);
+  QTest::newRow("overflowing power") << "1 1000 100 0" << wiz << reason(Reason::TooLarge);
   QTest::newRow("beyond shown") << "1e300 _ _ 10" << epv << reason(Reason::TooLarge);
   QTest::newRow("unreadable earnings") << "ten 4 10 10" << epv << reason(Reason::NeedsEarnings);
 }
@@ -121,11 +149,13 @@ void TestMethods::marginAndBuyBelow_data() {
   QTest::newRow("at value") << "100 _ _ 100 _ _ _ 100 0" << "0.0%" << "$100.00";
   QTest::newRow("no price") << "100 _ _ 100 _ _ _ _ 25" << reason(Reason::NeedsPrice) << "$75.00";
   QTest::newRow("zero price") << "100 _ _ 100 _ _ _ 0 25" << reason(Reason::NeedsPositivePrice) << "$75.00";
-  QTest::newRow("negative value") << "-5 _ _ 100 _ _ _ 10 25" << reason(Reason::NoPositiveValue) << reason(Reason::NoPositiveValue);
-  QTest::newRow("zero value") << "0 _ _ 100 _ _ _ 10 25" << reason(Reason::NoPositiveValue) << reason(Reason::NoPositiveValue);
+  QTest::newRow("negative value") << "-5 _ _ 100 _ _ _ 10 25" << reason(Reason::NeedsPositiveEarnings) << reason(Reason::NeedsPositiveEarnings);
+  // A value shown as $0.00 has no margin: a price over it is no percentage.
+  QTest::newRow("value of $0.00") << "0.004 _ _ 100 _ _ _ 10 25" << reason(Reason::NoPositiveValue) << reason(Reason::NoPositiveValue);
+  QTest::newRow("value of a cent") << "0.005 _ _ 100 _ _ _ 10 25" << "-199,900.0%" << "$0.00";
   QTest::newRow("margin over 100") << "100 _ _ 100 _ _ _ 10 120" << "90.0%" << reason(Reason::NeedsMarginFrom0To100);
   QTest::newRow("no margin") << "100 _ _ 100 _ _ _ 10 _" << "90.0%" << reason(Reason::NeedsMargin);
-  QTest::newRow("tiny value, huge price") << "1e-9 _ _ 100 _ _ _ 1e9 25" << reason(Reason::TooLarge) << "$0.00";
+  QTest::newRow("huge price") << "1 _ _ 100 _ _ _ 1e300 25" << reason(Reason::TooLarge) << "$0.75";
   QTest::newRow("no value") << "_ _ _ 100 _ _ _ 10 25" << reason(Reason::NeedsEarnings) << reason(Reason::NeedsEarnings);
 }
 // clang-format on
@@ -233,13 +263,30 @@ void TestMethods::sensitivity() {
 
   in.years = 10.5;
   QCOMPARE(sensitivityGrid(in).cells[1][3].reason, Reason::NeedsWholeYears);
-  in.years = 10;
-  in.growthAfter = 8.0; // the row of r - 2 is no longer above it
-  const SensitivityGrid steep = sensitivityGrid(in);
-  QCOMPARE(steep.cells[0][0].reason, Reason::NeedsDiscountAboveGrowthAfter);
-  QVERIFY(steep.cells[1][0].ok());
-  in.discount.reset();
-  QVERIFY(!sensitivityGrid(in).discountRates[2]);
+}
+
+// The grid's rates, whole steps from the user's own, stay where discounting is
+// defined: discount rates from 0 and above the growth after that, in range.
+// clang-format off
+void TestMethods::sensitivityRates_data() {
+  QTest::addColumn<QString>("in");
+  QTest::addColumn<QString>("down");
+  QTest::addColumn<QString>("across");
+  QTest::newRow("zero discount") << "10 4 10 0 2.5" << "3 4 5 6 7" << "0 2 4 6 8";
+  QTest::newRow("falling after") << "10 4 10 1 -5" << "0 1 2 3 4" << "0 2 4 6 8";
+  QTest::newRow("discount not above after") << "10 4 10 10 10.5" << "11 12 13 14 15" << "0 2 4 6 8";
+  QTest::newRow("fractions") << "10 4 10 0.5 0.2" << "0.5 1.5 2.5 3.5 4.5" << "0 2 4 6 8";
+  QTest::newRow("near the top") << "10 999 10 999 2.5" << "996 997 998 999 1000" << "991 993 995 997 999";
+  QTest::newRow("growth near the floor") << "10 -99 10 10 2.5" << "8 9 10 11 12" << "-99 -97 -95 -93 -91";
+  QTest::newRow("no discount, refused growth") << "10 1e17 10 _ 2.5" << "_ _ _ _ _" << "_ _ _ _ _";
+}
+// clang-format on
+
+void TestMethods::sensitivityRates() {
+  QFETCH(QString, in);
+  const SensitivityGrid grid = sensitivityGrid(inputs(in));
+  QTEST(line(grid.discountRates), "down");
+  QTEST(line(grid.growthRates), "across");
 }
 
 void TestMethods::chart() {
@@ -255,8 +302,45 @@ void TestMethods::chart() {
   QCOMPARE(QString::fromStdString(formatMoney(*formula.front())), "-$35.00"); // 8.5 - 12
   const auto &number = chart.values[int(Method::GrahamNumber)];
   QCOMPARE(number.front(), number.back()); // does not depend on g
+  in.growth = 1e17;                        // far beyond what a valuation needs
+  QVERIFY(chartSeries(in).growthRates.empty());
+  QCOMPARE(chartSeries(in).reason, Reason::NeedsGrowthInRange);
   in.growth.reset();
   QVERIFY(chartSeries(in).growthRates.empty());
+}
+
+// Round ticks, never more than asked for, where a step cannot move the numbers too.
+// clang-format off
+void TestMethods::axisTicks_data() {
+  QTest::addColumn<double>("low");
+  QTest::addColumn<double>("high");
+  QTest::addColumn<int>("most");
+  QTest::addColumn<bool>("around"); // ticks that frame the range rather than fall within it
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("growth 4") << -6.0 << 14.0 << 5 << false << "-5 0 5 10";
+  QTest::newRow("ends on a tick") << 0.0 << 20.0 << 5 << false << "0 5 10 15 20";
+  QTest::newRow("growth 1e17") << 1e17 - 10 << 1e17 + 10 << 5 << false << "1e+17";
+  QTest::newRow("largest doubles") << -1.7e308 << 1.7e308 << 5 << false << "-1e+308 0 1e+308";
+  QTest::newRow("framing largest doubles") << -1.7e308 << 1.7e308 << 5 << true << "";
+  QTest::newRow("values") << -35.0 << 165.0 << 6 << true << "-50 0 50 100 150 200";
+  QTest::newRow("cents apart") << 5.001 << 5.003 << 5 << true << "5 5.01";
+  QTest::newRow("cents at 1e13") << 1e13 << 1e13 + 0.01 << 5 << true << "10000000000000 10000000000010";
+}
+// clang-format on
+
+void TestMethods::axisTicks() {
+  QFETCH(double, low);
+  QFETCH(double, high);
+  QFETCH(int, most);
+  QFETCH(bool, around);
+  const double finest = around ? 0.01 : 0.1; // cents down the side, tenths of a percent across
+  const AxisTicks ticks =
+      around ? ticksAround(low, high, most, finest) : ticksWithin(low, high, most, finest);
+  QVERIFY(ticks.count <= most);
+  QStringList shown;
+  for (int i = 0; i < ticks.count; ++i)
+    shown << QString::number(ticks.at(i), 'g', 15);
+  QTEST(shown.join(u' '), "expected");
 }
 
 QTEST_APPLESS_MAIN(TestMethods)

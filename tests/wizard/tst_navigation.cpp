@@ -6,8 +6,8 @@
 
 #include "support/window_fixture.h"
 
-#include "app/layout.h"
-#include "app/page_display.h"
+#include "wizard_window/layout.h"
+#include "wizard_window/page_display.h"
 #include <QMouseEvent>
 
 using namespace kelvo::app;

@@ -1,0 +1,372 @@
+// SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workbench/valuation_workbench.h"
+
+#include "widgets/window_pattern.h"
+#include "workbench/sensitivity_table.h"
+#include "workbench/valuation_chart.h"
+#include "workbench/workbench_reasons.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace kelvo::app {
+namespace {
+
+using valuation::Figure;
+using valuation::Reason;
+
+struct InputRow {
+  const char *label;
+  const char *defaultText;
+};
+// clang-format off
+constexpr InputRow kInputRows[] = {
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings per share"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth rate (% a year)"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Years of growth"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discount rate (% a year)"), "10"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Growth after that (% a year)"), "2.5"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Book value per share"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "AAA bond yield (%)"), "4.4"},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Current price"), ""},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Margin of safety (%)"), "25"},
+};
+
+struct MethodRow {
+  const char *name;
+  const char *note; // how it is computed, one line
+};
+// In valuation::kMethods order.
+constexpr MethodRow kMethodRows[] = {
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Wizard's estimate"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (1 + g − r)^n: the IV Estimator page compounds at the growth above the discount rate.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham formula"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E × (8.5 + 2g) × 4.4 / Y: Graham's price for growth, scaled by today's bond yield.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Graham number"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "√(22.5 × E × B): at most 15 times earnings and 1.5 times book value.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Discounted earnings"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "n years of earnings growing at g, then at t for ever, all discounted at r.")},
+    {QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "Earnings power value"),
+     QT_TRANSLATE_NOOP("kelvo::app::ValuationWorkbench", "E / r: today's earnings for ever, with no growth, discounted at r.")},
+};
+// clang-format on
+static_assert(std::size(kMethodRows) == valuation::kMethodCount);
+static_assert(std::size(kInputRows) == 9);
+
+QString moneyOrReason(const Figure &f) {
+  return f.ok() ? QString::fromStdString(valuation::formatMoney(f.value)) : reasonText(f.reason);
+}
+
+QString percentOrReason(const Figure &f) {
+  return f.ok() ? QString::fromStdString(valuation::formatPercent(f.value)) : reasonText(f.reason);
+}
+
+void showText(QLineEdit *box, const QString &text) {
+  if (box->text() == text)
+    return;
+  box->setText(text);
+  box->setCursorPosition(0); // a long reason shows its beginning
+  box->setToolTip(text);
+}
+
+QLineEdit *resultBox(const QString &name, const QString &note, int minimumWidth) {
+  auto *box = new QLineEdit;
+  box->setReadOnly(true);
+  box->setAccessibleName(name);
+  box->setAccessibleDescription(note);
+  box->setMinimumWidth(minimumWidth);
+  return box;
+}
+
+} // namespace
+
+ValuationWorkbench::ValuationWorkbench(QWidget *parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle(tr("Valuation Workbench"));
+  widgets::letReturnPressButtons(*this);
+
+  auto *top = new QHBoxLayout;
+  top->addWidget(buildInputs());
+  top->addWidget(buildResults(), 1);
+
+  auto *middle = new QHBoxLayout;
+  middle->addWidget(buildSensitivity());
+  chart_ = new ValuationChart;
+  auto *chartBox = new QGroupBox(tr("Value per share against the growth rate"));
+  auto *chartLayout = new QVBoxLayout(chartBox);
+  chartLayout->addWidget(chart_);
+  middle->addWidget(chartBox, 1);
+
+  copy_ = new QPushButton(tr("Copy"));
+  copy_->setToolTip(tr("Puts the inputs and results on the clipboard as plain text."));
+  connect(copy_, &QPushButton::clicked, this, &ValuationWorkbench::copySummary);
+  auto *close = new QPushButton(tr("Close"));
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto *buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(copy_);
+  buttons->addWidget(close);
+
+  // The figures scroll where the screen is smaller than they are (a large
+  // scale factor); the buttons stay in view.
+  auto *content = new QWidget;
+  auto *layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(top);
+  layout->addLayout(middle, 1);
+  auto *scroll = new QScrollArea;
+  scroll->setWidget(content);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  auto *outer = new QVBoxLayout(this);
+  outer->addWidget(scroll, 1);
+  outer->addLayout(buttons);
+
+  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+  // Tab goes through the inputs, the results, the grid, then the buttons.
+  QWidget *previous = inputs_[0];
+  auto chain = [&](QWidget *next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int i = 1; i < kInputCount; ++i)
+    chain(inputs_[i]);
+  chain(take_);
+  for (const ResultRow &row : rows_)
+    for (QLineEdit *box : {row.value, row.margin, row.buyBelow})
+      chain(box);
+  chain(grid_);
+  chain(copy_);
+  chain(close);
+
+  showResultsReadOnly();
+  recompute();
+
+  // Opens wide enough for the longest reason where the screen allows.
+  const QFontMetrics fm = fontMetrics();
+  int longest = 0;
+  for (int r = 0; r <= int(Reason::TooLarge); ++r)
+    longest = std::max(longest, fm.horizontalAdvance(reasonText(Reason(r))));
+  longest -= fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue));
+  const QMargins margins = outer->contentsMargins();
+  QSize wanted =
+      content->sizeHint() +
+      QSize(margins.left() + margins.right() + std::max(0, longest),
+            margins.top() + margins.bottom() + outer->spacing() + buttons->sizeHint().height());
+  if (const QScreen *s = screen())
+    wanted = wanted.boundedTo(s->availableGeometry().size() * 0.95);
+  resize(wanted);
+}
+
+QWidget *ValuationWorkbench::buildInputs() {
+  auto *box = new QGroupBox(tr("Inputs"));
+  auto *form = new QFormLayout(box);
+  for (int i = 0; i < kInputCount; ++i) {
+    const QString label = tr(kInputRows[i].label);
+    auto *edit = new QLineEdit(QString::fromLatin1(kInputRows[i].defaultText));
+    edit->setAccessibleName(label);
+    edit->setClearButtonEnabled(false);
+    // Room for a figure however little room the screen leaves (2x scale).
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("1,000,000.00")) +
+                          2 * edit->fontMetrics().averageCharWidth());
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+      if (!filling_)
+        recompute();
+    });
+    inputs_[i] = edit;
+    form->addRow(label, edit);
+  }
+  // No example figure is shown as if it were the user's own.
+  inputs_[Earnings]->setPlaceholderText(tr("e.g. 3.20"));
+  take_ = new QPushButton(tr("&Take from IV Estimator"));
+  take_->setObjectName(QStringLiteral("takeFromEstimator"));
+  take_->setToolTip(
+      tr("Takes earnings per share, growth rate and years from the IV Estimator page."));
+  connect(take_, &QPushButton::clicked, this, &ValuationWorkbench::calculatorFiguresRequested);
+  form->addRow(take_);
+  return box;
+}
+
+QWidget *ValuationWorkbench::buildResults() {
+  auto *box = new QGroupBox(tr("Value per share by method"));
+  auto *grid = new QGridLayout(box);
+  const QFontMetrics fm = fontMetrics();
+  const int padding = 2 * fm.averageCharWidth() + 8;
+  // Wide enough for the usual reasons; a longer one still shows whole in the
+  // box's tooltip and to assistive tools, and the columns grow with the window.
+  const int valueWidth = fm.horizontalAdvance(reasonText(Reason::NeedsPositiveBookValue)) + padding;
+  const int sideWidth = fm.horizontalAdvance(QStringLiteral("-1,000,000.0%")) + padding;
+  const QString headers[] = {tr("Method"), tr("Value per share"), tr("Margin of safety"),
+                             tr("Buy below")};
+  for (int c = 0; c < 4; ++c) {
+    auto *header = new QLabel(headers[c]);
+    QFont bold = header->font();
+    bold.setBold(true);
+    header->setFont(bold);
+    grid->addWidget(header, 0, c);
+  }
+  for (int m = 0; m < valuation::kMethodCount; ++m) {
+    const QString name = tr(kMethodRows[m].name);
+    const QString note = tr(kMethodRows[m].note);
+    auto *nameLabel = new QLabel(name);
+    // The value box alone carries the method's name for assistive tools.
+    nameLabel->setAccessibleName(tr("Method: %1").arg(name));
+    ResultRow &row = rows_[m];
+    row.value = resultBox(name, note, valueWidth);
+    row.margin = resultBox(tr("%1 margin of safety").arg(name), note, sideWidth);
+    row.buyBelow = resultBox(tr("%1 buy below").arg(name), note, sideWidth);
+    nameLabel->setBuddy(row.value);
+    auto *noteLabel = new QLabel(note);
+    noteLabel->setForegroundRole(QPalette::PlaceholderText);
+    noteLabel->setContentsMargins(fm.averageCharWidth() * 2, 0, 0, fm.height() / 3);
+    const int r = 1 + 2 * m;
+    grid->addWidget(nameLabel, r, 0);
+    grid->addWidget(row.value, r, 1);
+    grid->addWidget(row.margin, r, 2);
+    grid->addWidget(row.buyBelow, r, 3);
+    grid->addWidget(noteLabel, r + 1, 0, 1, 4);
+  }
+  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(3, 1);
+  grid->setRowStretch(1 + 2 * valuation::kMethodCount, 1);
+  return box;
+}
+
+QWidget *ValuationWorkbench::buildSensitivity() {
+  auto *box = new QGroupBox(tr("How sensitive it is"));
+  auto *layout = new QVBoxLayout(box);
+  auto *caption = new QLabel(tr("Discounted earnings per share: discount rate down, growth rate "
+                                "across. Shaded: the price is at or below the buy-below price."));
+  caption->setWordWrap(true);
+  grid_ = new SensitivityTable;
+  layout->addWidget(caption);
+  layout->addWidget(grid_);
+  layout->addStretch(1);
+  return box;
+}
+
+void ValuationWorkbench::fillFromCalculator(const valuation::CalculatorFields &page) {
+  const valuation::CalculatorInputs taken = valuation::inputsFromCalculator(
+      page, valuation::readWorkbenchInput(inputs_[Discount]->text().toStdString()));
+  auto text = [](std::optional<double> v) {
+    return v ? QString::fromStdString(valuation::plainNumberText(*v)) : QString();
+  };
+  filling_ = true;
+  inputs_[Earnings]->setText(text(taken.earnings));
+  inputs_[Growth]->setText(text(taken.growth));
+  inputs_[Years]->setText(text(taken.years));
+  filling_ = false;
+  recompute();
+}
+
+void ValuationWorkbench::setCompany(const QString &symbol, const QString &name) {
+  symbol_ = symbol;
+  company_ = name;
+}
+
+valuation::WorkbenchInputs ValuationWorkbench::readInputs() const {
+  static_assert(kInputCount == valuation::kInputCount); // the boxes in valuation::Box order
+  std::array<std::string, kInputCount> texts;
+  std::array<std::string_view, kInputCount> views;
+  for (int i = 0; i < kInputCount; ++i)
+    views[i] = texts[i] = inputs_[i]->text().toStdString();
+  return valuation::readWorkbenchInputs(views);
+}
+
+void ValuationWorkbench::recompute() {
+  const valuation::WorkbenchInputs in = readInputs();
+
+  for (int m = 0; m < valuation::kMethodCount; ++m) {
+    const Figure value = valuation::methodValue(valuation::kMethods[m], in);
+    showText(rows_[m].value, moneyOrReason(value));
+    // Without a value the value box says why; the other two stay empty.
+    showText(rows_[m].margin,
+             value.ok() ? percentOrReason(valuation::marginOfSafety(value, in)) : QString());
+    showText(rows_[m].buyBelow,
+             value.ok() ? moneyOrReason(valuation::buyBelow(value, in)) : QString());
+  }
+
+  grid_->showGrid(valuation::sensitivityGrid(in));
+
+  QStringList names;
+  for (const MethodRow &row : kMethodRows)
+    names << tr(row.name);
+  valuation::ChartSeries series = valuation::chartSeries(in);
+  chart_->setNote(chartNote(series.reason));
+  chart_->setSeries(series, names);
+}
+
+// Results are fields to read and copy from, not to type in: they take the
+// window's colour instead of the base of an input box, as read-only fields
+// do on the desktop.
+void ValuationWorkbench::showResultsReadOnly() {
+  for (const ResultRow &row : rows_)
+    for (QLineEdit *box : {row.value, row.margin, row.buyBelow}) {
+      QPalette look = box->palette();
+      for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        look.setBrush(group, QPalette::Base, palette().brush(group, QPalette::Window));
+      box->setPalette(look);
+    }
+}
+
+void ValuationWorkbench::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange && grid_) {
+    showResultsReadOnly();
+    recompute(); // the shading follows a new palette
+  }
+}
+
+study::Valuation ValuationWorkbench::snapshot() const {
+  study::Valuation v;
+  for (int i = 0; i < kInputCount; ++i)
+    v.inputs.append({tr(kInputRows[i].label), inputs_[i]->text()});
+  for (int m = 0; m < valuation::kMethodCount; ++m)
+    v.results.append({tr(kMethodRows[m].name), rows_[m].value->text(), rows_[m].margin->text(),
+                      rows_[m].buyBelow->text()});
+  return v;
+}
+
+QString ValuationWorkbench::summaryText(const QDate &today) const {
+  const study::Valuation v = snapshot();
+  QString company = !company_.isEmpty() && !symbol_.isEmpty()
+                        ? tr("%1 (%2)", "company name (symbol)").arg(company_, symbol_)
+                    : !company_.isEmpty() ? company_
+                                          : symbol_;
+  if (company.isEmpty())
+    company = tr("none chosen");
+  QStringList lines{tr("Valuation Workbench"), tr("Company: %1").arg(company),
+                    tr("Date: %1").arg(today.toString(Qt::ISODate)), QString()};
+  for (const study::ValuationInput &input : v.inputs)
+    lines << tr("%1: %2").arg(input.label, input.value);
+  lines << QString();
+  for (const study::ValuationResult &result : v.results) {
+    lines << tr("%1: %2").arg(result.method, result.value);
+    if (!result.margin.isEmpty())
+      lines << tr("    Margin of safety: %1").arg(result.margin);
+    if (!result.buyBelow.isEmpty())
+      lines << tr("    Buy below: %1").arg(result.buyBelow);
+  }
+  return lines.join(u'\n') + u'\n';
+}
+
+void ValuationWorkbench::copySummary() { QGuiApplication::clipboard()->setText(summaryText()); }
+
+} // namespace kelvo::app
