@@ -104,7 +104,7 @@ void describeOptions(QCommandLineParser &parser, bool qtOptionsShown) {
 
 // What the window shows for a link control.
 QString captionOf(const QString &control) {
-  if (const QString caption = layoutCaption(control); !caption.isEmpty())
+  if (QString caption = layoutCaption(control); !caption.isEmpty())
     return caption;
   // Controls whose text the window fills in, and those without one.
   if (control == QLatin1String("Label38"))
