@@ -6,6 +6,8 @@
 #include "notebook/studies_window.h"
 #include "study/study_file.h"
 #include "study/study_list.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -59,7 +61,9 @@ int main(int argc, char **argv) {
     }
   }
 
-  app::StudiesWindow window(dir.path());
+  platform::ScriptedDialogs dialogs;
+  platform::RecordingDesktop desktop;
+  app::StudiesWindow window(dialogs, desktop, dir.path());
   window.show(); // lists once
   if (window.view()->model()->rowCount() != kStudies) {
     std::fprintf(stderr, "listed %d of %d studies\n", window.view()->model()->rowCount(), kStudies);

@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation>Es ist nicht die Symbolliste der SEC.</translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -292,66 +9,66 @@
     </message>
     <message>
         <source>It is not a company&apos;s reported figures from the SEC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine von der SEC veröffentlichten Unternehmenszahlen.</translation>
     </message>
     <message>
         <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als 200 MB.</translation>
     </message>
 </context>
 <context>
     <name>FinancialHistory</name>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>am %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 filed %2, accession %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, eingereicht am %2, Aktenzeichen %3</translation>
     </message>
     <message>
         <source>%1 in this filing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in diesem Bericht</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Restated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachträglich geändert: %1</translation>
     </message>
     <message>
         <source>The SEC lists %1 as %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SEC führt %1 als %2, nicht als %3</translation>
     </message>
     <message>
         <source>Reported; each year from the first of these tags that has it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtet; jedes Jahr aus dem ersten dieser Tags, das es enthält: %1</translation>
     </message>
     <message>
         <source>Revenue</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz</translation>
     </message>
     <message>
         <source>Net income</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresüberschuss</translation>
     </message>
     <message>
         <source>Earnings per share (diluted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn je Aktie (verwässert)</translation>
     </message>
     <message>
         <source>Shareholders&apos; equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapital</translation>
     </message>
     <message>
         <source>Shares (diluted, millions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien (verwässert, Millionen)</translation>
     </message>
     <message>
         <source>Book value per share</source>
@@ -359,63 +76,279 @@
     </message>
     <message>
         <source>Operating cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Operativer Cashflow</translation>
     </message>
     <message>
         <source>Capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Investitionsausgaben</translation>
     </message>
     <message>
         <source>Free cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow</translation>
     </message>
     <message>
         <source>Long-term debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Langfristige Schulden</translation>
     </message>
     <message>
         <source>Return on equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite</translation>
     </message>
     <message>
         <source>Return on capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite</translation>
     </message>
     <message>
         <source>Debt / free cash flow (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow (Jahre)</translation>
     </message>
     <message>
         <source>The diluted weighted average of shares over the year; failing that, the shares outstanding on the cover of that year&apos;s annual report. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der verwässerte gewichtete Durchschnitt der Aktien über das Jahr; fehlt er, die auf dem Deckblatt des Jahresberichts genannten ausstehenden Aktien. %1</translation>
     </message>
     <message>
         <source>Book value per share = shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchwert je Aktie = Eigenkapital ÷ Aktien</translation>
     </message>
     <message>
         <source>Free cash flow = operating cash flow − capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow = operativer Cashflow − Investitionsausgaben</translation>
     </message>
     <message>
         <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite = Jahresüberschuss ÷ Eigenkapital am Jahresende</translation>
     </message>
     <message>
         <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite = Jahresüberschuss ÷ (Eigenkapital + langfristige Schulden) am Jahresende</translation>
     </message>
     <message>
         <source>Debt / free cash flow = long-term debt ÷ free cash flow, only when free cash flow is positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow = langfristige Schulden ÷ freier Cashflow, nur wenn der freie Cashflow positiv ist</translation>
     </message>
     <message>
         <source>Amounts in millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen, außer Werten je Aktie</translation>
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen %1, außer Werten je Aktie</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation>Nicht berechenbar: kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist null</translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation>Alle Jahre</translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation>Alle Jahre (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation>Nicht berechenbar: braucht zwei Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation>Nicht berechenbar: die Werte liegen außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 (%2) bis %3 (%4), über %5</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation>Nicht berechenbar: keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation>Nicht berechenbar: die angezeigten Jahre beginnen mit %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation>Nicht berechenbar: keine Werte für GJ%1</translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation>Je Aktiengattung berichtet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation>Nicht berichtet</translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation>Nicht angezeigt: ein Bericht nennt mehrere Werte für dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation>Um Aktiensplits bereinigt; wie berichtet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation>Nicht berechenbar: die Aktienzahl ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation>Nicht berechenbar: das Eigenkapital ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation>Nicht berechenbar: Eigenkapital plus langfristige Schulden ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation>Nicht berechenbar: der freie Cashflow ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation>Nicht berechenbar: die Aktien sind je Aktiengattung berichtet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation>Aktien</translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation>Die Aktien sind in %1 je Aktiengattung berichtet, ohne Summe über alle Gattungen: der Buchwert je Aktie wird für diese Jahre nicht berechnet</translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation>Die Jahresberichte des Unternehmens nennen keinen der Werte dieser Tabelle</translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation>Nur die ersten %1 Werte von %2 wurden gelesen</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation>Millionen %1</translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation>%1 je Aktie</translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation>%1 (CIK %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation>%1 %2, eingereicht am %3</translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation>Keine Jahreswerte</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation>%1: Eigenkapital ÷ Aktien</translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation>Die niedrigere der durchschnittlichen jährlichen Wachstumsraten von %1 bis %2: %3</translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation>Weder der Gewinn je Aktie noch der Buchwert je Aktie ist an beiden Enden eines Zeitraums von bis zu %1 Jahren bis zum neuesten Jahr positiv</translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation>Braucht Werte aus mindestens zwei Jahren</translation>
+    </message>
+    <message>
+        <source>revenue</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>net income</source>
+        <translation>Jahresüberschuss</translation>
+    </message>
+    <message>
+        <source>earnings per share (diluted)</source>
+        <translation>Gewinn je Aktie (verwässert)</translation>
+    </message>
+    <message>
+        <source>shareholders&apos; equity</source>
+        <translation>Eigenkapital</translation>
+    </message>
+    <message>
+        <source>shares (diluted, millions)</source>
+        <translation>Aktien (verwässert, Millionen)</translation>
+    </message>
+    <message>
+        <source>book value per share</source>
+        <translation>Buchwert je Aktie</translation>
+    </message>
+    <message>
+        <source>operating cash flow</source>
+        <translation>operativer Cashflow</translation>
+    </message>
+    <message>
+        <source>capital spending</source>
+        <translation>Investitionsausgaben</translation>
+    </message>
+    <message>
+        <source>free cash flow</source>
+        <translation>freier Cashflow</translation>
+    </message>
+    <message>
+        <source>long-term debt</source>
+        <translation>langfristige Schulden</translation>
+    </message>
+    <message>
+        <source>return on equity</source>
+        <translation>Eigenkapitalrendite</translation>
+    </message>
+    <message>
+        <source>return on capital</source>
+        <translation>Kapitalrendite</translation>
+    </message>
+    <message>
+        <source>debt / free cash flow (years)</source>
+        <translation>Schulden / freier Cashflow (Jahre)</translation>
     </message>
 </context>
 <context>
@@ -437,19 +370,19 @@
     <name>Splits</name>
     <message>
         <source>Possible %1-for-%2 split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglicher Aktiensplit %1:%2 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>Possible %1-for-%2 reverse split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Aktienzusammenlegung %2:%1 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are adjusted for it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind darum bereinigt</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are as filed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind wie berichtet</translation>
     </message>
 </context>
 <context>
@@ -648,6 +581,160 @@
     <message>
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation>Die Analyse ist beschädigt: Die Formatversion fehlt oder ist diesem Programm unbekannt.</translation>
+    </message>
+    <message>
+        <source>“%1” is open in the Study Notebook, here or in another copy of Kelvo Wizard. Close it there first.</source>
+        <translation>„%1“ ist im Analyse-Notizbuch geöffnet, hier oder in einer anderen Instanz von Kelvo Wizard. Schließen Sie die Analyse dort zuerst.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the study&apos;s file.</source>
+        <translation>Bitte geben Sie einen Namen für die Datei der Analyse ein.</translation>
+    </message>
+    <message>
+        <source>A file name cannot contain “/”. Please choose another name.</source>
+        <translation>Ein Dateiname darf kein „/“ enthalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A file name that begins with “.” is hidden. Please choose another name.</source>
+        <translation>Eine Datei, deren Name mit „.“ beginnt, ist versteckt. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” already exists in this folder. Please choose another name.</source>
+        <translation>„%1“ gibt es in diesem Ordner bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed: %2.</source>
+        <translation>„%1“ konnte nicht umbenannt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: %2.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: the desktop has no trash folder here.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Die Arbeitsumgebung hat hier keinen Papierkorb-Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation>Es ist nicht die Symbolliste der SEC.</translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation>Die Symbolliste der SEC nennt kein Unternehmen.</translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation>Sie ist größer als 200 MB.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation>den letzten %1 Jahren</translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation>dem einen angezeigten Jahr</translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation>den %1 angezeigten Jahren</translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation>Kapitalrendite von mindestens %1 in jedem von %2</translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation>unter %1 in %2</translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation>kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation>keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation>niedrigste %1 in %2</translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation>Wachstum von mindestens %1 im Jahr bei Umsatz, Gewinn je Aktie, Buchwert je Aktie und freiem Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation>unter %1 im Jahr: %2</translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation>keine Wachstumsrate für %1</translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation>jede mindestens %1 im Jahr</translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation>Langfristige Schulden aus höchstens %1 Jahren freiem Cashflow rückzahlbar</translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation>Langfristige Schulden %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation>Freier Cashflow %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation>Schulden / freier Cashflow %1: %2 Jahre</translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation>keine langfristigen Schulden in %1</translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation>%1 Jahre freier Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation>freier Cashflow in %1 ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation>kein Wert für langfristige Schulden in %1</translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation>kein Wert für freien Cashflow in %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>nicht feststellbar</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -874,6 +961,41 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Not saved yet</source>
         <translation>Noch nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::KeyboardShortcutsWindow</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>The keys of every window of Kelvo Wizard. Alt with an underlined letter presses that button or goes to that box.</source>
+        <translation>Die Tasten aller Fenster von Kelvo Wizard. Alt mit einem unterstrichenen Buchstaben drückt diese Schaltfläche oder springt in dieses Feld.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
+
+In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
+        <translation>Tastenkürzel zeigt die Tasten aller Fenster des Programms, jedes Mal beim Öffnen aus den Fenstern selbst gelesen: zuerst die Tasten, die in allen Fenstern gelten, dann die jedes einzelnen Fensters.
+
+Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelements mit dem Fokus oder das Menü des Programms. Im Webbrowser, dem der Assistent eine Seite übergibt, schaltet F11 den Vollbildmodus ein und aus.</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1263,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>%1:
 %2</translation>
     </message>
+    <message>
+        <source>Go to step %1, “%2”</source>
+        <translation>Zu Schritt %1, „%2“</translation>
+    </message>
+    <message>
+        <source>Context menu</source>
+        <translation>Kontextmenü</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::NotesPart</name>
@@ -1222,6 +1352,70 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Open Study…</source>
         <translation>Analyse öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Show Studies Folder</source>
+        <translation>Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>In the browser, after “%1”: full screen on and off</source>
+        <translation>Im Browser, nach „%1“: Vollbild ein und aus</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation>Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation>Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation>Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation>Analysen</translation>
+    </message>
+    <message>
+        <source>Every window</source>
+        <translation>Alle Fenster</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Research Links Help</source>
+        <translation>Hilfe zu Recherche-Links</translation>
+    </message>
+    <message>
+        <source>Valuation Workbench Help</source>
+        <translation>Hilfe zur Bewertungswerkbank</translation>
+    </message>
+    <message>
+        <source>Study Notebook Help</source>
+        <translation>Hilfe zum Analyse-Notizbuch</translation>
+    </message>
+    <message>
+        <source>Studies Help</source>
+        <translation>Hilfe zu Analysen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts Help</source>
+        <translation>Hilfe zu Tastenkürzeln</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1520,20 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
         <translation>Öffnet die Vorlage im Feld, ob gespeichert oder nicht, so wie das Bedienelement es für das gewählte Unternehmen täte.</translation>
     </message>
+    <message>
+        <source>Research Links shows every research button and link of the wizard, the address it opens now for the wizard&apos;s company, and where that address comes from: built in, today&apos;s addresses, a packager&apos;s file or your own.
+
+In a template, {symbol} stands for the symbol box, {name} for the company&apos;s name, {listsymbol} for the symbol of the row chosen in the list and {yahoosymbol} for the symbol as Yahoo writes it (BRK-B).
+
+Save writes the template of the selected link into your own file, which wins over every other; Reset takes your row out of it again. Your file is:
+%1</source>
+        <translation>Recherche-Links zeigt jede Recherche-Schaltfläche und jeden Link des Assistenten, die Adresse, die er jetzt für das Unternehmen des Assistenten öffnet, und woher diese Adresse kommt: eingebaut, die heutigen Adressen, eine Datei des Paketbetreuers oder Ihre eigene.
+
+In einer Vorlage steht {symbol} für das Symbolfeld, {name} für den Namen des Unternehmens, {listsymbol} für das Symbol der in der Liste gewählten Zeile und {yahoosymbol} für das Symbol in Yahoos Schreibweise (BRK-B).
+
+Speichern schreibt die Vorlage des gewählten Links in Ihre eigene Datei, die Vorrang vor allen anderen hat; Zurücksetzen nimmt Ihre Zeile wieder heraus. Ihre Datei ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::SensitivityTable</name>
@@ -1352,6 +1560,13 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>The price is at or below the buy-below price of this value.</source>
         <translation>Der Kurs liegt auf oder unter dem Kauflimit dieses Werts.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ShortcutList</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü „%1“</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1646,64 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
         <translation>Analysen in %1: %2. Dateien, die sich nicht öffnen lassen: %3. Doppelklicken Sie auf eine, oder wählen Sie sie aus und drücken Sie die Eingabetaste, um sie zu öffnen oder zu erfahren, warum sie sich nicht öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>The studies folder %1 does not exist yet. It is made when you save your first study.</source>
+        <translation>Den Ordner der Analysen %1 gibt es noch nicht. Er wird angelegt, wenn Sie Ihre erste Analyse speichern.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show Studies &amp;Folder</source>
+        <translation>&amp;Ordner der Analysen anzeigen</translation>
+    </message>
+    <message>
+        <source>Shows the studies folder in the file manager.</source>
+        <translation>Zeigt den Ordner der Analysen in der Dateiverwaltung.</translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>In den &amp;Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>New name for “%1”:</source>
+        <translation>Neuer Name für „%1“:</translation>
+    </message>
+    <message>
+        <source>Rename Study</source>
+        <translation>Analyse umbenennen</translation>
+    </message>
+    <message>
+        <source>Move “%1” to the trash? You can restore it from there with the file manager.</source>
+        <translation>„%1“ in den Papierkorb verschieben? Mit der Dateiverwaltung können Sie die Datei von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Studies lists the studies in your studies folder, newest first, with each company&apos;s verdict and buy-below price. It follows the folder while it is open. Return or a double-click opens a study in the Study Notebook; F2 renames its file (the study&apos;s company stays the same) and Delete moves it to the desktop&apos;s trash, from where the file manager can restore it.
+
+The studies folder is:
+%1</source>
+        <translation>Analysen zeigt die Analysen in Ihrem Analysen-Ordner, die neueste zuerst, mit Urteil und Kauflimit jedes Unternehmens. Solange das Fenster offen ist, folgt es dem Ordner. Eingabetaste oder Doppelklick öffnet eine Analyse im Analyse-Notizbuch; F2 benennt ihre Datei um (das Unternehmen der Analyse bleibt dasselbe) und Entf verschiebt sie in den Papierkorb der Arbeitsumgebung, aus dem die Dateiverwaltung sie wiederherstellen kann.
+
+Der Analysen-Ordner ist:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1586,6 +1859,28 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>&amp;Save As…</source>
         <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The Study Notebook keeps your study of one company: your notes on the checklist&apos;s steps, the valuation you take from the workbench, and your verdict.
+
+A study is written only when you save it, as one file; new studies go into:
+%1
+
+While a study has unsaved changes, a recovery copy is kept in:
+%2
+If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
+        <translation>Das Analyse-Notizbuch enthält Ihre Analyse eines Unternehmens: Ihre Notizen zu den Schritten der Checkliste, die Bewertung, die Sie aus der Werkbank übernehmen, und Ihr Urteil.
+
+Eine Analyse wird nur geschrieben, wenn Sie sie speichern, als eine Datei; neue Analysen kommen in:
+%1
+
+Solange eine Analyse ungespeicherte Änderungen hat, wird eine Wiederherstellungskopie aufbewahrt in:
+%2
+Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start wieder an. Über das Menü Datei lässt sich die Analyse auch drucken und als PDF oder Markdown exportieren.</translation>
     </message>
 </context>
 <context>
@@ -1993,6 +2288,28 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation>Das Diagramm %1.</translation>
     </message>
+    <message>
+        <source>The Valuation Workbench sets the wizard&apos;s estimate beside four other ways of valuing a share, from the same figures. Every result follows the boxes as you type; a method that lacks a figure says which.
+
+E is earnings per share, g the growth rate, n the years of growth, r the discount rate, t the growth after those years, B the book value per share and Y the yield of AAA bonds.
+• Wizard&apos;s estimate: E × (1 + g − r)^n, as the IV Estimator page computes it.
+• Graham formula: E × (8.5 + 2g) × 4.4 / Y.
+• Graham number: √(22.5 × E × B).
+• Discounted earnings: n years of earnings growing at g, then growing at t for ever, all discounted at r.
+• Earnings power value: E / r.
+
+Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
+        <translation>Die Bewertungswerkbank stellt die Schätzung des Assistenten neben vier weitere Arten, eine Aktie zu bewerten, aus denselben Zahlen. Jedes Ergebnis folgt den Feldern während der Eingabe; eine Methode, der eine Zahl fehlt, sagt, welche.
+
+E ist der Gewinn je Aktie, g die Wachstumsrate, n die Wachstumsjahre, r der Abzinsungssatz, t das Wachstum nach diesen Jahren, B der Buchwert je Aktie und Y die Rendite von AAA-Anleihen.
+• Schätzung des Assistenten: E × (1 + g − r)^n, wie die Seite Wertrechner sie berechnet.
+• Graham-Formel: E × (8,5 + 2g) × 4,4 / Y.
+• Graham-Zahl: √(22,5 × E × B).
+• Abgezinste Gewinne: n Jahre Gewinne, die mit g wachsen, danach für immer mit t, alle mit r abgezinst.
+• Ertragskraftwert: E / r.
+
+Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und mit dem aktuellen Kurs P seine eigene Marge (V − P) / V. Die Tabelle zeigt die abgezinsten Gewinne bei Abzinsungssätzen um r und Wachstumsraten um g; das Diagramm zeichnet jede Methode über Wachstumsraten um g.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::VerdictPart</name>
@@ -2241,6 +2558,14 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
         <translation>Es wurde kein Taschenrechner gefunden. Der Assistent hat nach %1 und nach den Flatpak-Apps %2 gesucht. Installieren Sie eines davon, damit es hier startet.</translation>
+    </message>
+    <message>
+        <source>The folder could not be shown: no file manager took it. Open this folder in your file manager:
+
+%1</source>
+        <translation>Der Ordner konnte nicht angezeigt werden: Keine Dateiverwaltung hat ihn angenommen. Öffnen Sie diesen Ordner in Ihrer Dateiverwaltung:
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -415,6 +132,222 @@
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>revenue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>net income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>earnings per share (diluted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shareholders&apos; equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares (diluted, millions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book value per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operating cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>capital spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long-term debt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return on equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return on capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>debt / free cash flow (years)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -649,6 +582,160 @@
         <source>The study is damaged: it names no format version this program knows.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>“%1” is open in the Study Notebook, here or in another copy of Kelvo Wizard. Close it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a name for the study&apos;s file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file name cannot contain “/”. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file name that begins with “.” is hidden. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” already exists in this folder. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be moved to the trash: the desktop has no trash folder here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::BargainPricePage</name>
@@ -867,6 +954,39 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::KeyboardShortcutsWindow</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keys of every window of Kelvo Wizard. Alt with an underlined letter presses that button or goes to that box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts lists the keys of every window of the program, read from the windows each time this list opens: the keys that work in every window first, then each window&apos;s own.
+
+In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus, or the program&apos;s menu. In the web browser the wizard hands a page to, F11 switches full screen on and off.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1134,6 +1254,14 @@ Research addresses can be changed in link override files, read at start-up from 
         <extracomment>A link&apos;s tooltip: what it does, then the address a click opens now.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Go to step %1, “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context menu</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::NotesPart</name>
@@ -1214,6 +1342,70 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Open Study…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Studies Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the browser, after “%1”: full screen on and off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Research Links Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valuation Workbench Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Notebook Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1319,6 +1511,15 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>Opens the template in the box, saved or not, as the control would, for the chosen company.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Research Links shows every research button and link of the wizard, the address it opens now for the wizard&apos;s company, and where that address comes from: built in, today&apos;s addresses, a packager&apos;s file or your own.
+
+In a template, {symbol} stands for the symbol box, {name} for the company&apos;s name, {listsymbol} for the symbol of the row chosen in the list and {yahoosymbol} for the symbol as Yahoo writes it (BRK-B).
+
+Save writes the template of the selected link into your own file, which wins over every other; Reset takes your row out of it again. Your file is:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::SensitivityTable</name>
@@ -1344,6 +1545,13 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>The price is at or below the buy-below price of this value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ShortcutList</name>
+    <message>
+        <source>%1 menu</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1423,6 +1631,61 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Studies in %1: %2. Files that cannot be opened: %3. Double-click one, or select it and press Return, to open it or to learn why it cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The studies folder %1 does not exist yet. It is made when you save your first study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Studies &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the studies folder in the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for “%1”:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move “%1” to the trash? You can restore it from there with the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Studies lists the studies in your studies folder, newest first, with each company&apos;s verdict and buy-below price. It follows the folder while it is open. Return or a double-click opens a study in the Study Notebook; F2 renames its file (the study&apos;s company stays the same) and Delete moves it to the desktop&apos;s trash, from where the file manager can restore it.
+
+The studies folder is:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1578,6 +1841,21 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>&amp;Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Study Notebook keeps your study of one company: your notes on the checklist&apos;s steps, the valuation you take from the workbench, and your verdict.
+
+A study is written only when you save it, as one file; new studies go into:
+%1
+
+While a study has unsaved changes, a recovery copy is kept in:
+%2
+If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1986,6 +2264,19 @@ Research addresses can be changed in link override files, read at start-up from 
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The Valuation Workbench sets the wizard&apos;s estimate beside four other ways of valuing a share, from the same figures. Every result follows the boxes as you type; a method that lacks a figure says which.
+
+E is earnings per share, g the growth rate, n the years of growth, r the discount rate, t the growth after those years, B the book value per share and Y the yield of AAA bonds.
+• Wizard&apos;s estimate: E × (1 + g − r)^n, as the IV Estimator page computes it.
+• Graham formula: E × (8.5 + 2g) × 4.4 / Y.
+• Graham number: √(22.5 × E × B).
+• Discounted earnings: n years of earnings growing at g, then growing at t for ever, all discounted at r.
+• Earnings power value: E / r.
+
+Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::VerdictPart</name>
@@ -2229,6 +2520,12 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>No calculator program was found. The wizard looked for %1, and for the Flatpak apps %2. Install one of them to have it start here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder could not be shown: no file manager took it. Open this folder in your file manager:
+
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,20 +3,31 @@
 
 #include "app/program_windows.h"
 
+#include "keyboard_shortcuts/keyboard_shortcuts_window.h"
+#include "notebook/notebook_help.h"
+#include "notebook/recent_menu.h"
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
+#include "research_links/research_links_help.h"
 #include "research_links/research_links_window.h"
+#include "widgets/window_place.h"
 #include "wizard_window/layout.h"
 #include "wizard_window/main_window.h"
 #include "workbench/valuation_workbench.h"
+#include "workbench/workbench_help.h"
 
 #include "handover/link_actions.h"
+#include "links/link_overrides.h"
+#include "platform/dialogs.h"
 #include "study/recovery.h"
+#include "study/study_file.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <algorithm>
+#include <utility>
 
 namespace kelvo::app {
 
@@ -28,6 +39,18 @@ QAction *addAction(QWidget *window, const QString &text, const QKeySequence &key
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
   return action;
+}
+
+// "o n l i n e   t o o l s", spaced out on its button, reads "online tools"
+// in a sentence.
+QString withoutLetterSpacing(const QString &caption) {
+  QStringList words = caption.trimmed().split(QStringLiteral("   "), Qt::SkipEmptyParts);
+  for (QString &word : words) {
+    const QStringList letters = word.split(u' ', Qt::SkipEmptyParts);
+    if (std::all_of(letters.begin(), letters.end(), [](const QString &l) { return l.size() == 1; }))
+      word = letters.join(QString());
+  }
+  return words.join(u' ');
 }
 
 } // namespace
@@ -65,6 +88,7 @@ bool ProgramWindows::eventFilter(QObject *watched, QEvent *event) {
 ProgramWindows::~ProgramWindows() {
   // The added windows have no parent, so that each is a window of its own on
   // the desktop; they end with the wizard.
+  delete keyboardShortcuts_.data();
   delete studies_.data();
   delete notebook_.data();
   delete workbench_.data();
@@ -77,10 +101,19 @@ QMenu *ProgramWindows::menu() {
     menu_ = new QMenu(&window_);
     menu_->setObjectName(QStringLiteral("programMenu"));
     menu_->setAccessibleName(tr("Program menu"));
-    // The main window's actions carry the shortcuts the menu shows.
-    menu_->addActions(windowActions_);
+    // The main window's actions carry the shortcuts the menu shows; Open
+    // Recent follows Open, and Studies begins a group of its own.
+    for (QAction *action : std::as_const(windowActions_)) {
+      if (action->shortcut() == studiesShortcut()) {
+        addRecentStudiesMenu(*menu_, tr("Open Recent"),
+                             [this](const QString &path) { openStudyFile(path); });
+        menu_->addSeparator();
+      }
+      menu_->addAction(action);
+    }
+    menu_->addAction(tr("Show Studies Folder"), this, &ProgramWindows::showStudiesFolder);
     menu_->addSeparator();
-    menu_->addAction(tr("Studies…"), this, &ProgramWindows::showStudies);
+    menu_->addAction(tr("Keyboard Shortcuts"), this, &ProgramWindows::showKeyboardShortcuts);
   }
   return menu_;
 }
@@ -89,6 +122,7 @@ ResearchLinksWindow *ProgramWindows::researchLinks() const { return researchLink
 ValuationWorkbench *ProgramWindows::workbench() const { return workbench_; }
 StudyNotebook *ProgramWindows::notebook() const { return notebook_; }
 StudiesWindow *ProgramWindows::studies() const { return studies_; }
+KeyboardShortcutsWindow *ProgramWindows::keyboardShortcuts() const { return keyboardShortcuts_; }
 
 QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
   QList<QAction *> added;
@@ -104,8 +138,20 @@ QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFil
   if (withStudyFiles) {
     add(tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N), &ProgramWindows::newStudy);
     add(tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ProgramWindows::openStudy);
+    add(tr("Studies…"), studiesShortcut(), &ProgramWindows::showStudies);
   }
   return added;
+}
+
+// An added window's own: F1 shows its help, and it opens where it was left.
+void ProgramWindows::adopt(QWidget *window, const QString &placeName, const QString &title,
+                           std::function<QString()> help) {
+  QAction *action = addAction(window, tr("Help"), QKeySequence(Qt::Key_F1));
+  connect(action, &QAction::triggered, this, [this, title, help = std::move(help)] {
+    dialogs_.message(help(), title, platform::MessageButtons::Ok,
+                     platform::MessageIcon::Information);
+  });
+  widgets::rememberWindowPlace(*window, placeName);
 }
 
 void ProgramWindows::bringUp(QWidget *window) {
@@ -114,7 +160,7 @@ void ProgramWindows::bringUp(QWidget *window) {
   window->activateWindow();
 }
 
-void ProgramWindows::showResearchLinks() {
+ResearchLinksWindow &ProgramWindows::ensureResearchLinks() {
   if (!researchLinks_) {
     handover::LinkContext context{[this] { return window_.companySymbol(); },
                                   [this] { return window_.companyName(); },
@@ -125,13 +171,20 @@ void ProgramWindows::showResearchLinks() {
     addShortcuts(researchLinks_, true);
     connect(&window_, &MainWindow::companyChanged, researchLinks_,
             &ResearchLinksWindow::followCompany);
+    adopt(researchLinks_, QStringLiteral("researchLinks"), tr("Research Links Help"),
+          [] { return researchLinksHelp(links::LinkSearchPaths::fromEnvironment().userFile); });
   }
-  if (!researchLinks_->isVisible())
-    researchLinks_->refresh();
-  bringUp(researchLinks_);
+  return *researchLinks_;
 }
 
-void ProgramWindows::showWorkbench() {
+void ProgramWindows::showResearchLinks() {
+  ResearchLinksWindow &links = ensureResearchLinks();
+  if (!links.isVisible())
+    links.refresh();
+  bringUp(&links);
+}
+
+ValuationWorkbench &ProgramWindows::ensureWorkbench() {
   if (!workbench_) {
     workbench_ = new ValuationWorkbench;
     addShortcuts(workbench_, true);
@@ -142,20 +195,29 @@ void ProgramWindows::showWorkbench() {
     };
     connect(&window_, &MainWindow::companyChanged, workbench_, followCompany);
     followCompany();
+    adopt(workbench_, QStringLiteral("valuationWorkbench"), tr("Valuation Workbench Help"),
+          workbenchHelp);
+  }
+  return *workbench_;
+}
+
+void ProgramWindows::showWorkbench() {
+  ValuationWorkbench &workbench = ensureWorkbench();
+  if (!std::exchange(workbenchShown_, true)) {
     // The page's start-up example is no company's earnings: until the user
     // changes or estimates it, earnings per share stay for the user to type.
     valuation::CalculatorFields page = window_.calculatorFields();
     if (page == startUpFigures_)
       page.earnings.clear();
-    workbench_->fillFromCalculator(page);
+    workbench.fillFromCalculator(page);
   }
-  bringUp(workbench_);
+  bringUp(&workbench);
 }
 
 StudyNotebook &ProgramWindows::ensureNotebook() {
   if (!notebook_) {
     auto workbench = [this]() -> std::optional<study::Valuation> {
-      if (!workbench_)
+      if (!workbench_ || !workbenchShown_) // built only to read its keys
         return std::nullopt;
       return workbench_->snapshot();
     };
@@ -163,9 +225,13 @@ StudyNotebook &ProgramWindows::ensureNotebook() {
       return StudyNotebook::Company{window_.companySymbol(), window_.companyName()};
     };
     notebook_ = new StudyNotebook(dialogs_, workbench, company);
-    // The notebook has its own New and Open, which ask about its notes first.
+    // The notebook has its own New and Open, which ask about its notes
+    // first, and its own Studies.
     addShortcuts(notebook_, false);
     connect(notebook_, &StudyNotebook::studiesRequested, this, &ProgramWindows::showStudies);
+    adopt(notebook_, QStringLiteral("studyNotebook"), tr("Study Notebook Help"), [] {
+      return notebookHelp(study::studiesFolder(), study::RecoveryCopy::defaultFolder());
+    });
   }
   return *notebook_;
 }
@@ -190,13 +256,49 @@ bool ProgramWindows::openStudyFile(const QString &path) {
   return true;
 }
 
-void ProgramWindows::showStudies() {
+StudiesWindow &ProgramWindows::ensureStudies() {
   if (!studies_) {
-    studies_ = new StudiesWindow;
+    studies_ = new StudiesWindow(dialogs_, desktop_);
     addShortcuts(studies_, true);
     connect(studies_, &StudiesWindow::openRequested, this, &ProgramWindows::openStudyFile);
+    adopt(studies_, QStringLiteral("studies"), tr("Studies Help"),
+          [] { return studiesHelp(study::studiesFolder()); });
   }
-  bringUp(studies_);
+  return *studies_;
+}
+
+void ProgramWindows::showStudies() { bringUp(&ensureStudies()); }
+
+void ProgramWindows::showStudiesFolder() {
+  app::showStudiesFolder(dialogs_, desktop_, study::studiesFolder());
+}
+
+// Read afresh at each opening, from the windows themselves: a window that
+// gains a key shows it here with nothing else to do.
+void ProgramWindows::showKeyboardShortcuts() {
+  if (!keyboardShortcuts_) {
+    keyboardShortcuts_ = new KeyboardShortcutsWindow;
+    addShortcuts(keyboardShortcuts_, true);
+    adopt(keyboardShortcuts_, QStringLiteral("keyboardShortcuts"), tr("Keyboard Shortcuts Help"),
+          KeyboardShortcutsWindow::helpText);
+  }
+  QList<ShortcutEntry> wizardKeys = shortcutsOf(window_);
+  // F11 is the browser's: the wizard sends it after handing over these pages.
+  for (const links::LinkTemplate &link : links::ActiveLinks::instance().catalogue().links())
+    if (link.after == links::LinkAfter::FullScreenKey)
+      wizardKeys << ShortcutEntry{QKeySequence(Qt::Key_F11).toString(QKeySequence::NativeText),
+                                  tr("In the browser, after “%1”: full screen on and off")
+                                      .arg(withoutLetterSpacing(layoutCaption(link.control)))};
+  const QList<ShortcutSection> windows{
+      {tr("Wizard"), wizardKeys},
+      {tr("Research Links"), shortcutsOf(ensureResearchLinks())},
+      {tr("Valuation Workbench"), shortcutsOf(ensureWorkbench())},
+      {tr("Study Notebook"), shortcutsOf(ensureNotebook())},
+      {tr("Studies"), shortcutsOf(ensureStudies())},
+      {tr("Keyboard Shortcuts"), shortcutsOf(*keyboardShortcuts_)},
+  };
+  keyboardShortcuts_->showSections(groupShortcuts(windows, tr("Every window")));
+  bringUp(keyboardShortcuts_);
 }
 
 void ProgramWindows::offerRecoveredNotes() {
@@ -220,8 +322,9 @@ bool ProgramWindows::closeAll() {
   if (notebook_ && !notebook_->maybeSave())
     return false;
   for (QWidget *added :
-       {static_cast<QWidget *>(studies_.data()), static_cast<QWidget *>(notebook_.data()),
-        static_cast<QWidget *>(workbench_.data()), static_cast<QWidget *>(researchLinks_.data())})
+       {static_cast<QWidget *>(keyboardShortcuts_.data()), static_cast<QWidget *>(studies_.data()),
+        static_cast<QWidget *>(notebook_.data()), static_cast<QWidget *>(workbench_.data()),
+        static_cast<QWidget *>(researchLinks_.data())})
     if (added)
       added->hide();
   return true;

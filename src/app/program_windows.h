@@ -3,15 +3,17 @@
 
 #pragma once
 // The windows the program adds beside the wizard (Research Links, the
-// Valuation Workbench, the Study Notebook and the list of studies), the
-// program's menu that opens them, and their shortcuts in every window. Each
-// window is built the first time it is asked for, never at start-up.
+// Valuation Workbench, the Study Notebook, the list of studies and the list
+// of keyboard shortcuts), the program's menu that opens them, and their
+// shortcuts in every window. Each window is built the first time it is asked
+// for, never at start-up.
 
 #include "valuation/valuation.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -25,6 +27,7 @@ class Dialogs;
 
 namespace kelvo::app {
 
+class KeyboardShortcutsWindow;
 class MainWindow;
 class ResearchLinksWindow;
 class StudiesWindow;
@@ -37,7 +40,8 @@ public:
   ProgramWindows(MainWindow &window, platform::Dialogs &dialogs, platform::Desktop &desktop);
   ~ProgramWindows() override;
 
-  // The menu a right-click on the wizard's background opens.
+  // The menu a right-click on the wizard's background opens, and Shift+F10
+  // and the Menu key on a control without a menu of its own.
   QMenu *menu();
 
   void showResearchLinks();
@@ -48,6 +52,9 @@ public:
   void openStudy();
   bool openStudyFile(const QString &path);
   void showStudies();
+  void showStudiesFolder();
+  // Builds the windows not built yet, without showing them, to read their keys.
+  void showKeyboardShortcuts();
 
   // Offers back the notes an earlier run left unsaved, one question each.
   void offerRecoveredNotes();
@@ -60,6 +67,7 @@ public:
   ValuationWorkbench *workbench() const;
   StudyNotebook *notebook() const;
   StudiesWindow *studies() const;
+  KeyboardShortcutsWindow *keyboardShortcuts() const;
 
 signals:
   // The wizard was ended or closed and the added windows have closed: the
@@ -71,10 +79,15 @@ protected:
 
 private:
   // The program's shortcuts, as actions of `window`: Ctrl+L and Ctrl+I
-  // everywhere, Ctrl+N and Ctrl+O where the window has no New and Open of
-  // its own.
+  // everywhere, Ctrl+N, Ctrl+O and Ctrl+Shift+O where the window has no New,
+  // Open and Studies of its own.
   QList<QAction *> addShortcuts(QWidget *window, bool withStudyFiles);
+  void adopt(QWidget *window, const QString &placeName, const QString &title,
+             std::function<QString()> help);
+  ResearchLinksWindow &ensureResearchLinks();
+  ValuationWorkbench &ensureWorkbench();
   StudyNotebook &ensureNotebook();
+  StudiesWindow &ensureStudies();
   static void bringUp(QWidget *window);
 
   MainWindow &window_;
@@ -88,6 +101,8 @@ private:
   QPointer<ValuationWorkbench> workbench_;
   QPointer<StudyNotebook> notebook_;
   QPointer<StudiesWindow> studies_;
+  QPointer<KeyboardShortcutsWindow> keyboardShortcuts_;
+  bool workbenchShown_ = false; // it takes the calculator's figures when first shown
 };
 
 } // namespace kelvo::app

@@ -48,6 +48,8 @@ RowKind rowKind(Row row);
 // The row's heading ("Earnings per share (diluted)") and its tooltip: the
 // formula of a derived row, the tags of a reported one.
 QString rowHeading(Row row);
+// The heading as it reads inside a sentence ("no figure for revenue").
+QString rowNameInText(Row row);
 QString rowToolTip(Row row);
 
 // "Amounts in USD millions, except per-share figures"

@@ -74,6 +74,38 @@ QString rowHeading(Row row) {
   return {};
 }
 
+QString rowNameInText(Row row) {
+  switch (row) {
+  case Row::Revenue:
+    return RowTexts::tr("revenue");
+  case Row::NetIncome:
+    return RowTexts::tr("net income");
+  case Row::EarningsPerShare:
+    return RowTexts::tr("earnings per share (diluted)");
+  case Row::Equity:
+    return RowTexts::tr("shareholders' equity");
+  case Row::Shares:
+    return RowTexts::tr("shares (diluted, millions)");
+  case Row::BookValuePerShare:
+    return RowTexts::tr("book value per share");
+  case Row::OperatingCashFlow:
+    return RowTexts::tr("operating cash flow");
+  case Row::CapitalSpending:
+    return RowTexts::tr("capital spending");
+  case Row::FreeCashFlow:
+    return RowTexts::tr("free cash flow");
+  case Row::LongTermDebt:
+    return RowTexts::tr("long-term debt");
+  case Row::ReturnOnEquity:
+    return RowTexts::tr("return on equity");
+  case Row::ReturnOnCapital:
+    return RowTexts::tr("return on capital");
+  case Row::DebtToFreeCashFlow:
+    return RowTexts::tr("debt / free cash flow (years)");
+  }
+  return {};
+}
+
 QString rowToolTip(Row row) {
   switch (row) {
   case Row::Revenue:

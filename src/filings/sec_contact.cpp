@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filings/sec_contact.h"
 
+#include "platform/settings_file.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace kelvo::filings {
@@ -41,13 +42,8 @@ bool isPlausibleContact(const QString &contact) {
          !domain.endsWith(QLatin1Char('.')) && !domain.contains(QLatin1String(".."));
 }
 
-QString contactSettingsPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/kelvo-wizard/kelvo-wizard.conf");
-}
-
 QString storedContact() {
-  const QSettings settings(contactSettingsPath(), QSettings::IniFormat);
+  const QSettings settings(platform::settingsFilePath(), QSettings::IniFormat);
   const QString contact = settings.value(contactKey()).toString().trimmed();
   return isPlausibleContact(contact) ? contact : QString();
 }
@@ -55,7 +51,7 @@ QString storedContact() {
 bool storeContact(const QString &contact) {
   if (!isPlausibleContact(contact))
     return false;
-  QSettings settings(contactSettingsPath(), QSettings::IniFormat);
+  QSettings settings(platform::settingsFilePath(), QSettings::IniFormat);
   settings.setValue(contactKey(), contact.trimmed());
   settings.sync();
   return settings.status() == QSettings::NoError;

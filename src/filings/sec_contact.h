@@ -14,11 +14,9 @@ namespace kelvo::filings {
 // are ignored. What can land in an HTTP header is all that is strict here.
 bool isPlausibleContact(const QString &contact);
 
-// $XDG_CONFIG_HOME/kelvo-wizard/kelvo-wizard.conf (key financialHistory/contact).
-QString contactSettingsPath();
-
-// The stored contact, or an empty string when none is stored or the stored
-// one is not plausible (edited by hand).
+// The stored contact (key financialHistory/contact of the settings file), or
+// an empty string when none is stored or the stored one is not plausible
+// (edited by hand).
 QString storedContact();
 
 // Stores a plausible contact (trimmed); call it when the user has typed one

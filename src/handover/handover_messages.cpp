@@ -13,14 +13,20 @@ namespace kelvo::handover {
 using namespace kelvo::platform;
 
 void reportRefusedHandOvers(Desktop &desktop, Dialogs &dialogs) {
-  desktop.refused = [&dialogs](const QString &target, bool email) {
-    dialogs.message(refusedHandOverText(target, email), kAppTitle, MessageButtons::Ok,
+  desktop.refused = [&dialogs](const QString &target, HandedOver what) {
+    dialogs.message(refusedHandOverText(target, what), kAppTitle, MessageButtons::Ok,
                     MessageIcon::Warning);
   };
 }
 
-QString refusedHandOverText(const QString &target, bool email) {
-  if (email)
+QString refusedHandOverText(const QString &target, HandedOver what) {
+  if (what == HandedOver::Folder)
+    return QCoreApplication::translate(
+               "kelvo::handover",
+               "The folder could not be shown: no file manager took it. Open this folder in "
+               "your file manager:\n\n%1")
+        .arg(target);
+  if (what == HandedOver::Email)
     return QCoreApplication::translate(
                "kelvo::handover",
                "The e-mail address could not be opened: no mail program took it. "

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/studies_window.h"
 
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "study/study_file.h"
 #include "study/study_list.h"
+#include "study/study_moves.h"
 #include "widgets/window_pattern.h"
 
 #include <QAction>
@@ -86,12 +89,24 @@ QList<QStandardItem *> unreadRow(const study::StudySummary &s, const QString &sa
 
 } // namespace
 
-StudiesWindow::StudiesWindow(QWidget *parent) : StudiesWindow(QString(), parent) {}
+void showStudiesFolder(platform::Dialogs &dialogs, platform::Desktop &desktop,
+                       const QString &folder) {
+  if (QFileInfo(folder).isDir()) {
+    desktop.openFolder(folder);
+    return;
+  }
+  dialogs.message(StudiesWindow::tr("The studies folder %1 does not exist yet. It is made when "
+                                    "you save your first study.")
+                      .arg(QDir::toNativeSeparators(folder)),
+                  StudiesWindow::tr("Studies"), platform::MessageButtons::Ok,
+                  platform::MessageIcon::Information);
+}
 
-StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
-    : QWidget(parent, Qt::Window), folder_(folder), model_(new QStandardItemModel(this)),
-      view_(new QTreeView), summary_(new QLabel), openButton_(new QPushButton(tr("&Open"))),
-      watcher_(new QFileSystemWatcher(this)) {
+StudiesWindow::StudiesWindow(platform::Dialogs &dialogs, platform::Desktop &desktop,
+                             const QString &folder, QWidget *parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), desktop_(desktop), folder_(folder),
+      model_(new QStandardItemModel(this)), view_(new QTreeView), summary_(new QLabel),
+      openButton_(new QPushButton(tr("&Open"))), watcher_(new QFileSystemWatcher(this)) {
   setWindowTitle(tr("Studies"));
   widgets::letReturnPressButtons(*this);
   model_->setHorizontalHeaderLabels(
@@ -123,7 +138,7 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
   QList<QKeySequence> refreshKeys = QKeySequence::keyBindings(QKeySequence::Refresh);
   if (!refreshKeys.contains(QKeySequence(Qt::Key_F5)))
     refreshKeys.prepend(QKeySequence(Qt::Key_F5));
-  auto *refreshAction = new QAction(this);
+  auto *refreshAction = new QAction(tr("Refresh"), this);
   refreshAction->setShortcuts(refreshKeys);
   connect(refreshAction, &QAction::triggered, this, &StudiesWindow::refresh);
   addAction(refreshAction);
@@ -144,14 +159,38 @@ StudiesWindow::StudiesWindow(const QString &folder, QWidget *parent)
   });
   auto *closeButton = new QPushButton(tr("&Close"));
   connect(closeButton, &QPushButton::clicked, this, &StudiesWindow::close);
-  auto *closeAction = new QAction(this);
+  auto *closeAction = new QAction(tr("Close"), this);
   closeAction->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
   connect(closeAction, &QAction::triggered, this, &StudiesWindow::close);
   addAction(closeAction);
 
+  // Rename (F2) and Move to Trash (Delete) act on the selected row, from
+  // their buttons, their keys, or the row's context menu.
+  auto *folderButton = new QPushButton(tr("Show Studies &Folder"));
+  folderButton->setObjectName(QStringLiteral("showStudiesFolder"));
+  folderButton->setAccessibleDescription(tr("Shows the studies folder in the file manager."));
+  connect(folderButton, &QPushButton::clicked, this,
+          [this] { showStudiesFolder(dialogs_, desktop_, this->folder()); });
   auto *buttons = new QHBoxLayout;
   buttons->addWidget(refreshButton);
+  buttons->addWidget(folderButton);
   buttons->addStretch();
+  const auto addRowAction = [&](const QString &text, const QKeySequence &keys, auto slot) {
+    auto *action = new QAction(text, this);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, slot);
+    view_->addAction(action);
+    rowActions_ << action;
+    auto *button = new QPushButton(text);
+    button->setToolTip(tr("Shortcut: %1").arg(keys.toString(QKeySequence::NativeText)));
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    buttons->addWidget(button);
+  };
+  addRowAction(tr("Re&name…"), QKeySequence(Qt::Key_F2), &StudiesWindow::renameCurrent);
+  addRowAction(tr("Move to &Trash"), QKeySequence(QKeySequence::Delete),
+               &StudiesWindow::trashCurrent);
+  view_->setContextMenuPolicy(Qt::ActionsContextMenu);
   buttons->addWidget(openButton_);
   buttons->addWidget(closeButton);
   auto *column = new QVBoxLayout(this);
@@ -220,6 +259,8 @@ void StudiesWindow::refresh() {
     view_->resizeColumnToContents(c);
   showCounts(int(studies.size()) - unread, unread);
   openButton_->setEnabled(!studies.isEmpty());
+  for (QAction *action : std::as_const(rowActions_))
+    action->setEnabled(!studies.isEmpty());
   select(selected);
 }
 
@@ -262,10 +303,52 @@ void StudiesWindow::select(const QString &path) {
   }
 }
 
+QString StudiesWindow::currentPath() const {
+  return view_->currentIndex().data(kPathRole).toString();
+}
+
 void StudiesWindow::openCurrent() {
-  const QModelIndex index = view_->currentIndex();
-  if (index.isValid())
-    emit openRequested(index.data(kPathRole).toString());
+  if (const QString path = currentPath(); !path.isEmpty())
+    emit openRequested(path);
+}
+
+void StudiesWindow::warn(const QString &text) {
+  dialogs_.message(text, tr("Studies"), platform::MessageButtons::Ok,
+                   platform::MessageIcon::Warning);
+}
+
+// Only the file's name changes: the study keeps its symbol and company.
+void StudiesWindow::renameCurrent() {
+  const QString path = currentPath();
+  if (path.isEmpty())
+    return;
+  const QFileInfo file(path);
+  const QString typed = dialogs_.input(tr("New name for “%1”:").arg(file.fileName()),
+                                       file.completeBaseName(), tr("Rename Study"));
+  if (typed.trimmed().isEmpty() || typed.trimmed() == file.completeBaseName())
+    return; // cancelled, or nothing to change
+  QString renamed;
+  if (const QString error = study::renameStudyFile(path, typed, &renamed); !error.isEmpty()) {
+    warn(error);
+    return;
+  }
+  refresh();
+  select(renamed);
+}
+
+void StudiesWindow::trashCurrent() {
+  const QString path = currentPath();
+  if (path.isEmpty())
+    return;
+  const QString question = tr("Move “%1” to the trash? You can restore it from there with the "
+                              "file manager.")
+                               .arg(QFileInfo(path).fileName());
+  if (dialogs_.choose(question, tr("Studies"), {tr("Move to &Trash"), tr("Cancel")}, 0,
+                      platform::MessageIcon::Warning) != 0)
+    return;
+  if (const QString error = study::trashStudyFile(path); !error.isEmpty())
+    warn(error);
+  refresh();
 }
 
 void StudiesWindow::showEvent(QShowEvent *event) {

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/study_notebook.h"
 
+#include "notebook/recent_menu.h"
+#include "notebook/studies_window.h"
 #include "notebook/study_page.h"
 #include "platform/dialogs.h"
+#include "study/recent_studies.h"
 #include "study/study_export.h"
 #include "study/study_file.h"
 #include "widgets/window_pattern.h"
@@ -89,6 +92,7 @@ void StudyNotebook::buildActions() {
       shortcutsWith(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
   add(tr("&Open Study…"), &StudyNotebook::openStudyDialog,
       shortcutsWith(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+  addRecentStudiesMenu(*file, tr("Open &Recent"), [this](const QString &path) { openStudy(path); });
   file->addSeparator();
   add(tr("&Save"), &StudyNotebook::save,
       shortcutsWith(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
@@ -100,7 +104,7 @@ void StudyNotebook::buildActions() {
   add(tr("Export as P&DF…"), &StudyNotebook::exportPdf);
   add(tr("Export as Mar&kdown…"), &StudyNotebook::exportMarkdown);
   file->addSeparator();
-  add(tr("S&tudies…"), &StudyNotebook::studiesRequested);
+  add(tr("S&tudies…"), &StudyNotebook::studiesRequested, {studiesShortcut()});
   file->addSeparator();
   add(tr("&Close"), &StudyNotebook::close,
       shortcutsWith(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
@@ -228,6 +232,7 @@ bool StudyNotebook::openStudy(const QString &path) {
   file_.adopt(path, bytes);
   saved_ = *again.study;
   showStudy(saved_);
+  study::rememberRecentStudy(path);
   return true;
 }
 
@@ -320,6 +325,7 @@ bool StudyNotebook::writeTo(const QString &path) {
     return false;
   }
   file_.wrote(path, std::move(lock), study::studyToJson(s));
+  study::rememberRecentStudy(path);
   saved_ = s;
   page_->showLastSaved(s.lastSaved);
   edited(); // no unsaved changes now: the recovery copy goes

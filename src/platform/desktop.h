@@ -3,7 +3,8 @@
 
 #pragma once
 // Everything the program hands to the desktop: addresses, the e-mail address,
-// the calculator program, a key press, and the yield and pause that follow.
+// a folder for the file manager, the calculator program, a key press, and
+// the yield and pause that follow.
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,9 @@ namespace kelvo::platform {
 enum class ShellStyle { OwnedMaximized, PlainNormal };
 
 enum class DesktopKey { F11 };
+
+// What the desktop was handed, for the words when it refused it.
+enum class HandedOver { Address, Email, Folder };
 
 // The desktop calculators the program name "calc.exe" stands for, in the
 // order they are tried; the Flatpak apps count only when flatpak is
@@ -40,10 +44,12 @@ public:
   virtual ~Desktop() = default;
   // Told when the desktop refused an address or e-mail address: at once when
   // nothing here can open it, or later when the opener program has failed.
-  std::function<void(const QString &target, bool email)> refused;
+  std::function<void(const QString &target, HandedOver what)> refused;
 
   virtual void openAddress(const QString &address, ShellStyle style) = 0;
   virtual void openEmail(const QString &address, ShellStyle style) = 0;
+  // Shows a folder in the desktop's file manager.
+  virtual void openFolder(const QString &path) = 0;
   // Whether a program was started.
   virtual bool startProgram(const QString &name, ShellStyle style) = 0;
   virtual void sendKey(DesktopKey key) = 0;
@@ -56,9 +62,9 @@ public:
   virtual void bringToFront() = 0;
 
 protected:
-  void reportRefused(const QString &target, bool email) const {
+  void reportRefused(const QString &target, HandedOver what) const {
     if (refused)
-      refused(target, email);
+      refused(target, what);
   }
 };
 

@@ -30,7 +30,7 @@ void LinuxDesktop::openAddress(const QString &address, ShellStyle) {
   // The address is already percent-encoded where it matters; parsing it as
   // encoded keeps every escape as it is, so xdg-open receives the same bytes
   // (a literal space of a fixed piece becomes %20, as any browser would).
-  handOver(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode), address, false);
+  handOver(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode), address, HandedOver::Address);
 }
 
 // A bare e-mail address opens nothing on a Linux desktop; as a mailto:
@@ -39,19 +39,24 @@ void LinuxDesktop::openEmail(const QString &address, ShellStyle) {
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));
   url.setPath(address);
-  handOver(url, address, true);
+  handOver(url, address, HandedOver::Email);
+}
+
+// As a file: address, which xdg-open gives the desktop's file manager.
+void LinuxDesktop::openFolder(const QString &path) {
+  handOver(QUrl::fromLocalFile(path), path, HandedOver::Folder);
 }
 
 // xdg-open is run here rather than by Qt, so that its failure is seen. It is
 // watched, never waited for: it may keep running for as long as the browser
 // it started in the foreground. Its object is deleted when it ends and never
 // before, so ending the wizard does not end the browser.
-void LinuxDesktop::handOver(const QUrl &url, const QString &target, bool email) {
+void LinuxDesktop::handOver(const QUrl &url, const QString &target, HandedOver what) {
   const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
   if (opener.isEmpty()) {
     // Qt still knows a few browsers by name.
     if (!QDesktopServices::openUrl(url))
-      reportRefused(target, email);
+      reportRefused(target, what);
     return;
   }
   auto *process = new QProcess;
@@ -61,7 +66,7 @@ void LinuxDesktop::handOver(const QUrl &url, const QString &target, bool email) 
   // not cut off by our exit.
   process->setProcessChannelMode(QProcess::ForwardedChannels);
   process->setStandardInputFile(QProcess::nullDevice());
-  auto failed = [this, target, email] { reportRefused(target, email); };
+  auto failed = [this, target, what] { reportRefused(target, what); };
   ++openersRunning_;
   QObject::connect(process, &QProcess::finished, &openers_,
                    [this, failed](int code, QProcess::ExitStatus status) {

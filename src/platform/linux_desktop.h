@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The hand-over to a Linux desktop: xdg-open for addresses and e-mail, the
+// The hand-over to a Linux desktop: xdg-open for addresses, e-mail and folders, the
 // first calculator installed, XTest for a key on X11.
 
 #include "platform/desktop.h"
@@ -22,6 +22,7 @@ public:
 
   void openAddress(const QString &address, ShellStyle style) override;
   void openEmail(const QString &address, ShellStyle style) override;
+  void openFolder(const QString &path) override;
   // "calc.exe" starts the first calculator installed, looked for in the
   // order of calculatorPrograms().
   bool startProgram(const QString &name, ShellStyle style) override;
@@ -36,7 +37,7 @@ public:
 
 private:
   QWidget *window_ = nullptr;
-  void handOver(const QUrl &url, const QString &target, bool email);
+  void handOver(const QUrl &url, const QString &target, HandedOver what);
   // Owns the watch on running openers: once the desktop is gone, an opener
   // that ends reports to no one.
   QObject openers_;

@@ -130,7 +130,7 @@ int QtDialogs::choose(const QString &text, const QString &title, const QStringLi
 QString QtDialogs::input(const QString &prompt, const QString &defaultText, const QString &title) {
   bool ok = false;
   const QString text =
-      QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+      QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
   return ok ? text : QString();
 }
 

@@ -19,9 +19,10 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QShortcut>
 
 namespace kelvo::app {
 
@@ -155,17 +156,30 @@ void MainWindow::bindHandlers() {
 }
 
 // F1 presses Help and Ctrl+1 to Ctrl+7 click the side menu's steps from top
-// to bottom, wherever the focus is, a text box included.
+// to bottom, wherever the focus is, a text box included. Shift+F10 and the
+// Menu key open the context menu of the control in focus. They are actions
+// of the window, named, so that the list of shortcuts can show them.
 void MainWindow::bindShortcuts() {
-  auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, helpButton_, &QPushButton::click);
+  const auto addKeys = [this](const QString &text, const QList<QKeySequence> &keys) {
+    auto *action = new QAction(text, this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    return action;
+  };
+  connect(addKeys(tr("Help"), {QKeySequence(Qt::Key_F1)}), &QAction::triggered, helpButton_,
+          &QPushButton::click);
   for (int i = 0; i < wizard::kSteps; ++i) {
     const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i)));
-    auto *step = new QShortcut(keys, this);
-    connect(step, &QShortcut::activated, this, [this, i] { goToStep(i); });
+    const QString caption = pages_.labels[std::size_t(i)]->text().simplified();
+    connect(addKeys(tr("Go to step %1, “%2”").arg(i + 1).arg(caption), {keys}), &QAction::triggered,
+            this, [this, i] { goToStep(i); });
     pages_.labels[std::size_t(i)]->setToolTip(
         tr("Goes to this step. Shortcut: %1").arg(keys.toString(QKeySequence::NativeText)));
   }
+  connect(addKeys(tr("Context menu"),
+                  {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}),
+          &QAction::triggered, this, &MainWindow::openMenuAtFocus);
   helpButton_->setToolTip(tr("Shows how to use the wizard. Shortcut: %1")
                               .arg(QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText)));
 }
@@ -366,6 +380,22 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
   if (event->button() == Qt::LeftButton)
     pickBackgroundCompany();
   event->accept();
+}
+
+// The keyboard's context menu: the one of the control in focus, as a
+// right-click there opens it (a text box's editing menu); where the control
+// has none, the program's menu, at the control. The X server itself sends
+// the Menu key's event to the control first; if that opened a menu, the key
+// reaches that menu and not this window's action.
+void MainWindow::openMenuAtFocus() {
+  QWidget *focus = focusWidget() ? focusWidget() : this;
+  // A text box's menu opens at its cursor, any other at the control's middle.
+  const QRect cursor = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const QPoint at = (cursor.isValid() ? cursor : focus->rect()).center();
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+  QCoreApplication::sendEvent(focus, &event);
+  if (!event.isAccepted())
+    emit programMenuRequested(focus->mapToGlobal(at));
 }
 
 // Only the window's own background gets here too; the panels report their

@@ -81,7 +81,8 @@ public:
 signals:
   // End was answered Yes: the program is to end.
   void endRequested();
-  // A right-click on the window's or a page's background.
+  // A right-click on the window's or a page's background, or Shift+F10 or
+  // the Menu key on a control without a context menu of its own.
   void programMenuRequested(const QPoint &globalPos);
   // The symbol box, the company-name box or the list's selection changed.
   void companyChanged();
@@ -101,6 +102,7 @@ private:
   void bindHandlers();
   void bindLinks();
   void bindShortcuts();
+  void openMenuAtFocus();
 
   void startUp();
   void render(const wizard::State &state);

@@ -6,6 +6,8 @@
 
 #include "app/program_windows.h"
 #include "app/run_wizard.h"
+#include "keyboard_shortcuts/keyboard_shortcuts_window.h"
+#include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
 #include "research_links/research_links_window.h"
 #include "study/recovery.h"
@@ -25,6 +27,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -96,6 +99,7 @@ private slots:
     // No study or recovery copy of the user's is seen or touched.
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
   }
 
   // After starting the calculator the shipped desktop brings the wizard
@@ -112,23 +116,144 @@ private slots:
     QTRY_COMPARE(QApplication::activeWindow(), &wizard.window);
   }
 
-  // A right-click on a page's background opens the program's menu, whose
-  // entries show the shortcuts that work in every window.
-  void menuFromThePageBackground() {
+  // A right-click on a page's background opens the program's menu, and so
+  // do Shift+F10 and the Menu key at a control without a menu of its own; a
+  // text box keeps its own editing menu. The entries show the shortcuts that
+  // work in every window.
+  void programMenu_data() {
+    QTest::addColumn<QString>("control"); // in focus; empty: right-click on a page
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("own"); // the control's own menu opens instead
+    QTest::newRow("right-click on a page") << "" << 0 << false;
+    QTest::newRow("Shift+F10 on Next")
+        << "cmdNext" << (Qt::SHIFT | Qt::Key_F10).toCombined() << false;
+    QTest::newRow("Menu key on End") << "cmdCancel" << int(Qt::Key_Menu) << false;
+    QTest::newRow("Shift+F10 in a text box")
+        << "ssymbol" << (Qt::SHIFT | Qt::Key_F10).toCombined() << true;
+  }
+  void programMenu() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
     QWidget *page = t.panel(1);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            page->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(page, &click);
-    QTRY_VERIFY(added.menu()->isVisible());
+    QWidget *focus = control.isEmpty() ? page : t.w->findChild<QWidget *>(control);
+    if (control == "ssymbol")
+      t.clickStep(1);
+    QSignalSpy asked(t.w.get(), &MainWindow::programMenuRequested);
+    QMenu *opened = nullptr; // a menu run by exec() is seen from inside its loop
+    QTimer::singleShot(0, this, [&] {
+      opened = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+      if (opened && opened != added.menu())
+        opened->close();
+    });
+    if (control.isEmpty()) {
+      QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                              page->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(page, &click);
+    } else {
+      focus->setFocus();
+      QTRY_COMPARE(QApplication::focusWidget(), focus);
+      const auto keys = QKeyCombination::fromCombined(key);
+      QTest::keyClick(focus, keys.key(), keys.keyboardModifiers());
+    }
+    QTRY_VERIFY(opened);
+    QFETCH(bool, own);
+    QCOMPARE(asked.size(), own ? 0 : 1);
+    QCOMPARE(opened != added.menu(), own);
+    if (own)
+      return;
+    const QRect at(focus->mapToGlobal(QPoint()), focus->size());
+    QVERIFY(at.contains(asked[0][0].toPoint()));
     QStringList entries;
     for (QAction *action : added.menu()->actions())
       if (!action->isSeparator())
         entries << action->text() + u'|' + action->shortcut().toString();
     added.menu()->hide();
-    QCOMPARE(entries, QStringList({"Research Links…|Ctrl+L", "Valuation Workbench…|Ctrl+I",
-                                   "New Study|Ctrl+N", "Open Study…|Ctrl+O", "Studies…|"}));
+    QCOMPARE(entries,
+             QStringList({"Research Links…|Ctrl+L", "Valuation Workbench…|Ctrl+I",
+                          "New Study|Ctrl+N", "Open Study…|Ctrl+O", "Open Recent|",
+                          "Studies…|Ctrl+Shift+O", "Show Studies Folder|", "Keyboard Shortcuts|"}));
+  }
+
+  // Ctrl+Shift+O shows the list of studies from every window, and F1 in each
+  // added window its own help (the wizard's F1 stays its Help button).
+  void keysOfEveryWindow_data() {
+    QTest::addColumn<int>("window"); // in the order of the array below; -1 the wizard
+    QTest::addColumn<QString>("helpTitle");
+    QTest::addColumn<QString>("helpSays"); // a part of the help
+    QTest::newRow("wizard") << -1 << ""
+                            << "";
+    QTest::newRow("Research Links") << 0 << "Research Links Help"
+                                    << "/config/kelvo-wizard/links.conf";
+    QTest::newRow("workbench") << 1 << "Valuation Workbench Help"
+                               << "√(22.5 × E × B)";
+    QTest::newRow("notebook") << 2 << "Study Notebook Help"
+                              << "/state/kelvo-wizard\n";
+    QTest::newRow("Studies") << 3 << "Studies Help"
+                             << "/Documents/Kelvo Studies";
+    QTest::newRow("Keyboard Shortcuts") << 4 << "Keyboard Shortcuts Help"
+                                        << "Shift+F10";
+  }
+  void keysOfEveryWindow() {
+    QFETCH(int, window);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    using Open = void (ProgramWindows::*)();
+    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
+                         &ProgramWindows::showKeyboardShortcuts};
+    if (window >= 0)
+      (added.*open[window])();
+    QWidget *shown = nullptr;
+    QTRY_VERIFY((shown = QApplication::activeWindow()) && (window < 0) == (shown == t.w.get()));
+    QTest::keyClick(shown, Qt::Key_F1);
+    if (window >= 0) {
+      QCOMPARE(t.dialogs.shown.size(), 1);
+      QTEST(t.dialogs.shown[0].title, "helpTitle");
+      QFETCH(QString, helpSays);
+      QVERIFY2(t.dialogs.shown[0].text.contains(helpSays.replace("\\n", "\n")),
+               qPrintable(t.dialogs.shown[0].text));
+    }
+    if (window == 3)
+      return;
+    QTest::keyClick(shown, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(added.studies() && QApplication::activeWindow() == added.studies());
+    added.studies()->hide();
+  }
+
+  // The list is read from the windows' own actions, buttons and labels: a
+  // key a window gains is listed with nothing else to change.
+  void keyboardShortcutsListEveryWindow_data() {
+    QTest::addColumn<QString>("row"); // section|action|keys
+    QTest::newRow("every window") << "Every window|Studies…|Ctrl+Shift+O";
+    QTest::newRow("F1") << "Every window|Help|F1";
+    QTest::newRow("context menu") << "Wizard|Context menu|Shift+F10, Menu";
+    QTest::newRow("access key") << "Wizard|Next >|Alt+N";
+    QTest::newRow("the browser's")
+        << "Wizard|In the browser, after “online tools”: full screen on and off|F11";
+    QTest::newRow("notebook's menu") << "Study Notebook|Save|Ctrl+S";
+    QTest::newRow("Studies' row keys") << "Studies|Rename…|F2";
+    QTest::newRow("gained") << "Valuation Workbench|Gained|F9";
+  }
+  void keyboardShortcutsListEveryWindow() {
+    QFETCH(QString, row);
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    added.showWorkbench();
+    auto *gained = new QAction("Gained", added.workbench());
+    gained->setShortcut(Qt::Key_F9);
+    added.workbench()->addAction(gained);
+    added.showKeyboardShortcuts();
+    QStringList rows;
+    const QTreeWidget *list = added.keyboardShortcuts()->list();
+    for (int s = 0; s < list->topLevelItemCount(); ++s)
+      for (int r = 0; r < list->topLevelItem(s)->childCount(); ++r)
+        rows << list->topLevelItem(s)->text(0) + u'|' + list->topLevelItem(s)->child(r)->text(0) +
+                    u'|' + list->topLevelItem(s)->child(r)->text(1);
+    QVERIFY2(rows.contains(row), qPrintable(rows.join(u'\n')));
+    added.keyboardShortcuts()->hide();
+    added.workbench()->hide();
   }
 
   // The button sits in the bargain-price page's free space, after the
@@ -220,6 +345,51 @@ private slots:
     QSignalSpy clicks(pressed, &QPushButton::clicked);
     QTest::keyClick(pressed, Qt::Key(key));
     QCOMPARE(clicks.size(), 1);
+  }
+
+  // Each added window opens where it was left in the run before, fitted into
+  // the screen when that place no longer fits; the settings file is written
+  // when the window closes, not when it opens.
+  void addedWindowsKeepTheirPlaces_data() {
+    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<QRect>("left");
+    QTest::addColumn<bool>("fits");
+    const QRect kept(60, 50, 640, 420), off(2400, 1800, 3000, 2000);
+    QTest::newRow("Research Links") << 0 << kept << true;
+    QTest::newRow("workbench") << 1 << kept << true;
+    QTest::newRow("notebook") << 2 << kept << true;
+    QTest::newRow("Studies") << 3 << kept << true;
+    QTest::newRow("Keyboard Shortcuts") << 4 << kept << true;
+    QTest::newRow("workbench, off a smaller screen") << 1 << off << false;
+  }
+  void addedWindowsKeepTheirPlaces() {
+    QFETCH(int, window);
+    QFETCH(QRect, left);
+    const QString settings = home_.path() + "/config/kelvo-wizard/kelvo-wizard.conf";
+    QFile::remove(settings);
+    using Open = void (ProgramWindows::*)();
+    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
+                         &ProgramWindows::showKeyboardShortcuts};
+    for (int run = 0; run < 2; ++run) {
+      Window t;
+      ProgramWindows added(*t.w, t.dialogs, t.desktop);
+      (added.*open[window])();
+      QWidget *shown = nullptr;
+      QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
+      if (run == 0) {
+        QVERIFY(!QFile::exists(settings));
+        shown->setGeometry(left);
+        QVERIFY(shown->close());
+        QVERIFY(QFile::exists(settings));
+        continue;
+      }
+      if (QFETCH(bool, fits); fits)
+        QCOMPARE(shown->geometry(), left);
+      else
+        QTRY_VERIFY(shown->screen()->availableGeometry().contains(shown->frameGeometry()));
+      shown->hide();
+    }
   }
 
   // "Address now" in Research Links follows the company the wizard shows,

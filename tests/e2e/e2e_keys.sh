@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The window's shortcuts on X11, where Qt's text boxes have key bindings of
 # their own: Ctrl+4, Ctrl+7 and Ctrl+1 go to those steps while a text box has
-# the focus, Ctrl+L and Ctrl+I open Research Links and the Valuation
-# Workbench, and F1 there shows the help.
+# the focus, Ctrl+L, Ctrl+I and Ctrl+Shift+O open Research Links, the Valuation
+# Workbench and Studies, and F1 there shows the help.
 # Usage: e2e_keys.sh <kelvo-wizard> <artefact folder>
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -37,7 +37,7 @@ key_in_box txtshares ctrl+1 "$E2E_MAIN_CAPTION"
 # again over each, and the pointer leaves the box (a move with --sync to
 # where it already is waits for its timeout).
 main="$WIN"
-for row in "ctrl+l Research Links" "ctrl+i Valuation Workbench"; do
+for row in "ctrl+l Research Links" "ctrl+i Valuation Workbench" "ctrl+shift+o Studies"; do
   key_in_box ssymbol "${row%% *}" "${row#* }"
   xdotool windowraise "$main" mousemove 0 0
   WIN="$main"

@@ -9,6 +9,7 @@
 #include "notebook/study_notebook.h"
 #include "study/recovery.h"
 #include "study/study_file.h"
+#include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -35,6 +37,8 @@ class StudyWindowsTest : public QObject {
   Q_OBJECT
   QTemporaryDir home_;
   QString studies_; // the studies folder under the temporary home
+  ScriptedDialogs listDialogs_;
+  RecordingDesktop desktop_;
 
   template <class T> static T *named(QWidget *w, const QString &accessibleName) {
     for (T *child : w->findChildren<T *>())
@@ -80,6 +84,7 @@ private slots:
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
+    qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8()); // the trash
     studies_ = home_.path() + "/Documents/Kelvo Studies";
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // for the dates
   }
@@ -253,6 +258,13 @@ private slots:
     QTest::newRow("read-only folder") << "1 open a | 1 type New. | readonly . | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "the folder “DIR” cannot be written in.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     QTest::newRow("full disk") << "1 open a | 1 type New. | 1 full | answer Save | 1 close | state | answer Discard | 1 close" << QStringList{unsaved, notSaved + "Unknown error.", "a=Old. | b=B. | 1 a.kelvostudy* copy=New. | 2 Untitled", unsaved} << untouched;
     // Notes a killed program left, for a study that is there, gone or open elsewhere.
+    // Open Recent: the studies opened or saved, newest first; a file gone is left out, and
+    // dropped at the next opening or saving, the only times the list is written.
+    QTest::newRow("recent, newest first") << "settings | 1 open a | 2 open b | 1 save | settings | 1 recent" << QStringList{"no settings", "settings", "recent &1 a.kelvostudy, &2 b.kelvostudy"} << "a=Old. | b=B. | 1 a.kelvostudy | 2 b.kelvostudy";
+    QTest::newRow("recent, a file gone") << "1 open a | 2 open b | delete a | 1 recent | 2 save | write a Again. | 1 recent" << QStringList{"recent &1 b.kelvostudy", "recent &1 b.kelvostudy"} << "a=Again. | b=B. | 1 a.kelvostudy | 2 b.kelvostudy";
+    QTest::newRow("recent, ten kept") << "1 many 11 | 1 recent" << QStringList{"recent &1 m11.kelvostudy, &2 m10.kelvostudy, &3 m9.kelvostudy, &4 m8.kelvostudy, &5 m7.kelvostudy, &6 m6.kelvostudy, &7 m5.kelvostudy, &8 m4.kelvostudy, &9 m3.kelvostudy, 1&0 m2.kelvostudy"} << "a=Old. | b=B. | 1 m11.kelvostudy | 2 Untitled";
+    QTest::newRow("recent, chosen") << "1 open a | 1 open b | 2 pick 2" << QStringList{} << "a=Old. | b=B. | 1 b.kelvostudy | 2 a.kelvostudy";
+    QTest::newRow("recent, nothing written by notes") << "1 new | 1 type New. | 1 recent | settings" << QStringList{"recent", "no settings"} << "a=Old. | b=B. | 1 Untitled* | 2 Untitled";
     QTest::newRow("recovered, study there") << "1 restore a | state | 1 save" << QStringList{"a=Old. | b=B. | 1 a.kelvostudy* copy=Left. | 2 Untitled"} << "a=Left. | b=B. | 1 a.kelvostudy | 2 Untitled";
     QTest::newRow("recovered, study gone") << "delete a | 1 restore a | state | choose b | 1 save" << QStringList{"a= | b=B. | 1 Untitled* copy=Left. | 2 Untitled", "Save Study"} << "a= | b=Left. | 1 b.kelvostudy | 2 Untitled";
     QTest::newRow("recovered, study open there") << "2 open a | 1 restore a | choose b | 1 save" << QStringList{"Save Study"} << "a=Old. | b=Left. | 1 b.kelvostudy | 2 a.kelvostudy";
@@ -297,6 +309,13 @@ private slots:
     QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::link(path("a"), path("link")));
     QList<std::pair<QString, QFile::Permissions>> marked;
     QStringList events;
+    const QString settings = home_.path() + "/config/kelvo-wizard/kelvo-wizard.conf";
+    QFile::remove(settings);
+    const auto recentMenu = [](StudyNotebook &nb) {
+      auto *recent = nb.findChild<QMenu *>("openRecent");
+      emit qobject_cast<QMenu *>(recent->parent())->aboutToShow(); // read when the File menu opens
+      return recent;
+    };
     using Step = std::function<void(StudyNotebook &, const QString &)>;
     // clang-format off
     const QHash<QString, Step> act{
@@ -323,6 +342,15 @@ private slots:
         {"press", [&](StudyNotebook &, const QString &button) { dialogs.press(button); }},
         {"choose", [&](StudyNotebook &, const QString &f) { dialogs.chooseFile(path(f)); }},
         {"state", [&](StudyNotebook &, const QString &) { events << state(); }},
+        {"settings", [&](StudyNotebook &, const QString &) { events << (QFile::exists(settings) ? "settings" : "no settings"); }},
+        {"many", [&](StudyNotebook &nb, const QString &n) {
+          for (int i = 1; i <= n.toInt(); ++i) { write("m" + QString::number(i), ""); nb.openStudy(path("m" + QString::number(i))); } }},
+        {"recent", [&](StudyNotebook &nb, const QString &) {
+          QStringList entries;
+          for (const QAction *entry : recentMenu(nb)->actions())
+            entries << entry->text();
+          events << ("recent " + entries.join(", ")).trimmed(); }},
+        {"pick", [&](StudyNotebook &nb, const QString &n) { recentMenu(nb)->actions().value(n.toInt() - 1)->trigger(); }},
     };
     // clang-format on
     for (const QString &step : steps.split(" | ")) {
@@ -359,7 +387,7 @@ private slots:
     write("AAPL", "Apple", 9, Verdict::Pass, "");
     write("PEP", "PepsiCo", 5, Verdict::BuyBelow, "$95.50");
 
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     showAndActivate(&w);
     QCOMPARE(w.windowTitle(), "Studies");
     QTreeView *view = w.view();
@@ -390,6 +418,77 @@ private slots:
     QCOMPARE(named<QLabel>(&nb, "Last saved")->text(), "3/3/26 9:00 AM");
   }
 
+  // F2 renames the chosen study's file (the study inside stays as it was),
+  // Delete moves it to the trash after asking; a study open in a notebook is
+  // left alone. "Show Studies Folder" hands the folder to the file manager.
+  void studiesListRenameAndTrash_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("shown"); // the boxes' texts, or the desktop's log
+    QTest::addColumn<QString>("after");     // the folder's files and symbols, then the trash's
+    const QString inUse = "“KO.kelvostudy” is open in the Study Notebook, here or in another "
+                          "copy of Kelvo Wizard. Close it there first.";
+    const QString trash = "Move “KO.kelvostudy” to the trash? You can restore it from there with "
+                          "the file manager.";
+    const QString untouched = "KO.kelvostudy=KO PEP.kelvostudy=PEP |";
+    // clang-format off
+    QTest::newRow("rename") << "type Coca-Cola | F2" << QStringList{"New name for “KO.kelvostudy”:"} << "Coca-Cola.kelvostudy=KO PEP.kelvostudy=PEP |";
+    QTest::newRow("rename, the suffix typed") << "type Coke.kelvostudy | F2" << QStringList{"New name for “KO.kelvostudy”:"} << "Coke.kelvostudy=KO PEP.kelvostudy=PEP |";
+    QTest::newRow("rename, cancelled") << "cancel | F2" << QStringList{"New name for “KO.kelvostudy”:"} << untouched;
+    QTest::newRow("rename onto another study") << "type PEP | F2" << QStringList{"New name for “KO.kelvostudy”:", "“PEP.kelvostudy” already exists in this folder. Please choose another name."} << untouched;
+    QTest::newRow("rename into another folder") << "type ../KO | F2" << QStringList{"New name for “KO.kelvostudy”:", "A file name cannot contain “/”. Please choose another name."} << untouched;
+    QTest::newRow("rename, open in a notebook") << "open | type Coke | F2" << QStringList{"New name for “KO.kelvostudy”:", inUse} << untouched;
+    QTest::newRow("trash") << "press Move to &Trash | Delete" << QStringList{trash} << "PEP.kelvostudy=PEP | KO.kelvostudy";
+    QTest::newRow("trash, cancelled") << "Delete" << QStringList{trash} << untouched;
+    QTest::newRow("trash, open in a notebook") << "open | press Move to &Trash | Delete" << QStringList{trash, inUse} << untouched;
+    QTest::newRow("show the folder") << "folder" << QStringList{"folder DIR"} << untouched;
+    QTest::newRow("show a folder not made yet") << "remove | folder" << QStringList{"The studies folder DIR does not exist yet. It is made when you save your first study."} << "|";
+    // clang-format on
+  }
+  void studiesListRenameAndTrash() {
+    QFETCH(QString, steps);
+    const QString folder = home_.path() + "/moves/" + QTest::currentDataTag();
+    const QString trash = home_.path() + "/data/Trash/files";
+    QDir(trash).removeRecursively();
+    writeStudy(folder, "KO");
+    writeStudy(folder, "PEP");
+    ScriptedDialogs dialogs;
+    RecordingDesktop desktop;
+    StudiesWindow w(dialogs, desktop, folder);
+    showAndActivate(&w);
+    StudyNotebook nb(dialogs, {});
+    QTreeView *view = w.view();
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+      if (view->model()->index(r, StudiesWindow::SymbolColumn).data() == "KO")
+        view->setCurrentIndex(view->model()->index(r, 0));
+    for (const QString &step : steps.split(" | ")) {
+      const QString verb = step.section(' ', 0, 0), rest = step.section(' ', 1);
+      if (verb == "type")
+        dialogs.type(rest);
+      else if (verb == "cancel")
+        dialogs.cancelInput();
+      else if (verb == "press")
+        dialogs.press(rest);
+      else if (verb == "open")
+        QVERIFY(nb.openStudy(folder + "/KO.kelvostudy"));
+      else if (verb == "remove")
+        QVERIFY(QDir(folder).removeRecursively());
+      else if (verb == "folder")
+        w.findChild<QPushButton *>("showStudiesFolder")->click();
+      else
+        QTest::keyClick(view, verb == "F2" ? Qt::Key_F2 : Qt::Key_Delete);
+    }
+    QTEST(
+        (dialogs.texts() << desktop.log).replaceInStrings(QDir::toNativeSeparators(folder), "DIR"),
+        "shown");
+    QStringList after;
+    for (const QFileInfo &file :
+         QDir(folder).entryInfoList({"*.kelvostudy"}, QDir::Files, QDir::Name))
+      after << file.fileName() + "=" +
+                   readStudyFile(file.filePath()).study.value_or(Study{}).symbol;
+    after << "|" << QDir(trash).entryList(QDir::Files);
+    QTEST(after.join(' ').trimmed(), "after");
+  }
+
   // clang-format off
   void studiesListUnreadFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -407,7 +506,7 @@ private slots:
     const QString folder = home_.path() + "/unread/" + QTest::currentDataTag();
     writeStudy(folder, "KO");
     writeStudy(folder, "bad", bytes);
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     w.show();
     const QAbstractItemModel *list = w.view()->model();
     const int bad = list->index(0, StudiesWindow::SymbolColumn).data() == "KO" ? 1 : 0;
@@ -434,7 +533,7 @@ private slots:
     const QString folder = home_.path() + "/follow/" + QTest::currentDataTag() + "/studies";
     if (change != "first save")
       writeStudy(folder, "KO");
-    StudiesWindow w(folder);
+    StudiesWindow w(listDialogs_, desktop_, folder);
     showAndActivate(&w);
     QAbstractItemModel *list = w.view()->model();
     w.view()->sortByColumn(StudiesWindow::SymbolColumn, Qt::DescendingOrder);

@@ -129,26 +129,35 @@ void TestLinuxDesktop::calculator() {
 // the desktop says so once, naming what it was given.
 void TestLinuxDesktop::refusedHandOver_data() {
   QTest::addColumn<int>("openerStatus"); // -1: no xdg-open at all
-  QTest::addColumn<bool>("email");
+  QTest::addColumn<HandedOver>("what");
   QTest::addColumn<QString>("handed"); // what xdg-open is given
   QTest::addColumn<QStringList>("reported");
 
   const QString address = "http://www.example.org/q/pr?s=HRL%20%20&t=a b";
   const QString email = "someone@example.org";
+  const QString folder = "/nowhere/Kelvo Studies";
   QTest::newRow("address, opener fails")
-      << 4 << false << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b"
+      << 4 << HandedOver::Address << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b"
       << QStringList{"address " + address};
   QTest::newRow("e-mail, opener fails")
-      << 3 << true << "mailto:someone@example.org" << QStringList{"email " + email};
+      << 3 << HandedOver::Email << "mailto:someone@example.org" << QStringList{"email " + email};
+  QTest::newRow("folder, opener fails")
+      << 2 << HandedOver::Folder << "file:///nowhere/Kelvo%20Studies"
+      << QStringList{"folder " + folder};
   QTest::newRow("address, opener succeeds")
-      << 0 << false << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b" << QStringList{};
-  QTest::newRow("address, no opener") << -1 << false << "" << QStringList{"address " + address};
-  QTest::newRow("e-mail, no opener") << -1 << true << "" << QStringList{"email " + email};
+      << 0 << HandedOver::Address << "http://www.example.org/q/pr?s=HRL%20%20&t=a%20b"
+      << QStringList{};
+  QTest::newRow("address, no opener")
+      << -1 << HandedOver::Address << "" << QStringList{"address " + address};
+  QTest::newRow("e-mail, no opener")
+      << -1 << HandedOver::Email << "" << QStringList{"email " + email};
+  QTest::newRow("folder, no opener")
+      << -1 << HandedOver::Folder << "" << QStringList{"folder " + folder};
 }
 
 void TestLinuxDesktop::refusedHandOver() {
   QFETCH(int, openerStatus);
-  QFETCH(bool, email);
+  QFETCH(HandedOver, what);
   QFETCH(QString, handed);
   QFETCH(QStringList, reported);
 
@@ -165,15 +174,17 @@ void TestLinuxDesktop::refusedHandOver() {
   QStringList reports;
   {
     LinuxDesktop desktop;
-    desktop.refused = [&reports](const QString &target, bool isEmail) {
-      reports << (isEmail ? "email " : "address ") + target;
+    desktop.refused = [&reports](const QString &target, HandedOver refused) {
+      const char *kinds[] = {"address ", "email ", "folder "};
+      reports << kinds[int(refused)] + target;
     };
-    const QString target =
-        email ? "someone@example.org" : "http://www.example.org/q/pr?s=HRL%20%20&t=a b";
-    if (email)
-      desktop.openEmail(target, ShellStyle::PlainNormal);
+    if (what == HandedOver::Email)
+      desktop.openEmail("someone@example.org", ShellStyle::PlainNormal);
+    else if (what == HandedOver::Folder)
+      desktop.openFolder("/nowhere/Kelvo Studies");
     else
-      desktop.openAddress(target, ShellStyle::OwnedMaximized);
+      desktop.openAddress("http://www.example.org/q/pr?s=HRL%20%20&t=a b",
+                          ShellStyle::OwnedMaximized);
 
     if (openerStatus < 0) {
       // Told at once, before the handler goes on.

@@ -16,13 +16,19 @@ QString RecordingDesktop::styleName(ShellStyle style) {
 void RecordingDesktop::openAddress(const QString &address, ShellStyle style) {
   log << QStringLiteral("open %1 %2").arg(styleName(style), address);
   if (std::exchange(refuseNext, false))
-    reportRefused(address, false);
+    reportRefused(address, HandedOver::Address);
 }
 
 void RecordingDesktop::openEmail(const QString &address, ShellStyle style) {
   log << QStringLiteral("email %1 %2").arg(styleName(style), address);
   if (std::exchange(refuseNext, false))
-    reportRefused(address, true);
+    reportRefused(address, HandedOver::Email);
+}
+
+void RecordingDesktop::openFolder(const QString &path) {
+  log << QStringLiteral("folder %1").arg(path);
+  if (std::exchange(refuseNext, false))
+    reportRefused(path, HandedOver::Folder);
 }
 
 bool RecordingDesktop::startProgram(const QString &name, ShellStyle style) {

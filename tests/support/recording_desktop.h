@@ -10,11 +10,11 @@
 namespace kelvo::platform {
 
 // Records every hand-over as one line instead of performing it, for tests:
-//   "open OwnedMaximized http://…", "email PlainNormal info@…",
+//   "open OwnedMaximized http://…", "email PlainNormal info@…", "folder /home/…",
 //   "program OwnedMaximized calc.exe", "key F11", "yield", "pause 300", "front".
 // The yield still runs pending events (so nested handlers behave as they
 // would), the pause does not sleep. `refuseNext` makes the next address or
-// e-mail hand-over refused; `noPrograms` finds no program to start.
+// e-mail or folder hand-over refused; `noPrograms` finds no program to start.
 class RecordingDesktop final : public Desktop {
 public:
   QStringList log;
@@ -23,6 +23,7 @@ public:
 
   void openAddress(const QString &address, ShellStyle style) override;
   void openEmail(const QString &address, ShellStyle style) override;
+  void openFolder(const QString &path) override;
   bool startProgram(const QString &name, ShellStyle style) override;
   void sendKey(DesktopKey key) override;
   void yieldToMessageLoop() override;
