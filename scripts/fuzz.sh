@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every fuzz target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs each for a bounded time on a copy of
-# its seed corpus. Usage: scripts/fuzz.sh [SECONDS per target, default 10]
+# its seed corpus, as many at once as there are cores.
+# Usage: scripts/fuzz.sh [SECONDS per target, default 10]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -21,21 +22,37 @@ cmake --build "$build" --parallel "$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-status=0
-total=0
-found=0
+# One target per core at a time, each for its full time; each writes its
+# exit status beside its log, and the results are told in name order.
+fuzz_one() { # binary work-folder
+  local bin=$1 dir=$2 name
+  name=$(basename "$bin")
+  mkdir -p "$dir/corpus" "$dir/findings"
+  local seeds=$KELVO_ROOT/fuzz/corpus/${name#fuzz_}
+  [ -d "$seeds" ] && cp -R "$seeds/." "$dir/corpus/"
+  local status=0
+  "$bin" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$dir/findings/" "$dir/corpus" >"$dir/log" 2>&1 || status=$?
+  echo "$status" >"$dir/status"
+}
+
+targets=()
 for bin in "$build"/fuzz_*; do
   [ -f "$bin" ] && [ -x "$bin" ] || continue
-  found=$((found + 1))
+  targets+=("$bin")
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+  fuzz_one "$bin" "$work/$(basename "$bin")" &
+done
+wait
+[ ${#targets[@]} -gt 0 ] || { echo "no fuzz_* targets built in $build" >&2; exit 1; }
+
+status=0
+total=0
+for bin in "${targets[@]}"; do
   name=$(basename "$bin")
-  corpus=$work/$name/corpus
-  mkdir -p "$corpus" "$work/$name/findings"
-  seeds=$KELVO_ROOT/fuzz/corpus/${name#fuzz_}
-  [ -d "$seeds" ] && cp -R "$seeds/." "$corpus/"
-  log=$work/$name/log
-  if "$bin" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$work/$name/findings/" "$corpus" >"$log" 2>&1; then
-    runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$log")
+  dir=$work/$name
+  if [ "$(cat "$dir/status" 2>/dev/null)" = 0 ]; then
+    runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$dir/log")
     runs=${runs:-0}
     total=$((total + runs))
     echo "$name: $runs executions in ${seconds} s ($((runs / (seconds > 0 ? seconds : 1))) per second)"
@@ -43,11 +60,10 @@ for bin in "$build"/fuzz_*; do
     status=1
     kept=$build/findings/$name
     mkdir -p "$kept"
-    cp -R "$work/$name/findings/." "$kept/"
+    cp -R "$dir/findings/." "$kept/"
     echo "$name: FINDING (inputs kept in $kept)" >&2
-    tail -n 60 "$log" >&2
+    tail -n 60 "$dir/log" >&2 || true
   fi
 done
-[ "$found" -gt 0 ] || { echo "no fuzz_* targets built in $build" >&2; exit 1; }
 echo "fuzzing: $total executions in total"
 exit $status

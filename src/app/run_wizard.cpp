@@ -7,7 +7,7 @@
 #include "wizard_window/control_places.h"
 
 #include <QApplication>
-#include <QMetaObject>
+#include <QTimer>
 #include <cstdio>
 
 namespace kelvo::app {
@@ -26,14 +26,16 @@ int runWizard(QApplication &app, const QString &studyFile, QObject *watcher) {
     wizard.window.installEventFilter(watcher);
   wizard.window.show();
   // Once the window is up, so that the questions and the notebook show over it.
-  QMetaObject::invokeMethod(
-      &wizard.window,
-      [&wizard, studyFile] {
-        wizard.added.offerRecoveredNotes();
-        if (!studyFile.isEmpty())
-          wizard.added.openStudyFile(studyFile);
-      },
-      Qt::QueuedConnection);
+  // A timer of this function's own rather than a queued call: the analyser
+  // cannot follow Qt taking over a queued call's function and reports a leak.
+  QTimer up;
+  up.setSingleShot(true);
+  QObject::connect(&up, &QTimer::timeout, &wizard.window, [&wizard, &studyFile] {
+    wizard.added.offerRecoveredNotes();
+    if (!studyFile.isEmpty())
+      wizard.added.openStudyFile(studyFile);
+  });
+  up.start(0);
   return app.exec();
 }
 

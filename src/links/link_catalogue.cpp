@@ -9,14 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 
 namespace kelvo::links {
 
 namespace {
-
-// Override files are a few lines each; anything this large is not one.
-constexpr qint64 kMaxOverrideFileBytes = 1024 * 1024;
 
 constexpr QStringView kSettingsGroup = u"settings";
 
@@ -43,66 +41,109 @@ QString setSwitch(bool &value, const QString &key, const QString &text) {
   return QCoreApplication::translate("kelvo::links::LinkFile", "%1 is on or off").arg(key);
 }
 
-// A value of one of the keys only the built-in catalogue uses; returns what
-// is wrong, or an empty text.
-QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
-  bool number = false;
-  if (key == u"email") {
-    static const QRegularExpression plainEmail(QStringLiteral("^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$"));
-    if (!plainEmail.match(value).hasMatch())
-      return QCoreApplication::translate("kelvo::links::LinkFile", "not a plain e-mail address");
-    link.address = value;
-    link.pieces = {LinkPiece{false, LinkInput::SymbolBox, value}};
-    link.target = LinkTarget::Email;
-  } else if (key == u"guard") {
-    if (value == u"symbol")
-      link.guard = LinkInput::SymbolBox;
-    else if (value == u"name")
-      link.guard = LinkInput::NameBox;
-    else
-      return QCoreApplication::translate("kelvo::links::LinkFile", "guard is symbol or name");
-  } else if (key == u"style") {
-    if (value == u"owned")
-      link.style = LinkStyle::Owned;
-    else if (value == u"plain")
-      link.style = LinkStyle::Plain;
-    else
-      return QCoreApplication::translate("kelvo::links::LinkFile", "style is owned or plain");
-  } else if (key == u"pause") {
-    link.pauseMs = value.toInt(&number);
-    if (!number || link.pauseMs < 0)
-      return QCoreApplication::translate("kelvo::links::LinkFile",
-                                         "pause is a number of milliseconds");
-  } else if (key == u"before") {
-    if (value != u"advantage-texts")
-      return QCoreApplication::translate("kelvo::links::LinkFile", "before is advantage-texts");
-    link.before = LinkBefore::AdvantageTexts;
-  } else if (key == u"after") {
-    if (value == u"calculator")
-      link.after = LinkAfter::Calculator;
-    else if (value == u"full-screen-key")
-      link.after = LinkAfter::FullScreenKey;
-    else
-      return QCoreApplication::translate("kelvo::links::LinkFile",
-                                         "after is calculator or full-screen-key");
-  } else if (key == u"after-pause") {
-    link.afterPauseMs = value.toInt(&number);
-    if (!number || link.afterPauseMs < 0)
-      return QCoreApplication::translate("kelvo::links::LinkFile",
-                                         "after-pause is a number of milliseconds");
-  } else if (key == u"retired") {
-    return setSwitch(link.builtInRetired, key, value);
-  } else {
-    return QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
-        .arg(quoteForReport(key));
-  }
+// The keys only the built-in catalogue uses, each read by a function that
+// returns what is wrong, or an empty text.
+QString readEmail(LinkTemplate &link, const QString &value) {
+  static const QRegularExpression plainEmail(QStringLiteral("^[A-Za-z0-9._+-]+@[A-Za-z0-9.-]+$"));
+  if (!plainEmail.match(value).hasMatch())
+    return QCoreApplication::translate("kelvo::links::LinkFile", "not a plain e-mail address");
+  link.address = value;
+  link.pieces = {LinkPiece{false, LinkInput::SymbolBox, value}};
+  link.target = LinkTarget::Email;
   return {};
+}
+
+QString readGuard(LinkTemplate &link, const QString &value) {
+  if (value == u"symbol")
+    link.guard = LinkInput::SymbolBox;
+  else if (value == u"name")
+    link.guard = LinkInput::NameBox;
+  else
+    return QCoreApplication::translate("kelvo::links::LinkFile", "guard is symbol or name");
+  return {};
+}
+
+QString readStyle(LinkTemplate &link, const QString &value) {
+  if (value == u"owned")
+    link.style = LinkStyle::Owned;
+  else if (value == u"plain")
+    link.style = LinkStyle::Plain;
+  else
+    return QCoreApplication::translate("kelvo::links::LinkFile", "style is owned or plain");
+  return {};
+}
+
+// Whether the value was a number of milliseconds; `ms` takes it either way.
+bool readMilliseconds(int &ms, const QString &value) {
+  bool number = false;
+  ms = value.toInt(&number);
+  return number && ms >= 0;
+}
+
+QString readPause(LinkTemplate &link, const QString &value) {
+  if (!readMilliseconds(link.pauseMs, value))
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "pause is a number of milliseconds");
+  return {};
+}
+
+QString readBefore(LinkTemplate &link, const QString &value) {
+  if (value != u"advantage-texts")
+    return QCoreApplication::translate("kelvo::links::LinkFile", "before is advantage-texts");
+  link.before = LinkBefore::AdvantageTexts;
+  return {};
+}
+
+QString readAfter(LinkTemplate &link, const QString &value) {
+  if (value == u"calculator")
+    link.after = LinkAfter::Calculator;
+  else if (value == u"full-screen-key")
+    link.after = LinkAfter::FullScreenKey;
+  else
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "after is calculator or full-screen-key");
+  return {};
+}
+
+QString readAfterPause(LinkTemplate &link, const QString &value) {
+  if (!readMilliseconds(link.afterPauseMs, value))
+    return QCoreApplication::translate("kelvo::links::LinkFile",
+                                       "after-pause is a number of milliseconds");
+  return {};
+}
+
+QString readRetired(LinkTemplate &link, const QString &value) {
+  return setSwitch(link.builtInRetired, QStringLiteral("retired"), value);
+}
+
+struct BuiltInKey {
+  QStringView key;
+  QString (*read)(LinkTemplate &link, const QString &value);
+};
+
+constexpr BuiltInKey kBuiltInKeys[] = {
+    {u"email", readEmail},
+    {u"guard", readGuard},
+    {u"style", readStyle},
+    {u"pause", readPause},
+    {u"before", readBefore},
+    {u"after", readAfter},
+    {u"after-pause", readAfterPause},
+    {u"retired", readRetired},
+};
+
+QString setBuiltInKey(LinkTemplate &link, const QString &key, const QString &value) {
+  for (const BuiltInKey &known : kBuiltInKeys)
+    if (key == known.key)
+      return known.read(link, value);
+  return QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
+      .arg(quoteForReport(key));
 }
 
 QString setAddress(LinkTemplate &link, const LinkFileValue &value, LinkSource source,
                    const QString &origin) {
   QList<LinkPiece> pieces;
-  const QString wrong = splitLinkAddress(value.value, &pieces);
+  QString wrong = splitLinkAddress(value.value, &pieces);
   if (!wrong.isEmpty())
     return wrong;
   link.address = value.value;
@@ -112,6 +153,35 @@ QString setAddress(LinkTemplate &link, const LinkFileValue &value, LinkSource so
   link.origin = origin;
   link.originLine = source == LinkSource::BuiltIn ? 0 : value.line;
   return {};
+}
+
+// The values of the user's [settings] group.
+void readSettings(const LinkFileGroup &group, LinkSettings &settings,
+                  QList<LinkFileProblem> &found) {
+  for (const LinkFileValue &value : group.values) {
+    const QString wrong =
+        value.key == u"today"
+            ? setSwitch(settings.today, value.key, value.value)
+            : QCoreApplication::translate("kelvo::links::LinkFile", "unknown setting %1")
+                  .arg(quoteForReport(value.key));
+    if (!wrong.isEmpty())
+      found.append({value.line, wrong});
+  }
+}
+
+// An override file's values of one control. Only the address can be changed:
+// the guard, style and sequence belong to the control.
+void overrideAddress(LinkTemplate &link, const LinkFileGroup &group, LinkSource source,
+                     const QString &file, QList<LinkFileProblem> &found) {
+  for (const LinkFileValue &value : group.values) {
+    const QString wrong =
+        value.key == u"address"
+            ? setAddress(link, value, source, file)
+            : QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
+                  .arg(quoteForReport(value.key));
+    if (!wrong.isEmpty())
+      found.append({value.line, wrong});
+  }
 }
 
 } // namespace
@@ -174,43 +244,25 @@ void LinkCatalogue::applyOverrides(const QByteArray &text, const QString &file,
   QList<LinkFileProblem> found;
   for (const LinkFileGroup &group : readLinkFile(text, &found)) {
     if (group.control == kSettingsGroup) {
-      if (!settings) {
+      if (settings)
+        readSettings(group, *settings, found);
+      else
         found.append({group.line, QCoreApplication::translate(
                                       "kelvo::links::LinkFile",
                                       "[settings] is read from the user's own links.conf only")});
-        continue;
-      }
-      for (const LinkFileValue &value : group.values) {
-        const QString wrong =
-            value.key == u"today"
-                ? setSwitch(settings->today, value.key, value.value)
-                : QCoreApplication::translate("kelvo::links::LinkFile", "unknown setting %1")
-                      .arg(quoteForReport(value.key));
-        if (!wrong.isEmpty())
-          found.append({value.line, wrong});
-      }
       continue;
     }
-    qsizetype index = 0;
-    while (index < links_.size() && links_[index].control != group.control)
-      ++index;
-    if (index == links_.size()) {
+    const auto link =
+        std::find_if(links_.begin(), links_.end(), [&group](const LinkTemplate &known) {
+          return known.control == group.control;
+        });
+    if (link == links_.end()) {
       found.append(
           {group.line, QCoreApplication::translate("kelvo::links::LinkFile", "unknown control %1")
                            .arg(quoteForReport(group.control))});
       continue;
     }
-    for (const LinkFileValue &value : group.values) {
-      // Only the address can be changed: the guard, style and sequence
-      // belong to the control.
-      const QString wrong =
-          value.key == u"address"
-              ? setAddress(links_[index], value, source, file)
-              : QCoreApplication::translate("kelvo::links::LinkFile", "unknown key %1")
-                    .arg(quoteForReport(value.key));
-      if (!wrong.isEmpty())
-        found.append({value.line, wrong});
-    }
+    overrideAddress(*link, group, source, file, found);
   }
   addProblems(problems, file, found);
 }
@@ -228,7 +280,7 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
     return;
   }
   QFile file(path);
-  if (info.size() > kMaxOverrideFileBytes) {
+  if (info.size() > kLinkFileMaxBytes) {
     addProblem(problems, problemLine(path, 0,
                                      QCoreApplication::translate("kelvo::links::LinkFile",
                                                                  "larger than 1 MiB")));
@@ -240,7 +292,7 @@ void LinkCatalogue::applyOverrideFile(const QString &path, QStringList *problems
                                                                  "cannot be read")));
     return;
   }
-  applyOverrides(file.read(kMaxOverrideFileBytes), path, problems, settings);
+  applyOverrides(file.read(kLinkFileMaxBytes), path, problems, settings);
 }
 
 const LinkTemplate *LinkCatalogue::find(QStringView control) const {

@@ -53,79 +53,97 @@ QStringList problemReports(const QString &file, QList<LinkFileProblem> problems)
   return reports;
 }
 
+LinkFileLine readLinkFileLine(QByteArray raw) {
+  if (raw.endsWith('\r'))
+    raw.chop(1);
+  using Kind = LinkFileLine::Kind;
+  // A line that cannot be decoded is still a group line when its bytes say so.
+  const auto unreadable = [&raw](const QString &problem) {
+    return LinkFileLine{
+        raw.trimmed().startsWith('[') ? Kind::BadGroup : Kind::Bad, {}, {}, problem};
+  };
+  if (raw.size() > kLinkFileMaxLine)
+    return unreadable(
+        QCoreApplication::translate("kelvo::links::LinkFile", "line longer than %1 bytes")
+            .arg(kLinkFileMaxLine));
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString line = QString(decoder(raw)).trimmed();
+  if (decoder.hasError())
+    return unreadable(QCoreApplication::translate("kelvo::links::LinkFile", "not valid UTF-8"));
+
+  if (line.isEmpty())
+    return {Kind::Blank, {}, {}, {}};
+  if (line.startsWith(u'#'))
+    return {Kind::Comment, {}, {}, {}};
+  if (line.startsWith(u'[')) {
+    if (!line.endsWith(u']'))
+      return {Kind::BadGroup,
+              {},
+              {},
+              QCoreApplication::translate("kelvo::links::LinkFile",
+                                          "the group line has no closing \"]\"")};
+    const QString name = line.mid(1, line.size() - 2).trimmed();
+    if (name.isEmpty())
+      return {
+          Kind::BadGroup,
+          {},
+          {},
+          QCoreApplication::translate("kelvo::links::LinkFile", "the group line names no control")};
+    return {Kind::Group, name, {}, {}};
+  }
+  const qsizetype equals = line.indexOf(u'=');
+  if (equals < 0)
+    return {Kind::Bad,
+            {},
+            {},
+            QCoreApplication::translate(
+                "kelvo::links::LinkFile",
+                "neither a [control] line, a key=value line nor a \"#\" comment")};
+  return {Kind::Value, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(), {}};
+}
+
 QList<LinkFileGroup> readLinkFile(const QByteArray &text, QList<LinkFileProblem> *problems) {
+  using Kind = LinkFileLine::Kind;
   QList<LinkFileGroup> groups;
   // After a group line that could not be read, its values belong to nothing.
-  bool inGroup = false;
   bool inBadGroup = false;
   int number = 0;
-  for (QByteArray raw : text.split('\n')) {
+  const auto report = [&](const QString &what) {
+    if (problems)
+      problems->append({number, what});
+  };
+  for (const QByteArray &raw : text.split('\n')) {
     ++number;
-    if (raw.endsWith('\r'))
-      raw.chop(1);
-    const bool looksLikeGroup = raw.trimmed().startsWith('[');
-    auto skip = [&](const QString &what) {
-      if (problems)
-        problems->append({number, what});
-      if (looksLikeGroup) {
-        inGroup = false;
-        inBadGroup = true;
-      }
-    };
-
-    if (raw.size() > kLinkFileMaxLine) {
-      skip(QCoreApplication::translate("kelvo::links::LinkFile", "line longer than %1 bytes")
-               .arg(kLinkFileMaxLine));
-      continue;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString line = QString(decoder(raw)).trimmed();
-    if (decoder.hasError()) {
-      skip(QCoreApplication::translate("kelvo::links::LinkFile", "not valid UTF-8"));
-      continue;
-    }
-    if (line.isEmpty() || line.startsWith(u'#'))
-      continue;
-
-    if (line.startsWith(u'[')) {
-      if (!line.endsWith(u']')) {
-        skip(QCoreApplication::translate("kelvo::links::LinkFile",
-                                         "the group line has no closing \"]\""));
-        continue;
-      }
-      const QString name = line.mid(1, line.size() - 2).trimmed();
-      if (name.isEmpty()) {
-        skip(QCoreApplication::translate("kelvo::links::LinkFile",
-                                         "the group line names no control"));
-        continue;
-      }
-      groups.append({number, name, {}});
-      inGroup = true;
+    const LinkFileLine line = readLinkFileLine(raw);
+    switch (line.kind) {
+    case Kind::Blank:
+    case Kind::Comment:
+      break;
+    case Kind::Group:
+      groups.append({number, line.name, {}});
       inBadGroup = false;
-      continue;
+      break;
+    case Kind::BadGroup:
+      report(line.problem);
+      inBadGroup = true;
+      break;
+    case Kind::Bad:
+      report(line.problem);
+      break;
+    case Kind::Value:
+      if (inBadGroup)
+        break; // its group has been reported already
+      if (line.name.isEmpty())
+        report(QCoreApplication::translate("kelvo::links::LinkFile",
+                                           "a value without a key before its \"=\""));
+      else if (groups.isEmpty())
+        report(
+            QCoreApplication::translate("kelvo::links::LinkFile", "%1 outside any [control] group")
+                .arg(quoteForReport(line.name)));
+      else
+        groups.last().values.append({number, line.name, line.value});
+      break;
     }
-
-    const qsizetype equals = line.indexOf(u'=');
-    if (equals < 0) {
-      skip(QCoreApplication::translate(
-          "kelvo::links::LinkFile",
-          "neither a [control] line, a key=value line nor a \"#\" comment"));
-      continue;
-    }
-    if (inBadGroup)
-      continue; // its group has been reported already
-    const QString key = line.left(equals).trimmed();
-    if (key.isEmpty()) {
-      skip(QCoreApplication::translate("kelvo::links::LinkFile",
-                                       "a value without a key before its \"=\""));
-      continue;
-    }
-    if (!inGroup) {
-      skip(QCoreApplication::translate("kelvo::links::LinkFile", "%1 outside any [control] group")
-               .arg(quoteForReport(key)));
-      continue;
-    }
-    groups.last().values.append({number, key, line.mid(equals + 1).trimmed()});
   }
   return groups;
 }

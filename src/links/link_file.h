@@ -20,6 +20,9 @@ namespace kelvo::links {
 
 // Longer lines are reported and skipped.
 inline constexpr qsizetype kLinkFileMaxLine = 4096;
+// Override files are a few lines each; anything larger is not one and is
+// neither read nor rewritten.
+inline constexpr qint64 kLinkFileMaxBytes = qint64{1024} * 1024;
 
 struct LinkFileValue {
   int line = 0;
@@ -38,6 +41,27 @@ struct LinkFileGroup {
   QString control;
   QList<LinkFileValue> values;
 };
+
+// One line of a file as the reader sees it.
+struct LinkFileLine {
+  enum class Kind {
+    Blank,
+    Comment,
+    Group,
+    // A line that starts with "[" but cannot be read: it still ends the group
+    // before it, and the values after it belong to no group.
+    BadGroup,
+    Value, // `name` may be empty ("=value"), which the reader reports
+    Bad,
+  };
+  Kind kind = Kind::Bad;
+  QString name; // a group's control, or a value's key
+  QString value;
+  QString problem; // what is wrong with a BadGroup or Bad line
+};
+
+// Reads one line, given without its "\n"; a "\r" at its end is dropped.
+LinkFileLine readLinkFileLine(QByteArray raw);
 
 // The groups of a file in order. Lines that cannot be read (too long, not
 // UTF-8, no "=", a value outside any group) are added to `problems` and

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace kelvo::links {
 
@@ -23,110 +22,132 @@ class Texts {
   Q_DECLARE_TR_FUNCTIONS(kelvo::links::LinkFile)
 };
 
-// What a line is, by the reader's rules.
-enum class LineKind { Blank, Comment, Group, BadGroup, Value, Other };
+using Kind = LinkFileLine::Kind;
 
 struct Line {
   QByteArray raw; // without its "\n", a "\r" kept
-  LineKind kind = LineKind::Other;
+  Kind kind = Kind::Bad;
   QString name; // the group's name, or the value's key
   bool dropped = false;
 };
 
+// What a line is, by the reader's own rules.
 Line classify(const QByteArray &raw) {
-  Line line{raw, LineKind::Other, {}, false};
-  QByteArray bytes = raw;
-  if (bytes.endsWith('\r'))
-    bytes.chop(1);
-  if (bytes.size() > kLinkFileMaxLine)
-    return line;
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = QString(decoder(bytes)).trimmed();
-  if (decoder.hasError())
-    return line;
-  if (text.isEmpty()) {
-    line.kind = LineKind::Blank;
-  } else if (text.startsWith(u'#')) {
-    line.kind = LineKind::Comment;
-  } else if (text.startsWith(u'[')) {
-    line.name = text.endsWith(u']') ? text.mid(1, text.size() - 2).trimmed() : QString();
-    line.kind = line.name.isEmpty() ? LineKind::BadGroup : LineKind::Group;
-  } else if (const qsizetype equals = text.indexOf(u'='); equals > 0) {
-    line.name = text.left(equals).trimmed();
-    line.kind = line.name.isEmpty() ? LineKind::Other : LineKind::Value;
-  }
-  return line;
+  const LinkFileLine line = readLinkFileLine(raw);
+  return {raw, line.kind, line.name, false};
 }
 
 bool startsGroup(const Line &line) {
-  return line.kind == LineKind::Group || line.kind == LineKind::BadGroup;
+  return line.kind == Kind::Group || line.kind == Kind::BadGroup;
+}
+
+bool isKeyLine(const Line &line, const QString &key) {
+  return line.kind == Kind::Value && !line.name.isEmpty() && line.name == key;
+}
+
+// The lines of a file, and how it ends them.
+struct Lines {
+  QList<Line> lines;
+  bool endsWithNewline = true;
+  QByteArray cr; // "\r" when the file ends its lines with CR LF
+};
+
+Lines splitLines(const QByteArray &text) {
+  Lines split;
+  split.endsWithNewline = text.isEmpty() || text.endsWith('\n');
+  QList<QByteArray> raw = text.split('\n');
+  if (split.endsWithNewline)
+    raw.removeLast();
+  for (const QByteArray &r : raw)
+    split.lines.append(classify(r));
+  if (!split.lines.isEmpty() && split.lines.first().raw.endsWith('\r'))
+    split.cr = "\r";
+  return split;
+}
+
+// The headers of `group` and its `key` lines, as the reader sees them: after
+// a group line it cannot read, values belong to no group.
+struct KeyPlaces {
+  QList<qsizetype> headers;
+  QList<qsizetype> keyLines;
+};
+
+KeyPlaces findKey(const QList<Line> &lines, const QString &group, const QString &key) {
+  KeyPlaces places;
+  bool inGroup = false;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (startsGroup(lines[i])) {
+      inGroup = lines[i].kind == Kind::Group && lines[i].name == group;
+      if (inGroup)
+        places.headers << i;
+    } else if (inGroup && isKeyLine(lines[i], key)) {
+      places.keyLines << i;
+    }
+  }
+  return places;
+}
+
+// The last line of the group headed at `header` that is not blank.
+qsizetype lastLineOfGroup(const QList<Line> &lines, qsizetype header) {
+  qsizetype last = header;
+  for (qsizetype i = header + 1; i < lines.size() && !startsGroup(lines[i]); ++i)
+    if (lines[i].kind != Kind::Blank)
+      last = i;
+  return last;
+}
+
+// Sets the key to the line `written`. Returns whether a new group was added
+// at the end.
+bool setKey(Lines &file, KeyPlaces places, const QString &group, const QByteArray &written) {
+  QList<Line> &lines = file.lines;
+  if (!places.keyLines.isEmpty()) {
+    // The reader takes the last one: it becomes the new value, the earlier
+    // ones go so that a later reset leaves none behind.
+    lines[places.keyLines.takeLast()].raw = written;
+    for (qsizetype i : places.keyLines)
+      lines[i].dropped = true;
+    return false;
+  }
+  if (!places.headers.isEmpty()) {
+    lines.insert(lastLineOfGroup(lines, places.headers.last()) + 1, classify(written));
+    return false;
+  }
+  if (!lines.isEmpty() && lines.last().kind != Kind::Blank)
+    lines.append(classify(file.cr));
+  lines.append(classify(('[' + group + u']').toUtf8() + file.cr));
+  lines.append(classify(written));
+  return true;
+}
+
+// Drops every key line, and a group left with nothing but blank lines.
+void removeKey(QList<Line> &lines, const KeyPlaces &places) {
+  for (qsizetype i : places.keyLines)
+    lines[i].dropped = true;
+  for (qsizetype h : places.headers) {
+    bool empty = true;
+    for (qsizetype i = h + 1; i < lines.size() && !startsGroup(lines[i]); ++i)
+      empty = empty && (lines[i].dropped || lines[i].kind == Kind::Blank);
+    lines[h].dropped = empty;
+  }
 }
 
 } // namespace
 
 QByteArray withLinkFileValue(const QByteArray &text, const QString &group, const QString &key,
                              const std::optional<QString> &value) {
-  QList<Line> lines;
-  const bool endsWithNewline = text.isEmpty() || text.endsWith('\n');
-  QList<QByteArray> raw = text.split('\n');
-  if (endsWithNewline)
-    raw.removeLast();
-  for (const QByteArray &r : raw)
-    lines.append(classify(r));
-  const QByteArray eol = !lines.isEmpty() && lines.first().raw.endsWith('\r') ? "\r\n" : "\n";
-
-  // The headers of `group` and its `key` lines, as the reader sees them:
-  // after a group line it cannot read, values belong to no group.
-  QList<qsizetype> headers, keyLines;
-  bool inGroup = false;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (startsGroup(lines[i])) {
-      inGroup = lines[i].kind == LineKind::Group && lines[i].name == group;
-      if (inGroup)
-        headers << i;
-    } else if (inGroup && lines[i].kind == LineKind::Value && lines[i].name == key) {
-      keyLines << i;
-    }
-  }
-
-  const QByteArray written =
-      (key + u'=' + value.value_or(QString())).toUtf8() + (eol.size() == 2 ? "\r" : "");
+  Lines file = splitLines(text);
+  const KeyPlaces places = findKey(file.lines, group, key);
   bool appended = false;
-  if (value && !keyLines.isEmpty()) {
-    // The reader takes the last one: it becomes the new value, the earlier
-    // ones go so that a later reset leaves none behind.
-    lines[keyLines.takeLast()].raw = written;
-    for (qsizetype i : keyLines)
-      lines[i].dropped = true;
-  } else if (value && !headers.isEmpty()) {
-    qsizetype at = headers.last();
-    for (qsizetype i = at + 1; i < lines.size() && !startsGroup(lines[i]); ++i)
-      if (lines[i].kind != LineKind::Blank)
-        at = i;
-    lines.insert(at + 1, classify(written));
-  } else if (value) {
-    if (!lines.isEmpty() && lines.last().kind != LineKind::Blank)
-      lines.append(classify(eol.size() == 2 ? "\r" : ""));
-    lines.append(classify(('[' + group + u']').toUtf8() + (eol.size() == 2 ? "\r" : "")));
-    lines.append(classify(written));
-    appended = true;
-  } else {
-    for (qsizetype i : keyLines)
-      lines[i].dropped = true;
-    // A group left with nothing but blank lines goes too.
-    for (qsizetype h : headers) {
-      bool empty = true;
-      for (qsizetype i = h + 1; i < lines.size() && !startsGroup(lines[i]); ++i)
-        empty = empty && (lines[i].dropped || lines[i].kind == LineKind::Blank);
-      lines[h].dropped = empty;
-    }
-  }
+  if (value)
+    appended = setKey(file, places, group, (key + u'=' + *value).toUtf8() + file.cr);
+  else
+    removeKey(file.lines, places);
 
   QByteArray out;
-  for (const Line &line : lines)
+  for (const Line &line : file.lines)
     if (!line.dropped)
       out += line.raw + '\n';
-  if (!endsWithNewline && !appended && !out.isEmpty())
+  if (!file.endsWithNewline && !appended && !out.isEmpty())
     out.chop(1);
   return out;
 }
@@ -144,7 +165,7 @@ QString writeLinkFileValue(const QString &path, const QString &group, const QStr
   if (info.exists()) {
     if (!info.isFile())
       return Texts::tr("%1 is not a regular file, so nothing was written.").arg(shown);
-    if (info.size() > 1024 * 1024)
+    if (info.size() > kLinkFileMaxBytes)
       return Texts::tr("%1 is larger than 1 MiB, so it was left as it is.").arg(shown);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

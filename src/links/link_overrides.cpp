@@ -87,7 +87,7 @@ LinkCatalogue loadLinkCatalogue(const LinkSearchPaths &paths, QStringList *probl
   LinkSettings read;
   QFile user(paths.userFile);
   if (user.open(QIODevice::ReadOnly))
-    read = readLinkSettings(user.read(1024 * 1024));
+    read = readLinkSettings(user.read(kLinkFileMaxBytes));
 
   LinkCatalogue catalogue = LinkCatalogue::builtIn();
   if (read.today)

@@ -155,8 +155,9 @@ StudyReadResult studyFromJsonObject(const QJsonObject &object) {
 
   const QJsonObject valuation = read.object(object, QLatin1String("valuation"), top);
   const QString inputsPath = QStringLiteral("valuation.inputs");
-  for (const QJsonValue &value :
-       read.array(valuation, QLatin1String("inputs"), QStringLiteral("valuation."))) {
+  const QJsonArray inputs =
+      read.array(valuation, QLatin1String("inputs"), QStringLiteral("valuation."));
+  for (const auto &value : inputs) {
     if (!value.isObject()) {
       read.fail(inputsPath);
       continue;
@@ -167,8 +168,9 @@ StudyReadResult studyFromJsonObject(const QJsonObject &object) {
          read.text(input, QLatin1String("value"), inputsPath + QLatin1Char('.'))});
   }
   const QString resultsPath = QStringLiteral("valuation.results.");
-  for (const QJsonValue &value :
-       read.array(valuation, QLatin1String("results"), QStringLiteral("valuation."))) {
+  const QJsonArray results =
+      read.array(valuation, QLatin1String("results"), QStringLiteral("valuation."));
+  for (const auto &value : results) {
     if (!value.isObject()) {
       read.fail(QStringLiteral("valuation.results"));
       continue;

@@ -323,7 +323,8 @@ ChartSeries chartSeries(const WorkbenchInputs &in) {
     return chart;
   }
   constexpr double kStep = 0.5;
-  const double first = *in.growth - kStep * (kChartPoints / 2);
+  constexpr int kMiddle = kChartPoints / 2; // the point at the growth rate itself
+  const double first = *in.growth - kStep * kMiddle;
   chart.growthRates.reserve(kChartPoints);
   for (auto &series : chart.values)
     series.reserve(kChartPoints);

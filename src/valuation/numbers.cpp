@@ -68,136 +68,174 @@ double decimalValue(const DecimalParts &p) {
   return position > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
+// A number as a calculator's display reads it from the left, one character
+// at a time, blanks left out: a sign, digits with one point, and an exponent
+// after a digit of the number itself.
+class LeadingNumber {
+public:
+  DecimalParts parts;
+  bool negative = false;
+
+  bool hasDigits() const { return !parts.whole.empty() || !parts.fraction.empty(); }
+
+  // Whether `c` belongs to the number; the number ends before the first that does not.
+  bool take(char c) {
+    if (at_ == At::Sign) {
+      at_ = At::Mantissa;
+      if (c == '+' || c == '-') {
+        negative = c == '-';
+        return true;
+      }
+    }
+    if (at_ == At::Mantissa)
+      return takeMantissa(c);
+    if (at_ == At::ExponentSign) {
+      at_ = At::ExponentDigits;
+      if (c == '+' || c == '-') {
+        parts.exponentNegative = c == '-';
+        return true;
+      }
+    }
+    if (!isDigit(c))
+      return false;
+    parts.exponent += c;
+    return true;
+  }
+
+private:
+  enum class At { Sign, Mantissa, ExponentSign, ExponentDigits } at_ = At::Sign;
+  bool point_ = false;
+
+  bool takeMantissa(char c) {
+    if (isDigit(c)) {
+      (point_ ? parts.fraction : parts.whole) += c;
+      return true;
+    }
+    if (c == '.' && !point_) {
+      point_ = true;
+      return true;
+    }
+    if (isExponentMark(c) && hasDigits()) {
+      at_ = At::ExponentSign;
+      return true;
+    }
+    return false;
+  }
+};
+
 } // namespace
 
 double readLeadingNumber(std::string_view text) {
-  enum class At { Sign, Mantissa, ExponentSign, ExponentDigits } at = At::Sign;
-  DecimalParts parts;
-  bool negative = false;
-  bool point = false;
-  for (char c : text) {
-    if (isBlank(c))
-      continue;
-    if (at == At::Sign) {
-      at = At::Mantissa;
-      if (c == '+' || c == '-') {
-        negative = c == '-';
-        continue;
-      }
-    }
-    if (at == At::Mantissa) {
-      if (isDigit(c)) {
-        (point ? parts.fraction : parts.whole) += c;
-        continue;
-      }
-      if (c == '.' && !point) {
-        point = true;
-        continue;
-      }
-      // An exponent only counts after a digit of the number itself.
-      if (isExponentMark(c) && !(parts.whole.empty() && parts.fraction.empty())) {
-        at = At::ExponentSign;
-        continue;
-      }
+  LeadingNumber number;
+  for (char c : text)
+    if (!isBlank(c) && !number.take(c))
       break;
-    }
-    if (at == At::ExponentSign) {
-      at = At::ExponentDigits;
-      if (c == '+' || c == '-') {
-        parts.exponentNegative = c == '-';
-        continue;
-      }
-    }
-    if (isDigit(c)) {
-      parts.exponent += c;
-      continue;
-    }
-    break;
-  }
-  if (parts.whole.empty() && parts.fraction.empty())
+  if (!number.hasDigits())
     return 0;
-  const double value = decimalValue(parts);
-  return negative ? -value : value;
+  const double value = decimalValue(number.parts);
+  return number.negative ? -value : value;
 }
 
 namespace {
 
 enum class AmountReading { Read, NotAnAmount, TooLarge };
 
-AmountReading readAmountInto(std::string_view text, double &out) {
+// An amount as typed, read from the left.
+struct AmountText {
+  std::string_view text;
   std::size_t i = 0;
-  const std::size_t n = text.size();
-  auto skipBlanks = [&] {
-    while (i < n && isAmountBlank(text[i]))
-      ++i;
-  };
+  bool dollar = false;
+  bool sign = false;
+  bool negative = false;
 
-  bool openParen = false, closeParen = false, dollar = false, sign = false, negative = false;
-  // One "$" and one sign at most, before or after the number, in either order.
-  auto takeDollarOrSign = [&] {
-    skipBlanks();
-    if (i < n && text[i] == '$' && !dollar) {
-      dollar = true;
+  bool atEnd() const { return i == text.size(); }
+  bool at(char c) const { return i < text.size() && text[i] == c; }
+  bool atDigit() const { return i < text.size() && isDigit(text[i]); }
+  bool take(char c) {
+    if (!at(c))
+      return false;
+    ++i;
+    return true;
+  }
+  void skipBlanks() {
+    while (i < text.size() && isAmountBlank(text[i]))
       ++i;
+  }
+  std::string takeDigits() {
+    std::string digits;
+    while (atDigit())
+      digits += text[i++];
+    return digits;
+  }
+  // A comma that groups the digits of the whole part: one between digits.
+  bool atGroupingComma(const std::string &whole) const {
+    return at(',') && !whole.empty() && i + 1 < text.size() && isDigit(text[i + 1]);
+  }
+  // One "$" and one sign at most, before or after the number, in either order.
+  bool takeDollarOrSign() {
+    skipBlanks();
+    if (!dollar && take('$')) {
+      dollar = true;
       return true;
     }
-    if (i < n && (text[i] == '+' || text[i] == '-') && !sign) {
+    if (!sign && (at('+') || at('-'))) {
       sign = true;
-      negative = text[i] == '-';
-      ++i;
+      negative = text[i++] == '-';
       return true;
     }
     return false;
-  };
-  // Before the number: "(" first if at all, then the sign and "$".
-  skipBlanks();
-  if (i < n && text[i] == '(') {
-    openParen = true;
-    ++i;
   }
-  while (takeDollarOrSign()) {
-  }
+};
 
-  // The number: grouping commas only between digits of the whole part.
-  DecimalParts parts;
-  while (i < n && (isDigit(text[i]) ||
-                   (text[i] == ',' && !parts.whole.empty() && i + 1 < n && isDigit(text[i + 1])))) {
-    if (text[i] != ',')
-      parts.whole += text[i];
-    ++i;
-  }
-  if (i < n && text[i] == '.') {
-    ++i;
-    while (i < n && isDigit(text[i]))
-      parts.fraction += text[i++];
-  }
+// The number itself: grouping commas only between digits of the whole part,
+// a fraction, an exponent. False when there is no number there.
+bool readAmountNumber(AmountText &t, DecimalParts &parts) {
+  while (t.atDigit() || t.atGroupingComma(parts.whole))
+    if (!t.take(','))
+      parts.whole += t.text[t.i++];
+  if (t.take('.'))
+    parts.fraction = t.takeDigits();
   if (parts.whole.empty() && parts.fraction.empty())
-    return AmountReading::NotAnAmount;
-  if (i < n && isExponentMark(text[i])) {
-    ++i;
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-      parts.exponentNegative = text[i++] == '-';
-    while (i < n && isDigit(text[i]))
-      parts.exponent += text[i++];
+    return false;
+  if (t.i < t.text.size() && isExponentMark(t.text[t.i])) {
+    ++t.i;
+    if (t.take('-'))
+      parts.exponentNegative = true;
+    else
+      t.take('+');
+    parts.exponent = t.takeDigits();
     if (parts.exponent.empty())
-      return AmountReading::NotAnAmount;
+      return false;
   }
+  return true;
+}
 
+AmountReading readAmountInto(std::string_view text, double &out) {
+  AmountText t{text};
+  // Before the number: "(" first if at all, then the sign and "$".
+  t.skipBlanks();
+  const bool openParen = t.take('(');
+  while (t.takeDollarOrSign()) {
+  }
+  DecimalParts parts;
+  if (!readAmountNumber(t, parts))
+    return AmountReading::NotAnAmount;
   // After the number: the sign and "$", then ")" last.
-  while (takeDollarOrSign()) {
+  while (t.takeDollarOrSign()) {
   }
-  if (i < n && text[i] == ')' && openParen) {
-    closeParen = true;
-    ++i;
-    skipBlanks();
+  if (openParen) {
+    if (!t.take(')'))
+      return AmountReading::NotAnAmount;
+    t.skipBlanks();
   }
-  if (i != n || openParen != closeParen || (openParen && sign))
+  // Parentheses already say the amount is negative: no sign with them.
+  if (!t.atEnd() || (openParen && t.sign))
     return AmountReading::NotAnAmount;
 
   const double value = decimalValue(parts);
   if (!std::isfinite(value))
     return AmountReading::TooLarge;
-  out = negative || openParen ? -value : value;
+  out = t.negative || openParen ? -value : value;
   return AmountReading::Read;
 }
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -27,15 +28,20 @@ public:
     const QSettings settings(platform::settingsFilePath(), QSettings::IniFormat);
     restored_ = window.restoreGeometry(settings.value(key_).toByteArray());
     window.installEventFilter(this);
+    // Once shown, the window has its frame, which must fit too: it is fitted
+    // when the events of its showing are done. (A timer of its own rather
+    // than a queued call: the analyser cannot follow Qt taking over a queued
+    // call's function and reports a leak.)
+    fit_.setSingleShot(true);
+    fit_.setInterval(0);
+    connect(&fit_, &QTimer::timeout, this, [this] { fitIntoScreen(window_); });
   }
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
     if (watched == &window_ && !event->spontaneous()) {
       if (event->type() == QEvent::Show && !std::exchange(shown_, true) && restored_)
-        // Once shown, the window has its frame, which must fit too.
-        QMetaObject::invokeMethod(
-            this, [this] { fitIntoScreen(window_); }, Qt::QueuedConnection);
+        fit_.start();
       else if (event->type() == QEvent::Hide && shown_)
         save();
     }
@@ -50,6 +56,7 @@ private:
 
   QWidget &window_;
   const QString key_;
+  QTimer fit_;
   bool restored_ = false;
   bool shown_ = false; // a window built only to be read is never written
 };

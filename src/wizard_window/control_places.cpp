@@ -16,6 +16,8 @@ QStringList controlPlaces(const MainWindow &window) {
   for (const ControlRow &row : windowLayout()) {
     const QString name = designName(row);
     const QWidget *w = window.control(name);
+    if (!w) // a control the window lacks has no place to list
+      continue;
     QPoint origin;
     for (const QWidget *p = w; p && p != &window; p = p->parentWidget()) {
       // A page panel counts where it sits in view: at the side menu's top.

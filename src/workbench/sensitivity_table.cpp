@@ -35,6 +35,32 @@ QString rateText(double percent) {
   return QString::fromStdString(valuation::formatPercent(percent / 100));
 }
 
+// Setting an item's data repaints it: only a value that changed is set.
+void setIfChanged(QTableWidgetItem *item, int role, const QVariant &value) {
+  if (item->data(role) != value)
+    item->setData(role, value);
+}
+
+struct CellLook {
+  QFont plain;
+  QFont bold;
+  QBrush tint;
+};
+
+void showCell(QTableWidgetItem *item, const Figure &cell, bool bargain, const CellLook &look) {
+  const QString text =
+      cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value)) : QStringLiteral("—");
+  setIfChanged(item, Qt::DisplayRole, text);
+  setIfChanged(item, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
+  setIfChanged(item, Qt::BackgroundRole, bargain ? QVariant(look.tint) : QVariant());
+  setIfChanged(item, Qt::FontRole, bargain ? look.bold : look.plain);
+  setIfChanged(
+      item, Qt::AccessibleDescriptionRole,
+      bargain ? SensitivityTable::tr("The price is at or below the buy-below price of this value.")
+      : cell.ok() ? QString()
+                  : reasonText(cell.reason));
+}
+
 } // namespace
 
 SensitivityTable::SensitivityTable(QWidget *parent)
@@ -91,41 +117,19 @@ SensitivityTable::SensitivityTable(QWidget *parent)
 }
 
 void SensitivityTable::showGrid(const valuation::SensitivityGrid &sens) {
-  const QPalette &pal = palette();
-  QStringList columns, rows;
   for (int i = 0; i < valuation::kGridSize; ++i) {
-    columns << (sens.growthRates[i] ? tr("Growth %1").arg(rateText(*sens.growthRates[i]))
-                                    : tr("Growth"));
-    rows << (sens.discountRates[i] ? tr("Discount %1").arg(rateText(*sens.discountRates[i]))
-                                   : tr("Discount"));
+    setIfChanged(horizontalHeaderItem(i), Qt::DisplayRole,
+                 sens.growthRates[i] ? tr("Growth %1").arg(rateText(*sens.growthRates[i]))
+                                     : tr("Growth"));
+    setIfChanged(verticalHeaderItem(i), Qt::DisplayRole,
+                 sens.discountRates[i] ? tr("Discount %1").arg(rateText(*sens.discountRates[i]))
+                                       : tr("Discount"));
   }
-  auto set = [](QTableWidgetItem *item, int role, const QVariant &value) {
-    if (item->data(role) != value)
-      item->setData(role, value);
-  };
-  for (int i = 0; i < valuation::kGridSize; ++i) {
-    set(horizontalHeaderItem(i), Qt::DisplayRole, columns[i]);
-    set(verticalHeaderItem(i), Qt::DisplayRole, rows[i]);
-  }
-  QFont plain = font(), bold = plain;
-  bold.setBold(true);
-  const QBrush tint(bargainTint(pal));
+  CellLook look{font(), font(), QBrush(bargainTint(palette()))};
+  look.bold.setBold(true);
   for (int r = 0; r < valuation::kGridSize; ++r)
-    for (int c = 0; c < valuation::kGridSize; ++c) {
-      QTableWidgetItem *cellItem = item(r, c);
-      const Figure &cell = sens.cells[r][c];
-      const bool bargain = sens.bargain[r][c];
-      const QString text = cell.ok() ? QString::fromStdString(valuation::formatMoney(cell.value))
-                                     : QStringLiteral("—");
-      set(cellItem, Qt::DisplayRole, text);
-      set(cellItem, Qt::ToolTipRole, cell.ok() ? text : reasonText(cell.reason));
-      set(cellItem, Qt::BackgroundRole, bargain ? QVariant(tint) : QVariant());
-      set(cellItem, Qt::FontRole, bargain ? bold : plain);
-      set(cellItem, Qt::AccessibleDescriptionRole,
-          bargain     ? tr("The price is at or below the buy-below price of this value.")
-          : cell.ok() ? QString()
-                      : reasonText(cell.reason));
-    }
+    for (int c = 0; c < valuation::kGridSize; ++c)
+      showCell(item(r, c), sens.cells[r][c], sens.bargain[r][c], look);
 }
 
 } // namespace kelvo::app

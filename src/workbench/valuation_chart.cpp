@@ -53,6 +53,7 @@ ValuationChart::ValuationChart(QWidget *parent) : LineChart(parent) {
 void ValuationChart::setSeries(const valuation::ChartSeries &series,
                                const QStringList &methodNames) {
   std::vector<widgets::ChartLine> lines;
+  lines.reserve(valuation::kMethodCount);
   for (int m = 0; m < valuation::kMethodCount; ++m)
     lines.push_back({methodNames.value(m), series.values[std::size_t(m)]});
   std::optional<widgets::ChartLevel> price;

@@ -43,6 +43,9 @@ void TestLinkFileWriter::change_data() {
   QTest::newRow("values after an unreadable group line are no one's")
       << QByteArray("[Command11\naddress=a\n") << "Command11" << "https://x.example/"
       << QByteArray("[Command11\naddress=a\n\n[Command11]\naddress=https://x.example/\n");
+  QTest::newRow("a group line that is not UTF-8 ends the group before it")
+      << QByteArray("[Command11]\naddress=a\n[Caf\xe9]\naddress=b\n") << "Command11" << "https://x.example/"
+      << QByteArray("[Command11]\naddress=https://x.example/\n[Caf\xe9]\naddress=b\n");
   QTest::newRow("reset: the emptied group goes, the rest stays")
       << QByteArray("# top\n[Command11]\naddress=old\n\n[settings]\ntoday=on\n") << "Command11" << "-"
       << QByteArray("# top\n\n[settings]\ntoday=on\n");

@@ -134,6 +134,11 @@ void TestLinkOverrides::overrides_data() {
                                QString(5000, 'C') + "]\naddress=https://bad.example/\n"}
       << d12 << "Command11" << example << user
       << QStringList{"{tmp}/" + user + ":3: line longer than 4096 bytes"};
+  QTest::newRow("group line after a no-break space, its values skipped")
+      << QStringList{user, "[Command11]\naddress=https://www.example.org/q/{symbol}\n"
+                           "\u00a0[Command23\naddress=https://bad.example/\n"}
+      << d12 << "Command11" << example << user
+      << QStringList{"{tmp}/" + user + ":3: the group line has no closing \"]\""};
   QTest::newRow("e-mail label to mailto")
       << QStringList{user, "[Label2]\naddress=mailto:someone@example.org\n"} << d12 << "Label2"
       << "email PlainNormal {email}" << ""
