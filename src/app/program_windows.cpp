@@ -3,6 +3,7 @@
 
 #include "app/program_windows.h"
 
+#include "financial_history/financial_history_window.h"
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
 #include "research_links/research_links_window.h"
@@ -10,6 +11,7 @@
 #include "wizard_window/main_window.h"
 #include "workbench/valuation_workbench.h"
 
+#include "filings/sec_client.h"
 #include "handover/link_actions.h"
 #include "study/recovery.h"
 
@@ -65,6 +67,7 @@ bool ProgramWindows::eventFilter(QObject *watched, QEvent *event) {
 ProgramWindows::~ProgramWindows() {
   // The added windows have no parent, so that each is a window of its own on
   // the desktop; they end with the wizard.
+  delete history_.data();
   delete studies_.data();
   delete notebook_.data();
   delete workbench_.data();
@@ -89,6 +92,7 @@ ResearchLinksWindow *ProgramWindows::researchLinks() const { return researchLink
 ValuationWorkbench *ProgramWindows::workbench() const { return workbench_; }
 StudyNotebook *ProgramWindows::notebook() const { return notebook_; }
 StudiesWindow *ProgramWindows::studies() const { return studies_; }
+FinancialHistoryWindow *ProgramWindows::financialHistory() const { return history_; }
 
 QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
   QList<QAction *> added;
@@ -101,6 +105,8 @@ QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFil
       &ProgramWindows::showResearchLinks);
   add(tr("Valuation Workbench…"), QKeySequence(Qt::CTRL | Qt::Key_I),
       &ProgramWindows::showWorkbench);
+  add(tr("Financial History…"), QKeySequence(Qt::CTRL | Qt::Key_H),
+      &ProgramWindows::showFinancialHistory);
   if (withStudyFiles) {
     add(tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N), &ProgramWindows::newStudy);
     add(tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ProgramWindows::openStudy);
@@ -137,6 +143,13 @@ void ProgramWindows::showWorkbench() {
     addShortcuts(workbench_, true);
     connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
             [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });
+    // Without figures yet, the history opens for the user to get them.
+    connect(workbench_, &ValuationWorkbench::historyFiguresRequested, this, [this] {
+      if (history_ && history_->hasFigures())
+        workbench_->fillFromHistory(history_->workbenchFigures());
+      else
+        showFinancialHistory();
+    });
     auto followCompany = [this] {
       workbench_->setCompany(window_.companySymbol(), window_.companyName());
     };
@@ -199,6 +212,41 @@ void ProgramWindows::showStudies() {
   bringUp(studies_);
 }
 
+void ProgramWindows::showFinancialHistory() {
+  if (!history_) {
+    secSource_ = new filings::SecClient(this);
+    history_ = new FinancialHistoryWindow(dialogs_, *secSource_);
+    addShortcuts(history_, true);
+    connect(history_, &FinancialHistoryWindow::useInWorkbenchRequested, this,
+            &ProgramWindows::useInWorkbench);
+    connect(history_, &FinancialHistoryWindow::takeIntoStudyRequested, this,
+            &ProgramWindows::takeIntoStudy);
+    auto followCompany = [this] {
+      history_->followCompany(window_.companySymbol(), window_.companyName());
+    };
+    connect(&window_, &MainWindow::companyChanged, history_, followCompany);
+    followCompany();
+  }
+  bringUp(history_);
+}
+
+void ProgramWindows::useInWorkbench(const filings::WorkbenchFigures &figures) {
+  showWorkbench();
+  workbench_->fillFromHistory(figures);
+}
+
+// Into the study open in the notebook; without one, into a new study of the
+// wizard's company.
+void ProgramWindows::takeIntoStudy(const study::Figures &figures) {
+  if (!notebook_ || !notebook_->isVisible()) {
+    newStudy();
+    if (!notebook_ || !notebook_->isVisible())
+      return; // the user kept the unsaved study that was hidden
+  }
+  notebook_->takeFigures(figures);
+  bringUp(notebook_);
+}
+
 void ProgramWindows::offerRecoveredNotes() {
   for (const study::RecoveryCopy::Orphan &orphan : study::RecoveryCopy::findOrphans()) {
     if (!StudyNotebook::askToRecover(dialogs_, orphan)) {
@@ -220,8 +268,9 @@ bool ProgramWindows::closeAll() {
   if (notebook_ && !notebook_->maybeSave())
     return false;
   for (QWidget *added :
-       {static_cast<QWidget *>(studies_.data()), static_cast<QWidget *>(notebook_.data()),
-        static_cast<QWidget *>(workbench_.data()), static_cast<QWidget *>(researchLinks_.data())})
+       {static_cast<QWidget *>(history_.data()), static_cast<QWidget *>(studies_.data()),
+        static_cast<QWidget *>(notebook_.data()), static_cast<QWidget *>(workbench_.data()),
+        static_cast<QWidget *>(researchLinks_.data())})
     if (added)
       added->hide();
   return true;

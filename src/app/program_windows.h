@@ -3,7 +3,8 @@
 
 #pragma once
 // The windows the program adds beside the wizard (Research Links, the
-// Valuation Workbench, the Study Notebook and the list of studies), the
+// Valuation Workbench, the Study Notebook, the list of studies and Financial
+// History), the
 // program's menu that opens them, and their shortcuts in every window. Each
 // window is built the first time it is asked for, never at start-up.
 
@@ -23,8 +24,18 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
+namespace kelvo::filings {
+class FiguresSource;
+struct WorkbenchFigures;
+} // namespace kelvo::filings
+
+namespace kelvo::study {
+struct Figures;
+} // namespace kelvo::study
+
 namespace kelvo::app {
 
+class FinancialHistoryWindow;
 class MainWindow;
 class ResearchLinksWindow;
 class StudiesWindow;
@@ -48,6 +59,9 @@ public:
   void openStudy();
   bool openStudyFile(const QString &path);
   void showStudies();
+  // The SEC's figures of the wizard's company; nothing of the network is set
+  // up before the first time.
+  void showFinancialHistory();
 
   // Offers back the notes an earlier run left unsaved, one question each.
   void offerRecoveredNotes();
@@ -60,6 +74,7 @@ public:
   ValuationWorkbench *workbench() const;
   StudyNotebook *notebook() const;
   StudiesWindow *studies() const;
+  FinancialHistoryWindow *financialHistory() const;
 
 signals:
   // The wizard was ended or closed and the added windows have closed: the
@@ -75,6 +90,8 @@ private:
   // its own.
   QList<QAction *> addShortcuts(QWidget *window, bool withStudyFiles);
   StudyNotebook &ensureNotebook();
+  void useInWorkbench(const filings::WorkbenchFigures &figures);
+  void takeIntoStudy(const study::Figures &figures);
   static void bringUp(QWidget *window);
 
   MainWindow &window_;
@@ -88,6 +105,8 @@ private:
   QPointer<ValuationWorkbench> workbench_;
   QPointer<StudyNotebook> notebook_;
   QPointer<StudiesWindow> studies_;
+  QPointer<FinancialHistoryWindow> history_;
+  filings::FiguresSource *secSource_ = nullptr; // made with the window, owned by this
 };
 
 } // namespace kelvo::app
