@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation>Es ist nicht die Symbolliste der SEC.</translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -292,66 +9,66 @@
     </message>
     <message>
         <source>It is not a company&apos;s reported figures from the SEC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine gemeldeten Unternehmenszahlen der SEC.</translation>
     </message>
     <message>
         <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als 200 MB.</translation>
     </message>
 </context>
 <context>
     <name>FinancialHistory</name>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>am %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 filed %2, accession %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingereicht %2, Accession-Nummer %3</translation>
     </message>
     <message>
         <source>%1 in this filing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in diesem Bericht</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Restated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrigiert: %1</translation>
     </message>
     <message>
         <source>The SEC lists %1 as %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SEC führt %1 als %2, nicht als %3</translation>
     </message>
     <message>
         <source>Reported; each year from the first of these tags that has it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeldet; jedes Jahr aus dem ersten dieser Tags, der es enthält: %1</translation>
     </message>
     <message>
         <source>Revenue</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz</translation>
     </message>
     <message>
         <source>Net income</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresüberschuss</translation>
     </message>
     <message>
         <source>Earnings per share (diluted)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn je Aktie (verwässert)</translation>
     </message>
     <message>
         <source>Shareholders&apos; equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapital</translation>
     </message>
     <message>
         <source>Shares (diluted, millions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktien (verwässert, Millionen)</translation>
     </message>
     <message>
         <source>Book value per share</source>
@@ -359,63 +76,227 @@
     </message>
     <message>
         <source>Operating cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Operativer Cashflow</translation>
     </message>
     <message>
         <source>Capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Investitionsausgaben</translation>
     </message>
     <message>
         <source>Free cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow</translation>
     </message>
     <message>
         <source>Long-term debt</source>
-        <translation type="unfinished"></translation>
+        <translation>Langfristige Schulden</translation>
     </message>
     <message>
         <source>Return on equity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite</translation>
     </message>
     <message>
         <source>Return on capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite</translation>
     </message>
     <message>
         <source>Debt / free cash flow (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow (Jahre)</translation>
     </message>
     <message>
         <source>The diluted weighted average of shares over the year; failing that, the shares outstanding on the cover of that year&apos;s annual report. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der verwässerte gewichtete Durchschnitt der Aktien im Jahr; ersatzweise die ausstehenden Aktien auf dem Deckblatt des Jahresberichts dieses Jahres. %1</translation>
     </message>
     <message>
         <source>Book value per share = shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchwert je Aktie = Eigenkapital ÷ Aktien</translation>
     </message>
     <message>
         <source>Free cash flow = operating cash flow − capital spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Cashflow = operativer Cashflow − Investitionsausgaben</translation>
     </message>
     <message>
         <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenkapitalrendite = Jahresüberschuss ÷ Eigenkapital am Jahresende</translation>
     </message>
     <message>
         <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite = Jahresüberschuss ÷ (Eigenkapital + langfristige Schulden) am Jahresende</translation>
     </message>
     <message>
         <source>Debt / free cash flow = long-term debt ÷ free cash flow, only when free cash flow is positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulden / freier Cashflow = langfristige Schulden ÷ freier Cashflow, nur bei positivem freiem Cashflow</translation>
     </message>
     <message>
         <source>Amounts in millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen, außer Werte je Aktie</translation>
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge in Millionen %1, außer Werte je Aktie</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation>Nicht berechenbar: kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation>Nicht berechenbar: der Wert für %1 ist null</translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation>Alle Jahre</translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation>Alle Jahre (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation>Nicht berechenbar: braucht zwei Jahre</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation>Nicht berechenbar: die Werte liegen außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 (%2) bis %3 (%4), über %5</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation>Nicht berechenbar: keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation>Nicht berechenbar: die angezeigten Jahre beginnen mit %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation>Nicht berechenbar: keine Werte für GJ%1</translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation>Je Aktiengattung gemeldet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation>Nicht gemeldet</translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation>Nicht angezeigt: ein Bericht meldet mehrere Werte für dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation>Um Aktiensplits bereinigt; wie gemeldet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation>Nicht berechenbar: die Aktienzahl ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation>Nicht berechenbar: das Eigenkapital ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation>Nicht berechenbar: Eigenkapital plus langfristige Schulden sind nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation>Nicht berechenbar: der freie Cashflow ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation>Nicht berechenbar: die Aktien werden je Gattung gemeldet, ohne Summe über alle Gattungen</translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation>Aktien</translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation>Die Aktien werden in %1 je Gattung gemeldet, ohne Summe über alle Gattungen: der Buchwert je Aktie wird für diese Jahre nicht berechnet</translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation>Die Jahresberichte des Unternehmens enthalten keinen der Werte dieser Tabelle</translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation>Von %2 wurden nur die ersten %1 Angaben gelesen</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation>%1 Millionen</translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation>%1 je Aktie</translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation>%1 (CIK %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation>%1 %2, eingereicht %3</translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation>Keine Jahreswerte</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation>%1: Eigenkapital ÷ Aktien</translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation>Durchschnittliches jährliches Wachstum von %1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation>Die niedrigere der durchschnittlichen jährlichen Wachstumsraten von %1 bis %2: %3</translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation>Weder der Gewinn je Aktie noch der Buchwert je Aktie ist an beiden Enden eines Zeitraums von bis zu %1 Jahren bis zum neuesten Jahr positiv</translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
+        <translation>Braucht Werte aus mindestens zwei Jahren</translation>
     </message>
 </context>
 <context>
@@ -437,19 +318,19 @@
     <name>Splits</name>
     <message>
         <source>Possible %1-for-%2 split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglicher Aktiensplit %1:%2 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>Possible %1-for-%2 reverse split between %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Zusammenlegung %1:%2 zwischen %3 und %4</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are adjusted for it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind darum bereinigt</translation>
     </message>
     <message>
         <source>%1: earlier per-share figures are as filed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: frühere Werte je Aktie sind wie gemeldet</translation>
     </message>
 </context>
 <context>
@@ -554,6 +435,18 @@
         <source>The study could not be exported as “%1”: %2.</source>
         <translation>Die Analyse konnte nicht als „%1“ exportiert werden: %2.</translation>
     </message>
+    <message>
+        <source>%1, CIK %2, reported to the SEC, downloaded %3</source>
+        <translation>%1, CIK %2, an die SEC gemeldet, heruntergeladen am %3</translation>
+    </message>
+    <message>
+        <source>; earlier years adjusted for splits</source>
+        <translation>; frühere Jahre um Aktiensplits bereinigt</translation>
+    </message>
+    <message>
+        <source>Reported figures</source>
+        <translation>Gemeldete Zahlen</translation>
+    </message>
 </context>
 <context>
     <name>StudyFile</name>
@@ -651,6 +544,128 @@
     </message>
 </context>
 <context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation>Es ist nicht die Symbolliste der SEC.</translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation>Die Symbolliste der SEC enthält kein Unternehmen.</translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation>Sie ist größer als 200 MB.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation>Der Inhalt ist kein gültiger JSON-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation>den letzten %1 Jahren</translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation>dem einen angezeigten Jahr</translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation>den %1 angezeigten Jahren</translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation>Kapitalrendite von mindestens %1 in jedem von %2</translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation>unter %1 in %2</translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation>kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation>keine Jahre angezeigt</translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation>niedrigster Wert %1 in %2</translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation>Wachstum von mindestens %1 pro Jahr bei Umsatz, Gewinn je Aktie, Buchwert je Aktie und freiem Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation>unter %1 pro Jahr: %2</translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation>keine Wachstumsrate für %1</translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation>jede mindestens %1 pro Jahr</translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation>Langfristige Schulden aus höchstens %1 Jahren freiem Cashflow tilgbar</translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation>%1 langfristige Schulden: %2</translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation>%1 freier Cashflow: %2</translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation>%1 Schulden / freier Cashflow: %2 Jahre</translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation>keine langfristigen Schulden in %1</translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation>%1 Jahre freier Cashflow in %2</translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation>freier Cashflow in %1 ist nicht positiv</translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation>kein Wert für langfristige Schulden in %1</translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation>kein Wert für freien Cashflow in %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>nicht feststellbar</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::BargainPricePage</name>
     <message>
         <source>Valuation Workbench…</source>
@@ -663,6 +678,53 @@
     <message>
         <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
         <translation>Öffnet die Bewertungswerkbank mit den Zahlen der Rechnerseite. Tastenkürzel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ChecksPanel</name>
+    <message>
+        <source>Lowest return on capital</source>
+        <translation>Niedrigste Kapitalrendite</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Lowest growth a year</source>
+        <translation>Niedrigstes Wachstum pro Jahr</translation>
+    </message>
+    <message>
+        <source>Most years of free cash flow to repay the debt</source>
+        <translation>Höchstens so viele Jahre freier Cashflow zur Tilgung der Schulden</translation>
+    </message>
+    <message>
+        <source> years</source>
+        <translation> Jahre</translation>
+    </message>
+    <message>
+        <source>Years checked</source>
+        <translation>Geprüfte Jahre</translation>
+    </message>
+    <message>
+        <source>The tests look at the last this many years, or at all years shown when there are fewer.</source>
+        <translation>Die Tests betrachten die letzten so vielen Jahre oder alle angezeigten Jahre, wenn es weniger sind.</translation>
+    </message>
+    <message>
+        <source>Return on capital at &amp;least:</source>
+        <translation>Kapitalrendite &amp;mindestens:</translation>
+    </message>
+    <message>
+        <source>&amp;Growth at least, a year:</source>
+        <translation>&amp;Wachstum mindestens, pro Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Debt repayable from at most:</source>
+        <translation>&amp;Schulden tilgbar aus höchstens:</translation>
+    </message>
+    <message>
+        <source>&amp;Years checked:</source>
+        <translation>Geprüfte &amp;Jahre:</translation>
     </message>
 </context>
 <context>
@@ -874,6 +936,358 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Not saved yet</source>
         <translation>Noch nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::DownloadBar</name>
+    <message>
+        <source>&amp;Download from the SEC</source>
+        <translation>Von der SEC &amp;herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Open a downloaded file…</source>
+        <translation>Heruntergeladene Datei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Contact e-mail:</source>
+        <translation>&amp;Kontakt-E-Mail:</translation>
+    </message>
+    <message>
+        <source>Contact e-mail (sent to the SEC)</source>
+        <translation>Kontakt-E-Mail (wird an die SEC gesendet)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>The SEC asks every program that downloads its data to name a contact. Your e-mail is sent to the SEC with each request, and nowhere else; it is kept in your settings for the next time.</source>
+        <translation>Die SEC verlangt von jedem Programm, das ihre Daten herunterlädt, einen Kontakt. Ihre E-Mail wird mit jeder Anfrage an die SEC gesendet und nirgendwohin sonst; sie wird für das nächste Mal in Ihren Einstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Gets the SEC&apos;s list of symbols and this company&apos;s reported figures. Copies downloaded lately are used without asking again.</source>
+        <translation>Holt die Symbolliste der SEC und die gemeldeten Zahlen dieses Unternehmens. Kürzlich heruntergeladene Kopien werden verwendet, ohne erneut zu fragen.</translation>
+    </message>
+    <message>
+        <source>Reads a company&apos;s facts (CIK##########.json) that you saved from the SEC&apos;s site in a browser.</source>
+        <translation>Liest die Unternehmenszahlen (CIK##########.json), die Sie im Browser von der Website der SEC gespeichert haben.</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Download-Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 so far</source>
+        <translation>%1 bisher %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryHelp</name>
+    <message>
+        <source>Financial History</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>Before you value a business, check ten years of the same few figures: have sales, earnings, book value and free cash flow grown steadily, at high returns, with debt that a few years of free cash flow could repay? This window shows them for the company chosen in the wizard, checks them against the wizard&apos;s tests, and carries them into the Valuation Workbench and your study.</source>
+        <translation>Bevor Sie ein Unternehmen bewerten, prüfen Sie zehn Jahre derselben wenigen Zahlen: Sind Umsatz, Gewinn, Buchwert und freier Cashflow stetig gewachsen, bei hohen Renditen, mit Schulden, die wenige Jahre freier Cashflow tilgen könnten? Dieses Fenster zeigt sie für das im Assistenten gewählte Unternehmen, prüft sie mit den Tests des Assistenten und übernimmt sie in die Bewertungswerkbank und Ihre Analyse.</translation>
+    </message>
+    <message>
+        <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
+        <translation>Die Zahlen sind die, die das Unternehmen in seinen Jahresberichten an die US-Börsenaufsicht SEC gemeldet hat, aus den kostenlosen Company Facts der SEC. Sie werden nur heruntergeladen, wenn Sie „Von der SEC herunterladen“ drücken: zuerst die Symbolliste der SEC (bis zu 7 Tage aufbewahrt), dann die Zahlen des Unternehmens (einen Tag aufbewahrt, danach erneut angefragt). Jede Anfrage nennt dieses Programm und die Kontakt-E-Mail, die Sie eingeben, wie es die SEC von jedem Programm verlangt; die E-Mail wird an die SEC gesendet und nirgendwohin sonst. „Heruntergeladene Datei öffnen…“ liest Unternehmenszahlen, die Sie im Browser gespeichert haben, ganz ohne Netzwerk.</translation>
+    </message>
+    <message>
+        <source>The other rows are worked out from the reported ones, for each year:</source>
+        <translation>Die übrigen Zeilen werden für jedes Jahr aus den gemeldeten berechnet:</translation>
+    </message>
+    <message>
+        <source>Book value per share = shareholders&apos; equity ÷ shares</source>
+        <translation>Buchwert je Aktie = Eigenkapital ÷ Aktien</translation>
+    </message>
+    <message>
+        <source>Free cash flow = operating cash flow − capital spending</source>
+        <translation>Freier Cashflow = operativer Cashflow − Investitionsausgaben</translation>
+    </message>
+    <message>
+        <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
+        <translation>Eigenkapitalrendite = Jahresüberschuss ÷ Eigenkapital am Jahresende</translation>
+    </message>
+    <message>
+        <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
+        <translation>Kapitalrendite = Jahresüberschuss ÷ (Eigenkapital + langfristige Schulden) am Jahresende</translation>
+    </message>
+    <message>
+        <source>Debt / free cash flow = long-term debt ÷ free cash flow, when free cash flow is positive</source>
+        <translation>Schulden / freier Cashflow = langfristige Schulden ÷ freier Cashflow, wenn der freie Cashflow positiv ist</translation>
+    </message>
+    <message>
+        <source>Growth is compound annual growth between two years whose figures are both positive</source>
+        <translation>Wachstum ist das durchschnittliche jährliche Wachstum zwischen zwei Jahren, deren Werte beide positiv sind</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell (or read its description) to see the tag, period, form, filing date and accession number it comes from, or why it is empty. A figure in italics was restated: a later report gave another value. Companies&apos; stock splits are not adjusted in the filings; where one seems to have happened, the window says so, and “Adjust earlier years for splits” makes the per-share figures comparable.</source>
+        <translation>Halten Sie den Mauszeiger über eine Zelle (oder lesen Sie ihre Beschreibung), um Tag, Zeitraum, Formular, Einreichungsdatum und Accession-Nummer ihrer Herkunft zu sehen, oder warum sie leer ist. Ein kursiver Wert wurde korrigiert: Ein späterer Bericht nannte einen anderen Wert. Aktiensplits sind in den Berichten nicht bereinigt; wo einer stattgefunden zu haben scheint, sagt es das Fenster, und „Frühere Jahre um Aktiensplits bereinigen“ macht die Werte je Aktie vergleichbar.</translation>
+    </message>
+    <message>
+        <source>The downloaded documents are kept in %1. The contact e-mail is kept in %2. “Export as CSV…” writes only where you choose.</source>
+        <translation>Die heruntergeladenen Dokumente werden in %1 aufbewahrt. Die Kontakt-E-Mail wird in %2 gespeichert. „Als CSV exportieren…“ schreibt nur dorthin, wo Sie es wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryWindow</name>
+    <message>
+        <source>Financial History</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>&amp;Adjust earlier years for splits</source>
+        <translation>Frühere Jahre um Aktiensplits &amp;bereinigen</translation>
+    </message>
+    <message>
+        <source>Multiplies the share counts of the years before a possible split by its ratio, and divides their per-share figures by it, so that the years compare.</source>
+        <translation>Multipliziert die Aktienzahlen der Jahre vor einem möglichen Split mit seinem Verhältnis und teilt ihre Werte je Aktie dadurch, damit die Jahre vergleichbar sind.</translation>
+    </message>
+    <message>
+        <source>Financial history</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>G&amp;rowth</source>
+        <translation>W&amp;achstum</translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s &amp;tests</source>
+        <translation>&amp;Tests des Assistenten</translation>
+    </message>
+    <message>
+        <source>Use in &amp;Workbench</source>
+        <translation>In &amp;Werkbank verwenden</translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with earnings per share and book value per share of the newest year, and the lower of their growth rates. The price stays yours to type.</source>
+        <translation>Öffnet die Bewertungswerkbank mit Gewinn je Aktie und Buchwert je Aktie des neuesten Jahres und der niedrigeren ihrer Wachstumsraten. Den Kurs geben Sie weiterhin selbst ein.</translation>
+    </message>
+    <message>
+        <source>Take into &amp;Study</source>
+        <translation>In &amp;Analyse übernehmen</translation>
+    </message>
+    <message>
+        <source>Stores the table as shown, with where it comes from, in the study that is open in the Study Notebook.</source>
+        <translation>Speichert die Tabelle wie angezeigt, mit ihrer Herkunft, in der Analyse, die im Analyse-Notizbuch geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as text, with tabs between the columns.</source>
+        <translation>Legt die Tabelle als Text in die Zwischenablage, mit Tabulatoren zwischen den Spalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Writes the table in a file a spreadsheet opens: plain numbers, amounts in millions.</source>
+        <translation>Schreibt die Tabelle in eine Datei, die eine Tabellenkalkulation öffnet: reine Zahlen, Beträge in Millionen.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>What this window shows, and where the figures come from. Shortcut: F1</source>
+        <translation>Was dieses Fenster zeigt und woher die Zahlen stammen. Tastenkürzel: F1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Financial History - %1</source>
+        <translation>Finanzhistorie - %1</translation>
+    </message>
+    <message>
+        <source>These are the figures of %1 (CIK %2), not of %3, the company chosen in the wizard.</source>
+        <translation>Dies sind die Zahlen von %1 (CIK %2), nicht von %3, dem im Assistenten gewählten Unternehmen.</translation>
+    </message>
+    <message>
+        <source>%1. No figures are shown until you confirm that you want this company&apos;s.</source>
+        <translation>%1. Es werden keine Zahlen angezeigt, bis Sie bestätigen, dass Sie die dieses Unternehmens möchten.</translation>
+    </message>
+    <message>
+        <source>Show the figures of %1</source>
+        <translation>Zahlen von %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Financial History Help</source>
+        <translation>Hilfe zur Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>Open a Downloaded File</source>
+        <translation>Heruntergeladene Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Company facts (*.json);;All files (*)</source>
+        <translation>Unternehmenszahlen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be written to “%1”: %2.</source>
+        <translation>Die Tabelle konnte nicht nach „%1“ geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportiert nach %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::GrowthTable</name>
+    <message>
+        <source>Growth</source>
+        <translation>Wachstum</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryChart</name>
+    <message>
+        <source>%1 millions</source>
+        <translation>%1 Millionen</translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation>%1 je Aktie</translation>
+    </message>
+    <message>
+        <source>Millions of shares</source>
+        <translation>Millionen Aktien</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Chart of the selected row across the years</source>
+        <translation>Diagramm der gewählten Zeile über die Jahre</translation>
+    </message>
+    <message>
+        <source>No figures to draw yet.</source>
+        <translation>Noch keine Zahlen zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation>Geschäftsjahr</translation>
+    </message>
+    <message>
+        <source>%1: fewer than two years have a figure to draw.</source>
+        <translation>%1: Weniger als zwei Jahre haben einen Wert zum Zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryHeader</name>
+    <message>
+        <source>A company without a name</source>
+        <translation>Ein Unternehmen ohne Namen</translation>
+    </message>
+    <message>
+        <source>CIK %1</source>
+        <translation>CIK %1</translation>
+    </message>
+    <message>
+        <source>symbol %1</source>
+        <translation>Symbol %1</translation>
+    </message>
+    <message>
+        <source>fiscal year ending %1</source>
+        <translation>Geschäftsjahresende %1</translation>
+    </message>
+    <message>
+        <source>currency %1</source>
+        <translation>Währung %1</translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, from the file “%1”, saved %2</source>
+        <translation>In Jahresberichten an die SEC gemeldete Zahlen, aus der Datei „%1“, gespeichert am %2</translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, downloaded %1</source>
+        <translation>In Jahresberichten an die SEC gemeldete Zahlen, heruntergeladen am %1</translation>
+    </message>
+    <message>
+        <source>No company chosen</source>
+        <translation>Kein Unternehmen gewählt</translation>
+    </message>
+    <message>
+        <source>No figures of %1 yet</source>
+        <translation>Noch keine Zahlen von %1</translation>
+    </message>
+    <message>
+        <source>Type your contact e-mail and press “Download from the SEC”, or open a company&apos;s facts that you saved from the SEC&apos;s site.</source>
+        <translation>Geben Sie Ihre Kontakt-E-Mail ein und drücken Sie „Von der SEC herunterladen“, oder öffnen Sie Unternehmenszahlen, die Sie von der Website der SEC gespeichert haben.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryLoader</name>
+    <message>
+        <source>It holds the figures of %1 (CIK %2), not of the company with CIK %3.</source>
+        <translation>Sie enthält die Zahlen von %1 (CIK %2), nicht die des Unternehmens mit CIK %3.</translation>
+    </message>
+    <message>
+        <source>Choose a company in the wizard first: there is no symbol to look up.</source>
+        <translation>Wählen Sie zuerst im Assistenten ein Unternehmen: Es gibt kein Symbol zum Nachschlagen.</translation>
+    </message>
+    <message>
+        <source>The contact could not be kept in “%1”, so it is used for this download only.</source>
+        <translation>Der Kontakt konnte nicht in „%1“ gespeichert werden und wird daher nur für diesen Download verwendet.</translation>
+    </message>
+    <message>
+        <source>Getting the SEC&apos;s list of symbols…</source>
+        <translation>Symbolliste der SEC wird geholt…</translation>
+    </message>
+    <message>
+        <source>Getting the figures of CIK %1…</source>
+        <translation>Zahlen von CIK %1 werden geholt…</translation>
+    </message>
+    <message>
+        <source>Another download is still running: wait for it to end, or cancel it.</source>
+        <translation>Ein anderer Download läuft noch: Warten Sie, bis er endet, oder brechen Sie ihn ab.</translation>
+    </message>
+    <message>
+        <source>No figures of %1 are kept on this computer yet: press “Download from the SEC” to get them.</source>
+        <translation>Auf diesem Computer sind noch keine Zahlen von %1 gespeichert: Drücken Sie „Von der SEC herunterladen“, um sie zu holen.</translation>
+    </message>
+    <message>
+        <source>The figures shown are the copy downloaded %1.</source>
+        <translation>Die angezeigten Zahlen sind die am %1 heruntergeladene Kopie.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryModel</name>
+    <message>
+        <source>Fiscal year ending %1</source>
+        <translation>Geschäftsjahr endend am %1</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1636,10 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Open Study…</source>
         <translation>Analyse öffnen…</translation>
+    </message>
+    <message>
+        <source>Financial History…</source>
+        <translation>Finanzhistorie…</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +2005,10 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>&amp;Save As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
+    <message>
+        <source>The figures of %1 were taken into the study.</source>
+        <translation>Die Zahlen von %1 wurden in die Analyse übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyPage</name>
@@ -1609,6 +2031,10 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Study of a company not named yet</source>
         <translation>Analyse eines noch nicht benannten Unternehmens</translation>
+    </message>
+    <message>
+        <source>Reported figures of %1 (CIK %2), %3 to %4, downloaded %5: printed with the study.</source>
+        <translation>Gemeldete Zahlen von %1 (CIK %2), %3 bis %4, heruntergeladen am %5: werden mit der Analyse gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2418,26 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
         <translation>Das Diagramm %1.</translation>
+    </message>
+    <message>
+        <source>Take from &amp;Financial History</source>
+        <translation>Aus &amp;Finanzhistorie übernehmen</translation>
+    </message>
+    <message>
+        <source>Takes earnings per share and book value per share of the newest year, and the growth rate, from the company&apos;s reported figures. The price stays yours to type.</source>
+        <translation>Übernimmt Gewinn je Aktie und Buchwert je Aktie des neuesten Jahres sowie die Wachstumsrate aus den gemeldeten Zahlen des Unternehmens. Den Kurs geben Sie weiterhin selbst ein.</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation>%1 blieb unverändert: %2</translation>
+    </message>
+    <message>
+        <source>From Financial History: %1</source>
+        <translation>Aus der Finanzhistorie: %1</translation>
+    </message>
+    <message>
+        <source>In %1, not US dollars.</source>
+        <translation>In %1, nicht in US-Dollar.</translation>
     </message>
 </context>
 <context>

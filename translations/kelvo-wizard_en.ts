@@ -2,289 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name></name>
-    <message>
-        <source>Cannot be computed: no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is negative</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figure for %1 is zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All years (%1 to %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: needs two years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the figures are out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the years shown begin with %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: no figures for FY%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not reported</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shown: one filing reports several values for this year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Adjusted for splits; as filed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the share count is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: free cash flow is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The company&apos;s annual reports give none of the figures of this table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only the first %1 facts of %2 were read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not the SEC&apos;s list of symbols.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The SEC&apos;s list of symbols lists no company.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is larger than 200 MB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not valid JSON text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 per share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>millions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Figure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (CIK %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the last %1 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the one year shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital of at least %1 in every one of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no years shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>lowest %1 in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>below %1 a year: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no growth rate for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every one at least %1 a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 long-term debt: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 free cash flow: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 debt / free cash flow: %2 years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 years of free cash flow in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>free cash flow in %1 is not positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for long-term debt in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no figure for free cash flow in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>passed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot tell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2, filed %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No annual figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compound annual growth of %1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Needs at least two years of figures</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CompanyFacts</name>
     <message>
         <source>It is not valid JSON text.</source>
@@ -415,6 +132,170 @@
     </message>
     <message>
         <source>Amounts in %1 millions, except per-share figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figure for %1 is zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All years (%1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: needs two years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the figures are out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth from %1 (%2) to %3 (%4), over %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the years shown begin with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: no figures for FY%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shown: one filing reports several values for this year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjusted for splits; as filed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the share count is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: shareholders&apos; equity plus long-term debt is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: free cash flow is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be computed: the shares are reported per share class, with no total for all classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares are reported per share class, with no total for all classes, in %1: book value per share is not computed for those years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company&apos;s annual reports give none of the figures of this table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 facts of %2 were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (CIK %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, filed %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No annual figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compound annual growth of %1 from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower of the compound annual growth rates from %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither earnings per share nor book value per share is positive at both ends of any span of up to %1 years ending with the newest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs at least two years of figures</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -554,6 +435,18 @@
         <source>The study could not be exported as “%1”: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, CIK %2, reported to the SEC, downloaded %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; earlier years adjusted for splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported figures</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StudyFile</name>
@@ -651,6 +544,128 @@
     </message>
 </context>
 <context>
+    <name>SymbolList</name>
+    <message>
+        <source>It is not the SEC&apos;s list of symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC&apos;s list of symbols lists no company.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than 200 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not valid JSON text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WizardChecks</name>
+    <message>
+        <source>the last %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the one year shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital of at least %1 in every one of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth of at least %1 a year in each of revenue, earnings per share, book value per share and free cash flow over %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1 a year: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no growth rate for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every one at least %1 a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long-term debt repayable from at most %1 years of free cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 long-term debt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 free cash flow: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 debt / free cash flow: %2 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 years of free cash flow in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free cash flow in %1 is not positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for long-term debt in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no figure for free cash flow in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::BargainPricePage</name>
     <message>
         <source>Valuation Workbench…</source>
@@ -662,6 +677,53 @@
     </message>
     <message>
         <source>Opens the Valuation Workbench with the calculator page&apos;s figures. Shortcut: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::ChecksPanel</name>
+    <message>
+        <source>Lowest return on capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest growth a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most years of free cash flow to repay the debt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tests look at the last this many years, or at all years shown when there are fewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital at &amp;least:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Growth at least, a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Debt repayable from at most:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Years checked:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -867,6 +929,358 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::DownloadBar</name>
+    <message>
+        <source>&amp;Download from the SEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open a downloaded file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contact e-mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact e-mail (sent to the SEC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC asks every program that downloads its data to name a contact. Your e-mail is sent to the SEC with each request, and nowhere else; it is kept in your settings for the next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gets the SEC&apos;s list of symbols and this company&apos;s reported figures. Copies downloaded lately are used without asking again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads a company&apos;s facts (CIK##########.json) that you saved from the SEC&apos;s site in a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 so far</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryHelp</name>
+    <message>
+        <source>Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before you value a business, check ten years of the same few figures: have sales, earnings, book value and free cash flow grown steadily, at high returns, with debt that a few years of free cash flow could repay? This window shows them for the company chosen in the wizard, checks them against the wizard&apos;s tests, and carries them into the Valuation Workbench and your study.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other rows are worked out from the reported ones, for each year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book value per share = shareholders&apos; equity ÷ shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free cash flow = operating cash flow − capital spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debt / free cash flow = long-term debt ÷ free cash flow, when free cash flow is positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Growth is compound annual growth between two years whose figures are both positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell (or read its description) to see the tag, period, form, filing date and accession number it comes from, or why it is empty. A figure in italics was restated: a later report gave another value. Companies&apos; stock splits are not adjusted in the filings; where one seems to have happened, the window says so, and “Adjust earlier years for splits” makes the per-share figures comparable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded documents are kept in %1. The contact e-mail is kept in %2. “Export as CSV…” writes only where you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryWindow</name>
+    <message>
+        <source>Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Adjust earlier years for splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplies the share counts of the years before a possible split by its ratio, and divides their per-share figures by it, so that the years compare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;rowth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s &amp;tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use in &amp;Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with earnings per share and book value per share of the newest year, and the lower of their growth rates. The price stays yours to type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take into &amp;Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the table as shown, with where it comes from, in the study that is open in the Study Notebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as text, with tabs between the columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the table in a file a spreadsheet opens: plain numbers, amounts in millions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this window shows, and where the figures come from. Shortcut: F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are the figures of %1 (CIK %2), not of %3, the company chosen in the wizard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. No figures are shown until you confirm that you want this company&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the figures of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Downloaded File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company facts (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table could not be written to “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::GrowthTable</name>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryChart</name>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Millions of shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the selected row across the years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures to draw yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: fewer than two years have a figure to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryHeader</name>
+    <message>
+        <source>A company without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>symbol %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fiscal year ending %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>currency %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, from the file “%1”, saved %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, downloaded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No company chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures of %1 yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your contact e-mail and press “Download from the SEC”, or open a company&apos;s facts that you saved from the SEC&apos;s site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryLoader</name>
+    <message>
+        <source>It holds the figures of %1 (CIK %2), not of the company with CIK %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a company in the wizard first: there is no symbol to look up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact could not be kept in “%1”, so it is used for this download only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the SEC&apos;s list of symbols…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the figures of CIK %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another download is still running: wait for it to end, or cancel it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures of %1 are kept on this computer yet: press “Download from the SEC” to get them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures shown are the copy downloaded %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryModel</name>
+    <message>
+        <source>Fiscal year ending %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1214,6 +1628,10 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Open Study…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1580,6 +1998,10 @@ Research addresses can be changed in link override files, read at start-up from 
         <source>&amp;Save As…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The figures of %1 were taken into the study.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyPage</name>
@@ -1601,6 +2023,10 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported figures of %1 (CIK %2), %3 to %4, downloaded %5: printed with the study.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1984,6 +2410,26 @@ Research addresses can be changed in link override files, read at start-up from 
     <message>
         <source>The chart %1.</source>
         <extracomment>The chart needs a growth rate from -100% to 1,000%.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take from &amp;Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes earnings per share and book value per share of the newest year, and the growth rate, from the company&apos;s reported figures. The price stays yours to type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Financial History: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1, not US dollars.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -14,7 +14,6 @@ namespace {
 class GrowthTexts {
   Q_DECLARE_TR_FUNCTIONS(FinancialHistory)
 };
-using Texts = GrowthTexts;
 
 Growth noGrowth(const QString &why, qsizetype from = -1, qsizetype to = -1) {
   return {std::nullopt, kEmptyCellText.toString(), why, {}, from, to};
@@ -25,11 +24,11 @@ std::optional<QString> endProblem(const HistoryTable &table, Row row, qsizetype 
   const Cell &cell = table.cell(row, column);
   const QString year = table.years[column].name();
   if (!cell.value)
-    return Texts::tr("Cannot be computed: no figure for %1").arg(year);
+    return GrowthTexts::tr("Cannot be computed: no figure for %1").arg(year);
   if (*cell.value < 0)
-    return Texts::tr("Cannot be computed: the figure for %1 is negative").arg(year);
+    return GrowthTexts::tr("Cannot be computed: the figure for %1 is negative").arg(year);
   if (*cell.value == 0)
-    return Texts::tr("Cannot be computed: the figure for %1 is zero").arg(year);
+    return GrowthTexts::tr("Cannot be computed: the figure for %1 is zero").arg(year);
   return std::nullopt;
 }
 
@@ -49,16 +48,16 @@ QStringList splitsWithin(const HistoryTable &table, Row row, qsizetype from, qsi
 QString growthSpanHeading(const HistoryTable &table, int years) {
   if (years == 0) {
     if (table.years.isEmpty())
-      return Texts::tr("All years");
-    return Texts::tr("All years (%1 to %2)")
+      return GrowthTexts::tr("All years");
+    return GrowthTexts::tr("All years (%1 to %2)")
         .arg(table.years.front().name(), table.years.back().name());
   }
-  return years == 1 ? Texts::tr("1 year") : Texts::tr("%1 years").arg(years);
+  return years == 1 ? GrowthTexts::tr("1 year") : GrowthTexts::tr("%1 years").arg(years);
 }
 
 Growth growthBetween(const HistoryTable &table, Row row, qsizetype from, qsizetype to) {
   if (from < 0 || to >= table.years.size() || from >= to)
-    return noGrowth(Texts::tr("Cannot be computed: needs two years"), from, to);
+    return noGrowth(GrowthTexts::tr("Cannot be computed: needs two years"), from, to);
   for (qsizetype end : {from, to})
     if (const std::optional<QString> problem = endProblem(table, row, end))
       return noGrowth(*problem, from, to);
@@ -67,11 +66,11 @@ Growth growthBetween(const HistoryTable &table, Row row, qsizetype from, qsizety
   const double last = *table.cell(row, to).value;
   const double rate = std::pow(last / first, 1.0 / span) - 1;
   if (!std::isfinite(rate))
-    return noGrowth(Texts::tr("Cannot be computed: the figures are out of range"), from, to);
+    return noGrowth(GrowthTexts::tr("Cannot be computed: the figures are out of range"), from, to);
   const RowKind kind = rowKind(row);
   const QStringList splits = splitsWithin(table, row, from, to);
   const QString toolTip =
-      Texts::tr("Compound annual growth from %1 (%2) to %3 (%4), over %5")
+      GrowthTexts::tr("Compound annual growth from %1 (%2) to %3 (%4), over %5")
           .arg(table.years[from].name(), cellText(kind, first), table.years[to].name(),
                cellText(kind, last), growthSpanHeading(table, span));
   return {rate,
@@ -84,7 +83,7 @@ Growth growthBetween(const HistoryTable &table, Row row, qsizetype from, qsizety
 
 Growth growth(const HistoryTable &table, Row row, int years) {
   if (table.years.isEmpty())
-    return noGrowth(Texts::tr("Cannot be computed: no years shown"));
+    return noGrowth(GrowthTexts::tr("Cannot be computed: no years shown"));
   const qsizetype to = table.years.size() - 1;
   if (years <= 0)
     return growthBetween(table, row, 0, to);
@@ -93,10 +92,11 @@ Growth growth(const HistoryTable &table, Row row, int years) {
     if (table.years[from].year == firstYear)
       return growthBetween(table, row, from, to);
   if (table.years.front().year > firstYear)
-    return noGrowth(Texts::tr("Cannot be computed: the years shown begin with %1")
+    return noGrowth(GrowthTexts::tr("Cannot be computed: the years shown begin with %1")
                         .arg(table.years.front().name()),
                     -1, to);
-  return noGrowth(Texts::tr("Cannot be computed: no figures for FY%1").arg(firstYear), -1, to);
+  return noGrowth(GrowthTexts::tr("Cannot be computed: no figures for FY%1").arg(firstYear), -1,
+                  to);
 }
 
 } // namespace kelvo::filings

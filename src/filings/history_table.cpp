@@ -13,7 +13,6 @@ namespace {
 class HistoryTexts {
   Q_DECLARE_TR_FUNCTIONS(FinancialHistory)
 };
-using Texts = HistoryTexts;
 
 constexpr std::array<std::pair<Row, Figure>, kFigureCount> kReportedRows{{
     {Row::Revenue, Figure::Revenue},
@@ -34,15 +33,15 @@ Cell emptyCell(const QString &why) {
 }
 
 QString perClassReason() {
-  return Texts::tr("Reported per share class, with no total for all classes");
+  return HistoryTexts::tr("Reported per share class, with no total for all classes");
 }
 
 Cell gapCell(Figure figure, Gap gap) {
   if (gap != Gap::SeveralValues)
-    return emptyCell(Texts::tr("Not reported"));
+    return emptyCell(HistoryTexts::tr("Not reported"));
   if (figure == Figure::Shares || figure == Figure::EarningsPerShare)
     return emptyCell(perClassReason());
-  return emptyCell(Texts::tr("Not shown: one filing reports several values for this year"));
+  return emptyCell(HistoryTexts::tr("Not shown: one filing reports several values for this year"));
 }
 
 Cell reportedCell(Row row, Figure figure, const AnnualCell &annual, double splitFactor) {
@@ -58,9 +57,8 @@ Cell reportedCell(Row row, Figure figure, const AnnualCell &annual, double split
   if (splitFactor != 1 && (row == Row::Shares || row == Row::EarningsPerShare)) {
     cell.value = row == Row::Shares ? reported.value * splitFactor : reported.value / splitFactor;
     cell.adjustedForSplit = true;
-    cell.toolTip +=
-        QLatin1Char('\n') +
-        Texts::tr("Adjusted for splits; as filed: %1").arg(cellText(rowKind(row), reported.value));
+    cell.toolTip += QLatin1Char('\n') + HistoryTexts::tr("Adjusted for splits; as filed: %1")
+                                            .arg(cellText(rowKind(row), reported.value));
   }
   cell.text = cellText(rowKind(row), *cell.value);
   return cell;
@@ -75,7 +73,7 @@ public:
     if (const auto missing = firstMissing({Row::Equity, Row::Shares}))
       return *missing;
     if (value(Row::Shares) <= 0)
-      return emptyCell(Texts::tr("Cannot be computed: the share count is not positive"));
+      return emptyCell(HistoryTexts::tr("Cannot be computed: the share count is not positive"));
     return derived(Row::BookValuePerShare, value(Row::Equity) / value(Row::Shares),
                    QStringLiteral("%1 ÷ %2").arg(text(Row::Equity), text(Row::Shares)));
   }
@@ -92,7 +90,8 @@ public:
     if (const auto missing = firstMissing({Row::NetIncome, Row::Equity}))
       return *missing;
     if (value(Row::Equity) <= 0)
-      return emptyCell(Texts::tr("Cannot be computed: shareholders' equity is not positive"));
+      return emptyCell(
+          HistoryTexts::tr("Cannot be computed: shareholders' equity is not positive"));
     return derived(Row::ReturnOnEquity, value(Row::NetIncome) / value(Row::Equity),
                    QStringLiteral("%1 ÷ %2").arg(text(Row::NetIncome), text(Row::Equity)));
   }
@@ -102,7 +101,7 @@ public:
       return *missing;
     const double capital = value(Row::Equity) + value(Row::LongTermDebt);
     if (capital <= 0)
-      return emptyCell(Texts::tr(
+      return emptyCell(HistoryTexts::tr(
           "Cannot be computed: shareholders' equity plus long-term debt is not positive"));
     return derived(Row::ReturnOnCapital, value(Row::NetIncome) / capital,
                    QStringLiteral("%1 ÷ (%2 + %3)")
@@ -113,7 +112,7 @@ public:
     if (const auto missing = firstMissing({Row::LongTermDebt, Row::FreeCashFlow}))
       return *missing;
     if (value(Row::FreeCashFlow) <= 0)
-      return emptyCell(Texts::tr("Cannot be computed: free cash flow is not positive"));
+      return emptyCell(HistoryTexts::tr("Cannot be computed: free cash flow is not positive"));
     return derived(Row::DebtToFreeCashFlow, value(Row::LongTermDebt) / value(Row::FreeCashFlow),
                    QStringLiteral("%1 ÷ %2").arg(text(Row::LongTermDebt), text(Row::FreeCashFlow)));
   }
@@ -128,10 +127,12 @@ private:
       if (at(row).value)
         continue;
       if (row == Row::Shares && at(row).toolTip == perClassReason())
-        return emptyCell(Texts::tr("Cannot be computed: the shares are reported per share class, "
-                                   "with no total for all classes"));
-      const QString name = row == Row::Shares ? Texts::tr("shares") : rowHeading(row).toLower();
-      return emptyCell(Texts::tr("Cannot be computed: no figure for %1").arg(name));
+        return emptyCell(
+            HistoryTexts::tr("Cannot be computed: the shares are reported per share class, "
+                             "with no total for all classes"));
+      const QString name =
+          row == Row::Shares ? HistoryTexts::tr("shares") : rowHeading(row).toLower();
+      return emptyCell(HistoryTexts::tr("Cannot be computed: no figure for %1").arg(name));
     }
     return std::nullopt;
   }
@@ -155,20 +156,22 @@ QStringList perClassNote(const HistoryTable &table) {
       years.append(table.years[y].name());
   if (years.isEmpty())
     return {};
-  return {Texts::tr("Shares are reported per share class, with no total for all classes, in %1: "
-                    "book value per share is not computed for those years")
-              .arg(years.join(QStringLiteral(", ")))};
+  return {
+      HistoryTexts::tr("Shares are reported per share class, with no total for all classes, in %1: "
+                       "book value per share is not computed for those years")
+          .arg(years.join(QStringLiteral(", ")))};
 }
 
 QStringList notesOf(const HistoryTable &table, const QStringList &capped) {
   QStringList notes;
   if (table.years.isEmpty())
-    notes.append(Texts::tr("The company's annual reports give none of the figures of this table"));
+    notes.append(
+        HistoryTexts::tr("The company's annual reports give none of the figures of this table"));
   for (const PossibleSplit &split : table.splits)
     notes.append(split.text(table.adjustedForSplits));
   notes += perClassNote(table);
   for (const QString &tag : capped)
-    notes.append(Texts::tr("Only the first %1 facts of %2 were read")
+    notes.append(HistoryTexts::tr("Only the first %1 facts of %2 were read")
                      .arg(formatNumber(kMaxFactsPerConcept, 0), tag));
   return notes;
 }

@@ -16,7 +16,6 @@ namespace {
 class SymbolListTexts {
   Q_DECLARE_TR_FUNCTIONS(SymbolList)
 };
-using Texts = SymbolListTexts;
 
 constexpr double kLargestCik = 9'999'999'999.0;
 
@@ -98,7 +97,7 @@ struct SymbolListReader {
     const std::optional<Columns> columns = columnsOf(root.value(QLatin1StringView("fields")));
     const QJsonValue data = root.value(QLatin1StringView("data"));
     if (!columns || !data.isArray())
-      return {std::nullopt, Texts::tr("It is not the SEC's list of symbols.")};
+      return {std::nullopt, SymbolListTexts::tr("It is not the SEC's list of symbols.")};
     SymbolList list;
     const QJsonArray rows = data.toArray();
     list.m_companies.reserve(std::size_t(rows.size()));
@@ -109,7 +108,7 @@ struct SymbolListReader {
         ++list.m_skippedRows;
     }
     if (list.m_companies.empty())
-      return {std::nullopt, Texts::tr("The SEC's list of symbols lists no company.")};
+      return {std::nullopt, SymbolListTexts::tr("The SEC's list of symbols lists no company.")};
     std::stable_sort(list.m_companies.begin(), list.m_companies.end(), bySymbol);
     const auto repeated =
         std::unique(list.m_companies.begin(), list.m_companies.end(),
@@ -134,11 +133,11 @@ const ListedCompany *SymbolList::find(QStringView symbol) const {
 
 SymbolListRead readSymbolList(const QByteArray &body) {
   if (body.size() > kMaxSymbolListBytes)
-    return {std::nullopt, Texts::tr("It is larger than 200 MB.")};
+    return {std::nullopt, SymbolListTexts::tr("It is larger than 200 MB.")};
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(body, &error);
   if (error.error != QJsonParseError::NoError)
-    return {std::nullopt, Texts::tr("It is not valid JSON text.")};
+    return {std::nullopt, SymbolListTexts::tr("It is not valid JSON text.")};
   return SymbolListReader::read(document.object());
 }
 

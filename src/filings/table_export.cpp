@@ -14,22 +14,21 @@ namespace {
 class ExportTexts {
   Q_DECLARE_TR_FUNCTIONS(FinancialHistory)
 };
-using Texts = ExportTexts;
 
 QString unitOf(Row row, const QString &currency) {
   switch (rowKind(row)) {
   case RowKind::Amount:
-    return Texts::tr("%1 millions").arg(currency);
+    return ExportTexts::tr("%1 millions").arg(currency);
   case RowKind::PerShare:
-    return Texts::tr("%1 per share").arg(currency);
+    return ExportTexts::tr("%1 per share").arg(currency);
   case RowKind::Shares:
-    return Texts::tr("millions");
+    return ExportTexts::tr("millions");
   case RowKind::Percent:
     return QStringLiteral("%");
   case RowKind::Years:
     break;
   }
-  return Texts::tr("years");
+  return ExportTexts::tr("years");
 }
 
 // The cell's number in the row's unit, as written but without separators.
@@ -65,7 +64,8 @@ QStringList yearNames(const HistoryTable &table) {
 } // namespace
 
 QByteArray historyCsv(const HistoryTable &table) {
-  QByteArray csv = csvLine(QStringList{Texts::tr("Figure"), Texts::tr("Unit")} + yearNames(table));
+  QByteArray csv =
+      csvLine(QStringList{ExportTexts::tr("Figure"), ExportTexts::tr("Unit")} + yearNames(table));
   for (int r = 0; r < kRowCount; ++r) {
     QStringList fields{rowHeading(Row(r)), unitOf(Row(r), table.currency)};
     for (const Cell &cell : table.rows[r])
@@ -76,7 +76,7 @@ QByteArray historyCsv(const HistoryTable &table) {
 }
 
 QString historyText(const HistoryTable &table) {
-  QStringList lines{Texts::tr("%1 (CIK %2)").arg(table.companyName).arg(table.cik),
+  QStringList lines{ExportTexts::tr("%1 (CIK %2)").arg(table.companyName).arg(table.cik),
                     amountsLine(table.currency),
                     (QStringList{QString()} + yearNames(table)).join(u'\t')};
   for (int r = 0; r < kRowCount; ++r) {

@@ -15,7 +15,6 @@ namespace {
 class CheckTexts {
   Q_DECLARE_TR_FUNCTIONS(WizardChecks)
 };
-using Texts = CheckTexts;
 
 // A threshold as the user typed it: "10%", "12.5%", "3".
 QString thresholdText(double value) {
@@ -28,14 +27,15 @@ QString spanText(const HistoryTable &table, int years) {
   const auto [from, to] = checkedColumns(table, years);
   const qsizetype count = to - from + 1;
   if (count == years)
-    return Texts::tr("the last %1 years").arg(years);
-  return count == 1 ? Texts::tr("the one year shown") : Texts::tr("the %1 years shown").arg(count);
+    return CheckTexts::tr("the last %1 years").arg(years);
+  return count == 1 ? CheckTexts::tr("the one year shown")
+                    : CheckTexts::tr("the %1 years shown").arg(count);
 }
 
 CheckResult returnOnCapital(const HistoryTable &table, const CheckThresholds &limits) {
   CheckResult result;
   result.title =
-      Texts::tr("Return on capital of at least %1 in every one of %2")
+      CheckTexts::tr("Return on capital of at least %1 in every one of %2")
           .arg(percentThreshold(limits.minReturnOnCapital), spanText(table, limits.years));
   const auto [from, to] = checkedColumns(table, limits.years);
   QStringList below, unknown;
@@ -53,15 +53,15 @@ CheckResult returnOnCapital(const HistoryTable &table, const CheckThresholds &li
   }
   if (!below.isEmpty()) {
     result.outcome = Outcome::Failed;
-    result.reason = Texts::tr("below %1 in %2")
+    result.reason = CheckTexts::tr("below %1 in %2")
                         .arg(percentThreshold(limits.minReturnOnCapital), below.join(u", "));
   } else if (!unknown.isEmpty()) {
-    result.reason = Texts::tr("no figure for %1").arg(unknown.join(u", "));
+    result.reason = CheckTexts::tr("no figure for %1").arg(unknown.join(u", "));
   } else if (!lowest) {
-    result.reason = Texts::tr("no years shown");
+    result.reason = CheckTexts::tr("no years shown");
   } else {
     result.outcome = Outcome::Passed;
-    result.reason = Texts::tr("lowest %1 in %2")
+    result.reason = CheckTexts::tr("lowest %1 in %2")
                         .arg(table.cell(Row::ReturnOnCapital, lowest->second).text,
                              table.years[lowest->second].name());
   }
@@ -71,9 +71,10 @@ CheckResult returnOnCapital(const HistoryTable &table, const CheckThresholds &li
 CheckResult steadyGrowth(const HistoryTable &table, const CheckThresholds &limits) {
   CheckResult result;
   const auto [from, to] = checkedColumns(table, limits.years);
-  result.title = Texts::tr("Growth of at least %1 a year in each of revenue, earnings per share, "
-                           "book value per share and free cash flow over %2")
-                     .arg(percentThreshold(limits.minGrowth), spanText(table, limits.years));
+  result.title =
+      CheckTexts::tr("Growth of at least %1 a year in each of revenue, earnings per share, "
+                     "book value per share and free cash flow over %2")
+          .arg(percentThreshold(limits.minGrowth), spanText(table, limits.years));
   QStringList slow, unknown;
   for (Row row : kGrowthRows) {
     const Growth rate = growthBetween(table, row, from, to);
@@ -86,24 +87,24 @@ CheckResult steadyGrowth(const HistoryTable &table, const CheckThresholds &limit
   }
   if (!slow.isEmpty()) {
     result.outcome = Outcome::Failed;
-    result.reason =
-        Texts::tr("below %1 a year: %2").arg(percentThreshold(limits.minGrowth), slow.join(u", "));
+    result.reason = CheckTexts::tr("below %1 a year: %2")
+                        .arg(percentThreshold(limits.minGrowth), slow.join(u", "));
   } else if (!unknown.isEmpty()) {
-    result.reason = Texts::tr("no growth rate for %1").arg(unknown.join(u", "));
+    result.reason = CheckTexts::tr("no growth rate for %1").arg(unknown.join(u", "));
   } else {
     result.outcome = Outcome::Passed;
     result.reason =
-        Texts::tr("every one at least %1 a year").arg(percentThreshold(limits.minGrowth));
+        CheckTexts::tr("every one at least %1 a year").arg(percentThreshold(limits.minGrowth));
   }
   return result;
 }
 
 CheckResult debtRepayable(const HistoryTable &table, const CheckThresholds &limits) {
   CheckResult result;
-  result.title = Texts::tr("Long-term debt repayable from at most %1 years of free cash flow")
+  result.title = CheckTexts::tr("Long-term debt repayable from at most %1 years of free cash flow")
                      .arg(thresholdText(limits.maxDebtYears));
   if (table.isEmpty()) {
-    result.reason = Texts::tr("no years shown");
+    result.reason = CheckTexts::tr("no years shown");
     return result;
   }
   const qsizetype newest = table.years.size() - 1;
@@ -111,23 +112,23 @@ CheckResult debtRepayable(const HistoryTable &table, const CheckThresholds &limi
   const Cell &debt = table.cell(Row::LongTermDebt, newest);
   const Cell &cash = table.cell(Row::FreeCashFlow, newest);
   const Cell &ratio = table.cell(Row::DebtToFreeCashFlow, newest);
-  result.figures = {Texts::tr("%1 long-term debt: %2").arg(year, debt.text),
-                    Texts::tr("%1 free cash flow: %2").arg(year, cash.text),
-                    Texts::tr("%1 debt / free cash flow: %2 years").arg(year, ratio.text)};
+  result.figures = {CheckTexts::tr("%1 long-term debt: %2").arg(year, debt.text),
+                    CheckTexts::tr("%1 free cash flow: %2").arg(year, cash.text),
+                    CheckTexts::tr("%1 debt / free cash flow: %2 years").arg(year, ratio.text)};
   if (debt.value && *debt.value <= 0) {
     result.outcome = Outcome::Passed;
-    result.reason = Texts::tr("no long-term debt in %1").arg(year);
+    result.reason = CheckTexts::tr("no long-term debt in %1").arg(year);
   } else if (ratio.value) {
     const bool passed = *ratio.value <= limits.maxDebtYears;
     result.outcome = passed ? Outcome::Passed : Outcome::Failed;
-    result.reason = Texts::tr("%1 years of free cash flow in %2").arg(ratio.text, year);
+    result.reason = CheckTexts::tr("%1 years of free cash flow in %2").arg(ratio.text, year);
   } else if (debt.value && cash.value) { // free cash flow not positive
     result.outcome = Outcome::Failed;
-    result.reason = Texts::tr("free cash flow in %1 is not positive").arg(year);
+    result.reason = CheckTexts::tr("free cash flow in %1 is not positive").arg(year);
   } else if (!debt.value) {
-    result.reason = Texts::tr("no figure for long-term debt in %1").arg(year);
+    result.reason = CheckTexts::tr("no figure for long-term debt in %1").arg(year);
   } else {
-    result.reason = Texts::tr("no figure for free cash flow in %1").arg(year);
+    result.reason = CheckTexts::tr("no figure for free cash flow in %1").arg(year);
   }
   return result;
 }
@@ -137,17 +138,17 @@ CheckResult debtRepayable(const HistoryTable &table, const CheckThresholds &limi
 QString outcomeText(Outcome outcome) {
   switch (outcome) {
   case Outcome::Passed:
-    return Texts::tr("passed");
+    return CheckTexts::tr("passed");
   case Outcome::Failed:
-    return Texts::tr("failed");
+    return CheckTexts::tr("failed");
   case Outcome::CannotTell:
     break;
   }
-  return Texts::tr("cannot tell");
+  return CheckTexts::tr("cannot tell");
 }
 
 QString CheckResult::line() const {
-  return Texts::tr("%1: %2 (%3)").arg(title, outcomeText(outcome), reason);
+  return CheckTexts::tr("%1: %2 (%3)").arg(title, outcomeText(outcome), reason);
 }
 
 std::pair<qsizetype, qsizetype> checkedColumns(const HistoryTable &table, int years) {

@@ -14,31 +14,30 @@ namespace {
 class WorkbenchTexts {
   Q_DECLARE_TR_FUNCTIONS(FinancialHistory)
 };
-using Texts = WorkbenchTexts;
 
 // "FY2024 10-K, filed 2024-03-26"
 QString sourceOf(const HistoryTable &table, qsizetype year, const Cell &cell) {
-  return Texts::tr("%1 %2, filed %3")
+  return WorkbenchTexts::tr("%1 %2, filed %3")
       .arg(table.years[year].name(), cell.source->form, cell.source->filed.toString(Qt::ISODate));
 }
 
 WorkbenchFigure newestPerShare(const HistoryTable &table, Row row) {
   WorkbenchFigure figure;
   if (table.isEmpty()) {
-    figure.reason = Texts::tr("No annual figures");
+    figure.reason = WorkbenchTexts::tr("No annual figures");
     return figure;
   }
   const qsizetype newest = table.years.size() - 1;
   const Cell &cell = table.cell(row, newest);
   if (!cell.value) {
-    figure.reason =
-        Texts::tr("%1, %2: %3").arg(rowHeading(row), table.years[newest].name(), cell.toolTip);
+    figure.reason = WorkbenchTexts::tr("%1, %2: %3")
+                        .arg(rowHeading(row), table.years[newest].name(), cell.toolTip);
     return figure;
   }
   figure.value = cell.value;
   figure.text = cell.text;
   if (row == Row::BookValuePerShare) // worked out from the balance sheet
-    figure.source = Texts::tr("%1: shareholders' equity ÷ shares")
+    figure.source = WorkbenchTexts::tr("%1: shareholders' equity ÷ shares")
                         .arg(sourceOf(table, newest, table.cell(Row::Equity, newest)));
   else
     figure.source = sourceOf(table, newest, cell);
@@ -78,10 +77,11 @@ WorkbenchFigure lowerGrowth(const HistoryTable &table, const QList<Row> &rows, q
         return a.rate.value_or(0) < b.rate.value_or(0);
       });
   const QString source =
-      rows.size() == 1 ? Texts::tr("Compound annual growth of %1 from %2 to %3")
-                             .arg(rowHeading(rows.constFirst()).toLower(), first, last)
-                       : Texts::tr("Lower of the compound annual growth rates from %1 to %2: %3")
-                             .arg(first, last, parts.join(u", "));
+      rows.size() == 1
+          ? WorkbenchTexts::tr("Compound annual growth of %1 from %2 to %3")
+                .arg(rowHeading(rows.constFirst()).toLower(), first, last)
+          : WorkbenchTexts::tr("Lower of the compound annual growth rates from %1 to %2: %3")
+                .arg(first, last, parts.join(u", "));
   splits.removeDuplicates();
   return {lowest.rate, lowest.text, (QStringList{source} + splits).join(QLatin1Char('\n')), {}};
 }
@@ -94,8 +94,9 @@ WorkbenchFigure growthFigure(const HistoryTable &table) {
       return lowerGrowth(table, rows, *from);
   WorkbenchFigure figure;
   figure.reason =
-      Texts::tr("Neither earnings per share nor book value per share is positive at both ends "
-                "of any span of up to %1 years ending with the newest year")
+      WorkbenchTexts::tr(
+          "Neither earnings per share nor book value per share is positive at both ends "
+          "of any span of up to %1 years ending with the newest year")
           .arg(kWorkbenchGrowthYears);
   return figure;
 }
@@ -108,7 +109,7 @@ WorkbenchFigures workbenchFigures(const HistoryTable &table) {
   figures.earningsPerShare = newestPerShare(table, Row::EarningsPerShare);
   figures.bookValuePerShare = newestPerShare(table, Row::BookValuePerShare);
   if (table.years.size() < 2)
-    figures.growth.reason = Texts::tr("Needs at least two years of figures");
+    figures.growth.reason = WorkbenchTexts::tr("Needs at least two years of figures");
   else
     figures.growth = growthFigure(table);
   return figures;
