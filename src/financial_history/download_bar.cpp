@@ -82,8 +82,11 @@ void DownloadBar::showBusy(const QString &what) {
   busy_->setVisible(busy);
   download_->setEnabled(!busy);
   openFile_->setEnabled(!busy);
-  if (busy && (download_->hasFocus() || contact_->hasFocus()))
-    cancel_->setFocus(); // the keyboard stays where the user can act
+  // The keyboard goes from the disabled button to Cancel. From the contact
+  // field it does not move: the Return that started the download travels on
+  // to the window, which would press Cancel with it.
+  if (busy && download_->hasFocus())
+    cancel_->setFocus();
   else if (!busy && hadFocus)
     download_->setFocus();
 }

@@ -90,8 +90,13 @@ private slots:
     o.download(QStringLiteral("not an address"));
     QVERIFY(o.label("message").contains(QStringLiteral("e-mail")));
     QVERIFY(server_.requests().isEmpty());
+    o.child<QLineEdit>("contact")->setText(QStringLiteral("ada@example.com"));
+    o.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&o.window));
+    o.child<QLineEdit>("contact")->setFocus();
 
-    o.download();
+    // Return in the contact field downloads, and nothing else.
+    QTest::keyClick(o.child<QLineEdit>("contact"), Qt::Key_Return);
     QVERIFY(o.busy());
     QTRY_VERIFY(o.window.hasFigures());
     QTRY_VERIFY(!o.busy());
