@@ -996,40 +996,8 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
         <translation>Finanzhistorie</translation>
     </message>
     <message>
-        <source>Before you value a business, check ten years of the same few figures: have sales, earnings, book value and free cash flow grown steadily, at high returns, with debt that a few years of free cash flow could repay? This window shows them for the company chosen in the wizard, checks them against the wizard&apos;s tests, and carries them into the Valuation Workbench and your study.</source>
-        <translation>Bevor Sie ein Unternehmen bewerten, prüfen Sie zehn Jahre derselben wenigen Zahlen: Sind Umsatz, Gewinn, Buchwert und freier Cashflow stetig gewachsen, bei hohen Renditen, mit Schulden, die wenige Jahre freier Cashflow tilgen könnten? Dieses Fenster zeigt sie für das im Assistenten gewählte Unternehmen, prüft sie mit den Tests des Assistenten und übernimmt sie in die Bewertungswerkbank und Ihre Analyse.</translation>
-    </message>
-    <message>
         <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
         <translation>Die Zahlen sind die, die das Unternehmen in seinen Jahresberichten an die US-Börsenaufsicht SEC gemeldet hat, aus den kostenlosen Company Facts der SEC. Sie werden nur heruntergeladen, wenn Sie „Von der SEC herunterladen“ drücken: zuerst die Symbolliste der SEC (bis zu 7 Tage aufbewahrt), dann die Zahlen des Unternehmens (einen Tag aufbewahrt, danach erneut angefragt). Jede Anfrage nennt dieses Programm und die Kontakt-E-Mail, die Sie eingeben, wie es die SEC von jedem Programm verlangt; die E-Mail wird an die SEC gesendet und nirgendwohin sonst. „Heruntergeladene Datei öffnen…“ liest Unternehmenszahlen, die Sie im Browser gespeichert haben, ganz ohne Netzwerk.</translation>
-    </message>
-    <message>
-        <source>The other rows are worked out from the reported ones, for each year:</source>
-        <translation>Die übrigen Zeilen werden für jedes Jahr aus den gemeldeten berechnet:</translation>
-    </message>
-    <message>
-        <source>Book value per share = shareholders&apos; equity ÷ shares</source>
-        <translation>Buchwert je Aktie = Eigenkapital ÷ Aktien</translation>
-    </message>
-    <message>
-        <source>Free cash flow = operating cash flow − capital spending</source>
-        <translation>Freier Cashflow = operativer Cashflow − Investitionsausgaben</translation>
-    </message>
-    <message>
-        <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
-        <translation>Eigenkapitalrendite = Jahresüberschuss ÷ Eigenkapital am Jahresende</translation>
-    </message>
-    <message>
-        <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
-        <translation>Kapitalrendite = Jahresüberschuss ÷ (Eigenkapital + langfristige Schulden) am Jahresende</translation>
-    </message>
-    <message>
-        <source>Debt / free cash flow = long-term debt ÷ free cash flow, when free cash flow is positive</source>
-        <translation>Schulden / freier Cashflow = langfristige Schulden ÷ freier Cashflow, wenn der freie Cashflow positiv ist</translation>
-    </message>
-    <message>
-        <source>Growth is compound annual growth between two years whose figures are both positive</source>
-        <translation>Wachstum ist das durchschnittliche jährliche Wachstum zwischen zwei Jahren, deren Werte beide positiv sind</translation>
     </message>
     <message>
         <source>Rest the pointer on a cell (or read its description) to see the tag, period, form, filing date and accession number it comes from, or why it is empty. A figure in italics was restated: a later report gave another value. Companies&apos; stock splits are not adjusted in the filings; where one seems to have happened, the window says so, and “Adjust earlier years for splits” makes the per-share figures comparable.</source>

@@ -990,39 +990,7 @@ Research addresses can be changed in link override files, read at start-up from 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Before you value a business, check ten years of the same few figures: have sales, earnings, book value and free cash flow grown steadily, at high returns, with debt that a few years of free cash flow could repay? This window shows them for the company chosen in the wizard, checks them against the wizard&apos;s tests, and carries them into the Valuation Workbench and your study.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The other rows are worked out from the reported ones, for each year:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Book value per share = shareholders&apos; equity ÷ shares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Free cash flow = operating cash flow − capital spending</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on equity = net income ÷ shareholders&apos; equity at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Return on capital = net income ÷ (shareholders&apos; equity + long-term debt) at the year&apos;s end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Debt / free cash flow = long-term debt ÷ free cash flow, when free cash flow is positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Growth is compound annual growth between two years whose figures are both positive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

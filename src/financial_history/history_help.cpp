@@ -27,12 +27,6 @@ QString folder(const QString &path) {
 QString financialHistoryHelp() {
   QString html = QStringLiteral("<h3>%1</h3>").arg(HelpTexts::tr("Financial History"));
   html += paragraph(HelpTexts::tr(
-      "Before you value a business, check ten years of the same few figures: have sales, "
-      "earnings, book value and free cash flow grown steadily, at high returns, with debt that a "
-      "few years of free cash flow could repay? This window shows them for the company chosen in "
-      "the wizard, checks them against the wizard's tests, and carries them into the Valuation "
-      "Workbench and your study."));
-  html += paragraph(HelpTexts::tr(
       "The figures are those the company reported in its annual reports to the U.S. Securities "
       "and Exchange Commission (SEC), from the SEC's free company facts. They are downloaded "
       "only when you press “Download from the SEC”: first the SEC's list of symbols (kept for "
@@ -40,20 +34,8 @@ QString financialHistoryHelp() {
       "request names this program and the contact e-mail you type, as the SEC asks of every "
       "program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads "
       "company facts you saved from a browser, without any network."));
-  html += QStringLiteral("<p>%1</p><ul><li>%2</li><li>%3</li><li>%4</li><li>%5</li><li>%6</li>"
-                         "<li>%7</li></ul>")
-              .arg(HelpTexts::tr("The other rows are worked out from the reported ones, for each "
-                                 "year:"),
-                   HelpTexts::tr("Book value per share = shareholders' equity ÷ shares"),
-                   HelpTexts::tr("Free cash flow = operating cash flow − capital spending"),
-                   HelpTexts::tr("Return on equity = net income ÷ shareholders' equity at the "
-                                 "year's end"),
-                   HelpTexts::tr("Return on capital = net income ÷ (shareholders' equity + "
-                                 "long-term debt) at the year's end"),
-                   HelpTexts::tr("Debt / free cash flow = long-term debt ÷ free cash flow, when "
-                                 "free cash flow is positive"),
-                   HelpTexts::tr("Growth is compound annual growth between two years whose "
-                                 "figures are both positive"));
+  // The formulas of the worked-out rows are in their headings' tooltips: the
+  // box stays short enough for a small screen at a large scale factor.
   html += paragraph(HelpTexts::tr(
       "Rest the pointer on a cell (or read its description) to see the tag, period, form, "
       "filing date and accession number it comes from, or why it is empty. A figure in italics "

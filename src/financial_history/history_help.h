@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The short help of the Financial History window (F1): what it is for,
-// where the figures come from and what is sent, how the derived figures are
-// worked out, and where the files go.
+// The short help of the Financial History window (F1): where the figures
+// come from and what is sent, how to read a cell, and where the files go.
 
 #include <QString>
 
