@@ -7,9 +7,17 @@
 
 #include <QApplication>
 #include <QWidget>
+#ifdef KELVO_BENCH_WITH_NETWORK
+#include <QNetworkRequest>
+#endif
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
+#ifdef KELVO_BENCH_WITH_NETWORK
+  // Uses the library, so that it is loaded as the program would load it.
+  const QNetworkRequest request;
+  (void)request;
+#endif
   QWidget window;
   window.resize(640, 480);
   QuitAfterFirstPaint quitter;

@@ -3,7 +3,7 @@
 
 // Starts two programs in turn, RUNS times each, and reports the median wall
 // time of the whole process and its median peak resident memory.
-// Usage: bench_startup_runner RUNS PROGRAM_A PROGRAM_B
+// Usage: bench_startup_runner RUNS PROGRAM_A PROGRAM_B [NAME_B]
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -49,8 +49,8 @@ double median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char **argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s RUNS PROGRAM_A PROGRAM_B\n", argv[0]);
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: %s RUNS PROGRAM_A PROGRAM_B [NAME_B]\n", argv[0]);
     return 2;
   }
   const int runs = std::atoi(argv[1]);
@@ -80,8 +80,9 @@ int main(int argc, char **argv) {
   const double rssA = median(rss[0]), rssB = median(rss[1]);
   std::printf("startup (%d runs each, medians)\n", runs);
   std::printf("  %-22s %8.1f ms %8.1f MiB\n", "bare Qt window", msA, rssA);
-  std::printf("  %-22s %8.1f ms %8.1f MiB\n", "wizard main window", msB, rssB);
-  std::printf("  %-22s %8.2fx %+8.1f MiB   (targets: <= 1.50x, <= +8 MiB)\n", "wizard vs bare",
-              msB / msA, rssB - rssA);
+  const bool wizard = argc == 4;
+  std::printf("  %-22s %8.1f ms %8.1f MiB\n", wizard ? "wizard main window" : argv[4], msB, rssB);
+  std::printf("  %-22s %8.2fx %+8.1f MiB   %s\n", wizard ? "wizard vs bare" : "against bare",
+              msB / msA, rssB - rssA, wizard ? "(targets: <= 1.15x, <= +8 MiB)" : "");
   return 0;
 }

@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Kelvo Training Wizard authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) and runs them all: start-up against a bare
-# Qt window, the window's handlers, the Valuation Workbench, the directory
-# lookups, the list of studies and its window, and reading a company's facts.
+# Qt window (and a bare window linked with QtNetwork), the window's handlers,
+# the Valuation Workbench, Financial History opened from the cache, the
+# directory lookups, the list of studies and its window, and reading a
+# company's facts.
 # Usage: scripts/bench.sh [RUNS of each start-up, default 30]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -35,6 +37,12 @@ echo
 # The workbench opens as a real X11 window would, so under Xvfb too.
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "$bin/bench_workbench" 2>/dev/null
 echo
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "$bin/bench_history_window" 2>/dev/null
+echo
 # Start-up on a real X server (Xvfb) through the xcb platform, as on a desktop.
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
   "$bin/bench_startup_runner" "$runs" "$bin/bench_bare_window" "$bin/bench_startup_wizard"
+# What linking the network library alone costs a bare window.
+xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+  "$bin/bench_startup_runner" "$runs" "$bin/bench_bare_window" "$bin/bench_bare_window_network" \
+  "bare + QtNetwork"

@@ -471,6 +471,18 @@
         <source>The study could not be exported as “%1”: %2.</source>
         <translation>Die Analyse konnte nicht als „%1“ exportiert werden: %2.</translation>
     </message>
+    <message>
+        <source>%1, CIK %2, reported to the SEC, downloaded %3</source>
+        <translation>%1, CIK %2, an die SEC gemeldet, heruntergeladen am %3</translation>
+    </message>
+    <message>
+        <source>; earlier years adjusted for splits</source>
+        <translation>; frühere Jahre um Aktiensplits bereinigt</translation>
+    </message>
+    <message>
+        <source>Reported figures</source>
+        <translation>Gemeldete Zahlen</translation>
+    </message>
 </context>
 <context>
     <name>StudyFile</name>
@@ -768,6 +780,53 @@
     </message>
 </context>
 <context>
+    <name>kelvo::app::ChecksPanel</name>
+    <message>
+        <source>Lowest return on capital</source>
+        <translation>Niedrigste Kapitalrendite</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Lowest growth a year</source>
+        <translation>Niedrigstes Wachstum pro Jahr</translation>
+    </message>
+    <message>
+        <source>Most years of free cash flow to repay the debt</source>
+        <translation>Höchstens so viele Jahre freier Cashflow zur Tilgung der Schulden</translation>
+    </message>
+    <message>
+        <source> years</source>
+        <translation> Jahre</translation>
+    </message>
+    <message>
+        <source>Years checked</source>
+        <translation>Geprüfte Jahre</translation>
+    </message>
+    <message>
+        <source>The tests look at the last this many years, or at all years shown when there are fewer.</source>
+        <translation>Die Tests betrachten die letzten so vielen Jahre oder alle angezeigten Jahre, wenn es weniger sind.</translation>
+    </message>
+    <message>
+        <source>Return on capital at &amp;least:</source>
+        <translation>Kapitalrendite &amp;mindestens:</translation>
+    </message>
+    <message>
+        <source>&amp;Growth at least, a year:</source>
+        <translation>&amp;Wachstum mindestens, pro Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Debt repayable from at most:</source>
+        <translation>&amp;Schulden tilgbar aus höchstens:</translation>
+    </message>
+    <message>
+        <source>&amp;Years checked:</source>
+        <translation>Geprüfte &amp;Jahre:</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -968,6 +1027,322 @@ Recherche-Adressen lassen sich in Link-Überschreibungsdateien ändern, die beim
     <message>
         <source>Not saved yet</source>
         <translation>Noch nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::DownloadBar</name>
+    <message>
+        <source>&amp;Download from the SEC</source>
+        <translation>Von der SEC &amp;herunterladen</translation>
+    </message>
+    <message>
+        <source>&amp;Open a downloaded file…</source>
+        <translation>Heruntergeladene Datei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Contact e-mail:</source>
+        <translation>&amp;Kontakt-E-Mail:</translation>
+    </message>
+    <message>
+        <source>Contact e-mail (sent to the SEC)</source>
+        <translation>Kontakt-E-Mail (wird an die SEC gesendet)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>The SEC asks every program that downloads its data to name a contact. Your e-mail is sent to the SEC with each request, and nowhere else; it is kept in your settings for the next time.</source>
+        <translation>Die SEC verlangt von jedem Programm, das ihre Daten herunterlädt, einen Kontakt. Ihre E-Mail wird mit jeder Anfrage an die SEC gesendet und nirgendwohin sonst; sie wird für das nächste Mal in Ihren Einstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Gets the SEC&apos;s list of symbols and this company&apos;s reported figures. Copies downloaded lately are used without asking again.</source>
+        <translation>Holt die Symbolliste der SEC und die gemeldeten Zahlen dieses Unternehmens. Kürzlich heruntergeladene Kopien werden verwendet, ohne erneut zu fragen.</translation>
+    </message>
+    <message>
+        <source>Reads a company&apos;s facts (CIK##########.json) that you saved from the SEC&apos;s site in a browser.</source>
+        <translation>Liest die Unternehmenszahlen (CIK##########.json), die Sie im Browser von der Website der SEC gespeichert haben.</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Download-Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 so far</source>
+        <translation>%1 bisher %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryHelp</name>
+    <message>
+        <source>Financial History</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
+        <translation>Die Zahlen sind die, die das Unternehmen in seinen Jahresberichten an die US-Börsenaufsicht SEC gemeldet hat, aus den kostenlosen Company Facts der SEC. Sie werden nur heruntergeladen, wenn Sie „Von der SEC herunterladen“ drücken: zuerst die Symbolliste der SEC (bis zu 7 Tage aufbewahrt), dann die Zahlen des Unternehmens (einen Tag aufbewahrt, danach erneut angefragt). Jede Anfrage nennt dieses Programm und die Kontakt-E-Mail, die Sie eingeben, wie es die SEC von jedem Programm verlangt; die E-Mail wird an die SEC gesendet und nirgendwohin sonst. „Heruntergeladene Datei öffnen…“ liest Unternehmenszahlen, die Sie im Browser gespeichert haben, ganz ohne Netzwerk.</translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell (or read its description) to see the tag, period, form, filing date and accession number it comes from, or why it is empty. A figure in italics was restated: a later report gave another value. Companies&apos; stock splits are not adjusted in the filings; where one seems to have happened, the window says so, and “Adjust earlier years for splits” makes the per-share figures comparable.</source>
+        <translation>Halten Sie den Mauszeiger über eine Zelle (oder lesen Sie ihre Beschreibung), um Tag, Zeitraum, Formular, Einreichungsdatum und Accession-Nummer ihrer Herkunft zu sehen, oder warum sie leer ist. Ein kursiver Wert wurde korrigiert: Ein späterer Bericht nannte einen anderen Wert. Aktiensplits sind in den Berichten nicht bereinigt; wo einer stattgefunden zu haben scheint, sagt es das Fenster, und „Frühere Jahre um Aktiensplits bereinigen“ macht die Werte je Aktie vergleichbar.</translation>
+    </message>
+    <message>
+        <source>The downloaded documents are kept in %1. The contact e-mail is kept in %2. “Export as CSV…” writes only where you choose.</source>
+        <translation>Die heruntergeladenen Dokumente werden in %1 aufbewahrt. Die Kontakt-E-Mail wird in %2 gespeichert. „Als CSV exportieren…“ schreibt nur dorthin, wo Sie es wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryWindow</name>
+    <message>
+        <source>Financial History</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Adjust earlier years for splits</source>
+        <translation>Frühere Jahre um Aktiensplits &amp;bereinigen</translation>
+    </message>
+    <message>
+        <source>Multiplies the share counts of the years before a possible split by its ratio, and divides their per-share figures by it, so that the years compare.</source>
+        <translation>Multipliziert die Aktienzahlen der Jahre vor einem möglichen Split mit seinem Verhältnis und teilt ihre Werte je Aktie dadurch, damit die Jahre vergleichbar sind.</translation>
+    </message>
+    <message>
+        <source>Financial history</source>
+        <translation>Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>G&amp;rowth</source>
+        <translation>W&amp;achstum</translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s &amp;tests</source>
+        <translation>&amp;Tests des Assistenten</translation>
+    </message>
+    <message>
+        <source>Use in &amp;Workbench</source>
+        <translation>In &amp;Werkbank verwenden</translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with earnings per share and book value per share of the newest year, and the lower of their growth rates. The price stays yours to type.</source>
+        <translation>Öffnet die Bewertungswerkbank mit Gewinn je Aktie und Buchwert je Aktie des neuesten Jahres und der niedrigeren ihrer Wachstumsraten. Den Kurs geben Sie weiterhin selbst ein.</translation>
+    </message>
+    <message>
+        <source>Take into &amp;Study</source>
+        <translation>In &amp;Analyse übernehmen</translation>
+    </message>
+    <message>
+        <source>Stores the table as shown, with where it comes from, in the study that is open in the Study Notebook.</source>
+        <translation>Speichert die Tabelle wie angezeigt, mit ihrer Herkunft, in der Analyse, die im Analyse-Notizbuch geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as text, with tabs between the columns.</source>
+        <translation>Legt die Tabelle als Text in die Zwischenablage, mit Tabulatoren zwischen den Spalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Writes the table in a file a spreadsheet opens: plain numbers, amounts in millions.</source>
+        <translation>Schreibt die Tabelle in eine Datei, die eine Tabellenkalkulation öffnet: reine Zahlen, Beträge in Millionen.</translation>
+    </message>
+    <message>
+        <source>What this window shows, and where the figures come from. Shortcut: F1</source>
+        <translation>Was dieses Fenster zeigt und woher die Zahlen stammen. Tastenkürzel: F1</translation>
+    </message>
+    <message>
+        <source>Financial History - %1</source>
+        <translation>Finanzhistorie - %1</translation>
+    </message>
+    <message>
+        <source>These are the figures of %1 (CIK %2), not of %3, the company chosen in the wizard.</source>
+        <translation>Dies sind die Zahlen von %1 (CIK %2), nicht von %3, dem im Assistenten gewählten Unternehmen.</translation>
+    </message>
+    <message>
+        <source>%1. No figures are shown until you confirm that you want this company&apos;s.</source>
+        <translation>%1. Es werden keine Zahlen angezeigt, bis Sie bestätigen, dass Sie die dieses Unternehmens möchten.</translation>
+    </message>
+    <message>
+        <source>Show the figures of %1</source>
+        <translation>Zahlen von %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Financial History Help</source>
+        <translation>Hilfe zur Finanzhistorie</translation>
+    </message>
+    <message>
+        <source>Open a Downloaded File</source>
+        <translation>Heruntergeladene Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Company facts (*.json);;All files (*)</source>
+        <translation>Unternehmenszahlen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be written to “%1”: %2.</source>
+        <translation>Die Tabelle konnte nicht nach „%1“ geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportiert nach %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::GrowthTable</name>
+    <message>
+        <source>Growth</source>
+        <translation>Wachstum</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryChart</name>
+    <message>
+        <source>%1 millions</source>
+        <translation>Millionen %1</translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation>%1 je Aktie</translation>
+    </message>
+    <message>
+        <source>Millions of shares</source>
+        <translation>Millionen Aktien</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Chart of the selected row across the years</source>
+        <translation>Diagramm der gewählten Zeile über die Jahre</translation>
+    </message>
+    <message>
+        <source>No figures to draw yet.</source>
+        <translation>Noch keine Zahlen zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation>Geschäftsjahr</translation>
+    </message>
+    <message>
+        <source>%1: fewer than two years have a figure to draw.</source>
+        <translation>%1: Weniger als zwei Jahre haben einen Wert zum Zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryHeader</name>
+    <message>
+        <source>A company without a name</source>
+        <translation>Ein Unternehmen ohne Namen</translation>
+    </message>
+    <message>
+        <source>CIK %1</source>
+        <translation>CIK %1</translation>
+    </message>
+    <message>
+        <source>symbol %1</source>
+        <translation>Symbol %1</translation>
+    </message>
+    <message>
+        <source>fiscal year ending %1</source>
+        <translation>Geschäftsjahresende %1</translation>
+    </message>
+    <message>
+        <source>currency %1</source>
+        <translation>Währung %1</translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, from the file “%1”, saved %2</source>
+        <translation>In Jahresberichten an die SEC gemeldete Zahlen, aus der Datei „%1“, gespeichert am %2</translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, downloaded %1</source>
+        <translation>In Jahresberichten an die SEC gemeldete Zahlen, heruntergeladen am %1</translation>
+    </message>
+    <message>
+        <source>No company chosen</source>
+        <translation>Kein Unternehmen gewählt</translation>
+    </message>
+    <message>
+        <source>No figures of %1 yet</source>
+        <translation>Noch keine Zahlen von %1</translation>
+    </message>
+    <message>
+        <source>Type your contact e-mail and press “Download from the SEC”, or open a company&apos;s facts that you saved from the SEC&apos;s site.</source>
+        <translation>Geben Sie Ihre Kontakt-E-Mail ein und drücken Sie „Von der SEC herunterladen“, oder öffnen Sie Unternehmenszahlen, die Sie von der Website der SEC gespeichert haben.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryLoader</name>
+    <message>
+        <source>It holds the figures of %1 (CIK %2), not of the company with CIK %3.</source>
+        <translation>Sie enthält die Zahlen von %1 (CIK %2), nicht die des Unternehmens mit CIK %3.</translation>
+    </message>
+    <message>
+        <source>Choose a company in the wizard first: there is no symbol to look up.</source>
+        <translation>Wählen Sie zuerst im Assistenten ein Unternehmen: Es gibt kein Symbol zum Nachschlagen.</translation>
+    </message>
+    <message>
+        <source>The contact could not be kept in “%1”, so it is used for this download only.</source>
+        <translation>Der Kontakt konnte nicht in „%1“ gespeichert werden und wird daher nur für diesen Download verwendet.</translation>
+    </message>
+    <message>
+        <source>Getting the SEC&apos;s list of symbols…</source>
+        <translation>Symbolliste der SEC wird geholt…</translation>
+    </message>
+    <message>
+        <source>Getting the figures of CIK %1…</source>
+        <translation>Zahlen von CIK %1 werden geholt…</translation>
+    </message>
+    <message>
+        <source>Another download is still running: wait for it to end, or cancel it.</source>
+        <translation>Ein anderer Download läuft noch: Warten Sie, bis er endet, oder brechen Sie ihn ab.</translation>
+    </message>
+    <message>
+        <source>No figures of %1 are kept on this computer yet: press “Download from the SEC” to get them.</source>
+        <translation>Auf diesem Computer sind noch keine Zahlen von %1 gespeichert: Drücken Sie „Von der SEC herunterladen“, um sie zu holen.</translation>
+    </message>
+    <message>
+        <source>The figures shown are the copy downloaded %1.</source>
+        <translation>Die angezeigten Zahlen sind die am %1 heruntergeladene Kopie.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryModel</name>
+    <message>
+        <source>Fiscal year ending %1</source>
+        <translation>Geschäftsjahr endend am %1</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1806,14 @@ Im Assistenten öffnet Umschalt+F10 oder die Menütaste das Menü des Bedienelem
         <source>Keyboard Shortcuts Help</source>
         <translation>Hilfe zu Tastenkürzeln</translation>
     </message>
+    <message>
+        <source>Financial History…</source>
+        <translation>Finanzhistorie…</translation>
+    </message>
+    <message>
+        <source>Financial History</source>
+        <translation>Finanzhistorie</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
@@ -1876,6 +2259,10 @@ Solange eine Analyse ungespeicherte Änderungen hat, wird eine Wiederherstellung
 %2
 Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start wieder an. Über das Menü Datei lässt sich die Analyse auch drucken und als PDF oder Markdown exportieren.</translation>
     </message>
+    <message>
+        <source>The figures of %1 were taken into the study.</source>
+        <translation>Die Zahlen von %1 wurden in die Analyse übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyPage</name>
@@ -1898,6 +2285,10 @@ Endet das Programm vor dem Speichern, bietet es die Notizen beim nächsten Start
     <message>
         <source>Study of a company not named yet</source>
         <translation>Analyse eines noch nicht benannten Unternehmens</translation>
+    </message>
+    <message>
+        <source>Reported figures of %1 (CIK %2), %3 to %4, downloaded %5: printed with the study.</source>
+        <translation>Gemeldete Zahlen von %1 (CIK %2), %3 bis %4, heruntergeladen am %5: werden mit der Analyse gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -2267,6 +2658,26 @@ E ist der Gewinn je Aktie, g die Wachstumsrate, n die Wachstumsjahre, r der Abzi
 • Ertragskraftwert: E / r.
 
 Jeder Wert V hat sein Kauflimit V × (1 − m) für die Sicherheitsmarge m und mit dem aktuellen Kurs P seine eigene Marge (V − P) / V. Die Tabelle zeigt die abgezinsten Gewinne bei Abzinsungssätzen um r und Wachstumsraten um g; das Diagramm zeichnet jede Methode über Wachstumsraten um g.</translation>
+    </message>
+    <message>
+        <source>Take from &amp;Financial History</source>
+        <translation>Aus &amp;Finanzhistorie übernehmen</translation>
+    </message>
+    <message>
+        <source>Takes earnings per share and book value per share of the newest year, and the growth rate, from the company&apos;s reported figures. The price stays yours to type.</source>
+        <translation>Übernimmt Gewinn je Aktie und Buchwert je Aktie des neuesten Jahres sowie die Wachstumsrate aus den gemeldeten Zahlen des Unternehmens. Den Kurs geben Sie weiterhin selbst ein.</translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation>%1 blieb unverändert: %2</translation>
+    </message>
+    <message>
+        <source>From Financial History: %1</source>
+        <translation>Aus der Finanzhistorie: %1</translation>
+    </message>
+    <message>
+        <source>In %1, not US dollars.</source>
+        <translation>In %1, nicht in US-Dollar.</translation>
     </message>
 </context>
 <context>

@@ -471,6 +471,18 @@
         <source>The study could not be exported as “%1”: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, CIK %2, reported to the SEC, downloaded %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; earlier years adjusted for splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported figures</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StudyFile</name>
@@ -768,6 +780,53 @@
     </message>
 </context>
 <context>
+    <name>kelvo::app::ChecksPanel</name>
+    <message>
+        <source>Lowest return on capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest growth a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most years of free cash flow to repay the debt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tests look at the last this many years, or at all years shown when there are fewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on capital at &amp;least:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Growth at least, a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Debt repayable from at most:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Years checked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvo::app::CommandLine</name>
     <message>
         <source>The platform plugin to use, such as xcb or wayland.</source>
@@ -961,6 +1020,322 @@ Research addresses can be changed in link override files, read at start-up from 
     </message>
     <message>
         <source>Not saved yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::DownloadBar</name>
+    <message>
+        <source>&amp;Download from the SEC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open a downloaded file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contact e-mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact e-mail (sent to the SEC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SEC asks every program that downloads its data to name a contact. Your e-mail is sent to the SEC with each request, and nowhere else; it is kept in your settings for the next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gets the SEC&apos;s list of symbols and this company&apos;s reported figures. Copies downloaded lately are used without asking again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads a company&apos;s facts (CIK##########.json) that you saved from the SEC&apos;s site in a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 so far</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryHelp</name>
+    <message>
+        <source>Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures are those the company reported in its annual reports to the U.S. Securities and Exchange Commission (SEC), from the SEC&apos;s free company facts. They are downloaded only when you press “Download from the SEC”: first the SEC&apos;s list of symbols (kept for up to 7 days), then the company&apos;s facts (kept for a day, then asked about again). Each request names this program and the contact e-mail you type, as the SEC asks of every program; the e-mail is sent to the SEC and nowhere else. “Open a downloaded file…” reads company facts you saved from a browser, without any network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest the pointer on a cell (or read its description) to see the tag, period, form, filing date and accession number it comes from, or why it is empty. A figure in italics was restated: a later report gave another value. Companies&apos; stock splits are not adjusted in the filings; where one seems to have happened, the window says so, and “Adjust earlier years for splits” makes the per-share figures comparable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded documents are kept in %1. The contact e-mail is kept in %2. “Export as CSV…” writes only where you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::FinancialHistoryWindow</name>
+    <message>
+        <source>Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Adjust earlier years for splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplies the share counts of the years before a possible split by its ratio, and divides their per-share figures by it, so that the years compare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;rowth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s &amp;tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use in &amp;Workbench</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the Valuation Workbench with earnings per share and book value per share of the newest year, and the lower of their growth rates. The price stays yours to type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take into &amp;Study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the table as shown, with where it comes from, in the study that is open in the Study Notebook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as text, with tabs between the columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the table in a file a spreadsheet opens: plain numbers, amounts in millions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this window shows, and where the figures come from. Shortcut: F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are the figures of %1 (CIK %2), not of %3, the company chosen in the wizard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. No figures are shown until you confirm that you want this company&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the figures of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Downloaded File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company facts (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table could not be written to “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::GrowthTable</name>
+    <message>
+        <source>Growth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryChart</name>
+    <message>
+        <source>%1 millions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 per share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Millions of shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the selected row across the years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures to draw yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiscal year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: fewer than two years have a figure to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryHeader</name>
+    <message>
+        <source>A company without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>symbol %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fiscal year ending %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>currency %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, from the file “%1”, saved %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures reported in annual reports to the SEC, downloaded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No company chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures of %1 yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your contact e-mail and press “Download from the SEC”, or open a company&apos;s facts that you saved from the SEC&apos;s site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryLoader</name>
+    <message>
+        <source>It holds the figures of %1 (CIK %2), not of the company with CIK %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a company in the wizard first: there is no symbol to look up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact could not be kept in “%1”, so it is used for this download only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the SEC&apos;s list of symbols…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the figures of CIK %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another download is still running: wait for it to end, or cancel it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figures of %1 are kept on this computer yet: press “Download from the SEC” to get them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures shown are the copy downloaded %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::app::HistoryModel</name>
+    <message>
+        <source>Fiscal year ending %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1422,6 +1797,14 @@ In the wizard, Shift+F10 or the Menu key opens the menu of the control in focus,
         <source>Keyboard Shortcuts Help</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Financial History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::ResearchLinksWindow</name>
@@ -1852,6 +2235,10 @@ While a study has unsaved changes, a recovery copy is kept in:
 If the program ends before you save, it offers the notes back at the next start. The File menu also prints the study and exports it as PDF or Markdown.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The figures of %1 were taken into the study.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvo::app::StudyPage</name>
@@ -1873,6 +2260,10 @@ If the program ends before you save, it offers the notes back at the next start.
     </message>
     <message>
         <source>Study of a company not named yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reported figures of %1 (CIK %2), %3 to %4, downloaded %5: printed with the study.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2233,6 +2624,26 @@ E is earnings per share, g the growth rate, n the years of growth, r the discoun
 • Earnings power value: E / r.
 
 Each value V has its buy-below price, V × (1 − m) for the margin of safety m, and with the current price P its own margin, (V − P) / V. The table shows the discounted earnings at discount rates around r and growth rates around g; the chart draws every method over growth rates around g.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take from &amp;Financial History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes earnings per share and book value per share of the newest year, and the growth rate, from the company&apos;s reported figures. The price stays yours to type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it was: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Financial History: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1, not US dollars.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

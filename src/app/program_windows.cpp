@@ -4,6 +4,7 @@
 #include "app/program_windows.h"
 
 #include "app/link_captions.h"
+#include "financial_history/financial_history_window.h"
 #include "keyboard_shortcuts/keyboard_shortcuts_window.h"
 #include "notebook/notebook_help.h"
 #include "notebook/recent_menu.h"
@@ -17,6 +18,7 @@
 #include "workbench/valuation_workbench.h"
 #include "workbench/workbench_help.h"
 
+#include "filings/sec_client.h"
 #include "handover/link_actions.h"
 #include "links/link_overrides.h"
 #include "platform/dialogs.h"
@@ -90,6 +92,7 @@ ProgramWindows::~ProgramWindows() {
   // The added windows have no parent, so that each is a window of its own on
   // the desktop; they end with the wizard.
   delete keyboardShortcuts_.data();
+  delete history_.data();
   delete studies_.data();
   delete notebook_.data();
   delete workbench_.data();
@@ -124,6 +127,7 @@ ValuationWorkbench *ProgramWindows::workbench() const { return workbench_; }
 StudyNotebook *ProgramWindows::notebook() const { return notebook_; }
 StudiesWindow *ProgramWindows::studies() const { return studies_; }
 KeyboardShortcutsWindow *ProgramWindows::keyboardShortcuts() const { return keyboardShortcuts_; }
+FinancialHistoryWindow *ProgramWindows::financialHistory() const { return history_; }
 
 QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
   QList<QAction *> added;
@@ -136,6 +140,8 @@ QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFil
       &ProgramWindows::showResearchLinks);
   add(tr("Valuation Workbench…"), QKeySequence(Qt::CTRL | Qt::Key_I),
       &ProgramWindows::showWorkbench);
+  add(tr("Financial History…"), QKeySequence(Qt::CTRL | Qt::Key_H),
+      &ProgramWindows::showFinancialHistory);
   if (withStudyFiles) {
     add(tr("New Study"), QKeySequence(Qt::CTRL | Qt::Key_N), &ProgramWindows::newStudy);
     add(tr("Open Study…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ProgramWindows::openStudy);
@@ -190,6 +196,13 @@ ValuationWorkbench &ProgramWindows::ensureWorkbench() {
     addShortcuts(workbench_, true);
     connect(workbench_, &ValuationWorkbench::calculatorFiguresRequested, this,
             [this] { workbench_->fillFromCalculator(window_.calculatorFields()); });
+    // Without figures yet, the history opens for the user to get them.
+    connect(workbench_, &ValuationWorkbench::historyFiguresRequested, this, [this] {
+      if (history_ && history_->hasFigures())
+        workbench_->fillFromHistory(history_->workbenchFigures());
+      else
+        showFinancialHistory();
+    });
     auto followCompany = [this] {
       workbench_->setCompany(window_.companySymbol(), window_.companyName());
     };
@@ -295,10 +308,49 @@ void ProgramWindows::showKeyboardShortcuts() {
       {tr("Valuation Workbench"), shortcutsOf(ensureWorkbench())},
       {tr("Study Notebook"), shortcutsOf(ensureNotebook())},
       {tr("Studies"), shortcutsOf(ensureStudies())},
+      {tr("Financial History"), shortcutsOf(ensureFinancialHistory())},
       {tr("Keyboard Shortcuts"), shortcutsOf(*keyboardShortcuts_)},
   };
   keyboardShortcuts_->showSections(groupShortcuts(windows, tr("Every window")));
   bringUp(keyboardShortcuts_);
+}
+
+void ProgramWindows::showFinancialHistory() { bringUp(&ensureFinancialHistory()); }
+
+FinancialHistoryWindow &ProgramWindows::ensureFinancialHistory() {
+  if (!history_) {
+    secSource_ = new filings::SecClient(this);
+    history_ = new FinancialHistoryWindow(dialogs_, *secSource_);
+    addShortcuts(history_, true);
+    connect(history_, &FinancialHistoryWindow::useInWorkbenchRequested, this,
+            &ProgramWindows::useInWorkbench);
+    connect(history_, &FinancialHistoryWindow::takeIntoStudyRequested, this,
+            &ProgramWindows::takeIntoStudy);
+    auto followCompany = [this] {
+      history_->followCompany(window_.companySymbol(), window_.companyName());
+    };
+    connect(&window_, &MainWindow::companyChanged, history_, followCompany);
+    followCompany();
+    widgets::rememberWindowPlace(*history_, QStringLiteral("financialHistory"));
+  }
+  return *history_;
+}
+
+void ProgramWindows::useInWorkbench(const filings::WorkbenchFigures &figures) {
+  showWorkbench();
+  workbench_->fillFromHistory(figures);
+}
+
+// Into the study open in the notebook; without one, into a new study of the
+// wizard's company.
+void ProgramWindows::takeIntoStudy(const study::Figures &figures) {
+  if (!notebook_ || !notebook_->isVisible()) {
+    newStudy();
+    if (!notebook_ || !notebook_->isVisible())
+      return; // the user kept the unsaved study that was hidden
+  }
+  notebook_->takeFigures(figures);
+  bringUp(notebook_);
 }
 
 void ProgramWindows::offerRecoveredNotes() {
@@ -322,9 +374,9 @@ bool ProgramWindows::closeAll() {
   if (notebook_ && !notebook_->maybeSave())
     return false;
   for (QWidget *added :
-       {static_cast<QWidget *>(keyboardShortcuts_.data()), static_cast<QWidget *>(studies_.data()),
-        static_cast<QWidget *>(notebook_.data()), static_cast<QWidget *>(workbench_.data()),
-        static_cast<QWidget *>(researchLinks_.data())})
+       {static_cast<QWidget *>(keyboardShortcuts_.data()), static_cast<QWidget *>(history_.data()),
+        static_cast<QWidget *>(studies_.data()), static_cast<QWidget *>(notebook_.data()),
+        static_cast<QWidget *>(workbench_.data()), static_cast<QWidget *>(researchLinks_.data())})
     if (added)
       added->hide();
   return true;

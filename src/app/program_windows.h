@@ -3,8 +3,9 @@
 
 #pragma once
 // The windows the program adds beside the wizard (Research Links, the
-// Valuation Workbench, the Study Notebook, the list of studies and the list
-// of keyboard shortcuts), the program's menu that opens them, and their
+// Valuation Workbench, the Study Notebook, the list of studies, Financial
+// History and the list of keyboard shortcuts), the program's menu that opens
+// them, and their
 // shortcuts in every window. Each window is built the first time it is asked
 // for, never at start-up.
 
@@ -25,9 +26,19 @@ class Desktop;
 class Dialogs;
 } // namespace kelvo::platform
 
+namespace kelvo::filings {
+class FiguresSource;
+struct WorkbenchFigures;
+} // namespace kelvo::filings
+
+namespace kelvo::study {
+struct Figures;
+} // namespace kelvo::study
+
 namespace kelvo::app {
 
 class KeyboardShortcutsWindow;
+class FinancialHistoryWindow;
 class MainWindow;
 class ResearchLinksWindow;
 class StudiesWindow;
@@ -55,6 +66,9 @@ public:
   void showStudiesFolder();
   // Builds the windows not built yet, without showing them, to read their keys.
   void showKeyboardShortcuts();
+  // The SEC's figures of the wizard's company; nothing of the network is set
+  // up before the first time.
+  void showFinancialHistory();
 
   // Offers back the notes an earlier run left unsaved, one question each.
   void offerRecoveredNotes();
@@ -68,6 +82,7 @@ public:
   StudyNotebook *notebook() const;
   StudiesWindow *studies() const;
   KeyboardShortcutsWindow *keyboardShortcuts() const;
+  FinancialHistoryWindow *financialHistory() const;
 
 signals:
   // The wizard was ended or closed and the added windows have closed: the
@@ -88,6 +103,9 @@ private:
   ValuationWorkbench &ensureWorkbench();
   StudyNotebook &ensureNotebook();
   StudiesWindow &ensureStudies();
+  FinancialHistoryWindow &ensureFinancialHistory();
+  void useInWorkbench(const filings::WorkbenchFigures &figures);
+  void takeIntoStudy(const study::Figures &figures);
   static void bringUp(QWidget *window);
 
   MainWindow &window_;
@@ -103,6 +121,8 @@ private:
   QPointer<StudiesWindow> studies_;
   QPointer<KeyboardShortcutsWindow> keyboardShortcuts_;
   bool workbenchShown_ = false; // it takes the calculator's figures when first shown
+  QPointer<FinancialHistoryWindow> history_;
+  filings::FiguresSource *secSource_ = nullptr; // made with the window, owned by this
 };
 
 } // namespace kelvo::app

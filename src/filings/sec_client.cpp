@@ -154,6 +154,8 @@ void SecClient::startRequest() {
 }
 
 void SecClient::headersArrived() {
+  if (!m_reply)
+    return;
   m_stallTimer.start(m_stallTimeout);
   bool known = false;
   const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
@@ -202,6 +204,9 @@ void SecClient::replyFinished() {
     readArrived(); // what is left
   m_stallTimer.stop();
   m_reply = nullptr;
+  // An aborted reply can still deliver the headers that were on their way:
+  // they are no longer this download's.
+  disconnect(reply, nullptr, this, nullptr);
   reply->deleteLater();
   if (m_abort)
     return finish(failure(m_abort->error, m_abort->detail));

@@ -365,6 +365,12 @@ void StudyNotebook::takeFromWorkbench() {
   page_->takeValuation(*valuation);
 }
 
+void StudyNotebook::takeFigures(const study::Figures &figures) {
+  page_->takeFigures(figures);
+  statusBar()->showMessage(tr("The figures of %1 were taken into the study.").arg(figures.company),
+                           5000);
+}
+
 void StudyNotebook::print() {
   QPrinter printer(QPrinter::HighResolution);
   // The print dialog's "Print to file" offers the document's name with .pdf

@@ -61,6 +61,10 @@ public:
   // Asks "Recover" or "Discard" for notes a previous run left unsaved.
   static bool askToRecover(platform::Dialogs &dialogs, const study::RecoveryCopy::Orphan &orphan);
 
+  // "Take into Study": a company's reported figures, stored in the study
+  // shown, as an unsaved change.
+  void takeFigures(const study::Figures &figures);
+
   bool hasUnsavedChanges() const;
   // Save/Discard/Cancel when there are unsaved changes. Discard goes back to
   // the last saved state; false on Cancel, or when saving failed.

@@ -44,6 +44,12 @@ StudyPage::StudyPage(bool hasWorkbench, QWidget *parent)
   outer->addLayout(top);
   outer->addWidget(notes_, 1);
   outer->addWidget(valuationPart_);
+  figuresLine_ = new QLabel;
+  figuresLine_->setObjectName(QStringLiteral("figuresLine"));
+  figuresLine_->setWordWrap(true);
+  figuresLine_->setTextFormat(Qt::PlainText);
+  figuresLine_->hide();
+  outer->addWidget(figuresLine_);
   auto *scroll = new QScrollArea;
   scroll->setWidget(form);
   scroll->setWidgetResizable(true);
@@ -77,6 +83,7 @@ study::Study StudyPage::study() const {
   s.lastSaved = lastSaved_;
   s.notes = notes_->notes();
   s.valuation = valuation_;
+  s.figures = figures_;
   s.verdict = verdict_->verdict();
   s.buyBelowPrice = verdict_->buyBelowPrice();
   s.reasoning = verdict_->reasoning();
@@ -90,6 +97,8 @@ void StudyPage::showStudy(const study::Study &s) {
   notes_->setNotes(s.notes);
   valuation_ = s.valuation;
   valuationPart_->showValuation(valuation_);
+  figures_ = s.figures;
+  showFigures();
   verdict_->setVerdict(s.verdict, s.buyBelowPrice, s.reasoning);
   showing_ = false;
   company_->showBegun(begun_);
@@ -106,6 +115,21 @@ void StudyPage::takeValuation(const study::Valuation &valuation) {
   valuation_ = valuation;
   valuationPart_->showValuation(valuation_);
   emit edited();
+}
+
+void StudyPage::takeFigures(const study::Figures &figures) {
+  figures_ = figures;
+  showFigures();
+  emit edited();
+}
+
+void StudyPage::showFigures() {
+  if (!figures_.isEmpty())
+    figuresLine_->setText(
+        tr("Reported figures of %1 (CIK %2), %3 to %4, downloaded %5: printed with the study.")
+            .arg(figures_.company, QString::number(figures_.cik), figures_.years.value(0),
+                 figures_.years.value(figures_.years.size() - 1), figures_.downloaded));
+  figuresLine_->setVisible(!figures_.isEmpty());
 }
 
 void StudyPage::focusNote(study::NoteStep step) { notes_->focusNote(step); }

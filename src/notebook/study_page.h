@@ -31,6 +31,8 @@ public:
   void showLastSaved(const QDateTime &when);
   // The valuation "Take from Workbench" brought: an edit.
   void takeValuation(const study::Valuation &valuation);
+  // The figures "Take into Study" brought from Financial History: an edit.
+  void takeFigures(const study::Figures &figures);
   void focusNote(study::NoteStep step);
   // Why Save goes to Save As: another copy of the program has the study open.
   void showReadOnlyNotice(bool shown);
@@ -43,6 +45,7 @@ signals:
 
 private:
   void showHeading();
+  void showFigures();
 
   QLabel *readOnlyNotice_ = nullptr;
   QLabel *heading_;
@@ -51,6 +54,8 @@ private:
   NotesPart *notes_;
   ValuationPart *valuationPart_;
   study::Valuation valuation_; // shown in the tables
+  study::Figures figures_;     // kept whole; one line says what they are
+  QLabel *figuresLine_ = nullptr;
   QDateTime begun_;
   QDateTime lastSaved_;
   bool showing_ = false; // filling the controls, not the user typing

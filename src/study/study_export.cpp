@@ -215,6 +215,64 @@ QStringList resultHeadings() {
           Texts::tr("Buy below")};
 }
 
+namespace {
+
+// The figures' origin, one line: "Apple Inc., CIK 320193, downloaded 2026-03-07".
+QString figuresSource(const Figures &figures) {
+  QString line = Texts::tr("%1, CIK %2, reported to the SEC, downloaded %3")
+                     .arg(figures.company, QString::number(figures.cik), figures.downloaded);
+  if (figures.adjustedForSplits)
+    line += Texts::tr("; earlier years adjusted for splits");
+  return line;
+}
+
+QString figuresMarkdown(const Figures &figures) {
+  QString md = QStringLiteral("\n## %1\n\n%2  \n%3\n\n")
+                   .arg(markdownHeading(Texts::tr("Reported figures")),
+                        markdownText(figuresSource(figures)), markdownText(figures.amounts));
+  QStringList head{QString()}, rule{QStringLiteral("---")};
+  for (const QString &year : figures.years) {
+    head << markdownSpan(year);
+    rule << QStringLiteral("--:");
+  }
+  md += QStringLiteral("| %1 |\n|%2|\n")
+            .arg(head.join(QLatin1String(" | ")), rule.join(QLatin1Char('|')));
+  for (const FiguresRow &row : figures.rows) {
+    QStringList cells{markdownSpan(row.heading)};
+    for (const QString &cell : row.cells)
+      cells << markdownSpan(cell);
+    md += QStringLiteral("| %1 |\n").arg(cells.join(QLatin1String(" | ")));
+  }
+  for (const QString &note : figures.notes)
+    md += QStringLiteral("\n%1\n").arg(markdownText(note));
+  return md;
+}
+
+QString figuresHtml(const Figures &figures) {
+  QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3</p>")
+                     .arg(Texts::tr("Reported figures").toHtmlEscaped(),
+                          figuresSource(figures).toHtmlEscaped(), figures.amounts.toHtmlEscaped());
+  QString rows = QStringLiteral("<tr><th></th>");
+  for (const QString &year : figures.years)
+    rows += QStringLiteral("<th align=\"right\">%1</th>").arg(year.toHtmlEscaped());
+  rows += QLatin1String("</tr>");
+  for (const FiguresRow &row : figures.rows) {
+    rows += QStringLiteral("<tr><td>%1</td>").arg(row.heading.toHtmlEscaped());
+    for (const QString &cell : row.cells)
+      rows += QStringLiteral("<td align=\"right\">%1</td>").arg(cell.toHtmlEscaped());
+    rows += QLatin1String("</tr>");
+  }
+  // Ten years and more across a page: a smaller type keeps them on it.
+  html += QStringLiteral("<table class=\"figures\" border=\"1\" cellspacing=\"0\" "
+                         "cellpadding=\"2\" width=\"100%\">%1</table>")
+              .arg(rows);
+  for (const QString &note : figures.notes)
+    html += QStringLiteral("<p>%1</p>").arg(note.toHtmlEscaped());
+  return html;
+}
+
+} // namespace
+
 QString noteStepTitle(NoteStep step) {
   switch (step) {
   case NoteStep::Company:
@@ -259,6 +317,9 @@ QString studyToMarkdown(const Study &study) {
                 .arg(markdownSpan(result.method), markdownSpan(result.value),
                      markdownSpan(result.margin), markdownSpan(result.buyBelow));
   }
+
+  if (!study.figures.isEmpty())
+    md += figuresMarkdown(study.figures);
 
   md += QStringLiteral("\n## %1\n\n**%2**\n")
             .arg(markdownHeading(Texts::tr("Verdict")), markdownSpan(outline.verdict));
@@ -315,6 +376,9 @@ QString studyToHtml(const Study &study) {
     html += table.arg(rows);
   }
 
+  if (!study.figures.isEmpty())
+    html += figuresHtml(study.figures);
+
   html += QStringLiteral("<h2>%1</h2><p><b>%2</b></p>")
               .arg(Texts::tr("Verdict").toHtmlEscaped(), outline.verdict.toHtmlEscaped());
   if (!outline.reasoning.isEmpty())
@@ -334,7 +398,8 @@ void printStudy(const Study &study, QPagedPaintDevice &device) {
       "p.gap { font-size: 4pt; }"
       "table { border-collapse: collapse; border-style: solid; border-color: #999999; "
       "font-size: 10pt; }"
-      "th { background-color: #eeeeee; }"));
+      "th { background-color: #eeeeee; }"
+      "table.figures { font-size: 7pt; }"));
   document.setHtml(studyToHtml(study));
   document.setMetaInformation(QTextDocument::DocumentTitle, outlineOf(study).title);
   document.print(&device);

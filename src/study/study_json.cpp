@@ -73,6 +73,36 @@ public:
     return value.toArray();
   }
 
+  QStringList texts(const QJsonObject &parent, QLatin1String key, const QString &path) {
+    QStringList out;
+    for (const QJsonValue &value : array(parent, key, path)) {
+      if (!value.isString())
+        fail(path + key);
+      out.append(value.toString());
+    }
+    return out;
+  }
+
+  // A whole number from 0 to `highest`; 0 when missing.
+  qint64 count(const QJsonObject &object, QLatin1String key, const QString &path, double highest) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+      return 0;
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || !(number >= 0 && number <= highest) || number != std::floor(number)) {
+      fail(path + key);
+      return 0;
+    }
+    return qint64(number);
+  }
+
+  bool flag(const QJsonObject &object, QLatin1String key, const QString &path) {
+    const QJsonValue value = object.value(key);
+    if (!value.isUndefined() && !value.isNull() && !value.isBool())
+      fail(path + key);
+    return value.toBool();
+  }
+
   void fail(const QString &field) {
     if (badField_.isEmpty())
       badField_ = field;
@@ -82,7 +112,63 @@ private:
   QString &badField_;
 };
 
+// The largest company number (CIK) the SEC gives: ten digits.
+constexpr double kLargestCik = 9999999999;
+
 } // namespace
+
+QJsonObject figuresToJsonObject(const Figures &figures) {
+  QJsonArray rows;
+  for (const FiguresRow &row : figures.rows) {
+    QJsonObject object{{QLatin1String("heading"), row.heading},
+                       {QLatin1String("cells"), QJsonArray::fromStringList(row.cells)}};
+    if (!row.tags.isEmpty())
+      object.insert(QLatin1String("tags"), QJsonArray::fromStringList(row.tags));
+    rows.append(object);
+  }
+  return QJsonObject{{QLatin1String("cik"), figures.cik},
+                     {QLatin1String("symbol"), figures.symbol},
+                     {QLatin1String("company"), figures.company},
+                     {QLatin1String("currency"), figures.currency},
+                     {QLatin1String("downloaded"), figures.downloaded},
+                     {QLatin1String("amounts"), figures.amounts},
+                     {QLatin1String("years"), QJsonArray::fromStringList(figures.years)},
+                     {QLatin1String("rows"), rows},
+                     {QLatin1String("notes"), QJsonArray::fromStringList(figures.notes)},
+                     {QLatin1String("adjustedForSplits"), figures.adjustedForSplits}};
+}
+
+Figures figuresFromJsonObject(const QJsonObject &object, QString *badField) {
+  QString bad;
+  FieldReader read(bad);
+  const QString path = QStringLiteral("figures.");
+  Figures figures;
+  figures.cik = read.count(object, QLatin1String("cik"), path, kLargestCik);
+  figures.symbol = read.text(object, QLatin1String("symbol"), path);
+  figures.company = read.text(object, QLatin1String("company"), path);
+  figures.currency = read.text(object, QLatin1String("currency"), path);
+  figures.downloaded = read.text(object, QLatin1String("downloaded"), path);
+  figures.amounts = read.text(object, QLatin1String("amounts"), path);
+  figures.years = read.texts(object, QLatin1String("years"), path);
+  figures.notes = read.texts(object, QLatin1String("notes"), path);
+  figures.adjustedForSplits = read.flag(object, QLatin1String("adjustedForSplits"), path);
+  const QString rowsPath = QStringLiteral("figures.rows");
+  for (const QJsonValue &value : read.array(object, QLatin1String("rows"), path)) {
+    const QJsonObject row = value.toObject();
+    FiguresRow shown{read.text(row, QLatin1String("heading"), rowsPath + QLatin1Char('.')),
+                     read.texts(row, QLatin1String("cells"), rowsPath + QLatin1Char('.')),
+                     read.texts(row, QLatin1String("tags"), rowsPath + QLatin1Char('.'))};
+    // One cell, and one tag when there are tags, for each year: a row that
+    // does not line up with the years would show figures under other years.
+    if (!value.isObject() || shown.cells.size() != figures.years.size() ||
+        (!shown.tags.isEmpty() && shown.tags.size() != figures.years.size()))
+      read.fail(rowsPath);
+    figures.rows.append(shown);
+  }
+  if (badField)
+    *badField = bad;
+  return bad.isEmpty() ? figures : Figures{};
+}
 
 QJsonObject studyToJsonObject(const Study &study) {
   QJsonObject notes;
@@ -105,7 +191,7 @@ QJsonObject studyToJsonObject(const Study &study) {
                             {QLatin1String("reasoning"), study.reasoning}};
 
   // QJsonObject keeps its keys sorted, so the same study always gives the same bytes.
-  return QJsonObject{{QLatin1String("format"), kFormatName},
+  QJsonObject object{{QLatin1String("format"), kFormatName},
                      {QLatin1String("version"), kStudyFormatVersion},
                      {QLatin1String("symbol"), study.symbol},
                      {QLatin1String("companyName"), study.companyName},
@@ -115,6 +201,11 @@ QJsonObject studyToJsonObject(const Study &study) {
                      {QLatin1String("valuation"), QJsonObject{{QLatin1String("inputs"), inputs},
                                                               {QLatin1String("results"), results}}},
                      {QLatin1String("verdict"), verdict}};
+  // Written only when there are figures: a study without them keeps the
+  // bytes it always had.
+  if (!study.figures.isEmpty())
+    object.insert(QLatin1String("figures"), figuresToJsonObject(study.figures));
+  return object;
 }
 
 StudyReadResult studyFromJsonObject(const QJsonObject &object) {
@@ -180,6 +271,14 @@ StudyReadResult studyFromJsonObject(const QJsonObject &object) {
                                     read.text(result, QLatin1String("value"), resultsPath),
                                     read.text(result, QLatin1String("margin"), resultsPath),
                                     read.text(result, QLatin1String("buyBelow"), resultsPath)});
+  }
+
+  const QJsonObject figures = read.object(object, QLatin1String("figures"), top);
+  if (!figures.isEmpty()) {
+    QString badFigure;
+    study.figures = figuresFromJsonObject(figures, &badFigure);
+    if (!badFigure.isEmpty())
+      read.fail(badFigure);
   }
 
   const QJsonObject verdict = read.object(object, QLatin1String("verdict"), top);

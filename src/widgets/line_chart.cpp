@@ -370,6 +370,16 @@ void LineChart::paintPlot(QPainter &p, const Layout &layout) const {
     }
     p.setPen(linePen(pal, m));
     p.drawPath(path);
+    if (lines_[m].markers) {
+      const QPen pen = linePen(pal, m);
+      p.setBrush(pen.color());
+      p.setPen(QPen(pen.color(), 1));
+      const double radius = std::max(2.5, pen.widthF() * 1.5);
+      for (std::size_t i = 0; i < values.size() && i < xs.size(); ++i)
+        if (values[i])
+          p.drawEllipse(layout.at(xs[i], *values[i]), radius, radius);
+      p.setBrush(Qt::NoBrush);
+    }
   }
   p.restore();
 }

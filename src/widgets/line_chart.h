@@ -33,6 +33,7 @@ struct ChartAxis {
 struct ChartLine {
   QString name;                              // in the legend; a line without a name has no entry
   std::vector<std::optional<double>> values; // one per x; none leaves a gap
+  bool markers = false; // a dot on every value, so that one between two gaps shows too
 };
 
 // A dashed line across the whole plot, in the text's colour.

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kelvo::app {
 namespace {
@@ -149,6 +150,7 @@ ValuationWorkbench::ValuationWorkbench(platform::Dialogs &dialogs, QWidget *pare
   for (int i = 1; i < kInputCount; ++i)
     chain(inputs_[i]);
   chain(take_);
+  chain(takeHistory_);
   for (const ResultRow &row : rows_)
     for (QLineEdit *box : {row.value, row.margin, row.buyBelow})
       chain(box);
@@ -194,6 +196,8 @@ QWidget *ValuationWorkbench::buildInputs() {
       if (!filling_)
         recompute();
     });
+    // A figure the user changes is no longer the one taken from elsewhere.
+    connect(edit, &QLineEdit::textEdited, edit, [edit] { edit->setToolTip({}); });
     inputs_[i] = edit;
     form->addRow(label, edit);
   }
@@ -205,6 +209,19 @@ QWidget *ValuationWorkbench::buildInputs() {
       tr("Takes earnings per share, growth rate and years from the IV Estimator page."));
   connect(take_, &QPushButton::clicked, this, &ValuationWorkbench::calculatorFiguresRequested);
   form->addRow(take_);
+  takeHistory_ = new QPushButton(tr("Take from &Financial History"));
+  takeHistory_->setObjectName(QStringLiteral("takeFromHistory"));
+  takeHistory_->setToolTip(tr("Takes earnings per share and book value per share of the newest "
+                              "year, and the growth rate, from the company's reported figures. "
+                              "The price stays yours to type."));
+  connect(takeHistory_, &QPushButton::clicked, this, &ValuationWorkbench::historyFiguresRequested);
+  form->addRow(takeHistory_);
+  takenNote_ = new QLabel;
+  takenNote_->setObjectName(QStringLiteral("takenNote"));
+  takenNote_->setWordWrap(true);
+  takenNote_->setTextFormat(Qt::PlainText);
+  takenNote_->hide();
+  form->addRow(takenNote_);
   return box;
 }
 
@@ -278,10 +295,49 @@ void ValuationWorkbench::fillFromCalculator(const valuation::CalculatorFields &p
     return v ? QString::fromStdString(valuation::plainNumberText(*v)) : QString();
   };
   filling_ = true;
+  for (Input input : {Earnings, Growth, Years})
+    inputs_[input]->setToolTip({});
+  takenNote_->hide();
   inputs_[Earnings]->setText(text(taken.earnings));
   inputs_[Growth]->setText(text(taken.growth));
   inputs_[Years]->setText(text(taken.years));
   filling_ = false;
+  recompute();
+}
+
+void ValuationWorkbench::setTaken(Input input, const QString &text, const QString &source) {
+  inputs_[input]->setText(text);
+  inputs_[input]->setCursorPosition(0);
+  inputs_[input]->setToolTip(source);
+}
+
+void ValuationWorkbench::fillFromHistory(const filings::WorkbenchFigures &figures) {
+  // Per-share figures as the table shows them (two decimals), growth in
+  // percent with one decimal, as the table's growth shows it.
+  auto number = [](double value, double scale) {
+    return QString::fromStdString(valuation::plainNumberText(std::round(value * scale) / scale));
+  };
+  QStringList reasons;
+  filling_ = true;
+  const std::pair<Input, const filings::WorkbenchFigure *> taken[] = {
+      {Earnings, &figures.earningsPerShare},
+      {BookValue, &figures.bookValuePerShare},
+      {Growth, &figures.growth}};
+  for (const auto &[input, figure] : taken) {
+    if (!figure->value) {
+      reasons << tr("%1 was left as it was: %2").arg(tr(kInputRows[input].label), figure->reason);
+      continue;
+    }
+    const QString text =
+        input == Growth ? number(*figure->value * 100, 10) : number(*figure->value, 100);
+    QString source = tr("From Financial History: %1").arg(figure->source);
+    if (input != Growth && !figures.currency.isEmpty() && figures.currency != u"USD")
+      source += QLatin1Char('\n') + tr("In %1, not US dollars.").arg(figures.currency);
+    setTaken(input, text, source);
+  }
+  filling_ = false;
+  takenNote_->setText(reasons.join(QLatin1Char('\n')));
+  takenNote_->setVisible(!reasons.isEmpty());
   recompute();
 }
 

@@ -7,6 +7,7 @@
 // follow the inputs as they are typed; the arithmetic lives in
 // valuation/methods.h.
 
+#include "filings/workbench_figures.h"
 #include "study/study.h"
 #include "valuation/methods.h"
 
@@ -36,6 +37,11 @@ public:
   // Earnings per share, growth rate and years from the calculator page; the
   // other inputs keep their texts. The workbench keeps its inputs otherwise.
   void fillFromCalculator(const valuation::CalculatorFields &page);
+  // Earnings per share and book value per share of the newest year and the
+  // growth rate from a company's reported figures, each input saying in its
+  // tooltip where it came from; a figure that could not be worked out leaves
+  // its input as it is and says why. The price stays the user's.
+  void fillFromHistory(const filings::WorkbenchFigures &figures);
   // The wizard's company, which the summary names.
   void setCompany(const QString &symbol, const QString &name);
 
@@ -50,6 +56,9 @@ signals:
   // "Take from IV Estimator": the calculator page's figures are wanted,
   // through fillFromCalculator.
   void calculatorFiguresRequested();
+  // "Take from Financial History": the figures are wanted, through
+  // fillFromHistory.
+  void historyFiguresRequested();
 
 private:
   enum Input {
@@ -77,6 +86,7 @@ private:
   void recompute();
   void showResultsReadOnly();
   void copySummary();
+  void setTaken(Input input, const QString &text, const QString &source);
 
   platform::Dialogs &dialogs_;
   std::array<QLineEdit *, kInputCount> inputs_{};
@@ -85,6 +95,8 @@ private:
   ValuationChart *chart_ = nullptr;
   QPushButton *copy_ = nullptr;
   QPushButton *take_ = nullptr;
+  QPushButton *takeHistory_ = nullptr;
+  QLabel *takenNote_ = nullptr; // why a figure from the history was not taken
   QString symbol_;
   QString company_;
   bool filling_ = false;

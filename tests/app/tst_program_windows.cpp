@@ -6,6 +6,7 @@
 
 #include "app/program_windows.h"
 #include "app/run_wizard.h"
+#include "financial_history/financial_history_window.h"
 #include "keyboard_shortcuts/keyboard_shortcuts_window.h"
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
@@ -100,6 +101,7 @@ private slots:
     qputenv("HOME", home_.path().toUtf8());
     qputenv("XDG_STATE_HOME", (home_.path() + "/state").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
+    qputenv("XDG_CACHE_HOME", (home_.path() + "/cache").toUtf8());
   }
 
   // After starting the calculator the shipped desktop brings the wizard
@@ -170,10 +172,10 @@ private slots:
       if (!action->isSeparator())
         entries << action->text() + u'|' + action->shortcut().toString();
     added.menu()->hide();
-    QCOMPARE(entries,
-             QStringList({"Research Links…|Ctrl+L", "Valuation Workbench…|Ctrl+I",
-                          "New Study|Ctrl+N", "Open Study…|Ctrl+O", "Open Recent|",
-                          "Studies…|Ctrl+Shift+O", "Show Studies Folder|", "Keyboard Shortcuts|"}));
+    QCOMPARE(entries, QStringList({"Research Links…|Ctrl+L", "Valuation Workbench…|Ctrl+I",
+                                   "Financial History…|Ctrl+H", "New Study|Ctrl+N",
+                                   "Open Study…|Ctrl+O", "Open Recent|", "Studies…|Ctrl+Shift+O",
+                                   "Show Studies Folder|", "Keyboard Shortcuts|"}));
   }
 
   // Ctrl+Shift+O shows the list of studies from every window, and F1 in each
@@ -194,15 +196,20 @@ private slots:
                              << "/Documents/Kelvo Studies";
     QTest::newRow("Keyboard Shortcuts") << 4 << "Keyboard Shortcuts Help"
                                         << "Shift+F10";
+    QTest::newRow("Financial History") << 5 << "Financial History Help"
+                                       << "kelvo-wizard/sec";
   }
   void keysOfEveryWindow() {
     QFETCH(int, window);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
     using Open = void (ProgramWindows::*)();
-    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
-                         &ProgramWindows::showKeyboardShortcuts};
+    const Open open[] = {&ProgramWindows::showResearchLinks,
+                         &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy,
+                         &ProgramWindows::showStudies,
+                         &ProgramWindows::showKeyboardShortcuts,
+                         &ProgramWindows::showFinancialHistory};
     if (window >= 0)
       (added.*open[window])();
     QWidget *shown = nullptr;
@@ -227,6 +234,7 @@ private slots:
   void keyboardShortcutsListEveryWindow_data() {
     QTest::addColumn<QString>("row"); // section|action|keys
     QTest::newRow("every window") << "Every window|Studies…|Ctrl+Shift+O";
+    QTest::newRow("Financial History") << "Every window|Financial History…|Ctrl+H";
     QTest::newRow("F1") << "Every window|Help|F1";
     QTest::newRow("context menu") << "Wizard|Context menu|Shift+F10, Menu";
     QTest::newRow("access key") << "Wizard|Next >|Alt+N";
@@ -235,7 +243,8 @@ private slots:
     QTest::newRow("notebook's menu") << "Study Notebook|Save|Ctrl+S";
     QTest::newRow("Studies' row keys") << "Studies|Rename…|F2, Alt+N";
     QTest::newRow("gained") << "Valuation Workbench|Gained|F9";
-    QTest::newRow("keys and button, one line") << "Valuation Workbench|Close|Ctrl+W, Ctrl+F4, Esc, Alt+C";
+    QTest::newRow("keys and button, one line")
+        << "Valuation Workbench|Close|Ctrl+W, Ctrl+F4, Esc, Alt+C";
   }
   void keyboardShortcutsListEveryWindow() {
     QFETCH(QString, row);
@@ -323,6 +332,7 @@ private slots:
     QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
     QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
     QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
+    QTest::newRow("Financial History") << 4 << "Download from the SEC" << int(Qt::Key_Return);
   }
   void addedWindowsByKeyboard() {
     QFETCH(int, window);
@@ -332,7 +342,8 @@ private slots:
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
     using Open = void (ProgramWindows::*)();
     const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy, &ProgramWindows::showStudies};
+                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
+                         &ProgramWindows::showFinancialHistory};
     (added.*open[window])();
     QWidget *shown = nullptr;
     QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
@@ -369,9 +380,12 @@ private slots:
     const QString settings = home_.path() + "/config/kelvo-wizard/kelvo-wizard.conf";
     QFile::remove(settings);
     using Open = void (ProgramWindows::*)();
-    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
-                         &ProgramWindows::showKeyboardShortcuts};
+    const Open open[] = {&ProgramWindows::showResearchLinks,
+                         &ProgramWindows::showWorkbench,
+                         &ProgramWindows::newStudy,
+                         &ProgramWindows::showStudies,
+                         &ProgramWindows::showKeyboardShortcuts,
+                         &ProgramWindows::showFinancialHistory};
     for (int run = 0; run < 2; ++run) {
       Window t;
       ProgramWindows added(*t.w, t.dialogs, t.desktop);
@@ -415,6 +429,56 @@ private slots:
     QTest::keyClick(t.box("ssymbol"), Qt::Key_Tab); // no row matches: the list's links read none
     QVERIFY2(addressNow("List1").endsWith("?q=+competitors"), qPrintable(addressNow("List1")));
     QCOMPARE(edit->text(), QStringLiteral("https://www.example.org/{symbol}"));
+  }
+
+  // Financial History is built at Ctrl+H, follows the wizard's company, and
+  // carries its figures into the workbench (each with its source) and into
+  // the study; the workbench's button takes them again, or opens the history
+  // while it has none.
+  void historyCarriesItsFigures() {
+    Window t;
+    ProgramWindows added(*t.w, t.dialogs, t.desktop);
+    t.clickStep(1);
+    t.typeInto("ssymbol", QStringLiteral("WMT"));
+    added.showWorkbench();
+    QVERIFY(!added.financialHistory());
+    added.workbench()->findChild<QPushButton *>("takeFromHistory")->click();
+    FinancialHistoryWindow *history = added.financialHistory();
+    QVERIFY(history && history->isVisible());
+    QCOMPARE(history->windowTitle(), QStringLiteral("Financial History - WMT"));
+    t.dialogs.chooseFile(QStringLiteral(KELVO_FILINGS_FIXTURES "/CIK0000104169.json"));
+    history->findChild<QPushButton *>("openFile")->click();
+    QVERIFY(history->hasFigures());
+
+    const auto inputs = added.workbench()->findChildren<QLineEdit *>();
+    const auto input = [&](const QString &name) {
+      for (QLineEdit *box : inputs)
+        if (box->accessibleName() == name)
+          return box;
+      return static_cast<QLineEdit *>(nullptr);
+    };
+    input("Earnings per share")->setText(QStringLiteral("1"));
+    history->findChild<QPushButton *>("useInWorkbench")->click();
+    QCOMPARE(input("Earnings per share")->text(), QStringLiteral("4.27"));
+    QCOMPARE(input("Book value per share")->text(), QStringLiteral("28.15"));
+    QCOMPARE(input("Growth rate (% a year)")->text(), QStringLiteral("-5.2"));
+    QCOMPARE(input("Earnings per share")->toolTip(),
+             QStringLiteral("From Financial History: FY2023 10-K, filed 2023-03-17"));
+    QCOMPARE(input("Current price")->text(), QString()); // the SEC has no prices
+    input("Earnings per share")->clear();
+    added.workbench()->findChild<QPushButton *>("takeFromHistory")->click();
+    QCOMPARE(input("Earnings per share")->text(), QStringLiteral("4.27"));
+
+    history->findChild<QPushButton *>("takeIntoStudy")->click();
+    QVERIFY(added.notebook() && added.notebook()->isVisible());
+    const kelvo::study::Figures taken = added.notebook()->study().figures;
+    QCOMPARE(taken.cik, 104169);
+    QCOMPARE(taken.symbol, QString()); // from a file, not found under a symbol
+    QCOMPARE(taken.years.last(), QStringLiteral("FY2023"));
+    QCOMPARE(taken.rows.value(2).heading, QStringLiteral("Earnings per share (diluted)"));
+    QCOMPARE(taken.rows.value(2).cells.last(), QStringLiteral("4.27"));
+    QVERIFY(added.notebook()->hasUnsavedChanges());
+    added.notebook()->hide();
   }
 
   // End asks "Exit Program?" as ever; with an unsaved study it, and the
@@ -521,6 +585,7 @@ private slots:
     added.showWorkbench();
     added.newStudy();
     added.showStudies();
+    added.showFinancialHistory();
     QStringList left;
     for (QWidget *window : QApplication::topLevelWidgets())
       for (const QString &text : shownTexts(window))

@@ -31,6 +31,20 @@ Study sampleStudy() {
   study.valuation.inputs = {{QStringLiteral("Earnings"), QStringLiteral("$5.00")}};
   study.valuation.results = {{QStringLiteral("Amount rule"), QStringLiteral("$120.00"),
                               QStringLiteral("25%"), QStringLiteral("$90.00")}};
+  study.figures = {
+      1067983,
+      QStringLiteral("BRK-B"),
+      QStringLiteral("Berkshire Hathaway Inc"),
+      QStringLiteral("USD"),
+      QStringLiteral("2026-03-07"),
+      QStringLiteral("Amounts in USD millions, except per-share figures"),
+      {QStringLiteral("FY2023"), QStringLiteral("FY2024")},
+      {{QStringLiteral("Revenue"),
+        {QStringLiteral("364,482.0"), QStringLiteral("—")},
+        {QStringLiteral("us-gaap:Revenues"), QString()}},
+       {QStringLiteral("Return on equity"), {QStringLiteral("17.2%"), QStringLiteral("—")}, {}}},
+      {QStringLiteral("Possible 50-for-1 split | between FY2009 and FY2010")},
+      false};
   study.verdict = Verdict::BuyBelow;
   study.buyBelowPrice = QStringLiteral("$90");
   study.reasoning = QStringLiteral("A fair price for a <wonderful> business.");
@@ -89,6 +103,10 @@ void TestStudy::badFiles_data() {
   QTest::newRow("note a number") << head + R"("notes": {"management": 3}})" << "field “notes.management”";
   QTest::newRow("bad date") << head + R"("begun": "yesterday"})" << "field “begun”";
   QTest::newRow("input not object") << head + R"("valuation": {"inputs": [1]}})" << "field “valuation.inputs”";
+  QTest::newRow("figures cik as text") << head + R"("figures": {"cik": "320193"}})" << "field “figures.cik”";
+  QTest::newRow("figures row short") << head + R"("figures": {"years": ["FY2023", "FY2024"], "rows": [{"heading": "Revenue", "cells": ["1.0"]}]}})" << "field “figures.rows”";
+  QTest::newRow("figures tags long") << head + R"("figures": {"years": ["FY2024"], "rows": [{"heading": "Revenue", "cells": ["1.0"], "tags": ["a", "b"]}]}})" << "field “figures.rows”";
+  QTest::newRow("figures row a text") << head + R"("figures": {"years": [], "rows": ["Revenue"]}})" << "field “figures.rows”";
   QTest::newRow("unknown verdict") << head + R"("verdict": {"decision": "sell"}})" << "field “verdict.decision”";
   QTest::newRow("folder") << QByteArray("<dir>") << "not a regular file";
   QTest::newRow("named pipe") << QByteArray("<fifo>") << "not a regular file";
@@ -226,13 +244,16 @@ void TestStudy::exportsEscapeTheNotes() {
   QVERIFY(markdown.contains(QStringLiteral("\n\\# Scale\\\n\\- low cost\n")));
   QVERIFY(markdown.contains(QStringLiteral("| Amount rule | $120.00 | 25% | $90.00 |")));
   QVERIFY(markdown.contains(QStringLiteral("**Buy below $90.**")));
+  QVERIFY(markdown.contains(QStringLiteral("|  | FY2023 | FY2024 |\n|---|--:|--:|\n"
+                                           "| Revenue | 364,482.0 | — |\n")));
+  QVERIFY(markdown.contains(QStringLiteral("Possible 50-for-1 split \\| between")));
 
   const QString html = studyToHtml(study);
   QVERIFY(html.contains(
       QStringLiteral("<p>Insurance float, *railways* &amp; &lt;energy&gt;.<br>Second line.</p>")));
   QVERIFY(html.contains(QStringLiteral("A fair price for a &lt;wonderful&gt; business.")));
   for (const char *heading : {"The Company", "Competitive Advantages", "Management",
-                              "Bargain Price", "Valuation", "Verdict"})
+                              "Bargain Price", "Valuation", "Reported figures", "Verdict"})
     QVERIFY2(html.contains(QStringLiteral("<h2>%1</h2>").arg(QLatin1String(heading))), heading);
 
   QTemporaryDir dir;
