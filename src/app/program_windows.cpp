@@ -8,10 +8,12 @@
 #include "keyboard_shortcuts/keyboard_shortcuts_window.h"
 #include "notebook/notebook_help.h"
 #include "notebook/recent_menu.h"
+#include "notebook/recovery_question.h"
 #include "notebook/studies_window.h"
 #include "notebook/study_notebook.h"
 #include "research_links/research_links_help.h"
 #include "research_links/research_links_window.h"
+#include "widgets/window_pattern.h"
 #include "widgets/window_place.h"
 #include "wizard_window/layout.h"
 #include "wizard_window/main_window.h"
@@ -35,14 +37,6 @@
 namespace kelvo::app {
 
 namespace {
-
-QAction *addAction(QWidget *window, const QString &text, const QKeySequence &keys) {
-  auto *action = new QAction(text, window);
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
-  window->addAction(action);
-  return action;
-}
 
 // "o n l i n e   t o o l s", spaced out on its button, reads "online tools"
 // in a sentence.
@@ -132,7 +126,7 @@ FinancialHistoryWindow *ProgramWindows::financialHistory() const { return histor
 QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFiles) {
   QList<QAction *> added;
   auto add = [&](const QString &text, const QKeySequence &keys, void (ProgramWindows::*slot)()) {
-    QAction *action = addAction(window, text, keys);
+    QAction *action = widgets::addWindowKeys(*window, text, {keys});
     connect(action, &QAction::triggered, this, slot);
     added << action;
   };
@@ -153,7 +147,7 @@ QList<QAction *> ProgramWindows::addShortcuts(QWidget *window, bool withStudyFil
 // An added window's own: F1 shows its help, and it opens where it was left.
 void ProgramWindows::adopt(QWidget *window, const QString &placeName, const QString &title,
                            std::function<QString()> help) {
-  QAction *action = addAction(window, tr("Help"), QKeySequence(Qt::Key_F1));
+  QAction *action = widgets::addWindowKeys(*window, tr("Help"), {QKeySequence(Qt::Key_F1)});
   connect(action, &QAction::triggered, this, [this, title, help = std::move(help)] {
     dialogs_.message(help(), title, platform::MessageButtons::Ok,
                      platform::MessageIcon::Information);
@@ -355,7 +349,7 @@ void ProgramWindows::takeIntoStudy(const study::Figures &figures) {
 
 void ProgramWindows::offerRecoveredNotes() {
   for (const study::RecoveryCopy::Orphan &orphan : study::RecoveryCopy::findOrphans()) {
-    if (!StudyNotebook::askToRecover(dialogs_, orphan)) {
+    if (!askToRecover(dialogs_, orphan)) {
       study::RecoveryCopy::discard(orphan);
       continue;
     }

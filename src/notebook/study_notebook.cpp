@@ -32,21 +32,6 @@ using study::Study;
 
 namespace {
 
-// A moment to the second, as the study file keeps it.
-QDateTime nowToTheSecond() {
-  QDateTime now = QDateTime::currentDateTime();
-  return now.addMSecs(-now.time().msec());
-}
-
-// The standard shortcuts of the desktop, with the one the program documents
-// first when the desktop's scheme lacks it.
-QList<QKeySequence> shortcutsWith(QKeySequence::StandardKey key, const QKeySequence &documented) {
-  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
-  if (!keys.contains(documented))
-    keys.prepend(documented);
-  return keys;
-}
-
 QString studyFilter() {
   return StudyNotebook::tr("Studies (*.%1)").arg(QLatin1String(study::kStudyFileSuffix));
 }
@@ -84,7 +69,7 @@ StudyNotebook::StudyNotebook(platform::Dialogs &dialogs, WorkbenchSource workben
   connect(&recoveryTimer_, &QTimer::timeout, this, &StudyNotebook::writeRecoveryCopy);
 
   Study fresh;
-  fresh.begun = nowToTheSecond();
+  fresh.begun = study::nowToTheSecond();
   saved_ = fresh;
   showStudy(fresh);
   // Within the screen at any scale factor; the contents scroll when it is small.
@@ -103,18 +88,19 @@ void StudyNotebook::buildActions() {
     return action;
   };
   add(tr("&New Study"), &StudyNotebook::newFromWizard,
-      shortcutsWith(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+      widgets::standardKeysWith(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
   add(tr("&Open Study…"), &StudyNotebook::openStudyDialog,
-      shortcutsWith(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+      widgets::standardKeysWith(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
   addRecentStudiesMenu(*file, tr("Open &Recent"), [this](const QString &path) { openStudy(path); });
   file->addSeparator();
   add(tr("&Save"), &StudyNotebook::save,
-      shortcutsWith(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
+      widgets::standardKeysWith(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
   add(tr("Save &As…"), &StudyNotebook::saveAs,
-      shortcutsWith(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+      widgets::standardKeysWith(QKeySequence::SaveAs,
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
   file->addSeparator();
   add(tr("&Print…"), &StudyNotebook::print,
-      shortcutsWith(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
+      widgets::standardKeysWith(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
   add(tr("Export as P&DF…"), &StudyNotebook::exportPdf);
   add(tr("Export as Mar&kdown…"), &StudyNotebook::exportMarkdown);
   file->addSeparator();
@@ -202,7 +188,7 @@ bool StudyNotebook::newStudy(const QString &symbol, const QString &companyName) 
   Study fresh;
   fresh.symbol = symbol.trimmed();
   fresh.companyName = companyName.trimmed();
-  fresh.begun = nowToTheSecond();
+  fresh.begun = study::nowToTheSecond();
   file_.forget();
   saved_ = fresh;
   showStudy(fresh);
@@ -282,19 +268,6 @@ void StudyNotebook::restoreFromRecovery(const study::RecoveryCopy::Orphan &orpha
     study::RecoveryCopy::discard(orphan);
 }
 
-bool StudyNotebook::askToRecover(platform::Dialogs &dialogs,
-                                 const study::RecoveryCopy::Orphan &orphan) {
-  QDateTime when = QFileInfo(orphan.recoveryPath).lastModified();
-  if (!when.isValid())
-    when = orphan.study.begun;
-  const QString symbol = orphan.study.symbol.isEmpty() ? tr("no symbol") : orphan.study.symbol;
-  const QString text = tr("Kelvo Wizard found notes that were not saved when it last ended "
-                          "(%1, %2). Recover them?")
-                           .arg(symbol, QLocale().toString(when, QLocale::ShortFormat));
-  return dialogs.message(text, platform::kAppTitle, platform::MessageButtons::RecoverDiscard) !=
-         platform::MessageAnswer::Discard;
-}
-
 bool StudyNotebook::save() {
   return file_.path().isEmpty() || file_.isReadOnly() ? saveAs() : writeTo(file_.path());
 }
@@ -335,7 +308,7 @@ bool StudyNotebook::writeTo(const QString &path) {
     return false;
   }
   Study s = study();
-  s.lastSaved = nowToTheSecond();
+  s.lastSaved = study::nowToTheSecond();
   const QString error = study::writeStudyFile(s, path, writeBytes);
   if (!error.isEmpty()) {
     warn(error);

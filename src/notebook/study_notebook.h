@@ -58,8 +58,6 @@ public:
   // their recovery copy. Does not ask about this
   // window's own unsaved changes: call maybeSave() first.
   void restoreFromRecovery(const study::RecoveryCopy::Orphan &orphan);
-  // Asks "Recover" or "Discard" for notes a previous run left unsaved.
-  static bool askToRecover(platform::Dialogs &dialogs, const study::RecoveryCopy::Orphan &orphan);
 
   // "Take into Study": a company's reported figures, stored in the study
   // shown, as an unsaved change.

@@ -161,4 +161,9 @@ QString proposedFileName(const Study &study, const QDate &today) {
       .arg(name, today.toString(Qt::ISODate), QLatin1String(kStudyFileSuffix));
 }
 
+QDateTime nowToTheSecond() {
+  QDateTime now = QDateTime::currentDateTime();
+  return now.addMSecs(-now.time().msec());
+}
+
 } // namespace kelvo::study

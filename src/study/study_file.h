@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -64,6 +65,9 @@ QString writeFailureReason(const QString &path, const QString &error);
 
 // The "Kelvo Studies" folder in the user's documents folder.
 QString studiesFolder();
+
+// This moment to the second, as a study file keeps its times.
+QDateTime nowToTheSecond();
 
 // "<SYMBOL> yyyy-MM-dd.kelvostudy" for the first save: a "/" in the symbol
 // becomes "-", other characters that file systems or file managers dislike

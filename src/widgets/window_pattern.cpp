@@ -3,6 +3,7 @@
 #include "widgets/window_pattern.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -98,6 +99,31 @@ void fitToScreen(QWidget &window, QSize wanted, double share) {
 
 void followPalette(QWidget &window, std::function<void()> restyle) {
   window.installEventFilter(new PaletteFollower(window, std::move(restyle)));
+}
+
+QList<QKeySequence> standardKeysWith(QKeySequence::StandardKey key,
+                                     const QKeySequence &documented) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (!keys.contains(documented))
+    keys.prepend(documented);
+  return keys;
+}
+
+QAction *addWindowKeys(QWidget &window, const QString &text, const QList<QKeySequence> &keys) {
+  auto *action = new QAction(text, &window);
+  action->setShortcuts(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window.addAction(action);
+  return action;
+}
+
+bool openContextMenuByKey(QWidget &control, QPoint &at) {
+  const QRect cursor = control.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const QPoint local = (cursor.isValid() ? cursor : control.rect()).center();
+  at = control.mapToGlobal(local);
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, local, at);
+  QCoreApplication::sendEvent(&control, &event);
+  return event.isAccepted();
 }
 
 } // namespace kelvo::widgets

@@ -4,10 +4,14 @@
 // What every window the program adds does alike, installed with one call
 // each.
 
+#include <QKeySequence>
+#include <QList>
 #include <QSize>
+#include <QString>
 #include <functional>
 
 class QAction;
+class QPoint;
 class QPushButton;
 class QWidget;
 
@@ -31,6 +35,20 @@ QPushButton *closeButton(QWidget &window);
 // room, so that it opens whole at any scale factor. Without a screen (none
 // attached yet) it takes `wanted`.
 void fitToScreen(QWidget &window, QSize wanted, double share = 0.9);
+
+// An action of `window` whose keys work anywhere in it, a text box
+// included; named, so that Keyboard Shortcuts lists it.
+QAction *addWindowKeys(QWidget &window, const QString &text, const QList<QKeySequence> &keys);
+
+// The context menu the keyboard asks for (Shift+F10, the Menu key), opened
+// as a right-click would open it on `control`: at its text cursor, or at its
+// middle. Returns false when the control has no menu of its own; `at` is
+// then where one belongs, on the screen.
+bool openContextMenuByKey(QWidget &control, QPoint &at);
+
+// The desktop's keys for a standard action, with `documented` (the key the
+// program's help names) first when the desktop's scheme lacks it.
+QList<QKeySequence> standardKeysWith(QKeySequence::StandardKey key, const QKeySequence &documented);
 
 // Calls `restyle` whenever the window's palette changes (a light or dark
 // desktop theme, the user's colours), for colours the window derives from

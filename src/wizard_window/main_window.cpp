@@ -18,6 +18,7 @@
 #include "handover/link_actions.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "widgets/window_pattern.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -161,11 +162,7 @@ void MainWindow::bindHandlers() {
 // of the window, named, so that the list of shortcuts can show them.
 void MainWindow::bindShortcuts() {
   const auto addKeys = [this](const QString &text, const QList<QKeySequence> &keys) {
-    auto *action = new QAction(text, this);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    addAction(action);
-    return action;
+    return widgets::addWindowKeys(*this, text, keys);
   };
   connect(addKeys(tr("Help"), {QKeySequence(Qt::Key_F1)}), &QAction::triggered, helpButton_,
           &QPushButton::click);
@@ -388,14 +385,9 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 // the Menu key's event to the control first; if that opened a menu, the key
 // reaches that menu and not this window's action.
 void MainWindow::openMenuAtFocus() {
-  QWidget *focus = focusWidget() ? focusWidget() : this;
-  // A text box's menu opens at its cursor, any other at the control's middle.
-  const QRect cursor = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-  const QPoint at = (cursor.isValid() ? cursor : focus->rect()).center();
-  QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
-  QCoreApplication::sendEvent(focus, &event);
-  if (!event.isAccepted())
-    emit programMenuRequested(focus->mapToGlobal(at));
+  QPoint at;
+  if (!widgets::openContextMenuByKey(focusWidget() ? *focusWidget() : *this, at))
+    emit programMenuRequested(at);
 }
 
 // Only the window's own background gets here too; the panels report their
