@@ -43,15 +43,6 @@ using namespace kelvo::filings;
 
 namespace {
 
-QLabel *plainLabel(const char *name) {
-  auto *label = new QLabel;
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
 QPushButton *actionButton(const char *name, const QString &text, const QString &toolTip) {
   auto *button = new QPushButton(text);
   button->setObjectName(QLatin1String(name));
@@ -69,7 +60,7 @@ FinancialHistoryWindow::FinancialHistoryWindow(platform::Dialogs &dialogs, Figur
   widgets::letReturnPressButtons(*this);
 
   downloadBar_ = new DownloadBar;
-  message_ = plainLabel("message");
+  message_ = plainLine("message");
   message_->hide();
   confirmBar_ = noticeBar("otherCompanyQuestion", confirmText_);
   confirm_ = new QPushButton;
@@ -126,7 +117,7 @@ QFrame *FinancialHistoryWindow::noticeBar(const char *name, QLabel *&text) {
   bar->setObjectName(QLatin1String(name));
   bar->setFrameShape(QFrame::StyledPanel);
   bar->setAutoFillBackground(true);
-  text = plainLabel("text");
+  text = plainLine("text");
   auto *row = new QHBoxLayout(bar);
   row->addWidget(text, 1);
   bar->hide();
@@ -137,14 +128,14 @@ QWidget *FinancialHistoryWindow::buildTable() {
   auto *box = new QWidget;
   auto *column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  amounts_ = plainLabel("amounts");
+  amounts_ = plainLine("amounts");
   adjustSplits_ = new QCheckBox(tr("&Adjust earlier years for splits"));
   adjustSplits_->setObjectName(QStringLiteral("adjustSplits"));
   adjustSplits_->setToolTip(tr("Multiplies the share counts of the years before a possible "
                                "split by its ratio, and divides their per-share figures by it, "
                                "so that the years compare."));
   connect(adjustSplits_, &QCheckBox::toggled, this, &FinancialHistoryWindow::rebuildTable);
-  notes_ = plainLabel("notes");
+  notes_ = plainLine("notes");
   auto *top = new QHBoxLayout;
   top->addWidget(amounts_, 1);
   top->addWidget(adjustSplits_);

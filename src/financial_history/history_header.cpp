@@ -8,9 +8,7 @@
 
 namespace kelvo::app {
 
-namespace {
-
-QLabel *line(const char *name) {
+QLabel *plainLine(const char *name) {
   auto *label = new QLabel;
   label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
@@ -19,13 +17,15 @@ QLabel *line(const char *name) {
   return label;
 }
 
+namespace {
+
 QString dayOf(const QDateTime &when) { return when.toLocalTime().date().toString(Qt::ISODate); }
 
 } // namespace
 
 HistoryHeader::HistoryHeader(QWidget *parent)
-    : QWidget(parent), company_(line("company")), details_(line("details")),
-      source_(line("source")) {
+    : QWidget(parent), company_(plainLine("company")), details_(plainLine("details")),
+      source_(plainLine("source")) {
   QFont big = company_->font();
   big.setPointSizeF(big.pointSizeF() * 1.3);
   big.setBold(true);

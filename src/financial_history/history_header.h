@@ -14,6 +14,9 @@ class QLabel;
 
 namespace kelvo::app {
 
+// A line of plain text the user can select and copy, wrapped, named `name`.
+QLabel *plainLine(const char *name);
+
 class HistoryHeader final : public QWidget {
   Q_OBJECT
 public:
