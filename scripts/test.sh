@@ -26,9 +26,10 @@ phase reuse reuse --root "$KELVO_ROOT" lint
 phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 
 # The static analyser, over src/ with the flags of that build. The tests
-# leave a core or more idle (the end-to-end tests run one at a time), so it
-# runs beside them at the lowest priority, in a process group of its own that
-# ends with this script, and tells its findings once they are done.
+# leave a core or more idle (the end-to-end tests run one at a time, a build
+# links one program at a time), so it runs beside everything that follows at
+# the lowest priority, in a process group of its own that ends with this
+# script, and tells its findings at the end.
 tidy_log=$(mktemp)
 setsid nice -n 19 "$KELVO_ROOT/scripts/tidy.sh" "$KELVO_BUILD" >"$tidy_log" 2>&1 &
 tidy=$!
@@ -40,7 +41,6 @@ tidy_findings() {
   return "$status"
 }
 phase tests ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"
-phase tidy tidy_findings
 
 # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak detection is off because Qt keeps some allocations until exit on
@@ -55,3 +55,4 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   phase sanitizer-tests ctest --test-dir "$KELVO_ROOT/build-asan" --output-on-failure \
     --parallel "$(nproc)" --label-exclude 'packaging|e2e'
 phase fuzz "$KELVO_ROOT/scripts/fuzz.sh" 10
+phase tidy tidy_findings

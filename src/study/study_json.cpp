@@ -75,7 +75,7 @@ public:
 
   QStringList texts(const QJsonObject &parent, QLatin1String key, const QString &path) {
     QStringList out;
-    for (const QJsonValue &value : array(parent, key, path)) {
+    for (const QJsonValue value : array(parent, key, path)) {
       if (!value.isString())
         fail(path + key);
       out.append(value.toString());
@@ -153,7 +153,7 @@ Figures figuresFromJsonObject(const QJsonObject &object, QString *badField) {
   figures.notes = read.texts(object, QLatin1String("notes"), path);
   figures.adjustedForSplits = read.flag(object, QLatin1String("adjustedForSplits"), path);
   const QString rowsPath = QStringLiteral("figures.rows");
-  for (const QJsonValue &value : read.array(object, QLatin1String("rows"), path)) {
+  for (const QJsonValue value : read.array(object, QLatin1String("rows"), path)) {
     const QJsonObject row = value.toObject();
     FiguresRow shown{read.text(row, QLatin1String("heading"), rowsPath + QLatin1Char('.')),
                      read.texts(row, QLatin1String("cells"), rowsPath + QLatin1Char('.')),
