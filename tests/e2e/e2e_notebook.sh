@@ -163,6 +163,11 @@ xdotool windowfocus --sync "$WIN" 2>/dev/null
 FILE2="$STUDIES/PEP $TODAY.kelvostudy"
 save_proposed "$FILE2"
 grep -q "\"company\": \"$NOTE2\"" "$FILE2" || e2e_fail "the recovered study lacks the notes: $(cat "$FILE2")"
+# The copy goes once the save is done, just after the file is in place.
+for ((i = 0; i < 50; i++)); do
+  [[ -z "$(recovery_copies)" ]] && break
+  sleep 0.1
+done
 [[ -z "$(recovery_copies)" ]] || e2e_fail "a recovery copy is left after saving: $(recovery_copies)"
 e2e_note "the notes were offered back, recovered and saved in $FILE2"
 end_program
