@@ -8,8 +8,8 @@ target_compile_options(kelvo_warnings INTERFACE -Wall -Wextra -Wpedantic)
 if(KELVO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
-  # The sanitizers check as much at -O1, the level AddressSanitizer suggests,
-  # and their reports need line tables only; the build takes little more than
-  # half the time.
-  add_compile_options("$<$<CONFIG:RelWithDebInfo>:-O1;-g1>")
+  # Unoptimised, the sanitizers see every access the source makes, and their
+  # reports need line tables only: this build takes under half the time of
+  # an optimised one with full debug information.
+  add_compile_options("$<$<CONFIG:RelWithDebInfo>:-O0;-g1>")
 endif()

@@ -27,9 +27,9 @@ phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 
 # The static analyser, over src/ with the flags of that build. The tests
 # leave a core or more idle (the end-to-end tests run one at a time, a build
-# links one program at a time), so it runs beside everything that follows at
-# the lowest priority, in a process group of its own that ends with this
-# script, and tells its findings at the end.
+# links one program at a time), so it runs beside everything that follows,
+# niced, in a session of its own that ends with this script, and tells its
+# findings at the end.
 tidy_log=$(mktemp)
 setsid nice -n 19 "$KELVO_ROOT/scripts/tidy.sh" "$KELVO_BUILD" >"$tidy_log" 2>&1 &
 tidy=$!
