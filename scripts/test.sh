@@ -54,5 +54,5 @@ ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   phase sanitizer-tests ctest --test-dir "$KELVO_ROOT/build-asan" --output-on-failure \
     --parallel "$(nproc)" --label-exclude 'packaging|e2e'
-phase fuzz "$KELVO_ROOT/scripts/fuzz.sh" 10
+phase fuzz "$KELVO_ROOT/scripts/fuzz.sh" 5
 phase tidy tidy_findings

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace kelvo::app {
 
@@ -138,7 +139,11 @@ QString shownText(const char *text) {
   if (!text)
     return {};
   const auto &steps = wizard::kStepCaptions;
-  const bool step = std::find(steps.begin(), steps.end(), text) != steps.end();
+  // By the text, not the pointer: the same literal in two files is one
+  // object only where the compiler merges constants.
+  const bool step = std::any_of(steps.begin(), steps.end(), [text](const char *caption) {
+    return std::strcmp(caption, text) == 0;
+  });
   return QCoreApplication::translate(step ? "kelvo::wizard" : "kelvo::app::MainWindow", text);
 }
 
