@@ -23,7 +23,10 @@ phase format kelvo_check_format
 # adds the header to new files.
 phase reuse reuse --root "$KELVO_ROOT" lint
 
-phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
+# The program as it ships, optimised, for the checks of the real binary: end
+# to end under Xvfb, its command line and its packaging. The unit and window
+# tests run once, in the sanitizer build below, where they see more.
+phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON -DKELVO_UNIT_TESTS=OFF
 
 # The static analyser, over src/ with the flags of that build. The tests
 # leave a core or more idle (the end-to-end tests run one at a time, a build
@@ -33,7 +36,7 @@ phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON
 tidy_log=$(mktemp)
 setsid nice -n 19 "$KELVO_ROOT/scripts/tidy.sh" "$KELVO_BUILD" >"$tidy_log" 2>&1 &
 tidy=$!
-trap 'kill -- "-$tidy" 2>/dev/null; rm -f "$tidy_log"' EXIT
+trap 'kill -- "-$tidy" 2>/dev/null || true; rm -f "$tidy_log"' EXIT
 tidy_findings() {
   local status=0
   wait "$tidy" || status=$?
@@ -42,14 +45,15 @@ tidy_findings() {
 }
 phase tests ctest --test-dir "$KELVO_BUILD" --output-on-failure --parallel "$(nproc)"
 
-# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
-# Leak detection is off because Qt keeps some allocations until exit on
-# purpose; any other report aborts its test and so fails the run. The
-# packaging and end-to-end checks look at installed files and real desktop
-# hand-over, not at our code's memory, so they run in the normal build only,
-# and this build has no manual page to write.
+# The unit and window tests, and the command line again, under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Leak detection is off
+# because Qt keeps some allocations until exit on purpose; any other report
+# aborts its test and so fails the run. The packaging and end-to-end checks
+# look at installed files and real desktop hand-over, not at our code's
+# memory, so they run in the normal build only, and this build has no manual
+# page to write.
 phase sanitizer-build kelvo_build "$KELVO_ROOT/build-asan" -DKELVO_BUILD_TESTS=ON \
-  -DKELVO_SANITIZE=ON -DKELVO_MAN_PAGE=OFF
+  -DKELVO_UNIT_TESTS=ON -DKELVO_SANITIZE=ON -DKELVO_MAN_PAGE=OFF
 ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   phase sanitizer-tests ctest --test-dir "$KELVO_ROOT/build-asan" --output-on-failure \
