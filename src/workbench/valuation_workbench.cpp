@@ -26,7 +26,9 @@
 namespace kelvo::app {
 namespace {
 
+using valuation::Box;
 using valuation::Figure;
+using valuation::kInputCount;
 using valuation::Reason;
 
 QString moneyOrReason(const Figure &f) {
@@ -163,7 +165,7 @@ QWidget *ValuationWorkbench::buildInputs() {
     form->addRow(label, edit);
   }
   // No example figure is shown as if it were the user's own.
-  inputs_[Earnings]->setPlaceholderText(tr("e.g. 3.20"));
+  input(Box::Earnings)->setPlaceholderText(tr("e.g. 3.20"));
   take_ = new QPushButton(tr("&Take from IV Estimator"));
   take_->setObjectName(QStringLiteral("takeFromEstimator"));
   take_->setToolTip(
@@ -251,25 +253,25 @@ QWidget *ValuationWorkbench::buildSensitivity() {
 
 void ValuationWorkbench::fillFromCalculator(const valuation::CalculatorFields &page) {
   const valuation::CalculatorInputs taken = valuation::inputsFromCalculator(
-      page, valuation::readWorkbenchInput(inputs_[Discount]->text().toStdString()));
+      page, valuation::readWorkbenchInput(input(Box::Discount)->text().toStdString()));
   auto text = [](std::optional<double> v) {
     return v ? QString::fromStdString(valuation::plainNumberText(*v)) : QString();
   };
   filling_ = true;
-  for (Input input : {Earnings, Growth, Years})
-    inputs_[input]->setToolTip({});
+  for (Box box : {Box::Earnings, Box::Growth, Box::Years})
+    input(box)->setToolTip({});
   takenNote_->hide();
-  inputs_[Earnings]->setText(text(taken.earnings));
-  inputs_[Growth]->setText(text(taken.growth));
-  inputs_[Years]->setText(text(taken.years));
+  input(Box::Earnings)->setText(text(taken.earnings));
+  input(Box::Growth)->setText(text(taken.growth));
+  input(Box::Years)->setText(text(taken.years));
   filling_ = false;
   recompute();
 }
 
-void ValuationWorkbench::setTaken(Input input, const QString &text, const QString &source) {
-  inputs_[input]->setText(text);
-  inputs_[input]->setCursorPosition(0);
-  inputs_[input]->setToolTip(source);
+void ValuationWorkbench::setTaken(Box box, const QString &text, const QString &source) {
+  input(box)->setText(text);
+  input(box)->setCursorPosition(0);
+  input(box)->setToolTip(source);
 }
 
 void ValuationWorkbench::fillFromHistory(const filings::WorkbenchFigures &figures) {
@@ -280,21 +282,22 @@ void ValuationWorkbench::fillFromHistory(const filings::WorkbenchFigures &figure
   };
   QStringList reasons;
   filling_ = true;
-  const std::pair<Input, const filings::WorkbenchFigure *> taken[] = {
-      {Earnings, &figures.earningsPerShare},
-      {BookValue, &figures.bookValuePerShare},
-      {Growth, &figures.growth}};
-  for (const auto &[input, figure] : taken) {
+  const std::pair<Box, const filings::WorkbenchFigure *> taken[] = {
+      {Box::Earnings, &figures.earningsPerShare},
+      {Box::BookValue, &figures.bookValuePerShare},
+      {Box::Growth, &figures.growth}};
+  for (const auto &[box, figure] : taken) {
     if (!figure->value) {
-      reasons << tr("%1 was left as it was: %2").arg(tr(kInputRows[input].label), figure->reason);
+      reasons << tr("%1 was left as it was: %2")
+                     .arg(tr(kInputRows[static_cast<int>(box)].label), figure->reason);
       continue;
     }
     const QString text =
-        input == Growth ? number(*figure->value * 100, 10) : number(*figure->value, 100);
+        box == Box::Growth ? number(*figure->value * 100, 10) : number(*figure->value, 100);
     QString source = tr("From Financial History: %1").arg(figure->source);
-    if (input != Growth && !figures.currency.isEmpty() && figures.currency != u"USD")
+    if (box != Box::Growth && !figures.currency.isEmpty() && figures.currency != u"USD")
       source += QLatin1Char('\n') + tr("In %1, not US dollars.").arg(figures.currency);
-    setTaken(input, text, source);
+    setTaken(box, text, source);
   }
   filling_ = false;
   takenNote_->setText(reasons.join(QLatin1Char('\n')));
@@ -308,7 +311,6 @@ void ValuationWorkbench::setCompany(const QString &symbol, const QString &name) 
 }
 
 valuation::WorkbenchInputs ValuationWorkbench::readInputs() const {
-  static_assert(kInputCount == valuation::kInputCount); // the boxes in valuation::Box order
   std::array<std::string, kInputCount> texts;
   std::array<std::string_view, kInputCount> views;
   for (int i = 0; i < kInputCount; ++i)

@@ -61,18 +61,6 @@ signals:
   void historyFiguresRequested();
 
 private:
-  enum Input {
-    Earnings,
-    Growth,
-    Years,
-    Discount,
-    GrowthAfter,
-    BookValue,
-    BondYield,
-    Price,
-    Margin,
-    kInputCount
-  };
   struct ResultRow {
     QLineEdit *value = nullptr;
     QLineEdit *margin = nullptr;
@@ -86,10 +74,12 @@ private:
   void recompute();
   void showResultsReadOnly();
   void copySummary();
-  void setTaken(Input input, const QString &text, const QString &source);
+  // The box of one input, in valuation::Box order.
+  QLineEdit *input(valuation::Box box) const { return inputs_[static_cast<int>(box)]; }
+  void setTaken(valuation::Box box, const QString &text, const QString &source);
 
   platform::Dialogs &dialogs_;
-  std::array<QLineEdit *, kInputCount> inputs_{};
+  std::array<QLineEdit *, valuation::kInputCount> inputs_{};
   std::array<ResultRow, valuation::kMethodCount> rows_{};
   SensitivityTable *grid_ = nullptr;
   ValuationChart *chart_ = nullptr;
