@@ -89,6 +89,33 @@ QStringList shownTexts(QWidget *window) {
   return texts;
 }
 
+// Opens one of the added windows: 0 Research Links, 1 the workbench, 2 a new
+// study, 3 Studies, 4 Keyboard Shortcuts, 5 Financial History.
+void openAddedWindow(ProgramWindows &added, int window) {
+  switch (window) {
+  case 0:
+    added.showResearchLinks();
+    break;
+  case 1:
+    added.showWorkbench();
+    break;
+  case 2:
+    added.newStudy();
+    break;
+  case 3:
+    added.showStudies();
+    break;
+  case 4:
+    added.showKeyboardShortcuts();
+    break;
+  case 5:
+    added.showFinancialHistory();
+    break;
+  default:
+    break;
+  }
+}
+
 } // namespace
 
 class ProgramWindowsTest : public QObject {
@@ -181,7 +208,7 @@ private slots:
   // Ctrl+Shift+O shows the list of studies from every window, and F1 in each
   // added window its own help (the wizard's F1 stays its Help button).
   void keysOfEveryWindow_data() {
-    QTest::addColumn<int>("window"); // in the order of the array below; -1 the wizard
+    QTest::addColumn<int>("window"); // as openAddedWindow numbers them; -1 the wizard
     QTest::addColumn<QString>("helpTitle");
     QTest::addColumn<QString>("helpSays"); // a part of the help
     QTest::newRow("wizard") << -1 << ""
@@ -203,15 +230,8 @@ private slots:
     QFETCH(int, window);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
-    using Open = void (ProgramWindows::*)();
-    const Open open[] = {&ProgramWindows::showResearchLinks,
-                         &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy,
-                         &ProgramWindows::showStudies,
-                         &ProgramWindows::showKeyboardShortcuts,
-                         &ProgramWindows::showFinancialHistory};
     if (window >= 0)
-      (added.*open[window])();
+      openAddedWindow(added, window);
     QWidget *shown = nullptr;
     QTRY_VERIFY((shown = QApplication::activeWindow()) && (window < 0) == (shown == t.w.get()));
     QTest::keyClick(shown, Qt::Key_F1);
@@ -325,14 +345,14 @@ private slots:
   // Each added window opens within the available screen, and Return and
   // Enter press its focused button as Space does.
   void addedWindowsByKeyboard_data() {
-    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<int>("window"); // as openAddedWindow numbers them
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::newRow("Research Links") << 0 << "Open" << int(Qt::Key_Return);
     QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
     QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
     QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
-    QTest::newRow("Financial History") << 4 << "Download from the SEC" << int(Qt::Key_Return);
+    QTest::newRow("Financial History") << 5 << "Download from the SEC" << int(Qt::Key_Return);
   }
   void addedWindowsByKeyboard() {
     QFETCH(int, window);
@@ -340,11 +360,7 @@ private slots:
     QFETCH(int, key);
     Window t;
     ProgramWindows added(*t.w, t.dialogs, t.desktop);
-    using Open = void (ProgramWindows::*)();
-    const Open open[] = {&ProgramWindows::showResearchLinks, &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy, &ProgramWindows::showStudies,
-                         &ProgramWindows::showFinancialHistory};
-    (added.*open[window])();
+    openAddedWindow(added, window);
     QWidget *shown = nullptr;
     QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
     const QSize room = shown->screen()->availableGeometry().size();
@@ -363,7 +379,7 @@ private slots:
   // the screen when that place no longer fits; the settings file is written
   // when the window closes, not when it opens.
   void addedWindowsKeepTheirPlaces_data() {
-    QTest::addColumn<int>("window"); // in the order of the array below
+    QTest::addColumn<int>("window"); // as openAddedWindow numbers them
     QTest::addColumn<QRect>("left");
     QTest::addColumn<bool>("fits");
     const QRect kept(60, 50, 640, 420), off(2400, 1800, 3000, 2000);
@@ -379,17 +395,10 @@ private slots:
     QFETCH(QRect, left);
     const QString settings = home_.path() + "/config/kelvo-wizard/kelvo-wizard.conf";
     QFile::remove(settings);
-    using Open = void (ProgramWindows::*)();
-    const Open open[] = {&ProgramWindows::showResearchLinks,
-                         &ProgramWindows::showWorkbench,
-                         &ProgramWindows::newStudy,
-                         &ProgramWindows::showStudies,
-                         &ProgramWindows::showKeyboardShortcuts,
-                         &ProgramWindows::showFinancialHistory};
     for (int run = 0; run < 2; ++run) {
       Window t;
       ProgramWindows added(*t.w, t.dialogs, t.desktop);
-      (added.*open[window])();
+      openAddedWindow(added, window);
       QWidget *shown = nullptr;
       QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
       if (run == 0) {

@@ -9,13 +9,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-BIN="$1"
-ART="$2"
-[[ -x "$BIN" ]] || e2e_fail "no program at $BIN"
-
-e2e_under_xvfb "1280x1024x24" "$@"
-e2e_prepare
-mkdir -p "$ART"
+e2e_begin "1280x1024x24" "$@"
 
 e2e_start_app "$BIN"
 e2e_wait_window "$E2E_MAIN_CAPTION"

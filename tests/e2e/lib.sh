@@ -81,6 +81,21 @@ e2e_prepare() {
   trap 'exit 1' INT TERM
 }
 
+# The start most tests share: BIN and ART from the program and artefact
+# folder the test is given first, the test again inside an X server of the
+# given size, then a scratch folder and home of its own.
+# Usage: e2e_begin <screen WxHxD> "$@"
+e2e_begin() {
+  local screen="$1"
+  shift
+  BIN="$1"
+  ART="$2"
+  [[ -x "$BIN" ]] || e2e_fail "no program at $BIN"
+  e2e_under_xvfb "$screen" "$@"
+  e2e_prepare
+  mkdir -p "$ART"
+}
+
 # Starts the binary in the test's X server with the stand-in opener and
 # calculator first on PATH; extra arguments are environment assignments, and
 # those after "--" are the program's own.
