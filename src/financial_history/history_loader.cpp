@@ -28,6 +28,24 @@ bool sameBody(const QByteArray &a, const QByteArray &b) {
   return a.constData() == b.constData() || a == b;
 }
 
+// What a body check read from `body` when it saw these bytes, else what
+// `read` makes of them now; the check's copy is let go either way.
+template <class T, class Read>
+std::optional<T> takeParsed(std::optional<T> &parsed, QByteArray &parsedBody,
+                            const QByteArray &body, Read read) {
+  std::optional<T> taken;
+  if (parsed && sameBody(body, parsedBody))
+    taken = std::move(parsed);
+  else
+    taken = read(body);
+  parsed.reset();
+  parsedBody.clear();
+  return taken;
+}
+
+std::optional<SymbolList> listIn(const QByteArray &body) { return readSymbolList(body).list; }
+std::optional<CompanyFacts> factsIn(const QByteArray &body) { return readCompanyFacts(body).facts; }
+
 QString dayOf(const QDateTime &when) { return when.toLocalTime().date().toString(Qt::ISODate); }
 
 QString confirmedKey(const ListedCompany &company) {
@@ -93,20 +111,22 @@ void HistoryLoader::setCompany(const QString &symbol, const QString &name) {
   symbol_ = symbol;
   name_ = name;
   // A question about the company chosen before is no longer the user's.
-  if (stage_ == Stage::Confirming) {
-    pending_.reset();
-    setStage(Stage::Idle);
-    emit confirmationAsked({}, {});
-  }
+  withdrawQuestion();
+}
+
+void HistoryLoader::withdrawQuestion() {
+  if (stage_ != Stage::Confirming)
+    return;
+  pending_.reset();
+  setStage(Stage::Idle);
+  emit confirmationAsked({}, {});
 }
 
 const ListedCompany *HistoryLoader::keptCompany() {
   if (!list_) {
     const FetchResult kept = source_.cached(request(SecDocument::SymbolList, 0));
-    if (kept.hasBody() && parsed_->list && sameBody(kept.body, parsed_->listBody))
-      list_ = std::move(parsed_->list);
-    parsed_->list.reset();
-    parsed_->listBody.clear();
+    if (kept.hasBody())
+      list_ = takeParsed(parsed_->list, parsed_->listBody, kept.body, listIn);
   }
   return list_ && !symbol_.trimmed().isEmpty() ? list_->find(symbol_) : nullptr;
 }
@@ -140,10 +160,7 @@ void HistoryLoader::download(const QString &contact) {
     return;
   }
   contact_ = contact.trimmed();
-  if (stage_ == Stage::Confirming) {
-    pending_.reset();
-    emit confirmationAsked({}, {});
-  }
+  withdrawQuestion();
   emit said(storeContact(contact_)
                 ? QString()
                 : tr("The contact could not be kept in “%1”, so it is used for this download "
@@ -171,14 +188,10 @@ void HistoryLoader::sourceFinished(const FetchResult &result) {
 
 void HistoryLoader::listArrived(const FetchResult &result) {
   setStage(Stage::Idle);
-  if (result.hasBody()) {
-    if (parsed_->list && sameBody(result.body, parsed_->listBody))
-      list_ = std::move(parsed_->list);
-    else if (SymbolListRead read = readSymbolList(result.body); read.list)
-      list_ = std::move(read.list);
-  }
-  parsed_->list.reset();
-  parsed_->listBody.clear();
+  if (result.hasBody())
+    if (std::optional<SymbolList> list =
+            takeParsed(parsed_->list, parsed_->listBody, result.body, listIn))
+      list_ = std::move(list);
   if (!result.hasBody() || !list_) {
     emit said(result.message);
     return;
@@ -226,10 +239,8 @@ void HistoryLoader::confirmOtherCompany() {
   if (stage_ != Stage::Confirming || !pending_)
     return;
   const ListedCompany company = *pending_;
-  pending_.reset();
+  withdrawQuestion();
   confirmed_.insert(confirmedKey(company));
-  setStage(Stage::Idle);
-  emit confirmationAsked({}, {});
   goOnWith(company, pendingFetch_);
 }
 
@@ -249,13 +260,8 @@ void HistoryLoader::factsArrived(const FetchResult &result) {
 
 void HistoryLoader::showFacts(const FetchResult &result, const QString &symbol,
                               const QString &file) {
-  std::optional<CompanyFacts> facts;
-  if (parsed_->facts && sameBody(result.body, parsed_->factsBody))
-    facts = std::move(parsed_->facts);
-  else
-    facts = readCompanyFacts(result.body).facts; // the check kept another body
-  parsed_->facts.reset();
-  parsed_->factsBody.clear();
+  const std::optional<CompanyFacts> facts =
+      takeParsed(parsed_->facts, parsed_->factsBody, result.body, factsIn);
   if (!facts)
     return;
   LoadedFigures figures{annualFigures(*facts), symbol, result.origin, result.downloaded, file};
@@ -270,11 +276,7 @@ void HistoryLoader::openFile(const QString &path) {
     emit said(result.message);
     return;
   }
-  if (stage_ == Stage::Confirming) {
-    pending_.reset();
-    setStage(Stage::Idle);
-    emit confirmationAsked({}, {});
-  }
+  withdrawQuestion();
   showFacts(result, {}, path);
   emit said({});
 }

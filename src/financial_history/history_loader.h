@@ -83,6 +83,8 @@ private:
   void showFacts(const filings::FetchResult &result, const QString &symbol,
                  const QString &file = {});
   void setStage(Stage stage, const QString &what = {});
+  // Takes back the question about another company, when one is asked.
+  void withdrawQuestion();
   filings::FetchRequest request(filings::SecDocument document, qint64 cik) const;
 
   filings::FiguresSource &source_;
