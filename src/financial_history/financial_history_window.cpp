@@ -22,7 +22,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,15 +97,14 @@ FinancialHistoryWindow::FinancialHistoryWindow(platform::Dialogs &dialogs, Figur
   connect(loader_, &HistoryLoader::confirmationAsked, this,
           &FinancialHistoryWindow::askAboutOtherCompany);
 
-  auto *help = new QAction(tr("Help"), this);
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(help, &QAction::triggered, this, &FinancialHistoryWindow::showHelp);
-  addAction(help);
+  connect(widgets::addWindowKeys(*this, tr("Help"), {QKeySequence(Qt::Key_F1)}),
+          &QAction::triggered, this, &FinancialHistoryWindow::showHelp);
   widgets::addCloseKeys(*this);
 
   rebuildTable();
   header_->showNone({});
   updatePalette();
+  widgets::followPalette(*this, [this] { updatePalette(); });
   widgets::fitToScreen(*this, QSize(1180, 820));
 }
 
@@ -219,12 +217,6 @@ QLayout *FinancialHistoryWindow::buildButtons() {
   row->addWidget(help);
   row->addWidget(close);
   return row;
-}
-
-void FinancialHistoryWindow::changeEvent(QEvent *event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::PaletteChange)
-    updatePalette();
 }
 
 // The notice bars stand out in the colours of the palette in use, light or dark.

@@ -60,9 +60,6 @@ signals:
   void useInWorkbenchRequested(const kelvo::filings::WorkbenchFigures &figures);
   void takeIntoStudyRequested(const kelvo::study::Figures &figures);
 
-protected:
-  void changeEvent(QEvent *event) override;
-
 private:
   QWidget *buildTable();
   QWidget *buildDetails();

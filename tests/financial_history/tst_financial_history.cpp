@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -177,6 +178,16 @@ private slots:
     QCOMPARE(!notice->isHidden(), asked);
     QCOMPARE(o.window.table().companyName, QStringLiteral("Apple Inc."));
     QVERIFY(server_.requests().isEmpty());
+
+    // The notice keeps standing out when the desktop's palette changes.
+    o.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&o.window));
+    const auto restore =
+        qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::ToolTipBase, Qt::darkBlue);
+    QApplication::setPalette(dark);
+    QTRY_COMPARE(notice->palette().color(QPalette::Window), QColor(Qt::darkBlue));
   }
 
   // The split shows as a note and a check box that adjusts the earlier
