@@ -85,7 +85,9 @@ QAction *addCloseKeys(QWidget &window) {
 }
 
 QPushButton *closeButton(QWidget &window) {
-  auto *button = new QPushButton(closeText(), &window);
+  // Without a parent: the layout it goes into makes it the window's, in its
+  // place in the focus chain, not ahead of the controls made after it.
+  auto *button = new QPushButton(closeText());
   button->setObjectName(QStringLiteral("close"));
   QObject::connect(button, &QPushButton::clicked, &window, &QWidget::close);
   return button;

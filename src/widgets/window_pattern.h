@@ -28,7 +28,8 @@ void letReturnPressButtons(QWidget &window);
 // action, "&Close", belongs to the window; a menu may show it too.
 QAction *addCloseKeys(QWidget &window);
 
-// A "&Close" button that closes `window`, for its bottom row.
+// A "&Close" button that closes `window`, for its bottom row: the layout it
+// is added to gives it its parent.
 QPushButton *closeButton(QWidget &window);
 
 // Resizes `window` to `wanted`, within `share` of the screen's available

@@ -342,17 +342,27 @@ private slots:
     added.workbench()->close();
   }
 
-  // Each added window opens within the available screen, and Return and
-  // Enter press its focused button as Space does.
+  // Each added window opens within the available screen with the focus
+  // where a user starts (never on Close, where typing does nothing and
+  // Return would close it), and Return and Enter press its focused button as
+  // Space does.
   void addedWindowsByKeyboard_data() {
     QTest::addColumn<int>("window"); // as openAddedWindow numbers them
+    QTest::addColumn<QString>("focused");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
-    QTest::newRow("Research Links") << 0 << "Open" << int(Qt::Key_Return);
-    QTest::newRow("workbench") << 1 << "Copy" << int(Qt::Key_Enter);
-    QTest::newRow("notebook") << 2 << "Take from Workbench" << int(Qt::Key_Return);
-    QTest::newRow("Studies") << 3 << "Refresh" << int(Qt::Key_Enter);
-    QTest::newRow("Financial History") << 5 << "Download from the SEC" << int(Qt::Key_Return);
+    QTest::newRow("Research Links") << 0 << "useToday"
+                                    << "Open" << int(Qt::Key_Return);
+    QTest::newRow("workbench") << 1 << "earnings"
+                               << "Copy" << int(Qt::Key_Enter);
+    QTest::newRow("notebook") << 2 << "companyNotes"
+                              << "Take from Workbench" << int(Qt::Key_Return);
+    QTest::newRow("Studies") << 3 << "studyList"
+                             << "Refresh" << int(Qt::Key_Enter);
+    QTest::newRow("Keyboard Shortcuts") << 4 << "shortcuts"
+                                        << "Close" << int(Qt::Key_Return);
+    QTest::newRow("Financial History") << 5 << "contact"
+                                       << "Download from the SEC" << int(Qt::Key_Return);
   }
   void addedWindowsByKeyboard() {
     QFETCH(int, window);
@@ -365,6 +375,8 @@ private slots:
     QTRY_VERIFY((shown = QApplication::activeWindow()) && shown != t.w.get());
     const QSize room = shown->screen()->availableGeometry().size();
     QVERIFY(shown->width() <= room.width() && shown->height() <= room.height());
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTEST(QApplication::focusWidget()->objectName(), "focused");
     QPushButton *pressed = nullptr;
     for (QPushButton *b : shown->findChildren<QPushButton *>())
       pressed = b->text().remove(u'&') == button ? b : pressed;
