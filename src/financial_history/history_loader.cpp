@@ -7,6 +7,7 @@
 #include "platform/settings_file.h"
 
 #include <QDir>
+#include <utility>
 
 namespace kelvo::app {
 
@@ -33,11 +34,8 @@ bool sameBody(const QByteArray &a, const QByteArray &b) {
 template <class T, class Read>
 std::optional<T> takeParsed(std::optional<T> &parsed, QByteArray &parsedBody,
                             const QByteArray &body, Read read) {
-  std::optional<T> taken;
-  if (parsed && sameBody(body, parsedBody))
-    taken = std::move(parsed);
-  else
-    taken = read(body);
+  std::optional<T> taken =
+      parsed && sameBody(body, parsedBody) ? std::exchange(parsed, std::nullopt) : read(body);
   parsed.reset();
   parsedBody.clear();
   return taken;
