@@ -5,5 +5,6 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 kelvo_install_packages "${KELVO_PACKAGES[@]}"
-kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=OFF
+# A release build, in the folder the test command builds the same way.
+kelvo_build "$KELVO_BUILD" -DCMAKE_BUILD_TYPE=Release -DKELVO_BUILD_TESTS=OFF
 exec "$KELVO_BUILD/src/app/kelvo-wizard" "$@"

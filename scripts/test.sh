@@ -23,10 +23,12 @@ phase format kelvo_check_format
 # adds the header to new files.
 phase reuse reuse --root "$KELVO_ROOT" lint
 
-# The program as it ships, optimised, for the checks of the real binary: end
-# to end under Xvfb, its command line and its packaging. The unit and window
-# tests run once, in the sanitizer build below, where they see more.
-phase build kelvo_build "$KELVO_BUILD" -DKELVO_BUILD_TESTS=ON -DKELVO_UNIT_TESTS=OFF
+# The program as it ships (a release build, as the README installs it), for
+# the checks of the real binary: end to end under Xvfb, its command line and
+# its packaging. The unit and window tests run once, in the sanitizer build
+# below, where they see more.
+phase build kelvo_build "$KELVO_BUILD" -DCMAKE_BUILD_TYPE=Release -DKELVO_BUILD_TESTS=ON \
+  -DKELVO_UNIT_TESTS=OFF
 
 # The static analyser, over src/ with the flags of that build. The tests
 # leave a core or more idle (the end-to-end tests run one at a time, a build

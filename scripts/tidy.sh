@@ -8,7 +8,7 @@
 # Usage: scripts/tidy.sh [BUILD DIR, default build/ [FILE...]]
 #   FILEs (.cpp files under src/) narrow the run down to them. The build is
 #   configured, for example, by scripts/test.sh or by
-#   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVO_BUILD_TESTS=ON
+#   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKELVO_BUILD_TESTS=ON
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
